@@ -1,0 +1,2 @@
+// The document model; filled in by the document work.
+#include "document/KumoHead.h"

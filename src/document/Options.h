@@ -1,0 +1,59 @@
+// The editing, display and print options: one live store that every window reads at the moment
+// of use and that the environment dialog edits in place.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kumo {
+
+// A colour as the settings file stores it: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+
+constexpr ColorRef Rgb(int r, int g, int b) {
+  return static_cast<ColorRef>(r) | (static_cast<ColorRef>(g) << 8) |
+         (static_cast<ColorRef>(b) << 16);
+}
+
+struct Options {
+  // Edit page.
+  bool AutoLocate = true;
+  bool AutoExchange = false;
+  bool SelfTeaching = false;
+  bool OnStackView = false;
+  bool CountedView = false;
+  bool ASDFKeys = false;
+  bool TenKeys = false;
+  bool ScrollVertical = true;
+  bool ScrollHorizontal = true;
+
+  // View page. Item indexes; -1 selects nothing.
+  int ViewClassType = 0;  // 0 digits, 1 circled, 2 letters
+  int TeachersGroup = 0;  // 0 by subject, 1 by grade
+  int TeachersSubject = 0;
+  int TeachersGrade = 0;  // grade 1..3 as 0..2
+  std::array<bool, 3> ClassesGrade{};
+
+  // Print page.
+  int TeachersKind = 0;  // "1②", " ②", "1-2"
+  bool ClassSmall = true;
+  bool ClassLarge = false;
+  int PaperSize = 0;     // A4, B4, A3
+  int ClassLetters = 0;  // one, two, four characters
+  bool Color = false;
+  bool CountedPrint = false;
+
+  // Values the controls do not hold.
+  std::array<ColorRef, 6> PieceColors{0, 32768, 32896, 8421376, 8388736, 255};
+  ColorRef CursorColor = 11184810;
+  std::string PrintFontName = "ＭＳ ゴシック";  // UTF-8, at most 30 bytes once encoded
+
+  // Derived when the settings are read and when the environment dialog is confirmed.
+  bool LetterLabels = false;
+  bool CircledLabels = false;
+  int PrintClassLetters = 1;
+  bool ColorPrinting = false;
+};
+
+}  // namespace kumo

@@ -1,0 +1,153 @@
+// Fixed-layout records of the timetable. They are written raw to the timetable file, so every
+// member is a byte and the layouts below are a file format, not a memory convenience.
+#pragma once
+
+#include <algorithm>
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+
+namespace kumo {
+
+using Byte = std::uint8_t;
+
+// Shift-JIS lead bytes: a double-byte character starts with one of these.
+constexpr bool IsSjisLeadByte(Byte b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// A length-prefixed text of capacity N (N + 1 bytes). Bytes past the length are filler that is
+// kept as it is: assigning a shorter text leaves them alone and whole-record copies carry them.
+template <std::size_t N>
+struct Text {
+  static_assert(N <= 255);
+  static constexpr std::size_t Capacity = N;
+  Byte Len;
+  Byte Bytes[N];
+
+  std::string_view View() const {
+    return {reinterpret_cast<const char*>(Bytes), std::min<std::size_t>(Len, N)};
+  }
+  // Cut at N bytes, whatever the characters.
+  void Assign(std::string_view s) {
+    Len = static_cast<Byte>(std::min(s.size(), N));
+    std::copy_n(s.data(), Len, Bytes);
+  }
+  // Cut at N bytes, but never in the middle of a double-byte character.
+  void AssignWhole(std::string_view s) {
+    std::size_t n = 0;
+    while (n < s.size()) {
+      std::size_t step = IsSjisLeadByte(static_cast<Byte>(s[n])) ? 2 : 1;
+      if (n + step > N || n + step > s.size()) break;
+      n += step;
+    }
+    Assign(s.substr(0, n));
+  }
+  bool Empty() const { return Len == 0; }
+};
+
+// A fixed table indexed First..Last, as the timetable numbers its lines, steps and entries.
+template <class T, int First, int Last>
+struct Indexed {
+  static constexpr int Low = First;
+  static constexpr int High = Last;
+  static constexpr int Count = Last - First + 1;
+  T Items[Count];
+
+  T& operator[](int i) {
+    assert(i >= First && i <= Last);
+    return Items[i - First];
+  }
+  const T& operator[](int i) const {
+    assert(i >= First && i <= Last);
+    return Items[i - First];
+  }
+};
+
+enum PieceKind : Byte {
+  KindEmpty = 0,
+  KindGrade1 = 1,
+  KindGrade2 = 2,
+  KindGrade3 = 3,
+  KindSubject = 4,
+  KindSymbol = 5,
+};
+
+enum PieceFlag : Byte {
+  Locked = 0x01,
+  Linked = 0x02,
+  Continuous = 0x04,
+  Team = 0x08,
+  Attention = 0x10,
+  Counted = 0x20,
+};
+
+constexpr int MaxLines = 100;
+constexpr int PeriodCount = 30;
+constexpr int PeriodsPerDay = 6;
+constexpr int DayCount = 5;
+constexpr int MaxHistory = 5000;
+constexpr int MaxHolding = 25;
+constexpr int MaxClassNo = 20;
+constexpr int MaxSubject = 100;
+constexpr int MaxSymbol = 100;
+
+// One period of a teacher line: the piece that sits there.
+struct PeriodCell {
+  Byte Kind;
+  Byte Item;
+  Byte LessonSubject;
+  Byte Flags;
+
+  bool IsClass() const { return Kind >= KindGrade1 && Kind <= KindGrade3; }
+  bool IsEmpty() const { return Kind == KindEmpty; }
+  bool Has(PieceFlag f) const { return (Flags & f) != 0; }
+  bool SamePiece(const PeriodCell& o) const { return Kind == o.Kind && Item == o.Item; }
+};
+
+struct TeacherLine {
+  Byte Grade;
+  Byte Subject;
+  Text<10> Name;
+  Byte Homeroom;
+  Byte Reserved;
+  Indexed<PeriodCell, 1, PeriodCount> Cells;
+};
+
+struct HeldPiece {
+  PeriodCell Piece;
+  Byte FromLine;
+  Byte FromPeriod;
+};
+
+struct HistoryEntry {
+  Byte Line;
+  Byte Period;
+  PeriodCell Cell;
+  PeriodCell Hand;
+};
+
+template <class T>
+constexpr bool IsRawRecord = std::is_trivially_copyable_v<T>&& std::is_standard_layout_v<T> &&
+                             alignof(T) == 1;
+
+static_assert(sizeof(Text<2>) == 3 && IsRawRecord<Text<2>>);
+static_assert(sizeof(PeriodCell) == 4 && IsRawRecord<PeriodCell>);
+static_assert(sizeof(TeacherLine) == 135 && IsRawRecord<TeacherLine>);
+static_assert(offsetof(TeacherLine, Name) == 2 && offsetof(TeacherLine, Homeroom) == 13 &&
+              offsetof(TeacherLine, Cells) == 15);
+static_assert(sizeof(HeldPiece) == 6 && IsRawRecord<HeldPiece>);
+static_assert(sizeof(HistoryEntry) == 10 && IsRawRecord<HistoryEntry>);
+static_assert(offsetof(HistoryEntry, Cell) == 2 && offsetof(HistoryEntry, Hand) == 6);
+
+// Period p falls on day (p - 1) div 6 as lesson (p - 1) mod 6 + 1.
+constexpr int DayOf(int period) {
+  return (period - 1) / PeriodsPerDay;
+}
+constexpr int LessonOf(int period) {
+  return (period - 1) % PeriodsPerDay + 1;
+}
+
+}  // namespace kumo

@@ -1,0 +1,37 @@
+// Our stand-in for the Windows platform services the windows use: message boxes, the beep,
+// the common file dialogs, the application's error box, modal dialogs and the message loop.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "document/Prompter.h"
+
+class QDialog;
+class QWidget;
+
+namespace kumo {
+
+struct FileDialogRequest {
+  std::string Filter;      // "Description|*.ext", as the windows give it
+  std::string DefaultExt;  // without the dot
+  std::string FileName;    // initial file name or path (UTF-8)
+  std::string InitialDir;  // empty: the current directory
+};
+
+class Platform : public virtual Prompter {
+ public:
+  // The chosen path (UTF-8), or nothing when the user cancelled.
+  virtual std::optional<std::string> OpenFileDialog(QWidget* owner,
+                                                    const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileDialog(QWidget* owner,
+                                                    const FileDialogRequest& request) = 0;
+  // The application's error box for a failed command (an input/output error).
+  virtual void ErrorBox(const std::string& text) = 0;
+  // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
+  virtual int ExecDialog(QDialog& dialog) = 0;
+  // Lets pending window messages run, so that long walks repaint as they go.
+  virtual void ProcessMessages() = 0;
+};
+
+}  // namespace kumo

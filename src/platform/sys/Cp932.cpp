@@ -1,0 +1,192 @@
+#include "platform/sys/Cp932.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
+namespace kumo {
+namespace {
+
+// Characters that JIS-based input arrives with, and the code points Windows uses for the same
+// CP932 codes.
+char32_t WindowsForm(char32_t c) {
+  switch (c) {
+    case U'\u301C':
+      return U'\uFF5E';  // wave dash → full-width tilde
+    case U'\u2212':
+      return U'\uFF0D';  // minus sign → full-width hyphen-minus
+    case U'\u2016':
+      return U'\u2225';  // double vertical line → parallel to
+    case U'\u2014':
+      return U'\u2015';  // em dash → horizontal bar
+    case U'\u00A2':
+      return U'\uFFE0';  // cent
+    case U'\u00A3':
+      return U'\uFFE1';  // pound
+    case U'\u00AC':
+      return U'\uFFE2';  // not sign
+    case U'\u00A6':
+      return U'\uFFE4';  // broken bar
+    case U'\u00A5':
+      return U'\uFFE5';  // yen
+    case U'\u203E':
+      return U'\uFFE3';  // overline
+    default:
+      return c;
+  }
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns false on malformed input.
+bool NextUtf8(std::string_view s, std::size_t& i, char32_t& out) {
+  auto b = static_cast<unsigned char>(s[i]);
+  int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+  if (extra < 0 || i + extra >= s.size()) return false;
+  char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    auto t = static_cast<unsigned char>(s[i + k]);
+    if ((t & 0xC0) != 0x80) return false;
+    c = (c << 6) | (t & 0x3F);
+  }
+  i += extra + 1;
+  out = c;
+  return true;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+#ifdef _WIN32
+std::string DecodeChar(std::string_view bytes) {
+  wchar_t w[2];
+  int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(),
+                              static_cast<int>(bytes.size()), w, 2);
+  if (n != 1) return {};
+  std::string out;
+  AppendUtf8(out, static_cast<char32_t>(w[0]));
+  return out;
+}
+
+std::optional<std::string> EncodeChar(char32_t c) {
+  if (c > 0xFFFF) return std::nullopt;
+  wchar_t w = static_cast<wchar_t>(c);
+  char buf[4];
+  BOOL lossy = FALSE;
+  int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &w, 1, buf, sizeof buf, nullptr, &lossy);
+  if (n <= 0 || lossy) return std::nullopt;
+  return std::string(buf, n);
+}
+#else
+// iconv descriptors are not shared: each call opens its own, which keeps the codec free of state.
+class Iconv {
+ public:
+  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) std::abort();  // glibc always has CP932
+  }
+  ~Iconv() { iconv_close(cd_); }
+  Iconv(const Iconv&) = delete;
+  Iconv& operator=(const Iconv&) = delete;
+
+  // Converts the whole input or returns nothing.
+  std::optional<std::string> Convert(std::string_view in) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string src(in);
+    char out[16];
+    char* ip = src.data();
+    std::size_t il = src.size();
+    char* op = out;
+    std::size_t ol = sizeof out;
+    if (iconv(cd_, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0) {
+      return std::nullopt;
+    }
+    return std::string(out, op);
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+std::string DecodeChar(std::string_view bytes) {
+  static thread_local Iconv decoder("UTF-8", "CP932");
+  return decoder.Convert(bytes).value_or("");
+}
+
+std::optional<std::string> EncodeChar(char32_t c) {
+  static thread_local Iconv encoder("CP932", "UTF-8");
+  std::string utf8;
+  AppendUtf8(utf8, c);
+  return encoder.Convert(utf8);
+}
+#endif
+
+}  // namespace
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  for (std::size_t i = 0; i < cp932.size();) {
+    auto b = static_cast<unsigned char>(cp932[i]);
+    bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    std::size_t len = lead && i + 1 < cp932.size() ? 2 : 1;
+    if (b < 0x80) {
+      out += static_cast<char>(b);
+    } else {
+      std::string c = DecodeChar(cp932.substr(i, len));
+      out += c.empty() ? "\uFFFD" : c;
+    }
+    i += len;
+  }
+  return out;
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* refused) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t start = i;
+    char32_t c = 0;
+    if (!NextUtf8(utf8, i, c)) {
+      if (refused) *refused = "\uFFFD";
+      return std::nullopt;
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    std::optional<std::string> bytes = EncodeChar(WindowsForm(c));
+    if (!bytes) {
+      if (refused) *refused = std::string(utf8.substr(start, i - start));
+      return std::nullopt;
+    }
+    out += *bytes;
+  }
+  return out;
+}
+
+std::string Cp932Literal(std::string_view utf8) {
+  std::optional<std::string> s = Utf8ToCp932(utf8);
+  if (!s) std::abort();  // a constant text of the program that CP932 cannot hold
+  return *s;
+}
+
+}  // namespace kumo

@@ -1,0 +1,31 @@
+// Whole-file input and output and the process's directories, over the C library.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kumo {
+
+// Reads at most maxBytes of the file. Throws FileError naming the file and the system's reason.
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
+
+// Replaces the file in one step: the bytes go to a temporary file beside it, which is flushed
+// to disk and renamed over the target, so a failure leaves the old file exactly as it was.
+// Throws FileError.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The message for a file that ends before all of it could be read.
+std::string EarlyEndMessage(const std::string& path);
+
+// The directory of the running program, with its trailing separator.
+std::string ProgramDirectory();
+std::string CurrentDirectory();
+// Throws FileError when the directory cannot be made current.
+void SetCurrentDirectory(const std::string& dir);
+// The directory part of a path, without the trailing separator ("" for a bare name).
+std::string DirectoryOf(const std::string& path);
+// The file name without its directory.
+std::string FileNameOf(const std::string& path);
+
+}  // namespace kumo
