@@ -183,6 +183,14 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* refus
   return out;
 }
 
+bool IsUtf8(std::string_view bytes) {
+  char32_t c = 0;
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (!NextUtf8(bytes, i, c)) return false;
+  }
+  return true;
+}
+
 std::string Cp932Literal(std::string_view utf8) {
   std::optional<std::string> s = Utf8ToCp932(utf8);
   if (!s) std::abort();  // a constant text of the program that CP932 cannot hold

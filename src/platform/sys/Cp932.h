@@ -15,6 +15,9 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // result empty and, when refused is given, names that character (UTF-8).
 std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* refused = nullptr);
 
+// Whether the bytes are well-formed UTF-8 (text from outside may be CP932 instead).
+bool IsUtf8(std::string_view bytes);
+
 // For the program's own constant texts, which are known to be encodable.
 std::string Cp932Literal(std::string_view utf8);
 

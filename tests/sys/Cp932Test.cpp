@@ -1,0 +1,56 @@
+#include "platform/sys/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace kumo {
+namespace {
+
+std::string Encode(std::string_view utf8) {
+  return Utf8ToCp932(utf8).value_or("<refused>");
+}
+
+TEST(Cp932, WindowsExtensionsAndAsciiRoundTrip) {
+  struct Case {
+    const char* utf8;
+    std::string cp932;
+  };
+  for (const Case& c :
+       {Case{"①", "\x87\x40"}, Case{"ⅰ", "\xFA\x40"}, Case{"Ａ", "\x82\x60"}, Case{"\\", "\x5C"},
+        Case{"時間割", "\x8E\x9E\x8A\xD4\x8A\x84"}, Case{"ｽｸﾛｰﾙ", "\xBD\xB8\xDB\xB0\xD9"}}) {
+    EXPECT_EQ(Encode(c.utf8), c.cp932) << c.utf8;
+    EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8) << c.utf8;
+  }
+}
+
+TEST(Cp932, JisFormsEncodeAsTheWindowsCharacters) {
+  const char* pairs[][2] = {{"〜", "～"}, {"−", "－"}, {"‖", "∥"},  {"—", "―"},
+                            {"¢", "￠"},  {"£", "￡"}, {"¬", "￢"}, {"¦", "￤"}};
+  for (auto& [jis, windows] : pairs) {
+    std::string bytes = Encode(windows);
+    EXPECT_EQ(bytes.size(), 2u) << windows;
+    EXPECT_EQ(Encode(jis), bytes) << jis;
+  }
+}
+
+TEST(Cp932, UnencodableCharacterIsRefusedAndNamed) {
+  std::string refused;
+  EXPECT_FALSE(Utf8ToCp932("時間😀割", &refused));
+  EXPECT_EQ(refused, "😀");
+  EXPECT_FALSE(Utf8ToCp932("a\xE6\x99", &refused));  // cut in the middle of a character
+  EXPECT_EQ(refused, "\uFFFD");
+}
+
+TEST(Cp932, UndefinedOrCutBytesDecodeAsReplacement) {
+  EXPECT_EQ(Cp932ToUtf8("A\x85\x40"), "A\uFFFD");  // an unassigned code
+  EXPECT_EQ(Cp932ToUtf8("A\x82"), "A\uFFFD");      // a lead byte at the very end
+}
+
+TEST(Cp932, IsUtf8TellsUtf8FromCp932) {
+  EXPECT_TRUE(IsUtf8("[Printer]\nFont=ＭＳ ゴシック\n"));
+  EXPECT_TRUE(IsUtf8(""));
+  EXPECT_FALSE(IsUtf8("Font=\x82\x6C\x82\x72"));
+  EXPECT_FALSE(IsUtf8("\xE3\x81"));  // cut at the end
+}
+
+}  // namespace
+}  // namespace kumo

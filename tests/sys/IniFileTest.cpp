@@ -1,0 +1,130 @@
+#include "platform/sys/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/sys/FileError.h"
+#include "sys/TempDir.h"
+
+namespace kumo {
+namespace {
+
+using test::TempDir;
+
+TEST(IniFile, MissingFileIsEmptyAndNewFileKeepsWriteOrder) {
+  TempDir dir;
+  IniFile ini(dir.File("Kumo.Ini"));
+  EXPECT_EQ(ini.GetString("DataFile", "FileName", "NewTable.kmt"), "NewTable.kmt");
+  ini.SetString("DataFile", "FileName", "/home/a/時間割.kmt");
+  ini.SetInt("MainWindow", "Top", -5);
+  ini.SetBool("Edit", "AutoLocate", true);
+  ini.SetInt("MainWindow", "Left", 12);
+  ini.SetBool("Edit", "TenKeys", false);
+  ini.Save();
+  EXPECT_EQ(dir.Read("Kumo.Ini"),
+            "[DataFile]\nFileName=/home/a/時間割.kmt\n[MainWindow]\nTop=-5\nLeft=12\n"
+            "[Edit]\nAutoLocate=1\nTenKeys=0\n");
+}
+
+TEST(IniFile, IntegerRule) {
+  TempDir dir;
+  dir.Write("a.ini",
+            "[W]\nhex=0x40\nHEX2=$ff\nhex3=0XA\nneg=-12\nletters=abc\nempty=\njunk=12abc\n"
+            "spaced=  7  \nhexneg=$-1\nhuge=99999999999\ncolour=$FFFFFFFF\nplus=+3\n");
+  IniFile ini(dir.File("a.ini"));
+  EXPECT_EQ(ini.GetInt("W", "hex", 1), 64);
+  EXPECT_EQ(ini.GetInt("W", "hex2", 1), 255);
+  EXPECT_EQ(ini.GetInt("W", "hex3", 1), 10);
+  EXPECT_EQ(ini.GetInt("W", "neg", 1), -12);
+  EXPECT_EQ(ini.GetInt("W", "spaced", 1), 7);
+  EXPECT_EQ(ini.GetInt("W", "colour", 1), -1);
+  for (const char* bad : {"letters", "empty", "junk", "hexneg", "huge", "plus", "missing"}) {
+    EXPECT_EQ(ini.GetInt("W", bad, 42), 42) << bad;
+  }
+  EXPECT_TRUE(ini.GetBool("W", "hex", false));
+  EXPECT_FALSE(ini.GetBool("W", "letters", false));
+  EXPECT_TRUE(ini.GetBool("W", "letters", true));
+  EXPECT_EQ(ini.GetString("W", "empty", "x"), "");
+}
+
+TEST(IniFile, NamesIgnoreCaseAndFirstKeyWins) {
+  TempDir dir;
+  dir.Write("a.ini", "[edit]\nautolocate=0\nAutoLocate=1\n[EDIT]\nAUTOLOCATE=1\n");
+  IniFile ini(dir.File("a.ini"));
+  EXPECT_FALSE(ini.GetBool("Edit", "AutoLocate", true));
+  ini.SetBool("Edit", "AutoLocate", true);
+  ini.Save();
+  EXPECT_EQ(dir.Read("a.ini"), "[edit]\nautolocate=1\nAutoLocate=1\n[EDIT]\nAUTOLOCATE=1\n");
+}
+
+TEST(IniFile, ForeignLinesAndLineEndsAreKept) {
+  TempDir dir;
+  dir.Write("a.ini",
+            "; written by hand\r\n[Edit]\r\nOther = keep me \r\nTenKeys=0\r\n\r\n"
+            "[Tool]\r\nx=1");
+  IniFile ini(dir.File("a.ini"));
+  ini.SetBool("Edit", "TenKeys", true);
+  ini.SetBool("Edit", "ASDFKeys", true);  // new key: at the end of its section
+  ini.SetString("Tool", "y", "2");        // after a last line that had no line end
+  ini.SetInt("Color", "Grade1", 32768);   // new section at the end
+  ini.Save();
+  EXPECT_EQ(dir.Read("a.ini"),
+            "; written by hand\r\n[Edit]\r\nOther = keep me \r\nTenKeys=1\r\nASDFKeys=1\r\n\r\n"
+            "[Tool]\r\nx=1\r\ny=2\r\n[Color]\r\nGrade1=32768\r\n");
+  EXPECT_EQ(IniFile(dir.File("a.ini")).GetString("edit", "other", ""), "keep me");
+}
+
+TEST(IniFile, ValueCannotBreakIntoANewLine) {
+  TempDir dir;
+  IniFile ini(dir.File("a.ini"));
+  ini.SetString("DataFile", "FileName", "a\n[Edit]\r\nAutoLocate=0");
+  ini.Save();
+  IniFile back(dir.File("a.ini"));
+  EXPECT_EQ(back.GetString("DataFile", "FileName", ""), "a[Edit]AutoLocate=0");
+  EXPECT_TRUE(back.GetBool("Edit", "AutoLocate", true));
+}
+
+TEST(IniFile, Cp932FileIsReadAsCp932AndBomKept) {
+  TempDir dir;
+  dir.Write("sjis.ini", "[Printer]\nFont=\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E\n");
+  EXPECT_EQ(IniFile(dir.File("sjis.ini")).GetString("Printer", "Font", ""), "ＭＳ ゴシック");
+
+  dir.Write("bom.ini", "\xEF\xBB\xBF[Printer]\nFont=明朝\n");
+  IniFile bom(dir.File("bom.ini"));
+  EXPECT_EQ(bom.GetString("printer", "font", ""), "明朝");
+  bom.Save();
+  EXPECT_EQ(dir.Read("bom.ini"), "\xEF\xBB\xBF[Printer]\nFont=明朝\n");
+}
+
+TEST(IniFile, FailedSaveThrowsAndLeavesTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
+  TempDir dir;
+  dir.Write("a.ini", "[Edit]\nTenKeys=0\n");
+  IniFile ini(dir.File("a.ini"));
+  ini.SetBool("Edit", "TenKeys", true);
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_THROW(ini.Save(), FileError);
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  EXPECT_EQ(dir.Read("a.ini"), "[Edit]\nTenKeys=0\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);
+}
+
+TEST(IniFile, UnreadableOrUnreplaceableFileThrows) {
+  TempDir dir;
+  IniFile ini(dir.File("Kumo.Ini"));
+  ini.SetBool("Edit", "TenKeys", true);
+  std::filesystem::create_directory(dir.File("Kumo.Ini"));
+  dir.Write("Kumo.Ini/inside", "x");
+  EXPECT_THROW(IniFile(dir.File("Kumo.Ini")), FileError);
+  EXPECT_THROW(ini.Save(), FileError);
+  EXPECT_EQ(dir.Read("Kumo.Ini/inside"), "x");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);
+  EXPECT_THROW(IniFile(dir.File("none/Kumo.Ini")).Save(), FileError);
+}
+
+}  // namespace
+}  // namespace kumo

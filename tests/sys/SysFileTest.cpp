@@ -1,0 +1,44 @@
+#include "platform/sys/SysFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/sys/FileError.h"
+#include "sys/TempDir.h"
+
+namespace kumo {
+namespace {
+
+using test::TempDir;
+
+TEST(SysFile, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
+  TempDir dir;
+  dir.Write("t.kmt", std::string(5000, 'o'));
+  std::string bytes("new\0bytes", 9);
+  WriteFileAtomically(dir.File("t.kmt"), bytes);
+  EXPECT_EQ(dir.Read("t.kmt"), bytes);
+  EXPECT_EQ(ReadFileBytes(dir.File("t.kmt"), 3), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);
+}
+
+TEST(SysFile, FailuresThrowFileErrorNamingTheFile) {
+  TempDir dir;
+  try {
+    ReadFileBytes(dir.File("missing.kmt"), 10);
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("missing.kmt"), std::string::npos);
+  }
+  EXPECT_THROW(WriteFileAtomically(dir.File("no/dir/t.kmt"), "x"), FileError);
+}
+
+TEST(SysFile, PathParts) {
+  EXPECT_EQ(DirectoryOf("/home/a/t.kmt"), "/home/a");
+  EXPECT_EQ(DirectoryOf("t.kmt"), "");
+  EXPECT_EQ(FileNameOf("/home/a/t.kmt"), "t.kmt");
+  EXPECT_EQ(ProgramDirectory().back(), '/');
+}
+
+}  // namespace
+}  // namespace kumo
