@@ -2,9 +2,11 @@
 // the common file dialogs, the application's error box, modal dialogs and the message loop.
 #pragma once
 
+#include <QFont>
 #include <optional>
 #include <string>
 
+#include "document/Options.h"
 #include "document/Prompter.h"
 
 class QDialog;
@@ -30,6 +32,12 @@ class Platform : public virtual Prompter {
   virtual void ErrorBox(const std::string& text) = 0;
   // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
   virtual int ExecDialog(QDialog& dialog) = 0;
+  // The colour dialog, starting at initial; nothing when the user cancelled.
+  virtual std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) = 0;
+  // A fixed-pitch face for printing; the chosen font is initial with only its face changed.
+  virtual std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) = 0;
+  // The printer set-up dialog for the one printer all printing uses; true when confirmed.
+  virtual bool PrinterSetup(QWidget* owner) = 0;
   // Lets pending window messages run, so that long walks repaint as they go.
   virtual void ProcessMessages() = 0;
 };
