@@ -1,2 +1,174 @@
-// The document model; filled in by the document work.
+// The document's lines, cursor, class labels and the searches over them.
 #include "document/KumoHead.h"
+
+#include <algorithm>
+#include <string>
+
+#include "document/FullWidth.h"
+
+namespace kumo {
+namespace {
+
+constexpr std::string_view FullWidthSpace = "\x81\x40";
+constexpr int CircledBase = 0x8740;  // ①
+constexpr int LetterBase = 0x8260;   // Ａ
+
+}  // namespace
+
+TKumData::TKumData(const Options& options, Prompter& prompter)
+    : options_(options), prompter_(prompter) {
+  Clear();
+}
+
+void TKumData::Clear() {
+  CurLine = 1;
+  LineCount = 0;
+  CurPeriod = 1;
+  HoldingCount = 1;
+  Hand = {};
+  HistoryPos = 1;
+  HistoryEnd = 1;
+  MakeClassLabels();
+  History = {};
+  Lines = {};
+  Title.Len = 0;
+  Comment.Len = 0;
+  Modified = false;
+  SubjectNames1 = DefaultSubjectNames1();
+  SubjectNames2 = DefaultSubjectNames2();
+  SubjectNames4 = DefaultSubjectNames4();
+  Symbols = DefaultSymbols();
+  SymbolMeanings = DefaultSymbolMeanings();
+  SubjectFileName = DefaultSubjectFileName;
+}
+
+void TKumData::ResetEditState() {
+  HistoryEnd = 1;
+  HistoryPos = 1;
+  CurLine = 1;
+  CurPeriod = 1;
+  HoldingCount = 1;
+  Hand.Piece.Kind = KindEmpty;
+  Hand.Piece.Item = 0;
+}
+
+void TKumData::MakeClassLabels() {
+  if (!options_.LetterLabels && !options_.CircledLabels) {
+    if (labelsBuilt_) ClassLabels[0].Assign(FullWidthSpace);
+    for (int c = 1; c <= MaxClassNo; ++c) {
+      std::string digits = std::to_string(c);
+      ClassLabels[c].Assign(c <= 9 ? ToFullWidth(digits) : digits);
+    }
+    return;
+  }
+  labelsBuilt_ = true;
+  int base = options_.LetterLabels ? LetterBase : CircledBase;
+  for (auto& label : ClassLabels.Items) std::fill_n(&label.Len, sizeof label, Byte{2});
+  ClassLabels[0].Assign(FullWidthSpace);
+  for (int c = 1; c <= MaxClassNo; ++c) {
+    int code = base + c - 1;
+    ClassLabels[c].Bytes[0] = static_cast<Byte>(code >> 8);
+    ClassLabels[c].Bytes[1] = static_cast<Byte>(code & 0xFF);
+  }
+}
+
+bool TKumData::AddLine(const TeacherLine& line) {
+  if (LineCount >= MaxLines) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "行を追加できません");
+    return false;
+  }
+  ++LineCount;
+  Lines[LineCount] = line;
+  Modified = true;
+  return true;
+}
+
+bool TKumData::InsertLine(const TeacherLine& line) {
+  if (LineCount >= MaxLines) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "行を挿入できません");
+    return false;
+  }
+  // A cursor off the lines in use inserts at the nearest place a line can go.
+  int at = std::clamp<int>(CurLine, 1, LineCount + 1);
+  for (int n = LineCount; n >= at; --n) Lines[n + 1] = Lines[n];
+  ++LineCount;
+  Lines[at] = line;
+  for (int i = 1; i <= HistoryEnd; ++i) {
+    if (History[i].Line >= at) ++History[i].Line;
+  }
+  Modified = true;
+  return true;
+}
+
+bool TKumData::DeleteLine() {
+  if (LineCount == 0 || CurLine < 1 || CurLine > LineCount) return false;
+  for (int n = CurLine; n < LineCount; ++n) Lines[n] = Lines[n + 1];
+  Lines[LineCount] = {};
+  --LineCount;
+  if (LineCount < CurLine) CurLine = LineCount;
+  Modified = true;
+  return true;
+}
+
+TeacherLine TKumData::GetCurrentLine() const {
+  if (CurLine < 1 || CurLine > MaxLines) return {};
+  return Lines[CurLine];
+}
+
+bool TKumData::SetCurrentLine(const TeacherLine& line) {
+  if (CurLine < 1 || CurLine > LineCount) return false;
+  Lines[CurLine] = line;
+  Modified = true;
+  return true;
+}
+
+Byte TKumData::ClassCount(int grade) const {
+  Byte count = 0;
+  for (int n = 1; n <= LineCount; ++n) {
+    if (Lines[n].Grade == grade) count = std::max(count, Lines[n].Homeroom);
+  }
+  return count;
+}
+
+Byte TKumData::MaxClassCount() const {
+  return std::max({ClassCount(1), ClassCount(2), ClassCount(3)});
+}
+
+Byte TKumData::LessonCount(int line) const {
+  if (line < 1 || line > MaxLines) return 0;
+  Byte count = 0;
+  for (const PeriodCell& cell : Lines[line].Cells.Items) {
+    bool countedPiece = (cell.Kind == KindSubject || cell.Kind == KindSymbol) && cell.Has(Counted);
+    if (cell.IsClass() || countedPiece) ++count;
+  }
+  return count;
+}
+
+bool TKumData::InAppliedHistory(int line, int period, Byte kind, Byte item) const {
+  for (int i = 1; i < HistoryPos; ++i) {
+    const HistoryEntry& e = History[i];
+    if (e.Line == line && e.Period == period && e.Cell.Kind == kind && e.Cell.Item == item) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<int> TKumData::FindPieceInPeriod(const PeriodCell& piece) const {
+  if (!IsCellPlace(CurLine, CurPeriod)) return std::nullopt;
+  for (int n = 1; n <= LineCount; ++n) {
+    if (n != CurLine && Cell(n, CurPeriod).SamePiece(piece)) return n;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> TKumData::FindHandClash() const {
+  return FindPieceInPeriod(Hand.Piece);
+}
+
+std::optional<int> TKumData::FindCellClash() const {
+  if (!IsCellPlace(CurLine, CurPeriod)) return std::nullopt;
+  return FindPieceInPeriod(Cell(CurLine, CurPeriod));
+}
+
+}  // namespace kumo

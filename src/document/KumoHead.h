@@ -1,6 +1,7 @@
 // The timetable document and the class index derived from it.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -34,27 +35,27 @@ constexpr std::string_view DefaultSubjectFileName = "Kumo2.kms";
 class TKumData {
  public:
   // Field order as the document declares it; the file layout is separate (see KumoFile.cpp).
-  Indexed<TeacherLine, 1, MaxLines> Lines;
-  Indexed<HistoryEntry, 1, MaxHistory> History;
-  std::uint16_t HistoryPos;
-  std::uint16_t HistoryEnd;
-  ClassLabelTable ClassLabels;
-  Byte LineCount;
-  Byte CurLine;
-  HeldPiece Hand;
-  Indexed<HeldPiece, 1, MaxHolding> Holding;
-  Byte HoldingCount;
-  std::string FileName;         // UTF-8 path, as the system names files
-  std::string SubjectFileName;  // UTF-8 path
-  Byte CurPeriod;
-  Text<20> Title;
-  Text<40> Comment;
-  bool Modified;
-  SubjectTable1 SubjectNames1;
-  SubjectTable2 SubjectNames2;
-  SubjectTable4 SubjectNames4;
-  SymbolTable Symbols;
-  MeaningTable SymbolMeanings;
+  Indexed<TeacherLine, 1, MaxLines> Lines{};
+  Indexed<HistoryEntry, 1, MaxHistory> History{};
+  std::uint16_t HistoryPos{};
+  std::uint16_t HistoryEnd{};
+  ClassLabelTable ClassLabels{};
+  Byte LineCount{};
+  Byte CurLine{};
+  HeldPiece Hand{};
+  Indexed<HeldPiece, 1, MaxHolding> Holding{};
+  Byte HoldingCount{};
+  std::string FileName{NewTableName};  // UTF-8 path, as the system names files
+  std::string SubjectFileName{};       // UTF-8 path
+  Byte CurPeriod{};
+  Text<20> Title{};
+  Text<40> Comment{};
+  bool Modified{};
+  SubjectTable1 SubjectNames1{};
+  SubjectTable2 SubjectNames2{};
+  SubjectTable4 SubjectNames4{};
+  SymbolTable Symbols{};
+  MeaningTable SymbolMeanings{};
 
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
@@ -106,6 +107,9 @@ class TKumData {
   Prompter& prompter_;
   DocumentViews* views_ = nullptr;
   bool labelsBuilt_ = false;  // a circled or letter table has been built since start
+
+  // Another line with this piece in the cursor period.
+  std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;
 };
 
 struct ClassEntry {
@@ -136,6 +140,8 @@ class TClassLines {
 
  private:
   const TKumData& doc_;
+
+  int UsedEntries() const { return std::min<int>(EntryCount, MaxClassEntries); }
 };
 
 }  // namespace kumo

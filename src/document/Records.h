@@ -142,6 +142,11 @@ static_assert(sizeof(HeldPiece) == 6 && IsRawRecord<HeldPiece>);
 static_assert(sizeof(HistoryEntry) == 10 && IsRawRecord<HistoryEntry>);
 static_assert(offsetof(HistoryEntry, Cell) == 2 && offsetof(HistoryEntry, Hand) == 6);
 
+// Whether (line, period) names a cell of the line table, in use or not.
+constexpr bool IsCellPlace(int line, int period) {
+  return line >= 1 && line <= MaxLines && period >= 1 && period <= PeriodCount;
+}
+
 // Period p falls on day (p - 1) div 6 as lesson (p - 1) mod 6 + 1.
 constexpr int DayOf(int period) {
   return (period - 1) / PeriodsPerDay;

@@ -1,0 +1,37 @@
+// Checks of the values a timetable or subject file brings in: every value that sizes a block or
+// indexes a table or a line must fit the document, whatever the file holds.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "document/KumoHead.h"
+
+namespace kumo {
+
+// The first impossible value found: what it is (for the user, in Japanese) and its value.
+struct BadValue {
+  std::string What;
+  int Value;
+};
+using Finding = std::optional<BadValue>;
+
+// "<file> は壊れています。..." naming the value.
+std::string CorruptFileMessage(const std::string& path, const BadValue& bad);
+
+Finding CheckLine(const TeacherLine& line, int n);
+Finding CheckHistoryCounts(int pos, int end);
+// A recorded step must name a line in use.
+Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount);
+Finding CheckHoldingCount(int count);
+// The hand (held == 0) or held piece k; a non-empty one must come from a line in use.
+Finding CheckHeldPiece(const HeldPiece& p, int held, int lineCount);
+Finding CheckTitle(const Text<20>& title);
+Finding CheckComment(const Text<40>& comment);
+Finding CheckTable(const SubjectTable1& t);
+Finding CheckTable(const SubjectTable2& t);
+Finding CheckTable(const SubjectTable4& t);
+Finding CheckTable(const SymbolTable& t);
+Finding CheckTable(const MeaningTable& t);
+
+}  // namespace kumo
