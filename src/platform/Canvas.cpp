@@ -1,0 +1,162 @@
+#include "platform/Canvas.h"
+
+#include <QApplication>
+#include <QLineF>
+#include <QPen>
+#include <cstdlib>
+
+namespace kumo {
+
+QColor ToQColor(ColorRef color) {
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
+ColorRef FromQColor(const QColor& color) {
+  return Rgb(color.red(), color.green(), color.blue());
+}
+
+ColorRef SystemColor(QPalette::ColorRole role) {
+  return FromQColor(QApplication::palette().color(role));
+}
+
+Canvas::Canvas(QPainter& painter) : painter_(painter), font_(painter.font()) {
+  fontApplied_ = true;
+}
+
+void Canvas::SetBrushColor(ColorRef color) {
+  brushColor_ = color;
+  brushClear_ = false;
+}
+
+void Canvas::SetBrushClear() {
+  brushClear_ = true;
+}
+
+void Canvas::SetPenColor(ColorRef color) {
+  penColor_ = color;
+}
+
+void Canvas::SetPenWidth(int width) {
+  penWidth_ = width < 1 ? 1 : width;
+}
+
+void Canvas::SetFont(const QFont& font) {
+  // The grids reset the font for every cell; a font that is still the same shared copy needs
+  // no new metrics.
+  if (font_.isCopyOf(font)) return;
+  font_ = font;
+  FontChanged();
+}
+
+void Canvas::SetFontName(const QString& face) {
+  font_.setFamily(face);
+  FontChanged();
+}
+
+void Canvas::SetFontPixelSize(int pixels) {
+  font_.setPixelSize(pixels < 1 ? 1 : pixels);
+  FontChanged();
+}
+
+void Canvas::SetFontPointSize(int points) {
+  font_.setPointSize(points < 1 ? 1 : points);
+  FontChanged();
+}
+
+void Canvas::SetFontColor(ColorRef color) {
+  fontColor_ = color;
+}
+
+void Canvas::SetBold(bool on) {
+  if (font_.bold() == on) return;
+  font_.setBold(on);
+  FontChanged();
+}
+
+void Canvas::SetItalic(bool on) {
+  if (font_.italic() == on) return;
+  font_.setItalic(on);
+  FontChanged();
+}
+
+void Canvas::SetUnderline(bool on) {
+  if (font_.underline() == on) return;
+  font_.setUnderline(on);
+  FontChanged();
+}
+
+void Canvas::FontChanged() {
+  fontApplied_ = false;
+  metrics_.reset();
+}
+
+void Canvas::UseFont() {
+  if (fontApplied_) return;
+  painter_.setFont(font_);
+  fontApplied_ = true;
+}
+
+const QFontMetrics& Canvas::Metrics() {
+  // Metrics of the painter's device, so that printer fonts measure in printer pixels.
+  UseFont();
+  if (!metrics_) metrics_.emplace(painter_.fontMetrics());
+  return *metrics_;
+}
+
+void Canvas::FillRect(const QRect& rect) {
+  if (brushClear_) return;
+  painter_.fillRect(rect, ToQColor(brushColor_));
+}
+
+void Canvas::TextOut(int x, int y, const QString& text) {
+  if (text.isEmpty()) return;
+  const QFontMetrics& metrics = Metrics();
+  if (!brushClear_) {
+    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                      ToQColor(brushColor_));
+  }
+  painter_.setPen(ToQColor(fontColor_));
+  painter_.drawText(x, y + metrics.ascent(), text);
+}
+
+int Canvas::TextWidth(const QString& text) {
+  return Metrics().horizontalAdvance(text);
+}
+
+int Canvas::TextHeight(const QString& text) {
+  return text.isEmpty() ? Metrics().height() : Metrics().boundingRect(text).height();
+}
+
+void Canvas::MoveTo(int x, int y) {
+  penPos_ = QPoint(x, y);
+}
+
+void Canvas::LineTo(int x, int y) {
+  const QPoint from = penPos_;
+  penPos_ = QPoint(x, y);
+  const int dx = x - from.x();
+  const int dy = y - from.y();
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 0) return;
+  QPen pen(ToQColor(penColor_), penWidth_);
+  // Square ends let wide frame lines close their corners.
+  pen.setCapStyle(penWidth_ > 1 ? Qt::SquareCap : Qt::FlatCap);
+  painter_.setPen(pen);
+  if (steps == 1) {
+    painter_.drawPoint(from);
+    return;
+  }
+  // Stop one pixel short along the longer axis: the end point belongs to the next line.
+  const QPointF last(x - static_cast<double>(dx) / steps, y - static_cast<double>(dy) / steps);
+  painter_.drawLine(QLineF(from, last));
+}
+
+void Canvas::DrawFocusRect(const QRect& rect) {
+  QPen pen(ToQColor(SystemColor(QPalette::WindowText)), 1, Qt::DotLine);
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+}  // namespace kumo

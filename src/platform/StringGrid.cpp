@@ -1,0 +1,567 @@
+#include "platform/StringGrid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace kumo {
+
+namespace {
+
+const QColor kNormalLine(192, 192, 192);
+const QColor kFixedLine(128, 128, 128);
+
+bool IsNavigationKey(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+// The colours of one paint, looked up once rather than for every cell.
+struct StringGrid::Look {
+  GridRect selection;
+  bool focused = false;
+  ColorRef fixedBrush = 0;
+  ColorRef selectedBrush = 0;
+  ColorRef normalBrush = 0;
+  ColorRef text = 0;
+  ColorRef selectedText = 0;
+};
+
+StringGrid::StringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFrameStyle(QFrame::NoFrame);  // grid pixels and viewport pixels coincide
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  ReshapeCells(colCount_, rowCount_);
+  colWidths_.assign(colCount_, defaultColWidth_);
+  LayoutChanged();
+}
+
+void StringGrid::ReshapeCells(int cols, int rows) {
+  std::vector<QString> cells(static_cast<std::size_t>(cols) * rows);
+  const int keepCols = std::min(cols, colCount_);
+  const int keepRows = std::min(rows, rowCount_);
+  if (!cells_.empty()) {
+    for (int r = 0; r < keepRows; ++r) {
+      for (int c = 0; c < keepCols; ++c) {
+        cells[static_cast<std::size_t>(r) * cols + c] =
+            std::move(cells_[static_cast<std::size_t>(r) * colCount_ + c]);
+      }
+    }
+  }
+  cells_ = std::move(cells);
+  colCount_ = cols;
+  rowCount_ = rows;
+}
+
+void StringGrid::SetColCount(int count) {
+  count = std::max(count, 1);
+  if (count == colCount_) return;
+  ReshapeCells(count, rowCount_);
+  colWidths_.resize(count, defaultColWidth_);
+  fixedCols_ = std::min(fixedCols_, count - 1);
+  LayoutChanged();
+}
+
+void StringGrid::SetRowCount(int count) {
+  count = std::max(count, 1);
+  if (count == rowCount_) return;
+  ReshapeCells(colCount_, count);
+  fixedRows_ = std::min(fixedRows_, count - 1);
+  LayoutChanged();
+}
+
+void StringGrid::SetFixedCols(int count) {
+  fixedCols_ = std::clamp(count, 0, colCount_ - 1);
+  LayoutChanged();
+}
+
+void StringGrid::SetFixedRows(int count) {
+  fixedRows_ = std::clamp(count, 0, rowCount_ - 1);
+  LayoutChanged();
+}
+
+QString StringGrid::Cells(int col, int row) const {
+  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return {};
+  return cells_[static_cast<std::size_t>(row) * colCount_ + col];
+}
+
+void StringGrid::SetCells(int col, int row, const QString& text) {
+  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return;
+  QString& cell = cells_[static_cast<std::size_t>(row) * colCount_ + col];
+  if (cell == text) return;
+  cell = text;
+  const QRect rect = CellRect(col, row);
+  if (!rect.isEmpty()) viewport()->update(rect);
+}
+
+void StringGrid::SetDefaultColWidth(int width) {
+  defaultColWidth_ = std::max(width, 0);
+  colWidths_.assign(colCount_, defaultColWidth_);
+  LayoutChanged();
+}
+
+int StringGrid::ColWidth(int col) const {
+  return col >= 0 && col < colCount_ ? colWidths_[col] : 0;
+}
+
+void StringGrid::SetColWidth(int col, int width) {
+  if (col < 0 || col >= colCount_) return;
+  colWidths_[col] = std::max(width, 0);
+  LayoutChanged();
+}
+
+void StringGrid::SetDefaultRowHeight(int height) {
+  rowHeight_ = std::max(height, 1);
+  LayoutChanged();
+}
+
+// Counts, fixed parts or sizes changed: bring the current cell, the anchor and the scroll
+// position back inside and repaint everything.
+void StringGrid::LayoutChanged() {
+  current_ = ClampToNormal(current_);
+  anchor_ = rangeSelect_ ? ClampToNormal(anchor_) : current_;
+  leftCol_ = std::clamp(leftCol_, fixedCols_, MaxLeftCol());
+  topRow_ = std::clamp(topRow_, fixedRows_, MaxTopRow());
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+CellPos StringGrid::ClampToNormal(CellPos pos) const {
+  return {std::clamp(pos.Col, fixedCols_, colCount_ - 1),
+          std::clamp(pos.Row, fixedRows_, rowCount_ - 1)};
+}
+
+void StringGrid::SetCurrent(int col, int row) {
+  MoveCurrent({col, row}, false, false);
+}
+
+GridRect StringGrid::Selection() const {
+  return {std::min(anchor_.Col, current_.Col), std::min(anchor_.Row, current_.Row),
+          std::max(anchor_.Col, current_.Col), std::max(anchor_.Row, current_.Row)};
+}
+
+void StringGrid::SetSelection(const GridRect& selection) {
+  const CellPos topLeft = ClampToNormal(
+      {std::min(selection.Left, selection.Right), std::min(selection.Top, selection.Bottom)});
+  const CellPos bottomRight = ClampToNormal(
+      {std::max(selection.Left, selection.Right), std::max(selection.Top, selection.Bottom)});
+  viewport()->update(AreaOf(Selection()));
+  const CellPos oldAnchor = anchor_;
+  anchor_ = topLeft;
+  if (!MoveCurrent(bottomRight, true, false)) anchor_ = oldAnchor;
+}
+
+void StringGrid::SetRangeSelect(bool on) {
+  rangeSelect_ = on;
+  if (on) return;
+  viewport()->update(AreaOf(Selection()));
+  anchor_ = current_;
+}
+
+bool StringGrid::MoveCurrent(CellPos to, bool extend, bool click) {
+  to = ClampToNormal(to);
+  const bool moves = to != current_;
+  if (moves && OnSelectCell) {
+    bool canSelect = true;
+    OnSelectCell(to.Col, to.Row, canSelect);
+    if (!canSelect) return false;
+  }
+  const QRect before = AreaOf(Selection());
+  current_ = to;
+  if (!extend || !rangeSelect_) anchor_ = to;
+  ScrollIntoView(to);
+  viewport()->update(QRegion(before) + AreaOf(Selection()));
+  if ((moves || click) && OnClick) OnClick();
+  return true;
+}
+
+void StringGrid::ScrollIntoView(CellPos pos) {
+  const int oldLeft = leftCol_;
+  const int oldTop = topRow_;
+  if (pos.Col < leftCol_) leftCol_ = pos.Col;
+  const int width = viewport()->width();
+  while (leftCol_ < pos.Col && ColX(pos.Col) + ColWidth(pos.Col) > width) ++leftCol_;
+  if (pos.Row < topRow_) topRow_ = pos.Row;
+  topRow_ = std::max(topRow_, pos.Row - VisibleRows() + 1);
+  if (leftCol_ == oldLeft && topRow_ == oldTop) return;
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void StringGrid::SetScrollBars(GridScrollBars bars) {
+  const bool horizontal = bars == GridScrollBars::Horizontal || bars == GridScrollBars::Both;
+  const bool vertical = bars == GridScrollBars::Vertical || bars == GridScrollBars::Both;
+  setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void StringGrid::SetLeftCol(int col) {
+  const int left = std::clamp(col, fixedCols_, MaxLeftCol());
+  if (left == leftCol_) return;
+  leftCol_ = left;
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void StringGrid::SetTopRow(int row) {
+  const int top = std::clamp(row, fixedRows_, MaxTopRow());
+  if (top == topRow_) return;
+  topRow_ = top;
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+int StringGrid::FixedWidth() const {
+  int width = 0;
+  for (int c = 0; c < fixedCols_; ++c) width += colWidths_[c] + 1;
+  return width;
+}
+
+int StringGrid::FixedHeight() const {
+  return fixedRows_ * Pitch();
+}
+
+int StringGrid::MaxLeftCol() const {
+  const int room = viewport()->width() - FixedWidth();
+  int used = 0;
+  int left = colCount_;
+  while (left > fixedCols_ && used + colWidths_[left - 1] + 1 <= room) {
+    --left;
+    used += colWidths_[left] + 1;
+  }
+  return std::min(left, colCount_ - 1);
+}
+
+int StringGrid::MaxTopRow() const {
+  return std::max(fixedRows_, rowCount_ - VisibleRows());
+}
+
+int StringGrid::VisibleRows() const {
+  return std::max(1, (viewport()->height() - FixedHeight()) / Pitch());
+}
+
+void StringGrid::UpdateScrollBars() {
+  syncingBars_ = true;
+  QScrollBar* bar = horizontalScrollBar();
+  bar->setRange(0, MaxLeftCol() - fixedCols_);
+  bar->setValue(leftCol_ - fixedCols_);
+  int shown = 0;
+  ForVisibleCols([&](int col, int, int) { shown += col >= fixedCols_ ? 1 : 0; });
+  bar->setPageStep(std::max(shown, 1));
+  bar = verticalScrollBar();
+  bar->setRange(0, MaxTopRow() - fixedRows_);
+  bar->setValue(topRow_ - fixedRows_);
+  bar->setPageStep(VisibleRows());
+  syncingBars_ = false;
+}
+
+void StringGrid::scrollContentsBy(int, int) {
+  if (syncingBars_) return;
+  leftCol_ = fixedCols_ + horizontalScrollBar()->value();
+  topRow_ = fixedRows_ + verticalScrollBar()->value();
+  viewport()->update();
+}
+
+void StringGrid::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  LayoutChanged();
+}
+
+int StringGrid::ColX(int col) const {
+  if (col < 0 || col >= colCount_ || (col >= fixedCols_ && col < leftCol_)) return -1;
+  int x = 0;
+  const int first = col < fixedCols_ ? 0 : leftCol_;
+  if (col >= fixedCols_) x = FixedWidth();
+  for (int c = first; c < col; ++c) x += colWidths_[c] + 1;
+  return x;
+}
+
+int StringGrid::RowY(int row) const {
+  if (row < 0 || row >= rowCount_ || (row >= fixedRows_ && row < topRow_)) return -1;
+  return row < fixedRows_ ? row * Pitch() : FixedHeight() + (row - topRow_) * Pitch();
+}
+
+QRect StringGrid::CellRect(int col, int row) const {
+  const int x = ColX(col);
+  const int y = RowY(row);
+  if (x < 0 || y < 0) return {};
+  return QRect(x, y, colWidths_[col], rowHeight_);
+}
+
+int StringGrid::ColAt(int x) const {
+  if (x < 0) return -1;
+  int right = 0;
+  for (int c = 0; c < fixedCols_; ++c) {
+    right += colWidths_[c] + 1;
+    if (x < right) return c;
+  }
+  for (int c = leftCol_; c < colCount_; ++c) {
+    right += colWidths_[c] + 1;
+    if (x < right) return c;
+  }
+  return -1;
+}
+
+int StringGrid::RowAt(int y) const {
+  if (y < 0) return -1;
+  const int row = y < FixedHeight() ? y / Pitch() : topRow_ + (y - FixedHeight()) / Pitch();
+  return row < rowCount_ ? row : -1;
+}
+
+std::optional<CellPos> StringGrid::CellAt(const QPoint& pos) const {
+  if (!viewport()->rect().contains(pos)) return std::nullopt;
+  const int col = ColAt(pos.x());
+  const int row = RowAt(pos.y());
+  if (col < 0 || row < 0) return std::nullopt;
+  return CellPos{col, row};
+}
+
+// The cell a drag has reached: over the fixed part it is the one scrolled away just before,
+// past the viewport the one that comes next, so that dragging scrolls.
+CellPos StringGrid::DragCell(const QPoint& pos) const {
+  int col = pos.x() < FixedWidth() ? leftCol_ - 1 : ColAt(pos.x());
+  int row = pos.y() < FixedHeight() ? topRow_ - 1 : RowAt(pos.y());
+  if (col < 0 && pos.x() >= FixedWidth()) col = colCount_ - 1;
+  if (row < 0 && pos.y() >= FixedHeight()) row = rowCount_ - 1;
+  return ClampToNormal({col, row});
+}
+
+template <typename F>
+void StringGrid::ForVisibleCols(F visit) const {
+  const int limit = viewport()->width();
+  int x = 0;
+  for (int c = 0; c < fixedCols_ && x < limit; ++c) {
+    visit(c, x, colWidths_[c]);
+    x += colWidths_[c] + 1;
+  }
+  for (int c = leftCol_; c < colCount_ && x < limit; ++c) {
+    visit(c, x, colWidths_[c]);
+    x += colWidths_[c] + 1;
+  }
+}
+
+template <typename F>
+void StringGrid::ForVisibleRows(F visit) const {
+  const int limit = viewport()->height();
+  int y = 0;
+  for (int r = 0; r < fixedRows_ && y < limit; ++r, y += Pitch()) visit(r, y);
+  for (int r = topRow_; r < rowCount_ && y < limit; ++r, y += Pitch()) visit(r, y);
+}
+
+// The pixels of the visible part of a block of cells, their lines included.
+QRect StringGrid::AreaOf(const GridRect& cells) const {
+  int left = -1;
+  int right = -1;
+  ForVisibleCols([&](int col, int x, int width) {
+    if (col < cells.Left || col > cells.Right) return;
+    if (left < 0) left = x;
+    right = x + width;
+  });
+  int top = -1;
+  int bottom = -1;
+  ForVisibleRows([&](int row, int y) {
+    if (row < cells.Top || row > cells.Bottom) return;
+    if (top < 0) top = y;
+    bottom = y + rowHeight_;
+  });
+  if (left < 0 || top < 0) return {};
+  return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void StringGrid::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  painter.setFont(font());
+  const QRegion& region = event->region();
+  int gridRight = 0;
+  int gridBottom = 0;
+  ForVisibleCols([&](int, int x, int width) { gridRight = x + width + 1; });
+  ForVisibleRows([&](int, int y) { gridBottom = y + Pitch(); });
+  const QColor empty = palette().color(QPalette::Base);
+  painter.fillRect(QRect(gridRight, 0, viewport()->width() - gridRight, viewport()->height()),
+                   empty);
+  painter.fillRect(QRect(0, gridBottom, gridRight, viewport()->height() - gridBottom), empty);
+  PaintLines(painter);
+
+  Look look;
+  look.selection = Selection();
+  look.focused = hasFocus();
+  look.fixedBrush = SystemColor(QPalette::Button);
+  look.selectedBrush = SystemColor(QPalette::Highlight);
+  look.normalBrush = SystemColor(QPalette::Base);
+  look.text = SystemColor(QPalette::WindowText);
+  look.selectedText = SystemColor(QPalette::HighlightedText);
+  Canvas canvas(painter);
+  ForVisibleRows([&](int row, int y) {
+    const QRect rowRect(0, y, gridRight, rowHeight_);
+    if (!region.intersects(rowRect)) return;
+    ForVisibleCols([&](int col, int x, int width) {
+      const QRect rect(x, y, width, rowHeight_);
+      if (region.intersects(rect)) PaintCell(canvas, look, col, row, rect);
+    });
+  });
+  if (look.focused) {
+    const QRect rect = CellRect(current_.Col, current_.Row);
+    if (!rect.isEmpty()) canvas.DrawFocusRect(rect);
+  }
+}
+
+// One line right of and below every visible cell; beside fixed cells the darker colour, which
+// is drawn last so that it wins where the two meet.
+void StringGrid::PaintLines(QPainter& painter) const {
+  const int fixedWidth = FixedWidth();
+  const int fixedHeight = FixedHeight();
+  int gridRight = 0;
+  int gridBottom = 0;
+  ForVisibleCols([&](int, int x, int width) { gridRight = x + width + 1; });
+  ForVisibleRows([&](int, int y) { gridBottom = y + Pitch(); });
+  ForVisibleCols([&](int col, int x, int width) {
+    if (col >= fixedCols_) {
+      painter.fillRect(QRect(x + width, fixedHeight, 1, gridBottom - fixedHeight), kNormalLine);
+    }
+  });
+  ForVisibleRows([&](int row, int y) {
+    if (row >= fixedRows_) {
+      painter.fillRect(QRect(fixedWidth, y + rowHeight_, gridRight - fixedWidth, 1), kNormalLine);
+    }
+  });
+  ForVisibleCols([&](int col, int x, int width) {
+    const int length = col < fixedCols_ ? gridBottom : fixedHeight;
+    painter.fillRect(QRect(x + width, 0, 1, length), kFixedLine);
+  });
+  ForVisibleRows([&](int row, int y) {
+    const int length = row < fixedRows_ ? gridRight : fixedWidth;
+    painter.fillRect(QRect(0, y + rowHeight_, length, 1), kFixedLine);
+  });
+}
+
+void StringGrid::PaintCell(Canvas& canvas, const Look& look, int col, int row, const QRect& rect) {
+  CellState state;
+  state.Fixed = IsFixed(col, row);
+  state.Selected = !state.Fixed && look.selection.Contains(col, row);
+  state.Focused = look.focused && current_ == CellPos{col, row};
+  canvas.SetFont(font());
+  canvas.SetBrushColor(state.Fixed      ? look.fixedBrush
+                       : state.Selected ? look.selectedBrush
+                                        : look.normalBrush);
+  canvas.SetFontColor(state.Selected ? look.selectedText : look.text);
+  canvas.SetPenColor(look.text);
+  canvas.SetPenWidth(1);
+  canvas.FillRect(rect);
+  const QString& text = cells_[static_cast<std::size_t>(row) * colCount_ + col];
+  if (OnDrawCell) {
+    OnDrawCell(canvas, col, row, rect, state);
+  } else {
+    canvas.TextOut(rect.left() + 2, rect.top() + 2, text);
+  }
+}
+
+void StringGrid::NavigateByKey(int key, Qt::KeyboardModifiers modifiers) {
+  CellPos to = current_;
+  const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+  switch (key) {
+    case Qt::Key_Up:
+      --to.Row;
+      break;
+    case Qt::Key_Down:
+      ++to.Row;
+      break;
+    case Qt::Key_Left:
+      --to.Col;
+      break;
+    case Qt::Key_Right:
+      ++to.Col;
+      break;
+    case Qt::Key_PageUp:
+      to.Row -= VisibleRows();
+      break;
+    case Qt::Key_PageDown:
+      to.Row += VisibleRows();
+      break;
+    case Qt::Key_Home:
+      to.Col = fixedCols_;
+      if (ctrl) to.Row = fixedRows_;
+      break;
+    case Qt::Key_End:
+      to.Col = colCount_ - 1;
+      if (ctrl) to.Row = rowCount_ - 1;
+      break;
+    default:
+      return;
+  }
+  MoveCurrent(to, modifiers.testFlag(Qt::ShiftModifier), false);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+  int key = event->key();
+  if (OnKeyDown) OnKeyDown(key, event->modifiers());
+  if (key == 0) return event->accept();
+  if (IsNavigationKey(key)) {
+    NavigateByKey(key, event->modifiers());
+    return event->accept();
+  }
+  QChar ch;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    ch = QChar('\r');
+  } else if (!event->text().isEmpty() && event->text().front().isPrint()) {
+    ch = event->text().front();
+  }
+  if (key != event->key() || ch.isNull()) return event->ignore();
+  if (OnKeyPress) OnKeyPress(ch);
+  event->accept();
+}
+
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  setFocus(Qt::MouseFocusReason);
+  const std::optional<CellPos> cell = CellAt(event->position().toPoint());
+  if (!cell || IsFixed(cell->Col, cell->Row)) return;
+  selecting_ = rangeSelect_;
+  MoveCurrent(*cell, event->modifiers().testFlag(Qt::ShiftModifier), true);
+}
+
+void StringGrid::mouseMoveEvent(QMouseEvent* event) {
+  if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return;
+  const CellPos cell = DragCell(event->position().toPoint());
+  if (cell != current_) MoveCurrent(cell, true, false);
+}
+
+void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) selecting_ = false;
+  if (OnMouseUp) OnMouseUp(event->button(), event->position().toPoint());
+}
+
+void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const std::optional<CellPos> cell = CellAt(event->position().toPoint());
+  if (!cell || IsFixed(cell->Col, cell->Row)) return;
+  if (MoveCurrent(*cell, false, true) && OnDblClick) OnDblClick();
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update(AreaOf(Selection()));
+}
+
+void StringGrid::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  selecting_ = false;
+  viewport()->update(AreaOf(Selection()));
+}
+
+}  // namespace kumo
