@@ -19,6 +19,7 @@ struct FileDialogRequest {
   std::string DefaultExt;  // without the dot
   std::string FileName;    // initial file name or path (UTF-8)
   std::string InitialDir;  // empty: the current directory
+  std::string Title;       // empty: the platform's own title
 };
 
 class Platform : public virtual Prompter {

@@ -1,1 +1,52 @@
 #include "shell/KumoApp.h"
+
+#include "editing/KumoCexc.h"
+#include "editing/KumoEdit.h"
+#include "editing/KumoLh.h"
+#include "editing/KumoMic.h"
+#include "output/KumoEnv.h"
+#include "output/KumoExp.h"
+#include "output/KumoPrn.h"
+#include "shell/KumoAbout.h"
+#include "shell/KumoMain.h"
+#include "views/KumoChrg.h"
+#include "views/KumoCl.h"
+#include "views/KumoCls.h"
+#include "views/KumoEdS.h"
+#include "views/KumoEdSi.h"
+#include "views/KumoHlSt.h"
+#include "views/KumoPicS.h"
+#include "views/KumoStck.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
+
+namespace kumo {
+
+KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
+    : platform(platform), doc(options, platform), classes(doc), StartFile(std::move(startFile)) {
+  frmKumo = std::make_unique<TfrmKumo>(*this);
+  frmTeachers = std::make_unique<TfrmTeachers>(*this);
+  AboutBox = std::make_unique<TAboutBox>(*this);
+  frmColumExchange = std::make_unique<TfrmColumExchange>(*this);
+  frmPickCharge = std::make_unique<TfrmPickCharge>(*this);
+  frmClass = std::make_unique<TfrmClass>(*this);
+  frmClasses = std::make_unique<TfrmClasses>(*this);
+  frmEdit = std::make_unique<TfrmEdit>(*this);
+  dlgEnvironment = std::make_unique<TdlgEnvironment>(*this);
+  dlgExport = std::make_unique<TdlgExport>(*this);
+  frmHoldingStack = std::make_unique<TfrmHoldingStack>(*this);
+  frmLineHead = std::make_unique<TfrmLineHead>(*this);
+  dlgMicro = std::make_unique<TdlgMicro>(*this);
+  frmPickS = std::make_unique<TfrmPickS>(*this);
+  dlgPrintOut = std::make_unique<TdlgPrintOut>(*this);
+  frmStack = std::make_unique<TfrmStack>(*this);
+  frmTeacher = std::make_unique<TfrmTeacher>(*this);
+  dlgEditS = std::make_unique<TdlgEditS>(*this);
+  dlgEditSi = std::make_unique<TdlgEditSi>(*this);
+}
+
+// The members go in reverse order of declaration, which is the reverse order of creation; the
+// main window, which the document reports to, goes last.
+KumoApp::~KumoApp() = default;
+
+}  // namespace kumo

@@ -1,1 +1,83 @@
 #include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialog>
+
+namespace kumo::test {
+
+namespace {
+
+// The next scripted answer; none left fails the test and answers as a cancel would.
+template <class T>
+T Next(std::deque<T>& queue, const std::string& what, T cancelled) {
+  if (queue.empty()) {
+    ADD_FAILURE() << "unexpected " << what;
+    return cancelled;
+  }
+  T answer = std::move(queue.front());
+  queue.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+ScriptedPlatform::~ScriptedPlatform() {
+  EXPECT_TRUE(opens_.empty()) << opens_.size() << " open dialogs were never shown";
+  EXPECT_TRUE(saves_.empty()) << saves_.size() << " save dialogs were never shown";
+  EXPECT_TRUE(dialogs_.empty()) << dialogs_.size() << " modal dialogs were never run";
+  EXPECT_TRUE(colors_.empty() && fonts_.empty() && printerSetups_.empty())
+      << "colour, font or printer dialogs were never shown";
+  EXPECT_EQ(expectedErrors_, 0) << "expected error boxes were never shown";
+}
+
+std::optional<std::string> ScriptedPlatform::OpenFileDialog(QWidget* /*owner*/,
+                                                            const FileDialogRequest& request) {
+  openRequests_.push_back(request);
+  return Next(opens_, "open dialog for " + request.FileName, std::optional<std::string>());
+}
+
+std::optional<std::string> ScriptedPlatform::SaveFileDialog(QWidget* /*owner*/,
+                                                            const FileDialogRequest& request) {
+  saveRequests_.push_back(request);
+  return Next(saves_, "save dialog for " + request.FileName, std::optional<std::string>());
+}
+
+void ScriptedPlatform::ErrorBox(const std::string& text) {
+  errors_.push_back(text);
+  if (expectedErrors_ == 0) {
+    ADD_FAILURE() << "unexpected error box: " << text;
+    return;
+  }
+  --expectedErrors_;
+}
+
+int ScriptedPlatform::ExecDialog(QDialog& dialog) {
+  shownDialogs_.push_back(&dialog);
+  if (dialogs_.empty()) {
+    ADD_FAILURE() << "unexpected modal dialog: " << dialog.windowTitle().toStdString();
+    return QDialog::Rejected;
+  }
+  auto handler = std::move(dialogs_.front());
+  dialogs_.pop_front();
+  return handler(dialog);
+}
+
+std::optional<ColorRef> ScriptedPlatform::ChooseColor(QWidget* /*owner*/, ColorRef /*initial*/) {
+  return Next(colors_, "colour dialog", std::optional<ColorRef>());
+}
+
+std::optional<QFont> ScriptedPlatform::ChooseFont(QWidget* /*owner*/, const QFont& /*initial*/) {
+  return Next(fonts_, "font dialog", std::optional<QFont>());
+}
+
+bool ScriptedPlatform::PrinterSetup(QWidget* /*owner*/) {
+  return Next(printerSetups_, "printer set-up dialog", false);
+}
+
+void ScriptedPlatform::ProcessMessages() {
+  QCoreApplication::processEvents();
+}
+
+}  // namespace kumo::test

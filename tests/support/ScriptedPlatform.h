@@ -1,1 +1,66 @@
+// A platform for window tests: message boxes as ScriptedPrompter answers them, file dialogs and
+// modal dialogs from queues, every request recorded. Nothing modal ever runs, and a dialog or
+// error box the test did not expect fails the test.
 #pragma once
+
+#include <QFont>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "support/ScriptedPrompter.h"
+
+namespace kumo::test {
+
+class ScriptedPlatform : public Platform, public ScriptedPrompter {
+ public:
+  ~ScriptedPlatform() override;
+
+  // The path the next open or save dialog returns; nullopt: the user cancels it.
+  void ExpectOpen(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
+  void ExpectSave(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
+  // The next error box is expected.
+  void ExpectErrorBox() { ++expectedErrors_; }
+  // Plays the user's part in the next modal dialog; returns its result.
+  void ExpectDialog(std::function<int(QDialog&)> handler) {
+    dialogs_.push_back(std::move(handler));
+  }
+  // The answers of the next colour, font and printer set-up dialogs.
+  void ExpectColor(std::optional<ColorRef> color) { colors_.push_back(color); }
+  void ExpectFont(std::optional<QFont> font) { fonts_.push_back(std::move(font)); }
+  void ExpectPrinterSetup(bool confirmed) { printerSetups_.push_back(confirmed); }
+
+  std::optional<std::string> OpenFileDialog(QWidget* owner,
+                                            const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(QWidget* owner,
+                                            const FileDialogRequest& request) override;
+  void ErrorBox(const std::string& text) override;
+  int ExecDialog(QDialog& dialog) override;
+  std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
+  std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
+  bool PrinterSetup(QWidget* owner) override;
+  void ProcessMessages() override;
+
+  const std::vector<FileDialogRequest>& OpenRequests() const { return openRequests_; }
+  const std::vector<FileDialogRequest>& SaveRequests() const { return saveRequests_; }
+  const std::vector<std::string>& ErrorBoxes() const { return errors_; }
+  const std::vector<QDialog*>& Dialogs() const { return shownDialogs_; }
+
+ private:
+  std::deque<std::optional<std::string>> opens_;
+  std::deque<std::optional<std::string>> saves_;
+  std::deque<std::function<int(QDialog&)>> dialogs_;
+  std::deque<std::optional<ColorRef>> colors_;
+  std::deque<std::optional<QFont>> fonts_;
+  std::deque<bool> printerSetups_;
+  int expectedErrors_ = 0;
+  std::vector<FileDialogRequest> openRequests_;
+  std::vector<FileDialogRequest> saveRequests_;
+  std::vector<std::string> errors_;
+  std::vector<QDialog*> shownDialogs_;
+};
+
+}  // namespace kumo::test

@@ -1,0 +1,15 @@
+#include "editing/KumoCexc.h"
+
+#include "platform/Fonts.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TfrmColumExchange::TfrmColumExchange(KumoApp& app)
+    : QWidget(nullptr, CloseOnlyWindow | Qt::WindowStaysOnTopHint), app_(app) {
+  setWindowTitle(QStringLiteral("列交換"));
+  setFont(GothicFont(13));
+  setFixedSize(234, 121);
+}
+
+}  // namespace kumo

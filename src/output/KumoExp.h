@@ -1,0 +1,20 @@
+// The export dialog: the teacher list or the class timetables as tab-separated text.
+#pragma once
+
+#include <QDialog>
+
+namespace kumo {
+
+class KumoApp;
+
+class TdlgExport : public QDialog {
+ public:
+  explicit TdlgExport(KumoApp& app);
+
+  void RunExportDialog() {}
+
+ private:
+  KumoApp& app_;
+};
+
+}  // namespace kumo

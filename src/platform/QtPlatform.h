@@ -1,0 +1,37 @@
+// The platform services of the windows, over Qt: message boxes, the beep, file dialogs, the
+// application's error box, modal dialogs and the event loop.
+#pragma once
+
+#include <QPrinter>
+
+#include "platform/Platform.h"
+
+namespace kumo {
+
+class QtPlatform : public Platform {
+ public:
+  Answer MessageBox(BoxType type, Buttons buttons, const std::string& text) override;
+  void Beep() override;
+  std::optional<std::string> OpenFileDialog(QWidget* owner,
+                                            const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(QWidget* owner,
+                                            const FileDialogRequest& request) override;
+  void ErrorBox(const std::string& text) override;
+  int ExecDialog(QDialog& dialog) override;
+  void ProcessMessages() override;
+  // In QtPlatformDialogs.cpp.
+  std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
+  std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
+  bool PrinterSetup(QWidget* owner) override;
+
+  // The printer every print goes to, as the printer set-up left it.
+  QPrinter& Printer() { return printer_; }
+
+ private:
+  QPrinter printer_;
+};
+
+// "Desc|*.a;*.b|All|*.*" as Qt's name filter list: "Desc (*.a *.b);;All (*.*)".
+QString QtNameFilters(const std::string& filter);
+
+}  // namespace kumo

@@ -1,0 +1,18 @@
+// Path pieces for captions and for the timetable's own extension.
+#pragma once
+
+#include <string>
+
+namespace kumo {
+
+// The file name without its directory and extension: "/a/plan.kmt" gives "plan".
+std::string BareName(const std::string& path);
+
+// The path with the extension of its file name replaced by ext (".kmt"), or ext appended when
+// the name has none.
+std::string WithExtension(const std::string& path, const std::string& ext);
+
+// The path made absolute against the current directory.
+std::string AbsolutePath(const std::string& path);
+
+}  // namespace kumo

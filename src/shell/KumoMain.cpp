@@ -1,0 +1,604 @@
+#include "shell/KumoMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <algorithm>
+
+#include "editing/KumoCexc.h"
+#include "editing/KumoEdit.h"
+#include "editing/KumoLh.h"
+#include "output/KumoEnv.h"
+#include "output/KumoExp.h"
+#include "output/KumoPrn.h"
+#include "platform/Fonts.h"
+#include "platform/sys/FileError.h"
+#include "platform/sys/SysFile.h"
+#include "shell/FileNames.h"
+#include "shell/KumoAbout.h"
+#include "shell/KumoApp.h"
+#include "views/KumoChrg.h"
+#include "views/KumoCl.h"
+#include "views/KumoCls.h"
+#include "views/KumoHlSt.h"
+#include "views/KumoPicS.h"
+#include "views/KumoStck.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
+
+namespace kumo {
+
+namespace {
+
+constexpr int ButtonSize = 25;
+
+const char* const OpenFilter = "Kumo Ver.2 ﾌｧｲﾙ|*.kmt";
+const char* const SaveFilter = "Kumo Ver.2 ファイル|*.kmt";
+const char* const TimetableExt = "kmt";
+
+struct MenuItem {
+  const char* name;  // nullptr: a separator
+  const char* caption;
+  void (TfrmKumo::*handler)();
+  const char* shortcut;
+};
+
+struct Menu {
+  const char* name;
+  const char* caption;
+  std::initializer_list<MenuItem> items;
+};
+
+constexpr MenuItem Separator{nullptr, nullptr, nullptr, nullptr};
+
+const Menu MainMenu[] = {
+    {"mnuFile",
+     "ﾌｧｲﾙ(&F)",
+     {
+         {"mnuFileNew", "新規作成(&N)", &TfrmKumo::mnuFileNewClick, nullptr},
+         {"mnuFileOpen", "開く(&O)...", &TfrmKumo::mnuFileOpenClick, nullptr},
+         {"mnuFileSave", "上書き保存(&S)", &TfrmKumo::mnuFileSaveClick, "Ctrl+S"},
+         {"mnuFileSaveAs", "名前を付けて保存(&A)...", &TfrmKumo::mnuFileSaveAsClick, nullptr},
+         {"mnuFileClose", "閉じる(&C)", &TfrmKumo::mnuFileCloseClick, nullptr},
+         Separator,
+         {"mnuFilePrint", "印刷(&P)...", &TfrmKumo::mnuFilePrintClick, "Ctrl+P"},
+         Separator,
+         {"mnuFileExit", "終了(&X)", &TfrmKumo::mnuFileExitClick, "Alt+X"},
+     }},
+    {"mnuEdit",
+     "編集(&E)",
+     {
+         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, nullptr},
+         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick, nullptr},
+         {"mnuEditHome", "スタック先頭へ(&H)", &TfrmKumo::mnuEditHomeClick, nullptr},
+         {"mnuEditEnd", "スタック後尾へ(&E)", &TfrmKumo::mnuEditEndClick, nullptr},
+         Separator,
+         {"mnuEditErace", "消去(&D)", &TfrmKumo::mnuEditEraceClick, nullptr},
+         {"mnuEditFill", "埋め込み(&I)", &TfrmKumo::mnuEditFillClick, nullptr},
+         {"mnuEditAll", "全てを選択(&L)", &TfrmKumo::mnuEditAllClick, nullptr},
+         Separator,
+         {"mnuEditStackClear", "スタッククリア(&U)", &TfrmKumo::mnuEditStackClearClick, nullptr},
+         {"mnuEditHoldingClear", "保持クラスクリア(&O)", &TfrmKumo::mnuEditHoldingClearClick,
+          nullptr},
+         Separator,
+         {"mnuEditLineHead", "行ヘッダ(&N)", &TfrmKumo::mnuEditLineHeadClick, nullptr},
+         {"mnuColumExchange", "列交換(&C)", &TfrmKumo::mnuColumExchangeClick, nullptr},
+     }},
+    {"mnuView",
+     "表示(&V)",
+     {
+         {"mnuViewTeachers", "教師一覧(&T)", &TfrmKumo::mnuViewTeachersClick, nullptr},
+         {"mnuViewClasses", "クラス一覧(&C)", &TfrmKumo::mnuViewClassesClick, nullptr},
+         Separator,
+         {"mnuViewTeacher", "教師個別(&U)", &TfrmKumo::mnuViewTeacherClick, nullptr},
+         {"mnuViewClass", "クラス個別(&D)", &TfrmKumo::mnuViewClassClick, nullptr},
+         Separator,
+         {"mnuViewPickCharge", "クラス入力(&I)", &TfrmKumo::mnuViewPickChargeClick, nullptr},
+         {"mnuViewPickS", "教科,記号(&K)", &TfrmKumo::mnuViewPickSClick, nullptr},
+         Separator,
+         {"mnuViewStack", "スタック(&S)", &TfrmKumo::mnuViewStackClick, nullptr},
+         {"mnuViewHoldingStack", "保持クラス(&H)", &TfrmKumo::mnuViewHoldingStackClick, nullptr},
+         Separator,
+         {"mnuViewRenew", "表示の更新(&R)", &TfrmKumo::mnuViewRenewClick, nullptr},
+     }},
+    {"mnuTool",
+     "ﾂｰﾙ(&T)",
+     {
+         {"mnuToolEnv", "環境設定(&S)...", &TfrmKumo::mnuToolEnvClick, nullptr},
+         Separator,
+         {"mnuToolFile", "ﾌｧｲﾙｴｸｽﾎﾟｰﾄ(&E)...", &TfrmKumo::mnuToolFileClick, nullptr},
+     }},
+    {"mnuWindow",
+     "ｳｨﾝﾄﾞｳ(&W)",
+     {
+         {"mnuWindowNormal", "標準整列(&N)", &TfrmKumo::mnuWindowNormalClick, nullptr},
+         {"mnuWindowPrior", "編集ｳｨﾝﾄﾞｳ優先(&P)", &TfrmKumo::mnuWindowPriorClick, nullptr},
+         Separator,
+         {"mnuWindowTriple", "トリプル(&T)", &TfrmKumo::mnuWindowTripleClick, nullptr},
+         {"mnuWindowFull", "フルサイズ(&F)", &TfrmKumo::mnuWindowFullClick, nullptr},
+         {"mnuWindowDay", "１日幅(&O)", &TfrmKumo::mnuWindowDayClick, nullptr},
+         Separator,
+         {"mnuWindowMatchMain", "ﾒｲﾝｳｨﾝﾄﾞｳに合わせる(&M)", &TfrmKumo::mnuWindowMatchMainClick,
+          nullptr},
+         {"mnuWindowMatchEdit", "編集ｳｨﾝﾄﾞｳに合わせる(&E)", &TfrmKumo::mnuWindowMatchEditClick,
+          nullptr},
+         Separator,
+         {"mnuWindowClose", "すべて閉じる(&C)", &TfrmKumo::mnuWindowCloseClick, nullptr},
+     }},
+    {"munHelp",
+     "ﾍﾙﾌﾟ(&H)",
+     {
+         {"mnuHelpIndex", "目次(&I)", &TfrmKumo::mnuHelpIndexClick, nullptr},
+         {"mnuHelpKeyWord", "キーワードで検索(&T)...", &TfrmKumo::mnuHelpKeyWordClick, nullptr},
+         Separator,
+         {"mnuHelpAbout", "バージョン情報(&A)...", &TfrmKumo::mnuHelpAboutClick, nullptr},
+     }},
+};
+
+struct SpeedButton {
+  const char* name;
+  const char* hint;
+  QStyle::StandardPixmap glyph;
+  void (TfrmKumo::*handler)();
+};
+
+const SpeedButton SpeedButtons[] = {
+    {"sbnFileOpen", "ファイルを開く", QStyle::SP_DialogOpenButton, &TfrmKumo::mnuFileOpenClick},
+    {"sbnFileSave", "ファイルの保存", QStyle::SP_DialogSaveButton, &TfrmKumo::mnuFileSaveClick},
+    {"sbnPrint", "印刷", QStyle::SP_FileIcon, &TfrmKumo::mnuFilePrintClick},
+    {"sbnSetUp", "環境設定", QStyle::SP_FileDialogDetailedView, &TfrmKumo::mnuToolEnvClick},
+    {"sbnHome", "スタック先頭へ", QStyle::SP_MediaSkipBackward, &TfrmKumo::mnuEditHomeClick},
+    {"sbnBack", "１ステップ戻る", QStyle::SP_MediaSeekBackward, &TfrmKumo::mnuEditBackClick},
+    {"sbnForward", "１ステップ進む", QStyle::SP_MediaSeekForward, &TfrmKumo::mnuEditForwardClick},
+    {"sbnEnd", "スタック後尾へ", QStyle::SP_MediaSkipForward, &TfrmKumo::mnuEditEndClick},
+    {"sbnHelp", "ヘルプ目次", QStyle::SP_DialogHelpButton, &TfrmKumo::mnuHelpIndexClick},
+    {"sbnExit", "終了", QStyle::SP_DialogCloseButton, &TfrmKumo::mnuFileExitClick},
+};
+
+}  // namespace
+
+TfrmKumo::TfrmKumo(KumoApp& app)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      app_(app) {
+  setWindowTitle(QStringLiteral("Kumo"));
+  setFont(GothicFont(13));
+  setAttribute(Qt::WA_WindowPropagation);  // the menus take the window's font
+  BuildMenus();
+  BuildSpeedButtons();
+  SetEnabled({"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuEditLineHead", "sbnFileSave",
+              "sbnPrint"},
+             false);
+
+  app_.doc.MakeClassLabels();
+  app_.doc.SetViews(this);
+  DisableForwardCommands();
+  DisableBackCommands();
+  app_.ProgramDir = ProgramDirectory();
+  app_.classes.Clear();
+  app_.QuietMoves = false;
+  FitToBar();
+}
+
+void TfrmKumo::BuildMenus() {
+  for (const Menu& m : MainMenu) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.caption));
+    menu->setObjectName(QString::fromUtf8(m.name));
+    menu->menuAction()->setObjectName(QString::fromUtf8(m.name));
+    for (const MenuItem& item : m.items) {
+      if (item.name == nullptr) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+      action->setObjectName(QString::fromUtf8(item.name));
+      if (item.shortcut != nullptr)
+        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+      const Handler handler = item.handler;
+      connect(action, &QAction::triggered, this,
+              [this, handler] { Run([=, this] { (this->*handler)(); }); });
+    }
+  }
+  connect(findChild<QMenu*>(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this,
+          [this] { Run([this] { mnuEditClick(); }); });
+}
+
+void TfrmKumo::BuildSpeedButtons() {
+  auto* panel = new QWidget(this);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(2, 1, 2, 1);
+  row->setSpacing(0);
+  for (const SpeedButton& b : SpeedButtons) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QString::fromUtf8(b.name));
+    button->setToolTip(QString::fromUtf8(b.hint));
+    button->setIcon(style()->standardIcon(b.glyph));
+    button->setAutoRaise(true);
+    button->setFixedSize(ButtonSize, ButtonSize);
+    const Handler handler = b.handler;
+    connect(button, &QToolButton::clicked, this,
+            [this, handler] { Run([=, this] { (this->*handler)(); }); });
+    row->addWidget(button);
+  }
+  setCentralWidget(panel);
+}
+
+// The window is exactly the bar: the menu above one row of speed buttons. It is wide enough
+// for the whole menu, which the narrow button row alone would cut off.
+void TfrmKumo::FitToBar() {
+  const QSize panel = centralWidget()->sizeHint();
+  const QSize menu = menuBar()->sizeHint();
+  setFixedSize(std::max(panel.width(), menu.width()), menu.height() + panel.height());
+}
+
+bool TfrmKumo::Run(const std::function<void()>& command) {
+  try {
+    command();
+    return true;
+  } catch (const FileError& e) {
+    app_.platform.ErrorBox(e.what());
+    return false;
+  }
+}
+
+void TfrmKumo::SetEnabled(std::initializer_list<const char*> names, bool enabled) {
+  for (const char* name : names) {
+    const QString objectName = QString::fromUtf8(name);
+    if (auto* action = findChild<QAction*>(objectName)) {
+      action->setEnabled(enabled);
+    } else if (auto* button = findChild<QToolButton*>(objectName)) {
+      button->setEnabled(enabled);
+    }
+  }
+}
+
+void TfrmKumo::SetDocumentCommands(bool enabled) {
+  SetEnabled({"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEdit", "mnuView",
+              "mnuWindow", "sbnFileSave", "sbnPrint"},
+             enabled);
+  if (enabled) SetEnabled({"mnuEditStackClear"}, true);
+}
+
+void TfrmKumo::SetBackCommands(bool enabled) {
+  SetEnabled({"sbnBack", "sbnHome", "mnuEditBack", "mnuEditHome"}, enabled);
+}
+
+void TfrmKumo::SetForwardCommands(bool enabled) {
+  SetEnabled({"sbnForward", "sbnEnd", "mnuEditForward", "mnuEditEnd"}, enabled);
+}
+
+void TfrmKumo::ShowDocumentCaption() {
+  setWindowTitle(QStringLiteral("Kumo - ") + QString::fromStdString(BareName(app_.doc.FileName)));
+}
+
+void TfrmKumo::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  Start();
+}
+
+void TfrmKumo::Start() {
+  Run([this] {
+    LoadSettings();
+    app_.frmEdit->show();
+    if (app_.StartFile) {
+      // Made absolute first: the current directory is about to change.
+      const std::string path = AbsolutePath(*app_.StartFile);
+      SetCurrentDirectory(DirectoryOf(path));
+      app_.doc.FileName = path;
+      OpenDocument();
+    } else if (app_.doc.FileName != NewTableName) {
+      OpenDocument();
+    } else {
+      mnuWindowCloseClick();
+    }
+    app_.dlgEnvironment->ApplyScrollBars();
+    RefreshAllViews();
+  });
+}
+
+void TfrmKumo::LoadSettings() {
+  move(0, 0);
+  const QRect main = frameGeometry();
+  app_.frmEdit->move(main.left(), main.top() + main.height() + 2);
+  app_.frmEdit->resize(640, QGuiApplication::primaryScreen()->geometry().height() - 200);
+}
+
+void TfrmKumo::closeEvent(QCloseEvent* event) {
+  bool mayClose = false;
+  Run([&] { mayClose = CloseQuery(); });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  QCoreApplication::quit();
+}
+
+bool TfrmKumo::CloseQuery() {
+  TKumData& doc = app_.doc;
+  if (!doc.Modified) return true;
+  switch (
+      app_.platform.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,
+                               FileNameOf(doc.FileName) + "は変更されています。保存しますか？")) {
+    case Answer::Yes:
+      mnuFileSaveClick();
+      // A save the user cancelled in its dialog keeps the program, and the changes, alive.
+      return !doc.Modified;
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TfrmKumo::OpenDocument() {
+  TKumData& doc = app_.doc;
+  // Absolute, so that the name still holds once its directory is the current one.
+  doc.FileName = AbsolutePath(doc.FileName);
+  SetCurrentDirectory(DirectoryOf(doc.FileName));
+  doc.LoadFromFile();
+  ShowDocumentCaption();
+  EnableDocumentCommands();
+  SetBackCommands(doc.HistoryPos > 1);
+  SetForwardCommands(doc.HistoryPos < doc.HistoryEnd);
+  app_.classes.BuildClassList();
+  app_.classes.UpdateAllClasses();
+}
+
+void TfrmKumo::RefreshAllViews() {
+  app_.frmEdit->RedrawTable();
+  app_.frmTeachers->RenewAll();
+  app_.frmClasses->RenewAll();
+  app_.frmTeacher->RenewView();
+  app_.frmClass->RenewView();
+  app_.frmStack->RenewStack();
+  app_.frmHoldingStack->RenewHolding();
+  app_.frmPickCharge->RenewView();
+  app_.frmPickS->RenewView();
+}
+
+void TfrmKumo::HoldingCleared() {
+  app_.frmHoldingStack->RenewHolding();
+  app_.frmEdit->ShowHand();
+}
+
+void TfrmKumo::mnuFileNewClick() {
+  TKumData& doc = app_.doc;
+  if (doc.Modified && !CloseDocument()) return;
+  doc.FileName = NewTableName;
+  ShowDocumentCaption();
+  doc.Clear();
+  doc.ResetEditState();
+  app_.classes.Clear();
+  app_.frmPickCharge->hide();
+  RefreshAllViews();
+  app_.frmLineHead->show();
+  doc.Modified = true;
+  EnableDocumentCommands();
+  // The new timetable has no history, whatever the last one had.
+  DisableBackCommands();
+  DisableForwardCommands();
+}
+
+void TfrmKumo::mnuFileOpenClick() {
+  TKumData& doc = app_.doc;
+  if (doc.Modified) {
+    const Answer answer =
+        app_.platform.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,
+                                 "編集中の時間割が保存されていません。保存しますか");
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Yes) mnuFileSaveClick();
+  }
+  const auto path = app_.platform.OpenFileDialog(this, {OpenFilter, TimetableExt, "", "", ""});
+  if (!path) return;
+  doc.FileName = *path;
+  OpenDocument();
+  RefreshAllViews();
+}
+
+void TfrmKumo::mnuFileSaveClick() {
+  TKumData& doc = app_.doc;
+  if (doc.FileName == NewTableName) {
+    mnuFileSaveAsClick();
+    return;
+  }
+  doc.SaveToFile();
+  doc.Modified = false;
+}
+
+void TfrmKumo::mnuFileSaveAsClick() {
+  TKumData& doc = app_.doc;
+  const auto path =
+      app_.platform.SaveFileDialog(this, {SaveFilter, TimetableExt, doc.FileName, "", ""});
+  if (!path) return;
+  doc.FileName = WithExtension(*path, ".kmt");
+  doc.SaveToFile();
+  doc.Modified = false;
+  ShowDocumentCaption();
+}
+
+void TfrmKumo::mnuFileCloseClick() {
+  CloseDocument();
+}
+
+bool TfrmKumo::CloseDocument() {
+  TKumData& doc = app_.doc;
+  if (doc.Modified) {
+    const Answer answer = app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                                                   "時間割が保存されていません。保存しますか");
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) mnuFileSaveClick();
+  }
+  doc.Clear();
+  doc.ResetEditState();
+  app_.classes.Clear();
+  mnuWindowCloseClick();
+  RefreshAllViews();
+  setWindowTitle(QStringLiteral("Kumo "));
+  DisableForwardCommands();
+  DisableBackCommands();
+  DisableDocumentCommands();
+  DisableErase();
+  SetEnabled({"mnuEditStackClear"}, false);
+  return true;
+}
+
+void TfrmKumo::mnuFilePrintClick() {
+  app_.platform.ExecDialog(*app_.dlgPrintOut);
+}
+
+void TfrmKumo::mnuFileExitClick() {
+  close();
+}
+
+void TfrmKumo::mnuEditClick() {
+  const bool range = !app_.frmEdit->Selection().SingleCell();
+  SetEnabled({"mnuEditFill"}, range);
+  SetEnabled({"mnuEditLineHead"}, !range);
+}
+
+void TfrmKumo::mnuEditBackClick() {}
+
+void TfrmKumo::mnuEditForwardClick() {}
+
+void TfrmKumo::mnuEditHomeClick() {}
+
+void TfrmKumo::mnuEditEndClick() {}
+
+void TfrmKumo::mnuEditEraceClick() {}
+
+void TfrmKumo::mnuEditFillClick() {
+  app_.frmPickS->show();
+  app_.frmPickS->activateWindow();
+}
+
+void TfrmKumo::mnuEditAllClick() {}
+
+void TfrmKumo::mnuEditStackClearClick() {
+  app_.doc.ClearHistory();
+}
+
+void TfrmKumo::mnuEditHoldingClearClick() {
+  app_.doc.ClearHolding();
+}
+
+void TfrmKumo::mnuEditLineHeadClick() {
+  app_.frmLineHead->show();
+}
+
+void TfrmKumo::mnuColumExchangeClick() {
+  app_.frmColumExchange->OpenColumnExchange();
+}
+
+void TfrmKumo::mnuViewTeachersClick() {
+  app_.frmTeachers->show();
+  app_.frmTeachers->RenewAll();
+}
+
+void TfrmKumo::mnuViewClassesClick() {
+  app_.frmClasses->show();
+  app_.frmClasses->RenewAll();
+}
+
+void TfrmKumo::mnuViewTeacherClick() {
+  app_.frmTeacher->ShownLine = app_.doc.CurLine;
+  app_.frmTeacher->show();
+  app_.frmTeacher->RenewView();
+}
+
+void TfrmKumo::mnuViewClassClick() {
+  const TKumData& doc = app_.doc;
+  const PeriodCell& hand = doc.Hand.Piece;
+  const PeriodCell& cell = doc.Cell(doc.CurLine, doc.CurPeriod);
+  const TeacherLine& line = doc.Lines[doc.CurLine];
+  int grade = line.Grade;
+  int classNo = line.Homeroom;
+  if (hand.IsClass()) {
+    grade = hand.Kind;
+    classNo = hand.Item;
+  } else if (cell.IsClass()) {
+    grade = cell.Kind;
+    classNo = cell.Item;
+  }
+  app_.frmClass->ShownClass = app_.classes.FindClass(grade, classNo);
+  app_.frmClass->show();
+  app_.frmClass->RenewView();
+}
+
+void TfrmKumo::mnuViewPickChargeClick() {
+  app_.frmPickCharge->show();
+}
+
+void TfrmKumo::mnuViewPickSClick() {
+  app_.frmPickS->show();
+}
+
+void TfrmKumo::mnuViewStackClick() {
+  app_.frmStack->show();
+  app_.frmStack->ShowStackRow(0);
+}
+
+void TfrmKumo::mnuViewHoldingStackClick() {
+  app_.frmHoldingStack->show();
+}
+
+void TfrmKumo::mnuViewRenewClick() {
+  app_.frmEdit->RedrawTable();
+  app_.frmClasses->RenewAll();
+  app_.frmTeachers->RenewAll();
+  app_.frmClass->RenewView();
+  app_.frmTeacher->RenewView();
+}
+
+void TfrmKumo::mnuToolEnvClick() {
+  app_.dlgEnvironment->RunEnvironmentDialog();
+  RefreshAllViews();
+}
+
+void TfrmKumo::mnuToolFileClick() {
+  app_.dlgExport->RunExportDialog();
+}
+
+void TfrmKumo::mnuWindowNormalClick() {}
+
+void TfrmKumo::mnuWindowPriorClick() {}
+
+void TfrmKumo::mnuWindowTripleClick() {}
+
+void TfrmKumo::mnuWindowFullClick() {}
+
+void TfrmKumo::mnuWindowDayClick() {}
+
+void TfrmKumo::mnuWindowMatchMainClick() {}
+
+void TfrmKumo::mnuWindowMatchEditClick() {}
+
+void TfrmKumo::mnuWindowCloseClick() {
+  app_.frmTeachers->hide();
+  app_.frmClasses->hide();
+  app_.frmTeacher->hide();
+  app_.frmClass->hide();
+  app_.frmStack->hide();
+  app_.frmHoldingStack->hide();
+  app_.frmPickCharge->hide();
+  app_.frmPickS->hide();
+}
+
+void TfrmKumo::mnuHelpIndexClick() {}
+
+void TfrmKumo::mnuHelpKeyWordClick() {}
+
+void TfrmKumo::mnuHelpAboutClick() {
+  app_.platform.ExecDialog(*app_.AboutBox);
+}
+
+}  // namespace kumo

@@ -1,0 +1,18 @@
+// The dialog for the three names of one subject.
+#pragma once
+
+#include <QDialog>
+
+namespace kumo {
+
+class KumoApp;
+
+class TdlgEditS : public QDialog {
+ public:
+  explicit TdlgEditS(KumoApp& app);
+
+ private:
+  KumoApp& app_;
+};
+
+}  // namespace kumo

@@ -1,0 +1,14 @@
+#include "views/KumoEdSi.h"
+
+#include "platform/Fonts.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TdlgEditSi::TdlgEditSi(KumoApp& app) : QDialog(nullptr, ToolWindow), app_(app) {
+  setWindowTitle(QStringLiteral("記号とその意味"));
+  setFont(GothicFont(12));
+  setFixedSize(258, 136);
+}
+
+}  // namespace kumo

@@ -1,0 +1,14 @@
+#include "views/KumoHlSt.h"
+
+#include "platform/Fonts.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TfrmHoldingStack::TfrmHoldingStack(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+  setWindowTitle(QStringLiteral("保持クラス"));
+  setFont(GothicFont(12));
+  resize(142, 158);
+}
+
+}  // namespace kumo

@@ -1,0 +1,21 @@
+// The holding window: the pieces put aside on the holding stack.
+#pragma once
+
+#include <QWidget>
+
+namespace kumo {
+
+class KumoApp;
+
+class TfrmHoldingStack : public QWidget {
+ public:
+  explicit TfrmHoldingStack(KumoApp& app);
+
+  void RenewHolding() {}
+  void ShowHoldingRow(int /*row*/) {}
+
+ private:
+  KumoApp& app_;
+};
+
+}  // namespace kumo

@@ -1,0 +1,14 @@
+#include "views/KumoPicS.h"
+
+#include "platform/Fonts.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TfrmPickS::TfrmPickS(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+  setWindowTitle(QStringLiteral("教科,記号入力"));
+  setFont(GothicFont(12));
+  resize(381, 78);
+}
+
+}  // namespace kumo

@@ -1,0 +1,14 @@
+#include "views/KumoStck.h"
+
+#include "platform/Fonts.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TfrmStack::TfrmStack(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+  setWindowTitle(QStringLiteral("スタック"));
+  setFont(GothicFont(12));
+  resize(168, 268);
+}
+
+}  // namespace kumo

@@ -1,0 +1,14 @@
+#include "views/KumoTe.h"
+
+#include "platform/Fonts.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TfrmTeacher::TfrmTeacher(KumoApp& app) : QWidget(nullptr, CloseOnlyWindow), app_(app) {
+  setWindowTitle(QStringLiteral("教師時間割"));
+  setFont(GothicFont(12));
+  resize(143, 177);
+}
+
+}  // namespace kumo
