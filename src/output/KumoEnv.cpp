@@ -1,17 +1,383 @@
 #include "output/KumoEnv.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editing/KumoEdit.h"
+#include "output/KumoPrn.h"
+#include "platform/Canvas.h"
+#include "platform/Fonts.h"
+#include "platform/RadioGroup.h"
+#include "platform/StringGrid.h"
+#include "platform/sys/Cp932.h"
 #include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoCls.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
 
 namespace kumo {
+namespace {
 
-TdlgEnvironment::TdlgEnvironment(KumoApp& app) : app_(app) {
+constexpr int MaxFontNameBytes = 30;
+constexpr int HelpContexts[] = {311, 312, 313};
+
+QString FromCp932(std::string_view bytes) {
+  return QString::fromStdString(Cp932ToUtf8(bytes));
+}
+
+QVBoxLayout* AddGroup(QVBoxLayout* layout, const QString& caption) {
+  auto* group = new QGroupBox(caption);
+  layout->addWidget(group);
+  return new QVBoxLayout(group);
+}
+
+QVBoxLayout* AddPage(QTabWidget* tabs, const QString& caption) {
+  auto* page = new QWidget;
+  tabs->addTab(page, caption);
+  return new QVBoxLayout(page);
+}
+
+QLineEdit* AddEdit(QVBoxLayout* layout, const char* name, const QString& caption) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(caption));
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  row->addWidget(edit);
+  layout->addLayout(row);
+  return edit;
+}
+
+QPushButton* AddButton(QLayout* layout, const char* name, const QString& caption,
+                       const QString& hint) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  layout->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+void DeriveOptions(Options& options) {
+  switch (options.ViewClassType) {
+    case 0:
+      options.LetterLabels = false;
+      options.CircledLabels = false;
+      break;
+    case 1:
+      options.LetterLabels = false;
+      options.CircledLabels = true;
+      break;
+    case 2:
+      options.LetterLabels = true;
+      break;
+  }
+  static constexpr int letters[] = {1, 2, 4};
+  if (options.ClassLetters >= 0 && options.ClassLetters <= 2) {
+    options.PrintClassLetters = letters[options.ClassLetters];
+  }
+  options.ColorPrinting = options.Color;
+}
+
+TdlgEnvironment::TdlgEnvironment(KumoApp& app) : QDialog(nullptr), app_(app) {
+  setObjectName("dlgEnvironment");
   setWindowTitle(QStringLiteral("環境設定"));
+  setFont(GothicFont(12));
+  tnbEnv_ = new QTabWidget(this);
+  tnbEnv_->setObjectName("tnbEnv");
+  BuildEditPage();
+  BuildViewPage();
+  BuildPrintPage();
+  connect(tnbEnv_, &QTabWidget::currentChanged, this, [this] { SetHelpContext(); });
+
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tnbEnv_);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetHelpContext();
 }
 
-int TdlgEnvironment::RunEnvironmentDialog(int /*page*/) {
-  return app_.platform.ExecDialog(*this);
+QCheckBox* TdlgEnvironment::AddCheck(QVBoxLayout* layout, const char* name, const QString& caption,
+                                     bool& option) {
+  auto* box = new QCheckBox(caption);
+  box->setObjectName(name);
+  box->setChecked(option);
+  connect(box, &QCheckBox::toggled, this, [&option](bool on) { option = on; });
+  layout->addWidget(box);
+  checks_.emplace_back(box, &option);
+  return box;
 }
 
-void TdlgEnvironment::ApplyScrollBars() {}
+RadioGroup* TdlgEnvironment::AddRadio(QVBoxLayout* layout, const char* name, const QString& caption,
+                                      const QStringList& items, int columns, int& option) {
+  auto* group = new RadioGroup(caption, items, columns, nullptr);
+  group->setObjectName(name);
+  group->SetItemIndex(option);
+  group->OnChanged([&option](int index) { option = index; });
+  layout->addWidget(group);
+  radios_.emplace_back(group, &option);
+  return group;
+}
+
+void TdlgEnvironment::BuildEditPage() {
+  Options& o = app_.options;
+  QVBoxLayout* page = AddPage(tnbEnv_, QStringLiteral("編集"));
+  cbxAutoLocate_ =
+      AddCheck(page, "cbxAutoLocate", QStringLiteral("駒の重なり時のカーソル移動"), o.AutoLocate);
+  cbxAutoExchange_ =
+      AddCheck(page, "cbxAutoExchange", QStringLiteral("駒の重なり時の自動交換"), o.AutoExchange);
+  connect(cbxAutoExchange_, &QCheckBox::clicked, this, [this] { cbxAutoExchangeClick(); });
+  AddCheck(page, "cbxSelfTeaching", QStringLiteral("自習編集設定"), o.SelfTeaching);
+  AddCheck(page, "cbxOnStackView", QStringLiteral("スタック上にある駒の斜体表示"), o.OnStackView);
+  AddCheck(page, "cbxCountedView", QStringLiteral("時間数に数える教科記号の太字表示"),
+           o.CountedView);
+  AddCheck(page, "cbxASDFKeys", QStringLiteral("ＡＳＤＦキーを使う"), o.ASDFKeys);
+  AddCheck(page, "cbxTenKeys", QStringLiteral("テンキーを使う"), o.TenKeys);
+  QVBoxLayout* bars = AddGroup(page, QStringLiteral("ｽｸﾛｰﾙﾊﾞｰの表示"));
+  for (QCheckBox* box :
+       {AddCheck(bars, "cbxVertical", QStringLiteral("垂直"), o.ScrollVertical),
+        AddCheck(bars, "cbxHorizontal", QStringLiteral("水平"), o.ScrollHorizontal)}) {
+    connect(box, &QCheckBox::clicked, this, [this] { ApplyScrollBars(); });
+  }
+}
+
+void TdlgEnvironment::BuildViewPage() {
+  Options& o = app_.options;
+  QVBoxLayout* page = AddPage(tnbEnv_, QStringLiteral("表示"));
+  rgpViewClassType_ =
+      AddRadio(page, "rgpViewClassType", QStringLiteral("クラス表示形式"),
+               {QStringLiteral("１,２,３…"), QStringLiteral("①,②,③…"), QStringLiteral("Ａ,Ｂ,Ｃ…")},
+               1, o.ViewClassType);
+  rgpViewClassType_->OnClick([this] { rgpViewClassTypeClick(); });
+
+  QVBoxLayout* teachers = AddGroup(page, QStringLiteral("教師一覧"));
+  rgpViewTeachers_ =
+      AddRadio(teachers, "rgpViewTeachers", QStringLiteral("表示グループ"),
+               {QStringLiteral("教科別"), QStringLiteral("学年別")}, 1, o.TeachersGroup);
+  rgpViewTeachers_->OnClick([this] { rgpViewTeachersClick(); });
+  lblSubject_ = new QLabel(QStringLiteral("教科"));
+  lblSubject_->setObjectName("lblSubject");
+  teachers->addWidget(lblSubject_);
+  lbxSubject_ = new QListWidget;
+  lbxSubject_->setObjectName("lbxSubject");
+  for (int k = 0; k <= MaxSubject; ++k) {
+    lbxSubject_->addItem(FromCp932(app_.doc.SubjectNames1[k].View()));
+  }
+  lbxSubject_->setCurrentRow(o.TeachersSubject);
+  connect(lbxSubject_, &QListWidget::currentRowChanged, this,
+          [this](int row) { app_.options.TeachersSubject = row; });
+  teachers->addWidget(lbxSubject_);
+  rgpGrade_ = AddRadio(teachers, "rgpGrade", QStringLiteral("学年"),
+                       {QStringLiteral("１年"), QStringLiteral("２年"), QStringLiteral("３年")}, 1,
+                       o.TeachersGrade);
+
+  QVBoxLayout* classes = AddGroup(page, QStringLiteral("クラス一覧"));
+  const char* gradeNames[] = {"cbxGrade1", "cbxGrade2", "cbxGrade3"};
+  const QString gradeCaptions[] = {QStringLiteral("１年"), QStringLiteral("２年"),
+                                   QStringLiteral("３年")};
+  for (int g = 0; g < 3; ++g) AddCheck(classes, gradeNames[g], gradeCaptions[g], o.ClassesGrade[g]);
+
+  auto* colorGroup = new QGroupBox(QStringLiteral("色設定"));
+  auto* colors = new QGridLayout(colorGroup);
+  const char* colorNames[] = {"btnColorGrade1",  "btnColorGrade2",    "btnColorGrade3",
+                              "btnColorSubject", "btnColorSigniture", "btnColorCursor"};
+  const QString colorCaptions[] = {QStringLiteral("１年"), QStringLiteral("２年"),
+                                   QStringLiteral("３年"), QStringLiteral("教科"),
+                                   QStringLiteral("記号"), QStringLiteral("カーソル")};
+  for (int b = 0; b < 6; ++b) {
+    colorButtons_[b] = new QPushButton(colorCaptions[b]);
+    colorButtons_[b]->setObjectName(colorNames[b]);
+    colors->addWidget(colorButtons_[b], b / 3, b % 3);
+    connect(colorButtons_[b], &QPushButton::clicked, this, [this, b] { btnColorClick(b); });
+  }
+  page->addWidget(colorGroup);
+}
+
+void TdlgEnvironment::BuildPrintPage() {
+  Options& o = app_.options;
+  QVBoxLayout* page = AddPage(tnbEnv_, QStringLiteral("印刷"));
+  edtTitle_ = AddEdit(page, "edtTitle", QStringLiteral("タイトル："));
+  edtComment_ = AddEdit(page, "edtComment", QStringLiteral("コメント："));
+  rgpTeachers_ = AddRadio(page, "rgpTeachers", QStringLiteral("一覧"),
+                          {QStringLiteral("1②"), QStringLiteral(" ②"), QStringLiteral("1-2")}, 1,
+                          o.TeachersKind);
+  rgpTeachers_->OnClick([this] { rgpTeachersClick(); });
+  QVBoxLayout* classes = AddGroup(page, QStringLiteral("クラス"));
+  AddCheck(classes, "cbxSmall", QStringLiteral("小"), o.ClassSmall);
+  AddCheck(classes, "cbxLarge", QStringLiteral("大"), o.ClassLarge);
+  AddRadio(page, "rgpPaperSize", QStringLiteral("用紙サイズ"),
+           {QStringLiteral("Ａ４"), QStringLiteral("Ｂ４"), QStringLiteral("Ａ３")}, 1,
+           o.PaperSize);
+
+  auto* fontRow = new QHBoxLayout;
+  QPushButton* setFont = AddButton(fontRow, "btnSetFont", QStringLiteral("フォント設定(&F)"),
+                                   QStringLiteral("印刷用フォントの設定"));
+  connect(setFont, &QPushButton::clicked, this, [this] { btnSetFontClick(); });
+  edtFont_ = new QLineEdit;
+  edtFont_->setObjectName("edtFont");
+  edtFont_->setReadOnly(true);
+  fontRow->addWidget(edtFont_);
+  page->addLayout(fontRow);
+  auto* printerRow = new QHBoxLayout;
+  QPushButton* setPrinter =
+      AddButton(printerRow, "btnSetPrinter", QStringLiteral("プリンター設定(&P)"),
+                QStringLiteral("プリンターの設定"));
+  connect(setPrinter, &QPushButton::clicked, this, [this] { btnSetPrinterClick(); });
+  page->addLayout(printerRow);
+
+  AddCheck(page, "cbxColor", QStringLiteral("カラー印刷"), o.Color);
+  AddRadio(page, "rgpClassLetters", QStringLiteral("クラス字数"),
+           {QStringLiteral("１字"), QStringLiteral("２字"), QStringLiteral("４字")}, 2,
+           o.ClassLetters);
+  AddCheck(page, "cbxCountedPrint", QStringLiteral("時間数に数える教科記号の下線印刷"),
+           o.CountedPrint);
+}
+
+void TdlgEnvironment::LoadFromOptions() {
+  for (auto [box, option] : checks_) box->setChecked(*option);
+  for (auto [group, option] : radios_) group->SetItemIndex(*option);
+  int subject = app_.options.TeachersSubject;
+  lbxSubject_->setCurrentRow(subject >= 0 && subject < lbxSubject_->count() ? subject : -1);
+  cbxAutoExchangeClick();
+  rgpViewClassTypeClick();
+  rgpViewTeachersClick();
+  rgpTeachersClick();
+  ApplyScrollBars();
+}
+
+void TdlgEnvironment::cbxAutoExchangeClick() {
+  if (cbxAutoExchange_->isChecked()) cbxAutoLocate_->setChecked(true);
+  cbxAutoLocate_->setEnabled(!cbxAutoExchange_->isChecked());
+}
+
+// The sample items show a class as the display type writes it.
+void TdlgEnvironment::rgpViewClassTypeClick() {
+  bool letters = rgpViewClassType_->ItemIndex() == 2;
+  rgpTeachers_->SetItemText(0, letters ? QStringLiteral("1Ｂ") : QStringLiteral("1②"));
+  rgpTeachers_->SetItemText(1, letters ? QStringLiteral(" Ｂ") : QStringLiteral(" ②"));
+  rgpTeachers_->SetItemText(2, letters ? QStringLiteral("1-B") : QStringLiteral("1-2"));
+}
+
+void TdlgEnvironment::rgpViewTeachersClick() {
+  int group = rgpViewTeachers_->ItemIndex();
+  if (group != 0 && group != 1) return;
+  lbxSubject_->setEnabled(group == 0);
+  lblSubject_->setEnabled(group == 0);
+  rgpGrade_->setEnabled(group == 1);
+}
+
+// "1-2" has room for one digit of class number only.
+void TdlgEnvironment::rgpTeachersClick() {
+  if (rgpTeachers_->ItemIndex() != 2 || app_.doc.MaxClassCount() <= 9) return;
+  app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
+                           "1学年10クラス以上あるときは選択できません");
+  rgpTeachers_->SetItemIndex(0);
+}
+
+ColorRef& TdlgEnvironment::ColorOption(int button) {
+  return button < 5 ? app_.options.PieceColors[button + 1] : app_.options.CursorColor;
+}
+
+void TdlgEnvironment::SetButtonColor(int button, ColorRef color) {
+  QPalette palette = colorButtons_[button]->palette();
+  palette.setColor(QPalette::ButtonText, ToQColor(color));
+  colorButtons_[button]->setPalette(palette);
+}
+
+ColorRef TdlgEnvironment::ButtonColor(int button) const {
+  return FromQColor(colorButtons_[button]->palette().color(QPalette::ButtonText));
+}
+
+void TdlgEnvironment::btnColorClick(int button) {
+  if (std::optional<ColorRef> chosen = app_.platform.ChooseColor(this, ButtonColor(button))) {
+    SetButtonColor(button, *chosen);
+  }
+}
+
+// The face name is taken at once, whether or not the dialog is then confirmed.
+void TdlgEnvironment::btnSetFontClick() {
+  std::optional<QFont> chosen = app_.platform.ChooseFont(this, edtFont_->font());
+  if (!chosen) return;
+  edtFont_->setFont(*chosen);
+  edtFont_->setText(chosen->family());
+  app_.options.PrintFontName = CutToCp932Bytes(chosen->family().toStdString(), MaxFontNameBytes);
+}
+
+void TdlgEnvironment::btnSetPrinterClick() {
+  app_.platform.PrinterSetup(this);
+}
+
+void TdlgEnvironment::SetHelpContext() {
+  setProperty("HelpContext", HelpContexts[std::max(0, tnbEnv_->currentIndex())]);
+}
+
+void TdlgEnvironment::ApplyScrollBars() {
+  bool vertical = app_.options.ScrollVertical;
+  bool horizontal = app_.options.ScrollHorizontal;
+  GridScrollBars bars = vertical && horizontal ? GridScrollBars::Both
+                        : vertical             ? GridScrollBars::Vertical
+                        : horizontal           ? GridScrollBars::Horizontal
+                                               : GridScrollBars::None;
+  std::pair<QWidget*, const char*> grids[] = {{app_.frmEdit.get(), "sgrEdit"},
+                                              {app_.frmClasses.get(), "sgrClasses"},
+                                              {app_.frmTeachers.get(), "sgrTeachers"}};
+  for (auto [window, name] : grids) {
+    if (auto* grid = window->findChild<StringGrid*>(name)) grid->SetScrollBars(bars);
+  }
+  // The spacer keeps the summary row's columns under those of the scrolled table.
+  if (auto* spacer = app_.frmEdit->findChild<QWidget*>("Panel2")) spacer->setVisible(vertical);
+}
+
+int TdlgEnvironment::RunEnvironmentDialog(int page) {
+  if (page >= 0) tnbEnv_->setCurrentIndex(page);
+  edtTitle_->setText(FromCp932(app_.doc.Title.View()));
+  edtComment_->setText(FromCp932(app_.doc.Comment.View()));
+  rgpViewClassTypeClick();
+  edtFont_->setFont(app_.dlgPrintOut->PrintFont);
+  edtFont_->setText(app_.dlgPrintOut->PrintFont.family());
+  // Colours picked in a cancelled run are gone.
+  for (int b = 0; b < 6; ++b) SetButtonColor(b, ColorOption(b));
+  SetHelpContext();
+  for (;;) {
+    int result = app_.platform.ExecDialog(*this);
+    if (result != QDialog::Accepted || ApplyOk()) return result;
+  }
+}
+
+bool TdlgEnvironment::ApplyOk() {
+  std::string refused;
+  std::optional<std::string> title = Utf8ToCp932(edtTitle_->text().toStdString(), &refused);
+  std::optional<std::string> comment;
+  if (title) comment = Utf8ToCp932(edtComment_->text().toStdString(), &refused);
+  if (!title || !comment) {
+    app_.platform.MessageBox(
+        BoxType::Error, Buttons::OkCancel,
+        (title ? "コメント" : "タイトル") + std::string("に使えない文字があります：") + refused);
+    return false;
+  }
+  DeriveOptions(app_.options);
+  app_.doc.MakeClassLabels();
+  for (int b = 0; b < 6; ++b) ColorOption(b) = ButtonColor(b);
+  app_.doc.Title.AssignWhole(*title);
+  app_.doc.Comment.AssignWhole(*comment);
+  app_.dlgPrintOut->PrintFont = edtFont_->font();
+  app_.frmTeacher->ShownLine = app_.doc.CurLine;
+  app_.frmKumo->RefreshAllViews();
+  app_.doc.Modified = true;
+  return true;
+}
 
 }  // namespace kumo

@@ -183,6 +183,22 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* refus
   return out;
 }
 
+std::string CutToCp932Bytes(std::string_view utf8, std::size_t maxBytes) {
+  std::size_t used = 0;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    std::size_t next = i;
+    char32_t c = 0;
+    if (!NextUtf8(utf8, next, c)) break;
+    std::optional<std::string> bytes =
+        c < 0x80 ? std::string(1, static_cast<char>(c)) : EncodeChar(WindowsForm(c));
+    used += bytes ? bytes->size() : next - i;
+    if (used > maxBytes) break;
+    i = next;
+  }
+  return std::string(utf8.substr(0, i));
+}
+
 bool IsUtf8(std::string_view bytes) {
   char32_t c = 0;
   for (std::size_t i = 0; i < bytes.size();) {

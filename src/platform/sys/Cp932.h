@@ -15,6 +15,10 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // result empty and, when refused is given, names that character (UTF-8).
 std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* refused = nullptr);
 
+// The longest start of utf8, in whole characters, that takes at most maxBytes as CP932; a
+// character CP932 cannot hold counts with its UTF-8 length.
+std::string CutToCp932Bytes(std::string_view utf8, std::size_t maxBytes);
+
 // Whether the bytes are well-formed UTF-8 (text from outside may be CP932 instead).
 bool IsUtf8(std::string_view bytes);
 

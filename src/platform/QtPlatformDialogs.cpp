@@ -1,0 +1,49 @@
+// The colour, font and printer common dialogs of the Qt platform.
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QVBoxLayout>
+
+#include "platform/Canvas.h"
+#include "platform/QtPlatform.h"
+
+namespace kumo {
+
+std::optional<ColorRef> QtPlatform::ChooseColor(QWidget* owner, ColorRef initial) {
+  QColor chosen = QColorDialog::getColor(ToQColor(initial), owner);
+  if (!chosen.isValid()) return std::nullopt;
+  return FromQColor(chosen);
+}
+
+// Printing lays out text by character cells, so only fixed-pitch faces are offered, and size
+// and style stay as the print code sets them.
+std::optional<QFont> QtPlatform::ChooseFont(QWidget* owner, const QFont& initial) {
+  QDialog dialog(owner);
+  dialog.setWindowTitle(QStringLiteral("フォント"));
+  auto* list = new QListWidget(&dialog);
+  for (const QString& family : QFontDatabase::families()) {
+    if (!QFontDatabase::isFixedPitch(family)) continue;
+    list->addItem(family);
+    if (family == initial.family()) list->setCurrentRow(list->count() - 1);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted || !list->currentItem()) return std::nullopt;
+  QFont chosen = initial;
+  chosen.setFamily(list->currentItem()->text());
+  return chosen;
+}
+
+bool QtPlatform::PrinterSetup(QWidget* owner) {
+  QPrintDialog dialog(&printer_, owner);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace kumo

@@ -1,0 +1,250 @@
+#include "shell/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "editing/KumoEdit.h"
+#include "output/KumoEnv.h"
+#include "output/KumoPrn.h"
+#include "platform/sys/Cp932.h"
+#include "platform/sys/FileError.h"
+#include "platform/sys/IniFile.h"
+#include "platform/sys/SysFile.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoChrg.h"
+#include "views/KumoCl.h"
+#include "views/KumoCls.h"
+#include "views/KumoHlSt.h"
+#include "views/KumoPicS.h"
+#include "views/KumoStck.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
+
+namespace kumo {
+namespace {
+
+constexpr char FileName[] = "Kumo.Ini";
+constexpr std::size_t MaxFontNameBytes = 30;
+
+// An option key: a boolean held in Flag, or an item index of Items items held in Item.
+struct OptionKey {
+  const char* Section;
+  const char* Key;
+  bool& (*Flag)(Options&);
+  int& (*Item)(Options&);
+  int Items;
+};
+
+template <bool Options::*Field>
+bool& FlagOf(Options& o) {
+  return o.*Field;
+}
+template <int Options::*Field>
+int& ItemOf(Options& o) {
+  return o.*Field;
+}
+template <int Grade>
+bool& ClassesGradeOf(Options& o) {
+  return o.ClassesGrade[Grade];
+}
+
+// In the order of the file.
+constexpr OptionKey OptionKeys[] = {
+    {"Edit", "AutoLocate", FlagOf<&Options::AutoLocate>, nullptr, 0},
+    {"Edit", "AutoExchange", FlagOf<&Options::AutoExchange>, nullptr, 0},
+    {"Edit", "SelfTeaching", FlagOf<&Options::SelfTeaching>, nullptr, 0},
+    {"Edit", "OnStackView", FlagOf<&Options::OnStackView>, nullptr, 0},
+    {"Edit", "CountedView", FlagOf<&Options::CountedView>, nullptr, 0},
+    {"Edit", "ASDFKeys", FlagOf<&Options::ASDFKeys>, nullptr, 0},
+    {"Edit", "TenKeys", FlagOf<&Options::TenKeys>, nullptr, 0},
+    {"ViewClass", "Type", nullptr, ItemOf<&Options::ViewClassType>, 3},
+    {"ViewTeachers", "Group", nullptr, ItemOf<&Options::TeachersGroup>, 2},
+    {"ViewTeachers", "Subject", nullptr, ItemOf<&Options::TeachersSubject>, MaxSubject + 1},
+    {"ViewTeachers", "Grade", nullptr, ItemOf<&Options::TeachersGrade>, 3},
+    {"ViewClasses", "Grade1", ClassesGradeOf<0>, nullptr, 0},
+    {"ViewClasses", "Grade2", ClassesGradeOf<1>, nullptr, 0},
+    {"ViewClasses", "Grade3", ClassesGradeOf<2>, nullptr, 0},
+    {"Print", "TeachersKinde", nullptr, ItemOf<&Options::TeachersKind>, 3},
+    {"Print", "ClassSmall", FlagOf<&Options::ClassSmall>, nullptr, 0},
+    {"Print", "ClassLarge", FlagOf<&Options::ClassLarge>, nullptr, 0},
+    {"Print", "PaperSize", nullptr, ItemOf<&Options::PaperSize>, 3},
+    {"Print", "ClassLetters", nullptr, ItemOf<&Options::ClassLetters>, 3},
+    {"Print", "Color", FlagOf<&Options::Color>, nullptr, 0},
+    {"Print", "CountedPrint", FlagOf<&Options::CountedPrint>, nullptr, 0},
+    {"ScrollBars", "Vertical", FlagOf<&Options::ScrollVertical>, nullptr, 0},
+    {"ScrollBars", "Horizontal", FlagOf<&Options::ScrollHorizontal>, nullptr, 0},
+};
+
+// PieceColors 1..5.
+constexpr const char* ColorKeys[] = {"Grade1", "Grade2", "Grade3", "Subject", "Signiture"};
+
+// A window's place as the file holds it: the outer frame.
+struct Geometry {
+  int Top;
+  int Left;
+  int Height;
+  int Width;
+};
+
+Geometry GeometryOf(const QWidget& window) {
+  QRect frame = window.frameGeometry();
+  return {frame.top(), frame.left(), frame.height(), frame.width()};
+}
+
+void PlaceWindow(QWidget& window, const Geometry& g) {
+  QSize frameExtra = window.frameGeometry().size() - window.size();
+  window.move(g.Left, g.Top);
+  window.resize(g.Width - frameExtra.width(), g.Height - frameExtra.height());
+}
+
+void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
+  PlaceWindow(window,
+              {ini.GetInt(section, "Top", d.Top), ini.GetInt(section, "Left", d.Left),
+               ini.GetInt(section, "Height", d.Height), ini.GetInt(section, "Width", d.Width)});
+}
+
+void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
+  LoadGeometry(ini, section, window, d);
+  window.setVisible(ini.GetBool(section, "Visible", false));
+}
+
+void SaveGeometry(IniFile& ini, const char* section, const QWidget& window) {
+  Geometry g = GeometryOf(window);
+  ini.SetInt(section, "Top", g.Top);
+  ini.SetInt(section, "Left", g.Left);
+  ini.SetInt(section, "Height", g.Height);
+  ini.SetInt(section, "Width", g.Width);
+}
+
+void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
+  SaveGeometry(ini, section, window);
+  ini.SetBool(section, "Visible", window.isVisible());
+}
+
+void LoadWindows(const IniFile& ini, KumoApp& app) {
+  QWidget& main = *app.frmKumo;
+  main.move(ini.GetInt("MainWindow", "Left", 0), ini.GetInt("MainWindow", "Top", 0));
+  Geometry m = GeometryOf(main);
+  int screenHeight = main.screen()->geometry().height();
+  LoadGeometry(ini, "EditWindow", *app.frmEdit,
+               {m.Top + m.Height + 2, m.Left, screenHeight - 200, 640});
+  app.frmEdit->show();
+  Geometry e = GeometryOf(*app.frmEdit);
+  int rightOfEdit = e.Left + e.Width + 2;
+  LoadToolWindow(ini, "ClassesWindow", *app.frmClasses,
+                 {e.Top + e.Height - 30, e.Left, 160, e.Width});
+  LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers,
+                 {e.Top + e.Height - 30, e.Left, 160, e.Width});
+  LoadToolWindow(ini, "StackWindow", *app.frmStack, {e.Top, rightOfEdit, 300, 160});
+  Geometry s = GeometryOf(*app.frmStack);
+  LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack,
+                 {s.Top + s.Height + 2, rightOfEdit, 160, 142});
+  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, {0, m.Width + 2, 78, 219});
+  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, {0, m.Width + 2, 78, 381});
+  app.frmPickS->Letters = ini.GetInt("PickSWindow", "Letters", 1);
+  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, {e.Top, rightOfEdit, 170, 135});
+  LoadToolWindow(ini, "ClassWindow", *app.frmClass,
+                 {e.Top + GeometryOf(*app.frmTeacher).Height + 2, rightOfEdit, 170, 135});
+  app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
+}
+
+void LoadOptions(const IniFile& ini, Options& options, Options& defaults) {
+  for (const OptionKey& k : OptionKeys) {
+    if (k.Flag) {
+      k.Flag(options) = ini.GetBool(k.Section, k.Key, k.Flag(defaults));
+    } else {
+      // Beyond the last item selects the last one; below the first, none.
+      int index = ini.GetInt(k.Section, k.Key, k.Item(defaults));
+      k.Item(options) = std::clamp(index, -1, k.Items - 1);
+    }
+  }
+}
+
+IniFile ReadProfile(KumoApp& app) {
+  std::string path = SettingsPath(app.ProgramDir);
+  try {
+    return IniFile(path);
+  } catch (const FileError& e) {
+    app.platform.ErrorBox(e.what());
+  }
+  return IniFile(std::string());
+}
+
+}  // namespace
+
+std::string SettingsPath(const std::string& programDir) {
+  std::string inProgramDir = programDir + FileName;
+  if (QFileInfo::exists(QString::fromStdString(inProgramDir)) ||
+      QFileInfo(QString::fromStdString(programDir)).isWritable()) {
+    return inProgramDir;
+  }
+  QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return (config + "/kumo/" + FileName).toStdString();
+}
+
+void LoadSettings(KumoApp& app) {
+  IniFile ini = ReadProfile(app);
+  app.doc.FileName = ini.GetString("DataFile", "FileName", NewTableName);
+  LoadWindows(ini, app);
+  Options& options = app.options;
+  Options defaults;
+  LoadOptions(ini, options, defaults);
+  app.dlgEnvironment->LoadFromOptions();
+  options.PieceColors[0] = 0;
+  for (int i = 0; i < 5; ++i) {
+    options.PieceColors[i + 1] = static_cast<ColorRef>(
+        ini.GetInt("Color", ColorKeys[i], static_cast<int>(defaults.PieceColors[i + 1])));
+  }
+  options.CursorColor =
+      static_cast<ColorRef>(ini.GetInt("Color", "Cursor", static_cast<int>(defaults.CursorColor)));
+  options.PrintFontName =
+      CutToCp932Bytes(ini.GetString("Printer", "Font", defaults.PrintFontName), MaxFontNameBytes);
+  app.dlgPrintOut->PrintFont.setFamily(QString::fromStdString(options.PrintFontName));
+  DeriveOptions(options);
+}
+
+void SaveSettings(KumoApp& app) {
+  std::string path = SettingsPath(app.ProgramDir);
+  try {
+    QDir().mkpath(QString::fromStdString(DirectoryOf(path)));
+    IniFile ini(path);
+    ini.SetString("DataFile", "FileName", app.doc.FileName);
+    QRect main = app.frmKumo->frameGeometry();
+    ini.SetInt("MainWindow", "Top", main.top());
+    ini.SetInt("MainWindow", "Left", main.left());
+    SaveGeometry(ini, "EditWindow", *app.frmEdit);
+    SaveToolWindow(ini, "ClassesWindow", *app.frmClasses);
+    SaveToolWindow(ini, "TeachersWindow", *app.frmTeachers);
+    SaveToolWindow(ini, "StackWindow", *app.frmStack);
+    SaveToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack);
+    SaveToolWindow(ini, "PickChargeWindow", *app.frmPickCharge);
+    SaveToolWindow(ini, "PickSWindow", *app.frmPickS);
+    ini.SetInt("PickSWindow", "Letters", app.frmPickS->Letters);
+    SaveToolWindow(ini, "TeacherWindow", *app.frmTeacher);
+    SaveGeometry(ini, "ClassWindow", *app.frmClass);
+    ini.SetInt("ClassWindow", "Letters", app.frmClass->Letters);
+    ini.SetBool("ClassWindow", "Visible", app.frmClass->isVisible());
+    Options& options = app.options;
+    for (const OptionKey& k : OptionKeys) {
+      if (k.Flag) {
+        ini.SetBool(k.Section, k.Key, k.Flag(options));
+      } else {
+        ini.SetInt(k.Section, k.Key, k.Item(options));
+      }
+    }
+    for (int i = 0; i < 5; ++i) {
+      ini.SetInt("Color", ColorKeys[i], static_cast<int>(options.PieceColors[i + 1]));
+    }
+    ini.SetInt("Color", "Cursor", static_cast<int>(options.CursorColor));
+    ini.SetString("Printer", "Font", options.PrintFontName);
+    ini.Save();
+  } catch (const FileError&) {
+    app.platform.ErrorBox(path + " に書き込めません");
+  }
+}
+
+}  // namespace kumo
