@@ -1,0 +1,65 @@
+// A document with a scripted prompter and a scratch directory, for the document tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "platform/sys/Cp932.h"
+#include "support/ScriptedPrompter.h"
+
+namespace kumo::test {
+
+class DocTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = std::filesystem::temp_directory_path() /
+           (std::string("kumo-doc-") + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(dir_, ec);
+  }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  static std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+
+  static TeacherLine Line(Byte grade, Byte homeroom, const char* name = "", Byte subject = 0) {
+    TeacherLine l{};
+    l.Grade = grade;
+    l.Homeroom = homeroom;
+    l.Subject = subject;
+    l.Name.Assign(Cp932Literal(name));
+    return l;
+  }
+  static PeriodCell Piece(Byte kind, Byte item, Byte flags = 0) { return {kind, item, 0, flags}; }
+
+  void AddLines(int count) {
+    for (int i = 0; i < count; ++i) ASSERT_TRUE(doc.AddLine(Line(0, 0)));
+  }
+
+  Options options;
+  ScriptedPrompter prompter;
+  TKumData doc{options, prompter};
+
+ private:
+  std::filesystem::path dir_;
+};
+
+}  // namespace kumo::test

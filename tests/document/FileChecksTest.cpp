@@ -1,0 +1,198 @@
+// Files holding values that do not fit the document are refused whole.
+#include <string>
+#include <vector>
+
+#include "DocFixture.h"
+
+namespace kumo::test {
+namespace {
+
+// Offsets in the test file: 2 lines, HistoryEnd 3, HoldingCount 2.
+constexpr int LineAt(int n) {
+  return 1 + 135 * (n - 1);
+}
+constexpr int CellAt(int n, int p) {
+  return LineAt(n) + 15 + 4 * (p - 1);
+}
+constexpr int HistoryPosAt = 1 + 270;
+constexpr int HistoryEndAt = HistoryPosAt + 2;
+constexpr int EntryAt(int k) {
+  return HistoryEndAt + 2 + 10 * (k - 1);
+}
+constexpr int HoldingCountAt = EntryAt(4);
+constexpr int HandAt = HoldingCountAt + 1;
+constexpr int HeldAt(int k) {
+  return HandAt + 6 * k;
+}
+constexpr int CursorAt = HeldAt(3);
+constexpr int TitleAt = CursorAt + 2;
+constexpr int CommentAt = TitleAt + 21;
+constexpr int Names1At = CommentAt + 41;
+constexpr int Names2At = Names1At + 303;
+constexpr int Names4At = Names2At + 505;
+constexpr int SymbolsAt = Names4At + 909;
+constexpr int MeaningsAt = SymbolsAt + 300;
+
+struct Corruption {
+  const char* Name;
+  int Offset;
+  Byte Value;
+};
+
+class FileChecks : public DocTest {
+ protected:
+  void SetUp() override {
+    DocTest::SetUp();
+    doc.AddLine(Line(1, 1));
+    doc.AddLine(Line(2, 3));
+    doc.Cell(1, 1) = Piece(KindGrade1, 2);
+    doc.Cell(1, 2) = Piece(KindSubject, 3);
+    doc.Cell(2, 1) = Piece(KindSymbol, 4);
+    doc.Cell(2, 2) = {KindEmpty, 250, 250, 0xFF};  // leftovers of an emptied cell
+    doc.History[1] = {1, 3, Piece(KindGrade2, 1), {}};
+    doc.History[2] = {2, 30, {}, Piece(KindSubject, 0)};
+    doc.History[3] = {99, 99, {9, 9, 9, 9}, {9, 9, 9, 9}};  // the slot past the end
+    doc.HistoryPos = 2;
+    doc.HistoryEnd = 3;
+    doc.Hand = {Piece(KindGrade3, 20), 2, 30};
+    doc.Holding[1] = {Piece(KindSymbol, 100), 1, 1};
+    doc.Holding[2] = {{9, 9, 9, 9}, 0, 0};  // scratch
+    doc.HoldingCount = 2;
+    doc.CurLine = 2;
+    doc.CurPeriod = 5;
+    doc.FileName = Path("t.kmt");
+    doc.SaveToFile();
+    sound_ = ReadAll(doc.FileName);
+  }
+
+  // Loads the sound file with one byte changed.
+  void LoadWith(int offset, Byte value) {
+    std::string bytes = sound_;
+    bytes[offset] = static_cast<char>(value);
+    WriteAll(doc.FileName, bytes);
+    doc.LoadFromFile();
+  }
+
+  std::string sound_;
+};
+
+TEST_F(FileChecks, SoundFileWithLeftoversAndScratchSlotsLoads) {
+  ASSERT_EQ(sound_.size(), 4193u + 270 + 30 + 12);
+  ASSERT_EQ(static_cast<Byte>(sound_[HistoryEndAt]), 3);
+  ASSERT_EQ(static_cast<Byte>(sound_[CursorAt]), 2);
+  ASSERT_EQ(static_cast<Byte>(sound_[MeaningsAt - 300]), 2);  // the first symbol, "／"
+  doc.LoadFromFile();
+  EXPECT_EQ(doc.LineCount, 2);
+  EXPECT_EQ(doc.Cell(2, 2).Item, 250);
+  EXPECT_EQ(doc.Hand.Piece.Item, 20);
+  EXPECT_EQ(doc.CurPeriod, 5);
+}
+
+TEST_F(FileChecks, EveryImpossibleValueIsRefusedWithTheEmptyDocument) {
+  const std::vector<Corruption> cases = {
+      {"grade", LineAt(2), 4},
+      {"subject", LineAt(1) + 1, 101},
+      {"name length", LineAt(1) + 2, 11},
+      {"homeroom", LineAt(2) + 13, 21},
+      {"cell kind", CellAt(1, 7), 6},
+      {"class number 0", CellAt(1, 1) + 1, 0},
+      {"class number 21", CellAt(1, 1) + 1, 21},
+      {"subject piece 101", CellAt(1, 2) + 1, 101},
+      {"symbol piece 0", CellAt(2, 1) + 1, 0},
+      {"symbol piece 101", CellAt(2, 1) + 1, 101},
+      {"lesson subject", CellAt(1, 1) + 2, 101},
+      {"history end 0", HistoryEndAt, 0},
+      {"history end 5001", HistoryEndAt + 1, 0x14},  // 3 + 0x1400 > 5000
+      {"history pos 0", HistoryPosAt, 0},
+      {"history pos past end", HistoryPosAt, 4},
+      {"step line 0", EntryAt(1), 0},
+      {"step line past lines", EntryAt(2), 3},
+      {"step period", EntryAt(1) + 1, 31},
+      {"step cell", EntryAt(1) + 2, 7},
+      {"step hand", EntryAt(2) + 7, 101},
+      {"holding count 0", HoldingCountAt, 0},
+      {"holding count 26", HoldingCountAt, 26},
+      {"hand kind", HandAt, 8},
+      {"hand line", HandAt + 4, 3},
+      {"hand period", HandAt + 5, 0},
+      {"held item", HeldAt(1) + 1, 0},
+      {"held line", HeldAt(1) + 4, 0},
+      {"held period", HeldAt(1) + 5, 31},
+      {"title", TitleAt, 21},
+      {"comment", CommentAt, 41},
+      {"subject name 1", Names1At + 3 * 7, 3},
+      {"subject name 2", Names2At, 5},
+      {"subject name 4", Names4At + 9 * 100, 9},
+      {"symbol", SymbolsAt + 3 * 99, 3},
+      {"meaning", MeaningsAt, 21},
+  };
+  for (const Corruption& c : cases) {
+    SCOPED_TRACE(c.Name);
+    prompter.Reset();
+    prompter.Expect(Answer::Ok);
+    LoadWith(c.Offset, c.Value);
+    ASSERT_EQ(prompter.Boxes().size(), 1u);
+    const ShownBox& box = prompter.Boxes()[0];
+    EXPECT_EQ(box.Type, BoxType::Error);
+    EXPECT_EQ(box.Buttons, Buttons::OkCancel);
+    EXPECT_EQ(box.Text.rfind(doc.FileName + " は壊れています。\n", 0), 0u) << box.Text;
+    EXPECT_NE(box.Text.find(" が正しくありません。"), std::string::npos) << box.Text;
+    EXPECT_EQ(doc.LineCount, 0);
+    EXPECT_EQ(doc.HistoryEnd, 1);
+    EXPECT_EQ(doc.HoldingCount, 1);
+    EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+    EXPECT_EQ(doc.SubjectNames1[7].View(), Cp932Literal("美"));
+    EXPECT_EQ(doc.FileName, Path("t.kmt"));
+  }
+}
+
+TEST_F(FileChecks, MessageNamesTheFirstBadValue) {
+  std::string bytes = sound_;
+  bytes[LineAt(2)] = 9;
+  bytes[TitleAt] = 30;
+  WriteAll(doc.FileName, bytes);
+  prompter.Expect(Answer::Ok);
+  doc.LoadFromFile();
+  EXPECT_EQ(prompter.Boxes().at(0).Text,
+            doc.FileName + " は壊れています。\n2 行目の学年 の値 9 が正しくありません。");
+}
+
+TEST_F(FileChecks, CursorOffTheDocumentMovesToTheNearestCell) {
+  LoadWith(CursorAt, 0);
+  EXPECT_EQ(doc.CurLine, 1);
+  LoadWith(CursorAt, 200);
+  EXPECT_EQ(doc.CurLine, 2);
+  LoadWith(CursorAt + 1, 0);
+  EXPECT_EQ(doc.CurPeriod, 1);
+  LoadWith(CursorAt + 1, 31);
+  EXPECT_EQ(doc.CurPeriod, 30);
+  EXPECT_TRUE(prompter.Boxes().empty());
+
+  TKumData empty(options, prompter);
+  empty.CurLine = 9;
+  empty.FileName = Path("e.kmt");
+  empty.SaveToFile();
+  empty.LoadFromFile();
+  EXPECT_EQ(empty.CurLine, 1);
+}
+
+TEST_F(FileChecks, DamagedSubjectFileChangesNothing) {
+  doc.SubjectFileName = Path("s.kms");
+  doc.SubjectNames1[1].Assign("A");
+  doc.SaveSubjects();
+  std::string bytes = ReadAll(doc.SubjectFileName);
+  bytes[2017 + 21 * 99] = 21;  // the length of meaning 100, in the last table
+  WriteAll(doc.SubjectFileName, bytes);
+  doc.Clear();
+  doc.AddLine(Line(1, 1));
+  doc.SubjectFileName = Path("s.kms");
+  prompter.Expect(Answer::Ok);
+  doc.LoadSubjects();
+  ASSERT_EQ(prompter.Boxes().size(), 1u);
+  EXPECT_EQ(prompter.Boxes()[0].Text.rfind(Path("s.kms") + " は壊れています。", 0), 0u);
+  EXPECT_EQ(doc.SubjectNames1[1].View(), Cp932Literal("国"));
+  EXPECT_EQ(doc.LineCount, 1);
+}
+
+}  // namespace
+}  // namespace kumo::test
