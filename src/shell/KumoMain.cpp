@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include "shell/FileNames.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoApp.h"
+#include "shell/Settings.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -287,8 +286,7 @@ void TfrmKumo::showEvent(QShowEvent* event) {
 
 void TfrmKumo::Start() {
   Run([this] {
-    LoadSettings();
-    app_.frmEdit->show();
+    LoadSettings(app_);
     if (app_.StartFile) {
       // Made absolute first: the current directory is about to change.
       const std::string path = AbsolutePath(*app_.StartFile);
@@ -305,13 +303,6 @@ void TfrmKumo::Start() {
   });
 }
 
-void TfrmKumo::LoadSettings() {
-  move(0, 0);
-  const QRect main = frameGeometry();
-  app_.frmEdit->move(main.left(), main.top() + main.height() + 2);
-  app_.frmEdit->resize(640, QGuiApplication::primaryScreen()->geometry().height() - 200);
-}
-
 void TfrmKumo::closeEvent(QCloseEvent* event) {
   bool mayClose = false;
   Run([&] { mayClose = CloseQuery(); });
@@ -319,6 +310,7 @@ void TfrmKumo::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  SaveSettings(app_);
   event->accept();
   QCoreApplication::quit();
 }

@@ -101,8 +101,6 @@ class TfrmKumo : public QMainWindow, public DocumentViews {
   bool CloseDocument();
   // The close question; true when the program may end.
   bool CloseQuery();
-  // Window places, options and the last timetable; the defaults while no settings file is read.
-  void LoadSettings();
 
   KumoApp& app_;
   bool started_ = false;
