@@ -1,9 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <QApplication>
-#include <QLineF>
 #include <QPen>
-#include <cstdlib>
 
 namespace kumo {
 
@@ -135,21 +133,13 @@ void Canvas::MoveTo(int x, int y) {
 void Canvas::LineTo(int x, int y) {
   const QPoint from = penPos_;
   penPos_ = QPoint(x, y);
-  const int dx = x - from.x();
-  const int dy = y - from.y();
-  const int steps = std::max(std::abs(dx), std::abs(dy));
-  if (steps == 0) return;
+  if (from == penPos_) return;
   QPen pen(ToQColor(penColor_), penWidth_);
-  // Square ends let wide frame lines close their corners.
+  // A flat one-pixel line leaves out its end point, which belongs to the next line; square
+  // ends let wide frame lines close their corners.
   pen.setCapStyle(penWidth_ > 1 ? Qt::SquareCap : Qt::FlatCap);
   painter_.setPen(pen);
-  if (steps == 1) {
-    painter_.drawPoint(from);
-    return;
-  }
-  // Stop one pixel short along the longer axis: the end point belongs to the next line.
-  const QPointF last(x - static_cast<double>(dx) / steps, y - static_cast<double>(dy) / steps);
-  painter_.drawLine(QLineF(from, last));
+  painter_.drawLine(from, penPos_);
 }
 
 void Canvas::DrawFocusRect(const QRect& rect) {
