@@ -66,6 +66,14 @@ struct TableSet {
   }
 };
 
+void PutTables(ImageWriter& out, const TKumData& doc) {
+  out.Put(doc.SubjectNames1);
+  out.Put(doc.SubjectNames2);
+  out.Put(doc.SubjectNames4);
+  out.Put(doc.Symbols);
+  out.Put(doc.SymbolMeanings);
+}
+
 // Reads the five tables. The tables read before a file ends early are taken; a damaged table
 // leaves all five as they were and is returned.
 Finding ReadTables(TKumData& doc, ImageReader& in) {
@@ -102,11 +110,7 @@ void TKumData::SaveToFile() {
   out.Put(CurPeriod);
   out.Put(Title);
   out.Put(Comment);
-  out.Put(SubjectNames1);
-  out.Put(SubjectNames2);
-  out.Put(SubjectNames4);
-  out.Put(Symbols);
-  out.Put(SymbolMeanings);
+  PutTables(out, *this);
   WriteFileAtomically(FileName, out.Bytes());
 }
 
@@ -172,11 +176,7 @@ void TKumData::LoadFromFile() {
 
 void TKumData::SaveSubjects() const {
   ImageWriter out;
-  out.Put(SubjectNames1);
-  out.Put(SubjectNames2);
-  out.Put(SubjectNames4);
-  out.Put(Symbols);
-  out.Put(SymbolMeanings);
+  PutTables(out, *this);
   WriteFileAtomically(SubjectFileName, out.Bytes());
 }
 
