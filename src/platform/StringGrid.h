@@ -40,9 +40,13 @@
 //   OnSelectCell(col, row, canSelect)  before the current cell moves there; set canSelect to
 //                              false to keep it where it is.
 //   OnClick                    the current cell has moved (mouse, keyboard or program), and also
-//                              for every left-button press on a normal cell, moved or not.
-//   OnDblClick                 a left double click on a normal cell, after it became current.
-//   OnMouseUp(button, pos)     a mouse button released over the grid (pos in grid pixels).
+//                              for every left-button press on a normal cell, moved or not (the
+//                              second press of a double click included).
+//   OnDblClick                 a left double click on a normal cell, after it became current;
+//                              double clicks on fixed cells or outside the cells are ignored.
+//   OnMouseUp(button, pos)     a mouse button released over the grid (pos in grid pixels, which
+//                              are CellRect's: the grid has no frame). Only the left button
+//                              moves the current cell; the right one leaves it for a popup menu.
 // Changing RowCount, ColCount or the fixed counts pulls the current cell back inside silently.
 #pragma once
 
