@@ -108,6 +108,7 @@ class TKumData {
   DocumentViews* views_ = nullptr;
   bool labelsBuilt_ = false;  // a circled or letter table has been built since start
 
+  bool LiftAfterHeldStep(int k) const;
   // Another line with this piece in the cursor period.
   std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;
 };

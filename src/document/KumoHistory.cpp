@@ -26,14 +26,30 @@ void TKumData::PushHistory() {
   }
 }
 
+// Step k lifted a piece into an empty hand right after a step that had left a piece in the hand:
+// that piece went onto the holding stack in between.
+bool TKumData::LiftAfterHeldStep(int k) const {
+  const HistoryEntry& e = History[k];
+  return !e.Hand.IsEmpty() && e.Cell.IsEmpty() && k > 1 && !History[k - 1].Hand.IsEmpty();
+}
+
+// Back undoes the holding-stack movements that Forward redoes, so that no piece is lost or
+// doubled: a held piece that came into the hand when a piece was put down goes back onto the
+// stack, and a piece put aside before a lift comes back into the hand.
 void TKumData::StepBack() {
   if (HistoryPos <= 1 ||
       !IsCellPlace(History[HistoryPos - 1].Line, History[HistoryPos - 1].Period)) {
     prompter_.Beep();
     return;
   }
+  const HistoryEntry& e = History[HistoryPos - 1];
+  bool returnHeld = e.Hand.IsEmpty() && !Hand.Piece.IsEmpty();
+  if (returnHeld && HoldingCount >= MaxHolding) {
+    prompter_.Beep();  // the hand's piece would have nowhere to go
+    return;
+  }
+  if (returnHeld) HoldPush();
   --HistoryPos;
-  const HistoryEntry& e = History[HistoryPos];
   CurLine = e.Line;
   CurPeriod = e.Period;
   Hand.FromLine = e.Line;
@@ -41,6 +57,7 @@ void TKumData::StepBack() {
   PeriodCell& cell = Cell(e.Line, e.Period);
   Hand.Piece = cell;
   cell = e.Hand;
+  if (LiftAfterHeldStep(HistoryPos) && Hand.Piece.IsEmpty()) HoldPop();
 }
 
 void TKumData::StepForward() {
@@ -50,10 +67,11 @@ void TKumData::StepForward() {
     return;
   }
   const HistoryEntry& e = History[HistoryPos];
-  // Redoing a lift into an empty hand right after a step that left a piece in the hand: that
-  // piece had gone onto the holding stack in between.
-  if (!e.Hand.IsEmpty() && e.Cell.IsEmpty() && HistoryPos > 1 &&
-      !History[HistoryPos - 1].Hand.IsEmpty()) {
+  if (LiftAfterHeldStep(HistoryPos)) {
+    if (HoldingCount >= MaxHolding) {
+      prompter_.Beep();  // the hand's piece would be overwritten
+      return;
+    }
     HoldPush();
   }
   CurLine = e.Line;

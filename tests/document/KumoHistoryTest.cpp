@@ -118,7 +118,7 @@ TEST_F(History, TheFiveThousandthPositionIsNeverRecorded) {
   EXPECT_EQ(views.calls, (std::vector<std::string>{"EnableBack", "DisableForward"}));
 }
 
-TEST_F(History, RedoingALiftAfterAStepThatLeftAPieceInHandHoldsThatPiece) {
+TEST_F(History, ALiftAfterAClashIsUndoneAndRedoneWithItsHeldPiece) {
   // A is put onto B's cell: B comes into the hand. B goes onto the holding stack, and C is
   // lifted into the empty hand.
   const PeriodCell b = Piece(2, 1), c = Piece(3, 2);
@@ -129,12 +129,15 @@ TEST_F(History, RedoingALiftAfterAStepThatLeftAPieceInHandHoldsThatPiece) {
   doc.HoldPush();
   Swap(2, 1);
   ASSERT_EQ(doc.HoldingCount, 2);
-  doc.StepBack();  // C back in its cell, the hand empty
-  doc.StepBack();  // A back in hand, B back in its cell
+
+  doc.StepBack();  // C back in its cell, B back from the stack into the hand
+  EXPECT_TRUE(doc.Cell(2, 1).SamePiece(c));
+  EXPECT_TRUE(doc.Hand.Piece.SamePiece(b));
+  EXPECT_EQ(doc.HoldingCount, 1);
+  doc.StepBack();  // B back in its cell, A in the hand: as before the first step
+  EXPECT_TRUE(doc.Cell(1, 1).SamePiece(b));
   EXPECT_TRUE(doc.Hand.Piece.SamePiece(a));
-  doc.HoldPop();  // the holding stack is not part of the history: empty it as the user might
-  doc.Hand.Piece = a;
-  ASSERT_EQ(doc.HoldingCount, 1);
+  EXPECT_EQ(doc.HoldingCount, 1);
 
   doc.StepForward();
   EXPECT_TRUE(doc.Hand.Piece.SamePiece(b));
@@ -143,6 +146,7 @@ TEST_F(History, RedoingALiftAfterAStepThatLeftAPieceInHandHoldsThatPiece) {
   ASSERT_EQ(doc.HoldingCount, 2);
   EXPECT_TRUE(doc.Holding[1].Piece.SamePiece(b));
   EXPECT_TRUE(doc.Cell(2, 1).IsEmpty());
+  EXPECT_EQ(prompter.Beeps(), 0);
 }
 
 TEST_F(History, RedoingAPutDownTakesTheNextHeldPieceIntoTheHand) {
@@ -155,6 +159,46 @@ TEST_F(History, RedoingAPutDownTakesTheNextHeldPieceIntoTheHand) {
   EXPECT_TRUE(doc.Cell(1, 1).SamePiece(a));
   EXPECT_EQ(doc.Hand.Piece.Item, 9);
   EXPECT_EQ(doc.HoldingCount, 1);
+}
+
+TEST_F(History, APutDownThatBroughtAHeldPieceIsUndoneWithoutLosingIt) {
+  doc.Holding[1] = Held(9);
+  doc.HoldingCount = 2;
+  doc.Hand.Piece = a;
+  Swap(1, 1);     // put A down: the hand is empty
+  doc.HoldPop();  // and the held piece comes into the hand
+  ASSERT_EQ(doc.Hand.Piece.Item, 9);
+
+  doc.StepBack();
+  EXPECT_TRUE(doc.Cell(1, 1).IsEmpty());
+  EXPECT_TRUE(doc.Hand.Piece.SamePiece(a));
+  ASSERT_EQ(doc.HoldingCount, 2);
+  EXPECT_EQ(doc.Holding[1].Piece.Item, 9);
+
+  doc.StepForward();
+  EXPECT_TRUE(doc.Cell(1, 1).SamePiece(a));
+  EXPECT_EQ(doc.Hand.Piece.Item, 9);
+  EXPECT_EQ(doc.HoldingCount, 1);
+}
+
+TEST_F(History, StepsThatWouldOverfillTheHoldingStackAreRefused) {
+  doc.Hand.Piece = a;
+  Swap(1, 1);  // put down
+  doc.Hand = Held(7);
+  for (int k = 1; k <= 24; ++k) doc.Holding[k] = Held(static_cast<Byte>(k));
+  doc.HoldingCount = 25;
+  doc.StepBack();  // the piece in hand would have no place on the stack
+  EXPECT_EQ(prompter.Beeps(), 1);
+  EXPECT_EQ(doc.HistoryPos, 2);
+  EXPECT_EQ(doc.Hand.Piece.Item, 7);
+
+  doc.History[2] = {2, 2, {}, Piece(2, 2)};  // a lift right after a step that left B in hand
+  doc.History[1].Hand = Piece(2, 5);
+  doc.HistoryEnd = 3;
+  doc.StepForward();
+  EXPECT_EQ(prompter.Beeps(), 2);
+  EXPECT_EQ(doc.HistoryPos, 2);
+  EXPECT_EQ(doc.Hand.Piece.Item, 7);
 }
 
 TEST_F(History, HoldingStackKeepsAtMostTwentyFourPieces) {
