@@ -85,7 +85,8 @@ class TKumData {
   std::optional<int> FindHandClash() const;
   std::optional<int> FindCellClash() const;
 
-  // History and holding stack.
+  // History and holding stack. Back also undoes the holding-stack movements that Forward redoes
+  // (a held piece taken into the hand by a put-down, a piece put aside before a lift).
   void PushHistory();
   void StepBack();
   void StepForward();
