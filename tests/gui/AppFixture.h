@@ -38,10 +38,15 @@ class AppTest : public ::testing::Test {
     SetCurrentDirectory(oldDir_);
   }
 
+  // Creates every window, with the settings file kept in the test's own directory.
+  KumoApp& Create(std::optional<std::string> file = std::nullopt) {
+    app_ = std::make_unique<KumoApp>(platform_, std::move(file));
+    app_->ProgramDir = dir_.Dir();
+    return *app_;
+  }
   // Creates every window and shows the main window, which runs the start-up.
   KumoApp& Start(std::optional<std::string> file = std::nullopt) {
-    app_ = std::make_unique<KumoApp>(platform_, std::move(file));
-    app_->ProgramDir = dir_.Dir();  // the settings file goes to the test's own directory
+    Create(std::move(file));
     app_->frmKumo->show();
     return *app_;
   }
