@@ -95,20 +95,23 @@ Geometry GeometryOf(const QWidget& window) {
   return {frame.top(), frame.left(), frame.height(), frame.width()};
 }
 
-void PlaceWindow(QWidget& window, const Geometry& g) {
-  QSize frameExtra = window.frameGeometry().size() - window.size();
-  window.move(g.Left, g.Top);
-  window.resize(g.Width - frameExtra.width(), g.Height - frameExtra.height());
+QSize FrameExtra(const QWidget& window) {
+  return window.frameGeometry().size() - window.size();
 }
 
-void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
-  PlaceWindow(window,
-              {ini.GetInt(section, "Top", d.Top), ini.GetInt(section, "Left", d.Left),
-               ini.GetInt(section, "Height", d.Height), ini.GetInt(section, "Width", d.Width)});
+// The file holds the outer frame. A window that has not been shown yet has no frame to measure,
+// so it is taken to get one like the main window's.
+void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
+                  Geometry d) {
+  QSize extra = FrameExtra(window).isNull() ? FrameExtra(main) : FrameExtra(window);
+  window.move(ini.GetInt(section, "Left", d.Left), ini.GetInt(section, "Top", d.Top));
+  window.resize(ini.GetInt(section, "Width", d.Width) - extra.width(),
+                ini.GetInt(section, "Height", d.Height) - extra.height());
 }
 
-void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
-  LoadGeometry(ini, section, window, d);
+void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
+                    Geometry d) {
+  LoadGeometry(ini, section, window, main, d);
   window.setVisible(ini.GetBool(section, "Visible", false));
 }
 
@@ -130,24 +133,24 @@ void LoadWindows(const IniFile& ini, KumoApp& app) {
   main.move(ini.GetInt("MainWindow", "Left", 0), ini.GetInt("MainWindow", "Top", 0));
   Geometry m = GeometryOf(main);
   int screenHeight = main.screen()->geometry().height();
-  LoadGeometry(ini, "EditWindow", *app.frmEdit,
+  LoadGeometry(ini, "EditWindow", *app.frmEdit, main,
                {m.Top + m.Height + 2, m.Left, screenHeight - 200, 640});
   app.frmEdit->show();
   Geometry e = GeometryOf(*app.frmEdit);
   int rightOfEdit = e.Left + e.Width + 2;
-  LoadToolWindow(ini, "ClassesWindow", *app.frmClasses,
+  LoadToolWindow(ini, "ClassesWindow", *app.frmClasses, main,
                  {e.Top + e.Height - 30, e.Left, 160, e.Width});
-  LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers,
+  LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers, main,
                  {e.Top + e.Height - 30, e.Left, 160, e.Width});
-  LoadToolWindow(ini, "StackWindow", *app.frmStack, {e.Top, rightOfEdit, 300, 160});
+  LoadToolWindow(ini, "StackWindow", *app.frmStack, main, {e.Top, rightOfEdit, 300, 160});
   Geometry s = GeometryOf(*app.frmStack);
-  LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack,
+  LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack, main,
                  {s.Top + s.Height + 2, rightOfEdit, 160, 142});
-  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, {0, m.Width + 2, 78, 219});
-  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, {0, m.Width + 2, 78, 381});
+  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, main, {0, m.Width + 2, 78, 219});
+  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, main, {0, m.Width + 2, 78, 381});
   app.frmPickS->Letters = ini.GetInt("PickSWindow", "Letters", 1);
-  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, {e.Top, rightOfEdit, 170, 135});
-  LoadToolWindow(ini, "ClassWindow", *app.frmClass,
+  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, main, {e.Top, rightOfEdit, 170, 135});
+  LoadToolWindow(ini, "ClassWindow", *app.frmClass, main,
                  {e.Top + GeometryOf(*app.frmTeacher).Height + 2, rightOfEdit, 170, 135});
   app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
 }

@@ -1,0 +1,200 @@
+// The settings file across starts: defaults, the exact keys written, values that do not parse,
+// foreign lines, the last timetable and the window layout.
+#include <QCheckBox>
+#include <QListWidget>
+#include <QScreen>
+#include <QStandardPaths>
+#include <filesystem>
+#include <sstream>
+
+#include "editing/KumoEdit.h"
+#include "gui/AppFixture.h"
+#include "output/KumoEnv.h"
+#include "output/KumoPrn.h"
+#include "platform/RadioGroup.h"
+#include "platform/sys/IniFile.h"
+#include "shell/Settings.h"
+#include "views/KumoCl.h"
+#include "views/KumoCls.h"
+#include "views/KumoPicS.h"
+#include "views/KumoStck.h"
+
+namespace kumo::test {
+namespace {
+
+class SettingsTest : public AppTest {
+ protected:
+  std::string IniPath() const { return dir_.File("Kumo.Ini"); }
+  void Close() { app_->frmKumo->close(); }
+  void Restart(std::optional<std::string> file = std::nullopt) {
+    app_.reset();
+    Start(std::move(file));
+  }
+};
+
+// "[Section]" and "key" names of the file in their order, and the values by "Section/key".
+struct Written {
+  std::vector<std::string> Names;
+  std::map<std::string, std::string> Values;
+};
+
+Written ReadWritten(const std::string& text) {
+  Written w;
+  std::istringstream in(text);
+  std::string section;
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with("[")) {
+      section = line.substr(1, line.size() - 2);
+      w.Names.push_back(line);
+    } else if (auto eq = line.find('='); eq != std::string::npos) {
+      w.Names.push_back(line.substr(0, eq));
+      w.Values[section + "/" + line.substr(0, eq)] = line.substr(eq + 1);
+    }
+  }
+  return w;
+}
+
+TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
+  Start();
+  // The layout without a settings file.
+  QRect main = app_->frmKumo->frameGeometry();
+  QRect edit = app_->frmEdit->frameGeometry();
+  EXPECT_EQ(edit.top(), main.top() + main.height() + 2);
+  EXPECT_EQ(edit.width(), 640);
+  EXPECT_EQ(edit.height(), app_->frmEdit->screen()->geometry().height() - 200);
+  EXPECT_EQ(app_->frmClasses->frameGeometry().top(), edit.top() + edit.height() - 30);
+  EXPECT_EQ(app_->frmStack->frameGeometry().left(), edit.left() + edit.width() + 2);
+  EXPECT_FALSE(app_->frmClasses->isVisible());
+  EXPECT_TRUE(app_->frmEdit->isVisible());
+  Close();
+
+  const char* tool[] = {"Top", "Left", "Height", "Width", "Visible"};
+  std::vector<std::string> expected = {"[DataFile]", "FileName",     "[MainWindow]", "Top",
+                                       "Left",       "[EditWindow]", "Top",          "Left",
+                                       "Height",     "Width"};
+  for (const char* section :
+       {"ClassesWindow", "TeachersWindow", "StackWindow", "HoldingStackWindow", "PickChargeWindow",
+        "PickSWindow", "TeacherWindow"}) {
+    expected.push_back("[" + std::string(section) + "]");
+    expected.insert(expected.end(), std::begin(tool), std::end(tool));
+    if (std::string(section) == "PickSWindow") expected.push_back("Letters");
+  }
+  expected.insert(
+      expected.end(),
+      {"[ClassWindow]", "Top",           "Left",           "Height",       "Width",
+       "Letters",       "Visible",       "[Edit]",         "AutoLocate",   "AutoExchange",
+       "SelfTeaching",  "OnStackView",   "CountedView",    "ASDFKeys",     "TenKeys",
+       "[ViewClass]",   "Type",          "[ViewTeachers]", "Group",        "Subject",
+       "Grade",         "[ViewClasses]", "Grade1",         "Grade2",       "Grade3",
+       "[Print]",       "TeachersKinde", "ClassSmall",     "ClassLarge",   "PaperSize",
+       "ClassLetters",  "Color",         "CountedPrint",   "[ScrollBars]", "Vertical",
+       "Horizontal",    "[Color]",       "Grade1",         "Grade2",       "Grade3",
+       "Subject",       "Signiture",     "Cursor",         "[Printer]",    "Font"});
+  Written w = ReadWritten(dir_.Read("Kumo.Ini"));
+  EXPECT_EQ(w.Names, expected);
+  std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
+                                               {"Edit/AutoLocate", "1"},
+                                               {"Edit/AutoExchange", "0"},
+                                               {"ClassesWindow/Visible", "0"},
+                                               {"PickSWindow/Letters", "1"},
+                                               {"ViewTeachers/Subject", "0"},
+                                               {"Print/ClassSmall", "1"},
+                                               {"ScrollBars/Horizontal", "1"},
+                                               {"Color/Grade1", "32768"},
+                                               {"Color/Grade3", "8421376"},
+                                               {"Color/Cursor", "11184810"},
+                                               {"Printer/Font", "ＭＳ ゴシック"},
+                                               {"EditWindow/Width", "640"}};
+  for (auto& [key, value] : values) EXPECT_EQ(w.Values[key], value) << key;
+}
+
+TEST_F(SettingsTest, ValuesAreParsedClampedAndDerivedAndForeignLinesKept) {
+  dir_.Write("Kumo.Ini",
+             "; kept\r\n[MainWindow]\r\nTop=0x40\r\nLeft=abc\r\nOwn=1\r\n[Tool]\r\nx=y\r\n"
+             "[ViewClass]\r\nType=7\r\n[Print]\r\nClassLetters=2\r\nPaperSize=-5\r\n"
+             "[Edit]\r\nAutoLocate=0\r\nAutoExchange=1\r\n[ViewTeachers]\r\nGroup=1\r\n"
+             "Subject=-1\r\n[Printer]\r\nFont=ゴシックゴシックゴシックゴシックゴシック\r\n");
+  Start();
+  Options& o = app_->options;
+  EXPECT_EQ(app_->frmKumo->frameGeometry().top(), 64);
+  EXPECT_EQ(app_->frmKumo->frameGeometry().left(), 0);
+  EXPECT_EQ(o.ViewClassType, 2);
+  EXPECT_TRUE(o.LetterLabels);
+  EXPECT_EQ(o.PrintClassLetters, 4);
+  EXPECT_EQ(app_->dlgEnvironment->findChild<RadioGroup*>("rgpViewClassType")->ItemIndex(), 2);
+  EXPECT_EQ(app_->dlgEnvironment->findChild<RadioGroup*>("rgpPaperSize")->ItemIndex(), -1);
+  EXPECT_EQ(app_->dlgEnvironment->findChild<QListWidget*>("lbxSubject")->currentRow(), -1);
+  auto* locate = app_->dlgEnvironment->findChild<QCheckBox*>("cbxAutoLocate");
+  EXPECT_TRUE(locate->isChecked());
+  EXPECT_FALSE(locate->isEnabled());
+  EXPECT_FALSE(app_->dlgEnvironment->findChild<QListWidget*>("lbxSubject")->isEnabled());
+  EXPECT_EQ(o.PrintFontName, "ゴシックゴシックゴシックゴシッ");  // 30 bytes
+  EXPECT_EQ(app_->dlgPrintOut->PrintFont.family().toStdString(), o.PrintFontName);
+  Close();
+
+  std::string text = dir_.Read("Kumo.Ini");
+  EXPECT_TRUE(text.starts_with("; kept\r\n[MainWindow]\r\nTop=64\r\nLeft=0\r\nOwn=1\r\n"));
+  EXPECT_NE(text.find("[Tool]\r\nx=y\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("\n\n"), std::string::npos);  // every line ends as the file's do
+  IniFile ini(IniPath());
+  EXPECT_EQ(ini.GetInt("ViewTeachers", "Subject", 0), -1);
+  EXPECT_EQ(ini.GetInt("ViewClass", "Type", 0), 2);
+}
+
+TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
+  std::string plan = WritePlan("week.kmt");
+  Start(plan);
+  app_->frmStack->show();
+  app_->frmEdit->move(30, 300);
+  app_->frmEdit->resize(500, 400);
+  const QRect editFrame = app_->frmEdit->frameGeometry();
+  app_->frmPickS->Letters = 2;
+  app_->options.TenKeys = true;
+  Close();
+
+  Restart();
+  EXPECT_EQ(app_->doc.FileName, plan);
+  EXPECT_EQ(Caption(), "Kumo - week");
+  EXPECT_TRUE(app_->frmStack->isVisible());
+  EXPECT_FALSE(app_->frmClasses->isVisible());
+  EXPECT_EQ(app_->frmEdit->frameGeometry(), editFrame);
+  EXPECT_EQ(app_->frmPickS->Letters, 2);
+  EXPECT_TRUE(app_->dlgEnvironment->findChild<QCheckBox*>("cbxTenKeys")->isChecked());
+  Close();
+
+  std::string other = WritePlan("other.kmt");
+  Restart(other);
+  EXPECT_EQ(Caption(), "Kumo - other");
+}
+
+TEST_F(SettingsTest, CancelAtTheCloseQuestionLeavesTheFileUnwritten) {
+  Start();
+  app_->doc.Modified = true;
+  platform_.Expect(Answer::Cancel);
+  Close();
+  platform_.Reset();
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+  app_->doc.Modified = false;
+}
+
+TEST_F(SettingsTest, UnreadableAndUnwritableFileIsReportedAndLosesNothing) {
+  std::filesystem::create_directory(IniPath());
+  dir_.Write("Kumo.Ini/keep", "x");
+  platform_.ExpectErrorBox();
+  Start();
+  EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
+  platform_.ExpectErrorBox();
+  Close();
+  EXPECT_EQ(platform_.ErrorBoxes().back(), IniPath() + " に書き込めません");
+  EXPECT_EQ(dir_.Read("Kumo.Ini/keep"), "x");
+}
+
+TEST(SettingsPlace, ProgramDirectoryOrTheUserConfiguration) {
+  TempDir dir;
+  EXPECT_EQ(SettingsPath(dir.Dir()), dir.Dir() + "Kumo.Ini");
+  QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  EXPECT_EQ(SettingsPath(dir.Dir() + "missing/"), config.toStdString() + "/kumo/Kumo.Ini");
+}
+
+}  // namespace
+}  // namespace kumo::test
