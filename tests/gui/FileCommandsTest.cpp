@@ -1,5 +1,6 @@
 // New, Open, Save, Save As, Close and the close question: prompts, dialogs, captions, command
 // states, and what each answer does to the document and its file.
+#include <QDialog>
 #include <filesystem>
 
 #include "editing/KumoEdit.h"
@@ -215,6 +216,32 @@ TEST_F(FileCommandsTest, NewPromptCancelKeepsTheDocumentAndNoDiscardsIt) {
   EXPECT_FALSE(BackOn());
   // The file itself is untouched.
   EXPECT_EQ(dir_.Read("plan.kmt").size(), 4209u + 2 * 135);
+}
+
+TEST_F(FileCommandsTest, NewAfterAnUnchangedFileWithHistoryLeavesNothingToStepThrough) {
+  Start(WritePlan("plan.kmt", {.lines = 2, .historySteps = 2}));
+  ASSERT_TRUE(BackOn());
+  Trigger("mnuFileNew");
+  EXPECT_TRUE(platform_.Boxes().empty());
+  EXPECT_EQ(app_->doc.HistoryEnd, 1);
+  EXPECT_FALSE(BackOn());
+  EXPECT_FALSE(ForwardOn());
+}
+
+TEST_F(FileCommandsTest, PrintAndSetUpRunTheirDialogs) {
+  Start(WritePlan("plan.kmt"));
+  std::vector<std::string> titles;
+  auto record = [&titles](QDialog& dialog) {
+    titles.push_back(dialog.windowTitle().toStdString());
+    return int(QDialog::Rejected);
+  };
+  platform_.ExpectDialog(record);
+  platform_.ExpectDialog(record);
+  platform_.ExpectDialog(record);
+  Button("sbnPrint")->click();
+  Button("sbnSetUp")->click();
+  Trigger("mnuToolEnv");
+  EXPECT_EQ(titles, (std::vector<std::string>{"印刷", "環境設定", "環境設定"}));
 }
 
 TEST_F(FileCommandsTest, CloseEmptiesTheDocumentAndDisablesItsCommands) {
