@@ -7,13 +7,17 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "editing/KumoEdit.h"
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
 #include "platform/Canvas.h"
 #include "platform/RadioGroup.h"
+#include "platform/StringGrid.h"
 #include "platform/sys/Cp932.h"
+#include "views/KumoCls.h"
 #include "views/KumoTe.h"
+#include "views/KumoTes.h"
 
 namespace kumo::test {
 namespace {
@@ -228,6 +232,38 @@ TEST_F(EnvironmentTest, PageChoiceAndHelpContexts) {
       },
       QDialog::Rejected);
   Run([&] { EXPECT_EQ(tabs->currentIndex(), 2); }, QDialog::Rejected, 2);
+}
+
+// The grids are found by their names in their windows, wherever the windows put them.
+TEST_F(EnvironmentTest, ScrollBarBoxesSetTheThreeGridsAndTheSpacer) {
+  Start();
+  std::vector<StringGrid*> grids;
+  std::pair<QWidget*, const char*> places[] = {{app_->frmEdit.get(), "sgrEdit"},
+                                               {app_->frmClasses.get(), "sgrClasses"},
+                                               {app_->frmTeachers.get(), "sgrTeachers"}};
+  for (auto [window, name] : places) {
+    StringGrid* grid = window->findChild<StringGrid*>(name);
+    if (!grid) {
+      grid = new StringGrid(window);
+      grid->setObjectName(name);
+    }
+    grids.push_back(grid);
+  }
+  auto* spacer = app_->frmEdit->findChild<QWidget*>("Panel2");
+  if (!spacer) {
+    spacer = new QWidget(app_->frmEdit.get());
+    spacer->setObjectName("Panel2");
+  }
+  Find<QCheckBox>("cbxHorizontal")->click();
+  for (StringGrid* grid : grids) {
+    EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  }
+  EXPECT_FALSE(spacer->isHidden());
+  Find<QCheckBox>("cbxVertical")->click();
+  EXPECT_EQ(grids[2]->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_TRUE(spacer->isHidden());
+  EXPECT_FALSE(app_->options.ScrollVertical);
 }
 
 }  // namespace
