@@ -1,15 +1,337 @@
 #include "editing/KumoLh.h"
 
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include "editing/KumoEdit.h"
 #include "platform/Fonts.h"
+#include "platform/RadioGroup.h"
+#include "platform/sys/Cp932.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoChrg.h"
 
 namespace kumo {
+namespace {
+
+constexpr int HelpContext = 211;
+constexpr int NameLength = 6;
+
+QString FromCp932(std::string_view bytes) {
+  return QString::fromStdString(Cp932ToUtf8(bytes));
+}
+
+QFrame* AddPanel(QWidget* parent, const QRect& place) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setGeometry(place);
+  return panel;
+}
+
+QListWidget* AddList(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                     int x, int width) {
+  auto* label = new QLabel(caption, parent);
+  label->setGeometry(x, 4, width, 14);
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setToolTip(hint);
+  list->setGeometry(x, 20, width, 96);
+  return list;
+}
+
+// The window's questions are asked out of its stay-on-top state, so that the box is not hidden
+// behind it; the state comes back when the handler is done.
+class OffTop {
+ public:
+  OffTop(Platform& platform, QWidget& window) : platform_(platform), window_(window) {
+    platform_.SetStayOnTop(window_, false);
+  }
+  ~OffTop() { platform_.SetStayOnTop(window_, true); }
+  OffTop(const OffTop&) = delete;
+  OffTop& operator=(const OffTop&) = delete;
+
+ private:
+  Platform& platform_;
+  QWidget& window_;
+};
+
+}  // namespace
 
 TfrmLineHead::TfrmLineHead(KumoApp& app)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
       app_(app) {
+  setObjectName("frmLineHead");
   setWindowTitle(QStringLiteral("行ヘッダ編集"));
   setFont(GothicFont(13));
   setFixedSize(322, 185);
+  setProperty("HelpContext", HelpContext);
+  BuildControls();
+  FillSubjects();
+  rgrGrade_->SetItemIndex(0);
+  lbxSubject_->setCurrentRow(0);
+}
+
+void TfrmLineHead::BuildControls() {
+  QFrame* inputs = AddPanel(this, {4, 4, 226, 150});
+  rgrGrade_ = new RadioGroup(QStringLiteral("学年"),
+                             {QStringLiteral("無し"), QStringLiteral("１年"),
+                              QStringLiteral("２年"), QStringLiteral("３年")},
+                             1, inputs);
+  rgrGrade_->setObjectName("rgrGrade");
+  rgrGrade_->setToolTip(QStringLiteral("学年を選択する"));
+  rgrGrade_->setGeometry(4, 4, 64, 112);
+  lbxSubject_ = AddList(inputs, "lbxSubject", QStringLiteral("教科"),
+                        QStringLiteral("教科を選択する"), 74, 84);
+  lbxCharge_ = AddList(inputs, "lbxCharge", QStringLiteral("担任"),
+                       QStringLiteral("担任クラスを選択する"), 164, 56);
+  auto* nameLabel = new QLabel(QStringLiteral("名前"), inputs);
+  nameLabel->setGeometry(6, 124, 32, 20);
+  edtName_ = new QLineEdit(inputs);
+  edtName_->setObjectName("edtName");
+  edtName_->setToolTip(QStringLiteral("名前を入力する"));
+  edtName_->setMaxLength(NameLength);
+  edtName_->setGeometry(40, 122, 118, 22);
+  edtName_->installEventFilter(this);
+
+  QFrame* actions = AddPanel(this, {234, 4, 84, 114});
+  btnAdd_ = AddButton(actions, "btnAdd", QStringLiteral("追加"), QStringLiteral("最後尾に追加"),
+                      {4, 4, 76, 24}, &TfrmLineHead::btnAddClick);
+  btnInsert_ =
+      AddButton(actions, "btnInsert", QStringLiteral("挿入"), QStringLiteral("現在行の前に挿入"),
+                {4, 31, 76, 24}, &TfrmLineHead::btnInsertClick);
+  btnChange_ =
+      AddButton(actions, "btnChange", QStringLiteral("変更"), QStringLiteral("現在行を変更"),
+                {4, 58, 76, 24}, &TfrmLineHead::btnChangeClick);
+  btnDel_ = AddButton(actions, "btnDel", QStringLiteral("切取"),
+                      QStringLiteral("現在行を切り取ってバッファへ"), {4, 85, 76, 24},
+                      &TfrmLineHead::btnDelClick);
+
+  btnRenew_ =
+      AddButton(this, "btnRenew", QStringLiteral("取込"), QStringLiteral("現在行を取り込む"),
+                {234, 124, 40, 26}, &TfrmLineHead::btnRenewClick);
+  btnClear_ = AddButton(this, "btnClear", QStringLiteral("ｸﾘｱ"),
+                        QStringLiteral("すべて(バッファも)空にする"), {278, 124, 40, 26},
+                        &TfrmLineHead::btnClearClick);
+  AddButton(this, "btnStackClear", QStringLiteral("ｽﾀｯｸｸﾘｱ"), QStringLiteral("スタックのクリア"),
+            {4, 157, 96, 24}, &TfrmLineHead::btnStackClearClick);
+  auto* close = AddButton(this, "btnClose", QStringLiteral("閉じる"),
+                          QStringLiteral("行ヘッダ編集を閉じる"), {234, 157, 84, 24}, nullptr);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* help = AddButton(this, "btnHelp", QStringLiteral("?"), QStringLiteral("ヘルプの表示"),
+                         {196, 157, 34, 24}, nullptr);
+  help->setProperty("HelpContext", HelpContext);
+}
+
+QPushButton* TfrmLineHead::AddButton(QWidget* parent, const char* name, const QString& caption,
+                                     const QString& hint, const QRect& place,
+                                     void (TfrmLineHead::*click)()) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setGeometry(place);
+  if (click) connect(button, &QPushButton::clicked, this, [this, click] { (this->*click)(); });
+  return button;
+}
+
+// The names of the open timetable, which may have come with its own subject table.
+void TfrmLineHead::FillSubjects() {
+  const int row = lbxSubject_->currentRow();
+  lbxSubject_->clear();
+  for (const auto& name : app_.doc.SubjectNames1.Items)
+    lbxSubject_->addItem(FromCp932(name.View()));
+  lbxSubject_->setCurrentRow(row);
+}
+
+void TfrmLineHead::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;  // restored from the task bar, not newly shown
+  if (!centred_) {
+    centred_ = true;
+    const QRect screen = this->screen()->availableGeometry();
+    move(screen.center() - rect().center());
+  }
+  btnRenewClick();
+}
+
+void TfrmLineHead::btnRenewClick() {
+  TKumData& doc = app_.doc;
+  app_.frmKumo->setEnabled(false);
+  FillSubjects();
+  const int charge = lbxCharge_->currentRow();
+  lbxCharge_->clear();
+  for (const auto& label : doc.ClassLabels.Items) lbxCharge_->addItem(FromCp932(label.View()));
+  lbxCharge_->setCurrentRow(charge);
+  ShowState();
+  if (BufferFull_) return;
+  const TeacherLine line = doc.GetCurrentLine();
+  rgrGrade_->SetItemIndex(line.Grade);
+  lbxSubject_->setCurrentRow(line.Subject);
+  edtName_->setText(FromCp932(line.Name.View()));
+  lbxCharge_->setCurrentRow(line.Homeroom);
+}
+
+bool TfrmLineHead::HistoryEmpty() const {
+  return app_.doc.HistoryEnd <= 1;
+}
+
+void TfrmLineHead::ShowState() {
+  const bool editing = !BufferFull_;
+  for (QWidget* control : std::initializer_list<QWidget*>{rgrGrade_, lbxSubject_, edtName_,
+                                                          lbxCharge_, btnRenew_, btnChange_}) {
+    control->setEnabled(editing);
+  }
+  btnDel_->setEnabled(editing && HistoryEmpty());
+  btnInsert_->setEnabled(HistoryEmpty());
+}
+
+bool TfrmLineHead::RefuseWithHistory() {
+  if (HistoryEmpty()) return false;
+  app_.platform.Beep();
+  ShowState();
+  return true;
+}
+
+std::optional<TeacherLine> TfrmLineHead::FromFields(TeacherLine line, bool appending) {
+  std::string refused;
+  const std::optional<std::string> name = Utf8ToCp932(edtName_->text().toStdString(), &refused);
+  if (!name) {
+    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
+                             "名前に使えない文字があります: " + refused);
+    return std::nullopt;
+  }
+  line.Grade = static_cast<Byte>(std::max(0, rgrGrade_->ItemIndex()));
+  line.Subject = static_cast<Byte>(std::max(0, lbxSubject_->currentRow()));
+  line.Name.AssignWhole(*name);
+  line.Homeroom =
+      (appending && line.Grade == 0) ? 0 : static_cast<Byte>(std::max(0, lbxCharge_->currentRow()));
+  return line;
+}
+
+std::optional<TeacherLine> TfrmLineHead::NewLine(bool appending) {
+  if (BufferFull_) return LineBuffer_;
+  return FromFields(TeacherLine{}, appending);
+}
+
+// The line headers make the classes of the school, which the class palette lists.
+void TfrmLineHead::RenewViews() {
+  app_.frmEdit->RedrawTable();
+  app_.frmPickCharge->RenewView();
+}
+
+void TfrmLineHead::LineTaken() {
+  BufferFull_ = false;
+  ShowState();
+}
+
+void TfrmLineHead::btnAddClick() {
+  const OffTop offTop(app_.platform, *this);
+  TKumData& doc = app_.doc;
+  const std::optional<TeacherLine> line = NewLine(true);
+  if (!line) return;
+  if (app_.platform.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                               "１行追加します。よろしいですか") != Answer::Ok) {
+    return;
+  }
+  if (!doc.AddLine(*line)) return;
+  doc.CurLine = doc.LineCount;
+  RenewViews();
+  app_.frmEdit->SyncGridCursor();
+  LineTaken();
+}
+
+void TfrmLineHead::btnInsertClick() {
+  const OffTop offTop(app_.platform, *this);
+  if (RefuseWithHistory()) return;
+  const std::optional<TeacherLine> line = NewLine(false);
+  if (!line) return;
+  if (app_.platform.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                               "１行を挿入します。よろしいですか") != Answer::Ok) {
+    return;
+  }
+  if (!app_.doc.InsertLine(*line)) return;
+  RenewViews();
+  LineTaken();
+}
+
+void TfrmLineHead::btnChangeClick() {
+  const OffTop offTop(app_.platform, *this);
+  TKumData& doc = app_.doc;
+  if (doc.CurLine < 1 || doc.CurLine > doc.LineCount) {
+    app_.platform.Beep();  // no line to change
+    return;
+  }
+  const std::optional<TeacherLine> line = FromFields(doc.GetCurrentLine(), false);
+  if (!line) return;
+  if (app_.platform.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                               "今の行を変更します。よろしいですか") != Answer::Ok) {
+    return;
+  }
+  doc.SetCurrentLine(*line);
+  RenewViews();
+}
+
+void TfrmLineHead::btnDelClick() {
+  const OffTop offTop(app_.platform, *this);
+  TKumData& doc = app_.doc;
+  if (RefuseWithHistory()) return;
+  if (app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                               "現在の行を切り取ります。よろしいか") == Answer::Yes) {
+    const TeacherLine line = doc.GetCurrentLine();
+    if (doc.DeleteLine()) {
+      LineBuffer_ = line;
+      BufferFull_ = true;
+      app_.frmEdit->RedrawTable();
+      ShowState();
+    }
+  }
+  app_.frmPickCharge->RenewView();
+}
+
+// Its question is asked while the window stays on top.
+void TfrmLineHead::btnClearClick() {
+  if (BufferFull_ &&
+      app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                               "切り取った行がバッファに残っています。消去してよろしいですか") ==
+          Answer::Yes) {
+    BufferFull_ = false;
+    ShowState();
+  }
+  rgrGrade_->SetItemIndex(0);
+  lbxSubject_->setCurrentRow(0);
+  edtName_->clear();
+  lbxCharge_->setCurrentRow(0);
+}
+
+void TfrmLineHead::btnStackClearClick() {
+  const OffTop offTop(app_.platform, *this);
+  app_.doc.ClearHistory();
+  ShowState();
+}
+
+void TfrmLineHead::closeEvent(QCloseEvent* event) {
+  if (BufferFull_) {
+    const OffTop offTop(app_.platform, *this);
+    if (app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                                 "切り取った行がバッファに残っています。閉じてよろしいですか") !=
+        Answer::Yes) {
+      event->ignore();
+      return;
+    }
+  }
+  app_.frmKumo->setEnabled(true);
+  event->accept();
+}
+
+// A click into the name empties it, so that a new name is typed from the start.
+bool TfrmLineHead::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edtName_ && event->type() == QEvent::MouseButtonPress) edtName_->clear();
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kumo

@@ -41,6 +41,8 @@ class Platform : public virtual Prompter {
   virtual bool PrinterSetup(QWidget* owner) = 0;
   // Lets pending window messages run, so that long walks repaint as they go.
   virtual void ProcessMessages() = 0;
+  // Puts a top-level window into or out of the stay-on-top state, without hiding it.
+  virtual void SetStayOnTop(QWidget& window, bool on) = 0;
 };
 
 }  // namespace kumo

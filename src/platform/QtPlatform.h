@@ -23,6 +23,8 @@ class QtPlatform : public Platform {
   std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
   std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
   bool PrinterSetup(QWidget* owner) override;
+  // In QtPlatformWindows.cpp.
+  void SetStayOnTop(QWidget& window, bool on) override;
 
   // The printer every print goes to, as the printer set-up left it.
   QPrinter& Printer() { return printer_; }

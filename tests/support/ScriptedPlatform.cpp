@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QWidget>
 
 namespace kumo::test {
 
@@ -74,6 +76,21 @@ std::optional<QFont> ScriptedPlatform::ChooseFont(QWidget* /*owner*/, const QFon
 
 bool ScriptedPlatform::PrinterSetup(QWidget* /*owner*/) {
   return Next(printerSetups_, "printer set-up dialog", false);
+}
+
+Answer ScriptedPlatform::MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) {
+  bool onTop = false;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    onTop = onTop || (window->isVisible() && StaysOnTop(*window));
+  }
+  onTopAtBoxes_.push_back(onTop);
+  return ScriptedPrompter::MessageBox(type, buttons, text);
+}
+
+bool ScriptedPlatform::StaysOnTop(const QWidget& window) const {
+  const auto set = onTop_.find(&window);
+  if (set != onTop_.end()) return set->second;
+  return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 void ScriptedPlatform::ProcessMessages() {

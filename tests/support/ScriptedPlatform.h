@@ -6,6 +6,7 @@
 #include <QFont>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,7 +44,18 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
   bool PrinterSetup(QWidget* owner) override;
   void ProcessMessages() override;
+  void SetStayOnTop(QWidget& window, bool on) override { onTop_[&window] = on; }
+  // Records, with the box, whether a shown window stayed on top of the others meanwhile.
+  Answer MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) override;
+  void Reset() {
+    ScriptedPrompter::Reset();
+    onTopAtBoxes_.clear();
+  }
 
+  // The window's stay-on-top state: as SetStayOnTop last left it, else its window flags.
+  bool StaysOnTop(const QWidget& window) const;
+  // For each box since the last Reset: some shown window stayed on top while it was asked.
+  const std::vector<bool>& OnTopAtBoxes() const { return onTopAtBoxes_; }
   const std::vector<FileDialogRequest>& OpenRequests() const { return openRequests_; }
   const std::vector<FileDialogRequest>& SaveRequests() const { return saveRequests_; }
   const std::vector<std::string>& ErrorBoxes() const { return errors_; }
@@ -61,6 +73,8 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::vector<FileDialogRequest> saveRequests_;
   std::vector<std::string> errors_;
   std::vector<QDialog*> shownDialogs_;
+  std::map<const QWidget*, bool> onTop_;
+  std::vector<bool> onTopAtBoxes_;
 };
 
 }  // namespace kumo::test
