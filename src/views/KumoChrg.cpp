@@ -1,14 +1,160 @@
 #include "views/KumoChrg.h"
 
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "editing/KumoEdit.h"
 #include "platform/Fonts.h"
+#include "platform/StringGrid.h"
 #include "platform/WindowKinds.h"
+#include "platform/sys/Cp932.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoCls.h"
+#include "views/KumoStck.h"
+#include "views/KumoTes.h"
 
 namespace kumo {
+namespace {
+
+constexpr int HelpContext = 7;
+constexpr int GradeCount = 3;
+
+}  // namespace
 
 TfrmPickCharge::TfrmPickCharge(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+  setObjectName("frmPickCharge");
   setWindowTitle(QStringLiteral("クラス入力"));
   setFont(GothicFont(12));
+  setProperty("HelpContext", HelpContext);
   resize(227, 83);
+
+  sgrPickCharge_ = new StringGrid(this);
+  sgrPickCharge_->setObjectName("sgrPickCharge");
+  sgrPickCharge_->setFont(GothicFont(12));
+  sgrPickCharge_->setToolTip(QStringLiteral("ダブルクリックで入力"));
+  sgrPickCharge_->SetRowCount(GradeCount);
+  sgrPickCharge_->SetColCount(2);
+  sgrPickCharge_->SetFixedRows(0);
+  sgrPickCharge_->SetFixedCols(1);
+  sgrPickCharge_->SetDefaultColWidth(16);
+  sgrPickCharge_->SetDefaultRowHeight(16);
+  sgrPickCharge_->SetScrollBars(GridScrollBars::None);
+  sgrPickCharge_->SetRangeSelect(false);
+  // Every text of a row, its caption included, in the colour of its grade.
+  sgrPickCharge_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
+                                      CellState) {
+    canvas.SetFontColor(app_.options.PieceColors[row + 1]);
+    canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPickCharge_->Cells(col, row));
+  };
+  sgrPickCharge_->OnDblClick = [this] { sgrPickChargeDblClick(); };
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(sgrPickCharge_);
+  BuildMenu();
+  FormCreate();
+}
+
+void TfrmPickCharge::BuildMenu() {
+  LocakMenu_ = new QMenu(this);
+  LocakMenu_->setObjectName("LocakMenu");
+  QAction* enter = LocakMenu_->addAction(QStringLiteral("入力(&I)"));
+  enter->setObjectName("mnuClass");
+  connect(enter, &QAction::triggered, this, [this] { sgrPickChargeDblClick(); });
+  LocakMenu_->addSeparator();
+  QAction* close = LocakMenu_->addAction(QStringLiteral("閉じる(&C)"));
+  close->setObjectName("mnuClose");
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  LocakMenu_->addSeparator();
+  QAction* help = LocakMenu_->addAction(QStringLiteral("ヘルプ(&H)"));
+  help->setObjectName("pmnHelp");
+  help->setProperty("HelpContext", HelpContext);
+  sgrPickCharge_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(sgrPickCharge_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { LocakMenu_->popup(sgrPickCharge_->mapToGlobal(pos)); });
+}
+
+void TfrmPickCharge::FormCreate() {
+  sgrPickCharge_->SetColWidth(0, 68);
+  sgrPickCharge_->SetCells(0, 0, QStringLiteral("１年クラス"));
+  sgrPickCharge_->SetCells(0, 1, QStringLiteral("２年クラス"));
+  sgrPickCharge_->SetCells(0, 2, QStringLiteral("３年クラス"));
+}
+
+void TfrmPickCharge::RenewView() {
+  const TKumData& doc = app_.doc;
+  // Class numbers past the labels cannot be entered: they have no label to show.
+  const int classes = std::min<int>(doc.MaxClassCount(), MaxClassNo);
+  sgrPickCharge_->SetColCount(std::max(classes, 1) + 1);
+  FormCreate();
+  for (int grade = 1; grade <= GradeCount; ++grade) {
+    const int count = std::min<int>(doc.ClassCount(grade), MaxClassNo);
+    for (int c = 1; c < sgrPickCharge_->ColCount(); ++c) {
+      sgrPickCharge_->SetCells(
+          c, grade - 1,
+          c <= count ? QString::fromStdString(Cp932ToUtf8(doc.ClassLabels[c].View())) : QString());
+    }
+  }
+}
+
+void TfrmPickCharge::sgrPickChargeDblClick() {
+  TKumData& doc = app_.doc;
+  const int grade = sgrPickCharge_->Row() + 1;
+  const int classNo = sgrPickCharge_->Col();
+  // A blank cell, or a cursor that stands on no line (after the last line was cut).
+  if (doc.ClassCount(grade) < classNo || classNo > MaxClassNo || doc.CurLine < 1 ||
+      doc.CurLine > doc.LineCount || !IsCellPlace(doc.CurLine, doc.CurPeriod)) {
+    app_.platform.Beep();
+    return;
+  }
+  PeriodCell& cell = doc.CursorCell();
+  if (cell.Has(Locked)) {
+    app_.platform.Beep();
+    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel, "この時限はロックされています。");
+    return;
+  }
+  if (cell.Kind > KindGrade3) {
+    app_.platform.Beep();
+    return;
+  }
+  const PeriodCell replaced = cell;
+  cell.Kind = static_cast<Byte>(grade);
+  cell.Item = static_cast<Byte>(classNo);
+  app_.classes.UpdateAllClasses();
+  app_.frmEdit->RedrawCursorCell();
+  app_.frmTeachers->RenewAll();
+  app_.frmClasses->RenewClass(grade, classNo);
+  // The class that was replaced no longer has this period either.
+  if (replaced.IsClass() && !replaced.SamePiece(cell)) {
+    app_.frmClasses->RenewClass(replaced.Kind, replaced.Item);
+  }
+  doc.PushHistory();
+  if (const std::optional<int> clash = doc.FindCellClash()) {
+    app_.platform.Beep();
+    if (app_.options.AutoLocate) {
+      doc.CurLine = static_cast<Byte>(*clash);
+      app_.frmEdit->SyncGridCursor();
+    }
+  }
+  doc.HistoryEnd = doc.HistoryPos;
+  // Nothing is left to step forward to.
+  app_.frmKumo->DisableForwardCommands();
+  doc.Modified = true;
+  app_.frmStack->ShowStackRow(doc.HistoryPos - 1);
+  app_.frmEdit->activateWindow();
+}
+
+void TfrmPickCharge::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RenewView();
+}
+
+void TfrmPickCharge::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) RenewView();
 }
 
 }  // namespace kumo

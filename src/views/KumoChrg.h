@@ -1,20 +1,38 @@
-// The class input palette: every class of the school, entered into the cursor cell.
+// The class input palette: every class of the school, one row per grade; a double click puts
+// the class into the cursor cell of the timetable.
 #pragma once
 
 #include <QWidget>
 
+class QMenu;
+
 namespace kumo {
 
 class KumoApp;
+class StringGrid;
 
 class TfrmPickCharge : public QWidget {
  public:
   explicit TfrmPickCharge(KumoApp& app);
 
-  void RenewView() {}
+  // The grid from the class counts and labels of the document.
+  void RenewView();
+  // Enters the class under the grid cursor (also the menu's "入力(&I)").
+  void sgrPickChargeDblClick();
+
+  StringGrid& Grid() { return *sgrPickCharge_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void FormCreate();
+  void BuildMenu();
+
   KumoApp& app_;
+  StringGrid* sgrPickCharge_ = nullptr;
+  QMenu* LocakMenu_ = nullptr;
 };
 
 }  // namespace kumo
