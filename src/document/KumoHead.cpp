@@ -31,6 +31,7 @@ void TKumData::Clear() {
   MakeClassLabels();
   History = {};
   Lines = {};
+  applied_.Invalidate();
   Title.Len = 0;
   Comment.Len = 0;
   Modified = false;
@@ -96,6 +97,7 @@ bool TKumData::InsertLine(const TeacherLine& line) {
   for (int i = 1; i <= HistoryEnd; ++i) {
     if (History[i].Line >= at) ++History[i].Line;
   }
+  applied_.Invalidate();
   Modified = true;
   return true;
 }
@@ -145,13 +147,7 @@ Byte TKumData::LessonCount(int line) const {
 }
 
 bool TKumData::InAppliedHistory(int line, int period, Byte kind, Byte item) const {
-  for (int i = 1; i < HistoryPos; ++i) {
-    const HistoryEntry& e = History[i];
-    if (e.Line == line && e.Period == period && e.Cell.Kind == kind && e.Cell.Item == item) {
-      return true;
-    }
-  }
-  return false;
+  return applied_.Contains(History, HistoryPos, line, period, kind, item);
 }
 
 std::optional<int> TKumData::FindPieceInPeriod(const PeriodCell& piece) const {

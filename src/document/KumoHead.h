@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "document/AppliedIndex.h"
 #include "document/Options.h"
 #include "document/Prompter.h"
 #include "document/Records.h"
@@ -108,6 +109,7 @@ class TKumData {
   Prompter& prompter_;
   DocumentViews* views_ = nullptr;
   bool labelsBuilt_ = false;  // a circled or letter table has been built since start
+  mutable AppliedIndex applied_;
 
   bool LiftAfterHeldStep(int k) const;
   // Another line with this piece in the cursor period.

@@ -16,6 +16,7 @@ void TKumData::PushHistory() {
     e.Cell = Cell(CurLine, CurPeriod);
     e.Hand = Hand.Piece;
     ++HistoryPos;
+    applied_.Invalidate();
   }
   if (!views_) return;
   views_->EnableBackCommands();

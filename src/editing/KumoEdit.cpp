@@ -1,11 +1,53 @@
 #include "editing/KumoEdit.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
+#include "document/FullWidth.h"
+#include "editing/DocText.h"
 #include "platform/Fonts.h"
 #include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
 
 namespace kumo {
+
+namespace {
+
+constexpr int EditCols = 34;
+constexpr int ViewCols = 38;
+constexpr int HeaderCols = 4;
+constexpr int HeaderRows = 2;
+constexpr int CellSize = 16;
+constexpr int NameWidth = 40;
+constexpr int StripHeight = 38;
+constexpr int SpacerWidth = 16;
+
+constexpr int ColOf(int period) {
+  return period + 3;
+}
+constexpr int RowOf(int line) {
+  return line + 1;
+}
+
+QString LessonCountText(int count) {
+  return QString::asprintf("%2d", count);
+}
+
+StringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int fixedRows) {
+  auto* grid = new StringGrid(parent);
+  grid->setObjectName(QString::fromUtf8(name));
+  grid->SetColCount(cols);
+  grid->SetRowCount(rows);
+  grid->SetFixedCols(HeaderCols);
+  grid->SetFixedRows(fixedRows);
+  grid->SetDefaultColWidth(CellSize);
+  grid->SetColWidth(1, NameWidth);
+  grid->SetDefaultRowHeight(CellSize);
+  return grid;
+}
+
+}  // namespace
 
 TfrmEdit::TfrmEdit(KumoApp& app)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -13,17 +55,239 @@ TfrmEdit::TfrmEdit(KumoApp& app)
       app_(app) {
   setWindowTitle(QStringLiteral("編集テーブル"));
   setFont(GothicFont(12));
+  setProperty("HelpContext", 2);
   resize(451, 316);
+  BuildGrids();
+  BuildLocalMenu();
+  WriteHeaders();
 }
 
-GridRange TfrmEdit::Selection() const {
-  const int column = app_.doc.CurPeriod + 3;
-  const int row = app_.doc.CurLine + 1;
-  return {column, row, column, row};
+void TfrmEdit::BuildGrids() {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  sgrEdit_ = MakeGrid(this, "sgrEdit", EditCols, HeaderRows + 1, HeaderRows);
+  column->addWidget(sgrEdit_, 1);
+
+  auto* panel1 = new QWidget(this);
+  panel1->setObjectName(QStringLiteral("Panel1"));
+  panel1->setFixedHeight(StripHeight);
+  auto* strip = new QHBoxLayout(panel1);
+  strip->setContentsMargins(0, 0, 0, 0);
+  strip->setSpacing(0);
+  sgrView_ = MakeGrid(panel1, "sgrView", ViewCols, 2, 0);
+  sgrView_->SetScrollBars(GridScrollBars::Vertical);
+  sgrView_->SetRangeSelect(false);
+  strip->addWidget(sgrView_, 1);
+  auto* panel2 = new QWidget(panel1);
+  panel2->setObjectName(QStringLiteral("Panel2"));
+  panel2->setFixedWidth(SpacerWidth);
+  panel2->setVisible(app_.options.ScrollVertical);
+  strip->addWidget(panel2);
+  column->addWidget(panel1);
+
+  sgrEdit_->OnClick = [this] { sgrEditClick(); };
+  sgrEdit_->OnSelectCell = [this](int, int, bool& canSelect) { sgrEditSelectCell(canSelect); };
+  sgrEdit_->OnDblClick = [this] { sgrEditDblClick(); };
+  sgrEdit_->OnMouseUp = [this](Qt::MouseButton button, const QPoint&) { sgrEditMouseUp(button); };
+  sgrEdit_->OnKeyDown = [this](int& key, Qt::KeyboardModifiers m) { sgrEditKeyDown(key, m); };
+  sgrEdit_->OnKeyPress = [this](QChar& ch) { sgrEditKeyPress(ch); };
+  sgrEdit_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
+                                CellState state) {
+    sgrEditDrawCell(canvas, col, row, rect, state);
+  };
+  sgrView_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
+    sgrViewDrawCell(canvas, col, row, rect);
+  };
+}
+
+void TfrmEdit::WriteHeaders() {
+  sgrEdit_->SetCells(0, 1, QStringLiteral("教"));
+  sgrEdit_->SetCells(1, 1, QStringLiteral("名　前"));
+  sgrEdit_->SetCells(2, 1, QStringLiteral("担"));
+  sgrEdit_->SetCells(3, 1, QStringLiteral("時"));
+  sgrEdit_->SetCells(1, 0, QStringLiteral("[　]"));
+  for (int day = 0; day < DayCount; ++day) {
+    sgrEdit_->SetCells(6 + 6 * day, 0, FromDocText(DayName(day)));
+    sgrEdit_->SetCells(7 + 6 * day, 0, QStringLiteral("曜"));
+    for (int k = 1; k <= PeriodsPerDay; ++k) {
+      sgrEdit_->SetCells(3 + 6 * day + k, 1, FromDocText(ToFullWidth(std::to_string(k))));
+    }
+  }
+}
+
+void TfrmEdit::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RedrawTable();
 }
 
 void TfrmEdit::closeEvent(QCloseEvent* event) {
   event->ignore();
+}
+
+void TfrmEdit::FocusTable() {
+  activateWindow();
+  sgrEdit_->setFocus();
+}
+
+void TfrmEdit::RepaintCell(StringGrid& grid, int col, int row) {
+  const QRect rect = grid.CellRect(col, row);
+  // The header bands and the day lines reach one pixel past the cell.
+  if (!rect.isEmpty()) grid.viewport()->update(rect.adjusted(-1, 0, 1, 1));
+}
+
+void TfrmEdit::WriteLessonCount(int line) {
+  const TeacherLine& l = app_.doc.Lines[line];
+  const bool counted = l.Grade >= 1 && l.Grade <= 3;
+  sgrEdit_->SetCells(3, RowOf(line), counted ? LessonCountText(app_.doc.LessonCount(line)) : "");
+}
+
+void TfrmEdit::WriteLine(int line) {
+  const TKumData& doc = app_.doc;
+  const TeacherLine& l = doc.Lines[line];
+  const int row = RowOf(line);
+  sgrEdit_->SetCells(
+      0, row,
+      l.Subject <= MaxSubject ? FromDocText(doc.SubjectNames1[l.Subject].View()) : QString());
+  sgrEdit_->SetCells(1, row, FromDocText(l.Name.View()));
+  sgrEdit_->SetCells(
+      2, row,
+      l.Homeroom <= MaxClassNo ? FromDocText(doc.ClassLabels[l.Homeroom].View()) : QString());
+  for (int p = 1; p <= PeriodCount; ++p) {
+    sgrEdit_->SetCells(ColOf(p), row, FromDocText(PieceLabel(doc, l.Cells[p])));
+  }
+  WriteLessonCount(line);
+}
+
+void TfrmEdit::RedrawTable() {
+  const TKumData& doc = app_.doc;
+  sgrEdit_->SetRowCount(std::max<int>(doc.LineCount, 1) + HeaderRows);
+  if (doc.LineCount == 0) {
+    for (int c = 0; c < EditCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
+  }
+  for (int n = 1; n <= doc.LineCount; ++n) WriteLine(n);
+  ShowHand();
+  SyncGridCursor();
+  pmnSelfTeaching_->setVisible(app_.options.SelfTeaching);
+  ShowClassRow();
+  ShowClashRow();
+  // Fonts and colours follow the options and the history, not only the texts.
+  sgrEdit_->viewport()->update();
+}
+
+void TfrmEdit::RedrawCursorCell() {
+  const TKumData& doc = app_.doc;
+  if (doc.CurLine >= 1 && doc.CurLine <= doc.LineCount && IsCellPlace(doc.CurLine, doc.CurPeriod)) {
+    const int col = ColOf(doc.CurPeriod);
+    const int row = RowOf(doc.CurLine);
+    sgrEdit_->SetCells(col, row,
+                       FromDocText(PieceLabel(doc, doc.Cell(doc.CurLine, doc.CurPeriod))));
+    WriteLessonCount(doc.CurLine);
+    // Flags and the history change a cell's look even when its text stays.
+    RepaintCell(*sgrEdit_, col, row);
+    RepaintCell(*sgrEdit_, 3, row);
+  }
+  SyncGridCursor();
+  ShowClassRow();
+}
+
+void TfrmEdit::ShowHand() {
+  const TKumData& doc = app_.doc;
+  const PeriodCell& hand = doc.Hand.Piece;
+  const QString text =
+      hand.IsEmpty() ? QStringLiteral("[  ]") : "[" + FromDocText(PieceLabel(doc, hand)) + "]";
+  sgrEdit_->SetCells(1, 0, text);
+  RepaintCell(*sgrEdit_, 1, 0);
+  pmnErace_->setEnabled(hand.IsEmpty());
+  if (hand.IsEmpty()) {
+    app_.frmKumo->EnableErase();
+  } else {
+    app_.frmKumo->DisableErase();
+  }
+}
+
+void TfrmEdit::SyncGridCursor() {
+  TKumData& doc = app_.doc;
+  const Byte line = doc.CurLine;
+  const Byte period = doc.CurPeriod;
+  sgrEdit_->SetCurrent(ColOf(period), RowOf(line));
+  doc.CurLine = line;
+  doc.CurPeriod = period;
+}
+
+void TfrmEdit::sgrEditClick() {
+  TKumData& doc = app_.doc;
+  doc.CurLine = static_cast<Byte>(sgrEdit_->Row() - 1);
+  doc.CurPeriod = static_cast<Byte>(sgrEdit_->Col() - 3);
+  sgrView_->SetCurrent(sgrEdit_->Col(), sgrView_->Row());
+  ShowClassRow();
+  ShowClashRow();
+}
+
+void TfrmEdit::sgrEditSelectCell(bool& canSelect) {
+  if (app_.doc.Hand.Piece.IsEmpty()) app_.frmKumo->EnableErase();
+  canSelect = true;
+}
+
+void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
+  TKumData& doc = app_.doc;
+  if (button != Qt::LeftButton || doc.Hand.Piece.IsEmpty()) return;
+  // A carried piece stays on its own line: a click into another row keeps only the period.
+  doc.CurLine = doc.Hand.FromLine;
+  doc.CurPeriod = static_cast<Byte>(sgrEdit_->Col() - 3);
+  SyncGridCursor();
+}
+
+void TfrmEdit::ShowClassRow() {
+  const TKumData& doc = app_.doc;
+  TClassLines& classes = app_.classes;
+  const PeriodCell& hand = doc.Hand.Piece;
+  const bool onTable =
+      doc.CurLine >= 1 && doc.CurLine <= MaxLines && IsCellPlace(doc.CurLine, doc.CurPeriod);
+  const PeriodCell decider = hand.IsClass() ? hand
+                             : onTable      ? doc.Cell(doc.CurLine, doc.CurPeriod)
+                                            : PeriodCell{};
+  ViewGrade = decider.Kind;
+  ViewClassNo = decider.Item;
+  sgrView_->viewport()->update();
+  if (!decider.IsClass()) {
+    for (int c = 0; c < ViewCols; ++c) sgrView_->SetCells(c, 0, QString());
+    return;
+  }
+  ViewEntry = static_cast<Byte>(classes.FindClass(ViewGrade, ViewClassNo));
+  if (ViewEntry == 0) return;
+  classes.UpdateClass(ViewEntry);
+  const ClassEntry& entry = classes.Entries[ViewEntry];
+  const int home = entry.HomeroomLine;
+  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels[entry.ClassNo].View()));
+  sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Lines[home].Name.View()) : QString());
+  int count = 0;
+  for (int p = 1; p <= PeriodCount; ++p) {
+    const int teacher = entry.PeriodLines[p];
+    Byte subject = 0;
+    if (home != 0 && doc.Cell(home, p).Kind == KindSubject) {
+      subject = doc.Cell(home, p).Item;
+    } else if (teacher != 0) {
+      const Byte lesson = doc.Cell(teacher, p).LessonSubject;
+      subject = lesson != 0 ? lesson : doc.Lines[teacher].Subject;
+      ++count;
+    }
+    sgrView_->SetCells(
+        ColOf(p), 0,
+        subject <= MaxSubject ? FromDocText(doc.SubjectNames1[subject].View()) : QString());
+  }
+  sgrView_->SetCells(3, 0, LessonCountText(count));
+}
+
+void TfrmEdit::ShowClashRow() {
+  const TKumData& doc = app_.doc;
+  std::optional<int> clash;
+  if (doc.Hand.Piece.IsClass()) clash = doc.FindHandClash();
+  if (clash) ClashLine = static_cast<Byte>(*clash);
+  for (int c = 0; c < EditCols; ++c) {
+    sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOf(*clash)) : QString());
+  }
+  sgrView_->viewport()->update();
 }
 
 }  // namespace kumo

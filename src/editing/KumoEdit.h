@@ -1,42 +1,101 @@
-// The edit table window: the timetable's teacher lines as a grid, where pieces are moved.
+// The edit table window: the timetable's teacher lines as a grid, where pieces are moved, with
+// the week of the class in view and the clashing line in a summary strip below.
 #pragma once
 
 #include <QWidget>
+
+#include "document/Records.h"
+#include "platform/StringGrid.h"
+
+class QAction;
+class QMenu;
 
 namespace kumo {
 
 class KumoApp;
 
-// A rectangle of grid cells, columns and rows inclusive.
-struct GridRange {
-  int Left;
-  int Top;
-  int Right;
-  int Bottom;
-
-  bool SingleCell() const { return Left == Right && Top == Bottom; }
-};
-
 class TfrmEdit : public QWidget {
  public:
   explicit TfrmEdit(KumoApp& app);
 
-  void RedrawTable() {}
-  void RedrawCursorCell() {}
-  void ShowHand() {}
-  void SyncGridCursor() {}
-  void ShowClassRow() {}
-  void ShowClashRow() {}
-  void sgrEditDblClick() {}
-  // The grid's selection, which Erase and Fill walk.
-  GridRange Selection() const;
+  // Renewals the other windows ask for.
+  void RedrawTable();
+  void RedrawCursorCell();
+  void ShowHand();
+  void SyncGridCursor();
+  void ShowClassRow();
+  void ShowClashRow();
+  // The piece move: lift, put down or exchange at the document cursor.
+  void sgrEditDblClick();
+
+  // The grid's selection, which Erase, Fill and the lesson details walk.
+  GridRect Selection() const { return sgrEdit_->Selection(); }
+  StringGrid& EditGrid() { return *sgrEdit_; }
+  StringGrid& ViewGrid() { return *sgrView_; }
+  // Gives the keyboard to the edit grid, as the history commands do when they end.
+  void FocusTable();
+
+  // Sets the popup items' captions and availability from the selection.
+  void LocalMenuPopup();
+  QMenu& LocalMenu() { return *LocalMenu_; }
+
+  Byte ViewGrade = 0;    // grade of the class in view, or the kind of the piece that decided it
+  Byte ViewClassNo = 0;  // class number of the class in view
+  Byte ViewEntry = 0;    // its class index entry; 0: none
+  Byte ClashLine = 0;    // the line copied into the clash row
 
  protected:
+  void showEvent(QShowEvent* event) override;
   // The window has no close button and the user cannot close it.
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildGrids();
+  void BuildLocalMenu();
+  QAction* AddMenuItem(const char* name, const char* caption, void (TfrmEdit::*handler)());
+  void WriteHeaders();
+  void WriteLine(int line);
+  void WriteLessonCount(int line);
+  void RepaintCell(StringGrid& grid, int col, int row);
+
+  void sgrEditClick();
+  void sgrEditSelectCell(bool& canSelect);
+  void sgrEditMouseUp(Qt::MouseButton button);
+  void sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers);
+  void sgrEditKeyPress(QChar ch);
+  void sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
+  void sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
+
+  // The piece move's parts: the lock and caution checks, then the action on cell and hand,
+  // then the renewals that follow every move.
+  bool MoveAllowed();
+  void MoveAction();
+  void LiftOrExchange();
+  void PutDown();
+  void MoveAgainOnClash();
+  void FinishMove();
+
+  void pmnHomeRoomStateClick();
+  void pmnClassClick();
+  void pmnTeacherClick();
+  void pmnEraceClick();
+  void pmnFillClick();
+  void pmnLineHeadClick();
+  void pmnColumExchangeClick();
+  void pmnSelfTeachingClick();
+  void pmnStackClearClick();
+  void pmnClearHoldingClick();
+
   KumoApp& app_;
+  StringGrid* sgrEdit_ = nullptr;
+  StringGrid* sgrView_ = nullptr;
+  QMenu* LocalMenu_ = nullptr;
+  QAction* pmnHomeRoomState_ = nullptr;
+  QAction* pmnClass_ = nullptr;
+  QAction* pmnErace_ = nullptr;
+  QAction* pmnFill_ = nullptr;
+  QAction* pmnLineHead_ = nullptr;
+  QAction* pmnSelfTeaching_ = nullptr;
 };
 
 }  // namespace kumo

@@ -77,6 +77,7 @@ struct GridRect {
   bool Contains(int col, int row) const {
     return col >= Left && col <= Right && row >= Top && row <= Bottom;
   }
+  bool SingleCell() const { return Left == Right && Top == Bottom; }
 };
 
 struct CellState {

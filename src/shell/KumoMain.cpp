@@ -452,45 +452,6 @@ void TfrmKumo::mnuFileExitClick() {
   close();
 }
 
-void TfrmKumo::mnuEditClick() {
-  const bool range = !app_.frmEdit->Selection().SingleCell();
-  SetEnabled({"mnuEditFill"}, range);
-  SetEnabled({"mnuEditLineHead"}, !range);
-}
-
-void TfrmKumo::mnuEditBackClick() {}
-
-void TfrmKumo::mnuEditForwardClick() {}
-
-void TfrmKumo::mnuEditHomeClick() {}
-
-void TfrmKumo::mnuEditEndClick() {}
-
-void TfrmKumo::mnuEditEraceClick() {}
-
-void TfrmKumo::mnuEditFillClick() {
-  app_.frmPickS->show();
-  app_.frmPickS->activateWindow();
-}
-
-void TfrmKumo::mnuEditAllClick() {}
-
-void TfrmKumo::mnuEditStackClearClick() {
-  app_.doc.ClearHistory();
-}
-
-void TfrmKumo::mnuEditHoldingClearClick() {
-  app_.doc.ClearHolding();
-}
-
-void TfrmKumo::mnuEditLineHeadClick() {
-  app_.frmLineHead->show();
-}
-
-void TfrmKumo::mnuColumExchangeClick() {
-  app_.frmColumExchange->OpenColumnExchange();
-}
-
 void TfrmKumo::mnuViewTeachersClick() {
   app_.frmTeachers->show();
   app_.frmTeachers->RenewAll();
