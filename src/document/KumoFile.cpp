@@ -114,7 +114,7 @@ void TKumData::SaveToFile() {
   WriteFileAtomically(FileName, out.Bytes());
 }
 
-void TKumData::LoadFromFile() {
+bool TKumData::LoadFromFile() {
   Clear();
   ImageReader in(ReadFileBytes(FileName, LargestTimetableFile + 1), FileName);
   // Block by block: the document keeps what was read when the file ends early, and a damaged
@@ -130,35 +130,35 @@ void TKumData::LoadFromFile() {
   in.Get(lineCount);
   if (lineCount > MaxLines) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "教師数が多すぎます");
-    return;
+    return false;
   }
   LineCount = lineCount;
   in.GetRecords(Lines.Items, LineCount);
   for (int n = 1; n <= LineCount; ++n) {
-    if (refused(CheckLine(Lines[n], n))) return;
+    if (refused(CheckLine(Lines[n], n))) return false;
   }
 
   HistoryCounts counts{};
   in.Get(counts);
-  if (refused(CheckHistoryCounts(counts.Pos(), counts.End()))) return;
+  if (refused(CheckHistoryCounts(counts.Pos(), counts.End()))) return false;
   HistoryPos = static_cast<std::uint16_t>(counts.Pos());
   HistoryEnd = static_cast<std::uint16_t>(counts.End());
   in.GetRecords(History.Items, HistoryEnd);
   for (int k = 1; k < HistoryEnd; ++k) {
-    if (refused(CheckHistoryEntry(History[k], k, LineCount))) return;
+    if (refused(CheckHistoryEntry(History[k], k, LineCount))) return false;
   }
 
   Byte holdingCount = 0;
   in.Get(holdingCount);
-  if (refused(CheckHoldingCount(holdingCount))) return;
+  if (refused(CheckHoldingCount(holdingCount))) return false;
   HoldingCount = holdingCount;
   HeldPiece hand{};
   in.Get(hand);
-  if (refused(CheckHeldPiece(hand, 0, LineCount))) return;
+  if (refused(CheckHeldPiece(hand, 0, LineCount))) return false;
   Hand = hand;
   in.GetRecords(Holding.Items, HoldingCount);
   for (int k = 1; k < HoldingCount; ++k) {
-    if (refused(CheckHeldPiece(Holding[k], k, LineCount))) return;
+    if (refused(CheckHeldPiece(Holding[k], k, LineCount))) return false;
   }
 
   // A cursor off the document moves to the nearest cell; a timetable without lines keeps line 1.
@@ -168,10 +168,10 @@ void TKumData::LoadFromFile() {
   CurPeriod = static_cast<Byte>(std::clamp<int>(CurPeriod, 1, PeriodCount));
 
   in.Get(Title);
-  if (refused(CheckTitle(Title))) return;
+  if (refused(CheckTitle(Title))) return false;
   in.Get(Comment);
-  if (refused(CheckComment(Comment))) return;
-  refused(ReadTables(*this, in));
+  if (refused(CheckComment(Comment))) return false;
+  return !refused(ReadTables(*this, in));
 }
 
 void TKumData::SaveSubjects() const {

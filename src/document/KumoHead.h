@@ -98,7 +98,8 @@ class TKumData {
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.
   void SaveToFile();
-  void LoadFromFile();
+  // False when the file was refused (reported through the prompter; the document is empty).
+  bool LoadFromFile();
   void SaveSubjects() const;
   void LoadSubjects();
 

@@ -337,7 +337,19 @@ void TfrmKumo::OpenDocument() {
   // Absolute, so that the name still holds once its directory is the current one.
   doc.FileName = AbsolutePath(doc.FileName);
   SetCurrentDirectory(DirectoryOf(doc.FileName));
-  doc.LoadFromFile();
+  // A file that was refused or could not be read leaves no document open, so that no save can
+  // put an empty or partial timetable over it.
+  bool taken = false;
+  try {
+    taken = doc.LoadFromFile();
+  } catch (const FileError&) {
+    ShowNoDocument();
+    throw;
+  }
+  if (!taken) {
+    ShowNoDocument();
+    return;
+  }
   ShowDocumentCaption();
   EnableDocumentCommands();
   SetBackCommands(doc.HistoryPos > 1);
@@ -430,6 +442,12 @@ bool TfrmKumo::CloseDocument() {
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::Yes) mnuFileSaveClick();
   }
+  ShowNoDocument();
+  return true;
+}
+
+void TfrmKumo::ShowNoDocument() {
+  TKumData& doc = app_.doc;
   doc.Clear();
   doc.ResetEditState();
   app_.classes.Clear();
@@ -441,7 +459,6 @@ bool TfrmKumo::CloseDocument() {
   DisableDocumentCommands();
   DisableErase();
   SetEnabled({"mnuEditStackClear"}, false);
-  return true;
 }
 
 void TfrmKumo::mnuFilePrintClick() {

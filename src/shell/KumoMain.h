@@ -99,6 +99,8 @@ class TfrmKumo : public QMainWindow, public DocumentViews {
   void ShowDocumentCaption();
   // The Close command; false when the user cancelled at its question.
   bool CloseDocument();
+  // The state after Close: an empty document and the document commands disabled.
+  void ShowNoDocument();
   // The close question; true when the program may end.
   bool CloseQuery();
 

@@ -79,7 +79,7 @@ TEST_F(FileCommandsTest, StartWithAMissingFileShowsTheErrorAndKeepsRunning) {
   Start(dir_.File("missing.kmt"));
   ASSERT_EQ(platform_.ErrorBoxes().size(), 1u);
   EXPECT_NE(platform_.ErrorBoxes()[0].find("missing.kmt"), std::string::npos);
-  EXPECT_EQ(Caption(), "Kumo");
+  EXPECT_EQ(Caption(), "Kumo ");
   EXPECT_FALSE(Action("mnuFileSave")->isEnabled());
   EXPECT_TRUE(app_->frmEdit->isVisible());
 }
@@ -169,14 +169,41 @@ TEST_F(FileCommandsTest, OpenPromptCancelNoAndYes) {
   EXPECT_EQ(Caption(), "Kumo - other");
 }
 
-TEST_F(FileCommandsTest, FailedOpenKeepsCaptionAndCommandStates) {
-  Start();
-  platform_.ExpectOpen(dir_.File("missing.kmt"));
-  platform_.ExpectErrorBox();
-  Trigger("mnuFileOpen");
-  EXPECT_EQ(platform_.ErrorBoxes().size(), 1u);
-  EXPECT_EQ(Caption(), "Kumo");
-  EXPECT_FALSE(Action("mnuFileSave")->isEnabled());
+// The load clears the document before it reads, so a file that fails or is refused leaves no
+// document open: nothing can then be saved over it.
+TEST_F(FileCommandsTest, FailedOrRefusedOpenLeavesNoDocumentToSaveOverTheFile) {
+  const std::string plan = WritePlan("plan.kmt", {.lines = 3});
+  const std::string whole = ReadFileBytes(plan, 100000);
+  const std::string cut = dir_.File("cut.kmt");
+  const std::string many = dir_.File("many.kmt");
+  WriteFileAtomically(cut, whole.substr(0, whole.size() - 10));
+  WriteFileAtomically(many, std::string(1, '\x65') + whole.substr(1));
+
+  struct Case {
+    std::string path;
+    bool errorBox;  // an input/output error, else a refusal through a message box
+  };
+  for (const Case& c : {Case{dir_.File("missing.kmt"), true}, Case{cut, true}, Case{many, false}}) {
+    SCOPED_TRACE(c.path);
+    app_.reset();
+    Start(plan);
+    ASSERT_EQ(Caption(), "Kumo - plan");
+    platform_.ExpectOpen(c.path);
+    if (c.errorBox) {
+      platform_.ExpectErrorBox();
+    } else {
+      platform_.Expect(Answer::Ok);
+    }
+    Trigger("mnuFileOpen");
+    if (!c.errorBox) {
+      EXPECT_EQ(OnlyBox().Text, "教師数が多すぎます");
+    }
+    EXPECT_EQ(Caption(), "Kumo ");
+    EXPECT_EQ(DocumentCommandsOn(), 0);
+    EXPECT_EQ(app_->doc.LineCount, 0);
+    EXPECT_FALSE(app_->doc.Modified);
+  }
+  EXPECT_EQ(ReadFileBytes(cut, 100000), whole.substr(0, whole.size() - 10));
 }
 
 TEST_F(FileCommandsTest, OpeningAFileWithoutHistoryAfterOneWithHistoryDisablesStepping) {
