@@ -1,0 +1,69 @@
+// The italic test answers from an index of the applied steps: it must follow every change of
+// the history, not only changes of its length.
+#include "DocFixture.h"
+
+namespace kumo::test {
+namespace {
+
+class AppliedSteps : public DocTest {
+ protected:
+  void SetUp() override {
+    DocTest::SetUp();
+    AddLines(3);
+    doc.Cell(1, 4) = Piece(1, 2);
+  }
+  // Lifts the piece at (line, period) into the hand and puts it down at (line, to).
+  void Carry(int line, int period, int to) {
+    doc.CurLine = static_cast<Byte>(line);
+    doc.CurPeriod = static_cast<Byte>(period);
+    std::swap(doc.CursorCell(), doc.Hand.Piece);
+    doc.PushHistory();
+    doc.CurPeriod = static_cast<Byte>(to);
+    std::swap(doc.CursorCell(), doc.Hand.Piece);
+    doc.PushHistory();
+    doc.HistoryEnd = doc.HistoryPos;
+  }
+};
+
+TEST_F(AppliedSteps, FollowsStepsRecordedUndoneAndRecordedAnew) {
+  Carry(1, 4, 9);
+  EXPECT_TRUE(doc.InAppliedHistory(1, 9, 1, 2));
+  EXPECT_FALSE(doc.InAppliedHistory(1, 4, 1, 2)) << "the lift left the cell empty";
+  EXPECT_TRUE(doc.InAppliedHistory(1, 4, 0, 0));
+
+  // A different step recorded in the place of an undone one: the history has its old length.
+  doc.StepBack();
+  doc.CurPeriod = 11;
+  std::swap(doc.CursorCell(), doc.Hand.Piece);
+  doc.PushHistory();
+  EXPECT_FALSE(doc.InAppliedHistory(1, 9, 1, 2));
+  EXPECT_TRUE(doc.InAppliedHistory(1, 11, 1, 2));
+
+  doc.StepBack();
+  doc.StepForward();
+  EXPECT_TRUE(doc.InAppliedHistory(1, 11, 1, 2));
+}
+
+TEST_F(AppliedSteps, FollowsLinesRenumberedAndDocumentsCleared) {
+  Carry(1, 4, 9);
+  doc.CurLine = 1;
+  ASSERT_TRUE(doc.InsertLine(Line(1, 1)));
+  EXPECT_TRUE(doc.InAppliedHistory(2, 9, 1, 2));
+  EXPECT_FALSE(doc.InAppliedHistory(1, 9, 1, 2));
+
+  const std::uint16_t pos = doc.HistoryPos;
+  doc.Clear();
+  doc.HistoryPos = pos;  // the same length with other (empty) entries
+  EXPECT_FALSE(doc.InAppliedHistory(2, 9, 1, 2));
+}
+
+TEST_F(AppliedSteps, ManyStepsOnOneCellAndNoneOffTheTable) {
+  for (int k = 0; k < 40; ++k) Carry(1, 4 + k % 2, 5 - k % 2);
+  EXPECT_TRUE(doc.InAppliedHistory(1, 4, 1, 2));
+  EXPECT_TRUE(doc.InAppliedHistory(1, 5, 1, 2));
+  EXPECT_FALSE(doc.InAppliedHistory(0, 5, 1, 2));
+  EXPECT_FALSE(doc.InAppliedHistory(1, 31, 1, 2));
+}
+
+}  // namespace
+}  // namespace kumo::test
