@@ -16,6 +16,7 @@
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChrg.h"
+#include "views/KumoCls.h"
 
 namespace kumo {
 namespace {
@@ -85,11 +86,11 @@ void TfrmLineHead::BuildControls() {
                              1, inputs);
   rgrGrade_->setObjectName("rgrGrade");
   rgrGrade_->setToolTip(QStringLiteral("学年を選択する"));
-  rgrGrade_->setGeometry(4, 4, 64, 112);
+  rgrGrade_->setGeometry(4, 4, 82, 112);
   lbxSubject_ = AddList(inputs, "lbxSubject", QStringLiteral("教科"),
-                        QStringLiteral("教科を選択する"), 74, 84);
+                        QStringLiteral("教科を選択する"), 90, 70);
   lbxCharge_ = AddList(inputs, "lbxCharge", QStringLiteral("担任"),
-                       QStringLiteral("担任クラスを選択する"), 164, 56);
+                       QStringLiteral("担任クラスを選択する"), 164, 58);
   auto* nameLabel = new QLabel(QStringLiteral("名前"), inputs);
   nameLabel->setGeometry(6, 124, 32, 20);
   edtName_ = new QLineEdit(inputs);
@@ -218,9 +219,13 @@ std::optional<TeacherLine> TfrmLineHead::NewLine(bool appending) {
   return FromFields(TeacherLine{}, appending);
 }
 
-// The line headers make the classes of the school, which the class palette lists.
+// The line headers make the classes of the school: the class index is rebuilt at once, so that
+// a new homeroom is a class in every view without reopening the file.
 void TfrmLineHead::RenewViews() {
+  app_.classes.BuildClassList();
+  app_.classes.UpdateAllClasses();
   app_.frmEdit->RedrawTable();
+  app_.frmClasses->RenewAll();
   app_.frmPickCharge->RenewView();
 }
 
@@ -286,11 +291,10 @@ void TfrmLineHead::btnDelClick() {
     if (doc.DeleteLine()) {
       LineBuffer_ = line;
       BufferFull_ = true;
-      app_.frmEdit->RedrawTable();
+      RenewViews();
       ShowState();
     }
   }
-  app_.frmPickCharge->RenewView();
 }
 
 // Its question is asked while the window stays on top.

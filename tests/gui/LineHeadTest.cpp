@@ -13,7 +13,9 @@
 #include "editing/KumoLh.h"
 #include "gui/AppFixture.h"
 #include "platform/RadioGroup.h"
+#include "platform/StringGrid.h"
 #include "platform/sys/Cp932.h"
+#include "views/KumoChrg.h"
 
 namespace kumo::test {
 namespace {
@@ -101,6 +103,21 @@ TEST_F(LineHeadTest, NewShowsTheEditorOverTheEmptyTimetable) {
   EXPECT_TRUE(On("btnAdd"));
   EXPECT_TRUE(On("btnDel"));
   EXPECT_TRUE(On("btnInsert"));
+}
+
+TEST_F(LineHeadTest, ANewHomeroomIsAClassAtOnceAndACutOneIsGone) {
+  Start();
+  Trigger("mnuFileNew");
+  SetFields(1, 1, QStringLiteral("山田"), 2);
+  Press("btnAdd", {Answer::Ok});
+  const int entry = app_->classes.FindClass(1, 2);
+  ASSERT_NE(entry, 0);
+  EXPECT_EQ(app_->classes.Entries[entry].HomeroomLine, 1);
+  EXPECT_EQ(app_->frmPickCharge->Grid().Cells(2, 0), "２");
+
+  Press("btnDel", {Answer::Yes});
+  EXPECT_EQ(app_->classes.FindClass(1, 2), 0);
+  EXPECT_EQ(app_->frmPickCharge->Grid().Cells(2, 0), "");
 }
 
 TEST_F(LineHeadTest, AppendWithoutGradeStoresNoHomeroomWhileInsertAndChangeKeepIt) {
