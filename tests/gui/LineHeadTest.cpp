@@ -6,12 +6,14 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 #include <cstring>
 #include <vector>
 
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
 #include "gui/AppFixture.h"
+#include "platform/QtPlatform.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
 #include "platform/sys/Cp932.h"
@@ -399,6 +401,21 @@ TEST_F(LineHeadTest, AClickIntoTheNameEmptiesIt) {
                     Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(name, &press);
   EXPECT_EQ(name->text(), "");
+}
+
+// What the editor's questions rely on from the real platform: the state changes on a shown
+// window without hiding it, as a new set of window flags would.
+TEST(QtPlatformWindowsTest, StayOnTopChangesWithoutHidingTheWindow) {
+  QtPlatform platform;
+  QWidget window(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+  window.show();
+  platform.SetStayOnTop(window, false);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  platform.SetStayOnTop(window, true);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 }  // namespace
