@@ -60,24 +60,32 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   } else if (cell.Has(Locked)) {
     brush = LockedGrey;
   }
-  canvas.SetBrushColor(brush);
-  if (!state.Fixed) canvas.FillRect(rect);
+  // The grid has already filled the cell with its own brush for the state.
+  if (!state.Fixed && brush != canvas.BrushColor()) {
+    canvas.SetBrushColor(brush);
+    canvas.FillRect(rect);
+  }
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
+  if (row == 0 && IsHeaderBand(col)) canvas.FillRect(rect.adjusted(-1, 0, 1, 0));
 
+  const QString textOfCell = sgrEdit_->Cells(col, row);
+  if (textOfCell.isEmpty()) return;
   ColorRef text = SystemColor(QPalette::WindowText);
   if (dataRow) {
     text = PieceColor(options, periodCol ? cell.Kind : doc.Lines[line].Grade);
   }
   if (col == 1 && row == 0) text = PieceColor(options, doc.Hand.Piece.Kind);
   canvas.SetFontColor(text);
-
+  // The font starts plain; only a change costs a new font.
   if (dataRow && periodCol && !cell.IsEmpty()) {
-    canvas.SetItalic(options.OnStackView &&
-                     doc.InAppliedHistory(line, period, cell.Kind, cell.Item));
-    canvas.SetBold(options.CountedView && cell.Has(Counted));
+    if (options.OnStackView && doc.InAppliedHistory(line, period, cell.Kind, cell.Item)) {
+      canvas.SetItalic(true);
+    }
+    if (options.CountedView && cell.Has(Counted)) canvas.SetBold(true);
   }
-  if (row == 0 && IsHeaderBand(col)) canvas.FillRect(rect.adjusted(-1, 0, 1, 0));
-  WriteText(canvas, rect, sgrEdit_->Cells(col, row));
+  // On the background already painted.
+  canvas.SetBrushClear();
+  WriteText(canvas, rect, textOfCell);
 }
 
 void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {

@@ -1,0 +1,154 @@
+// The edit table at the largest timetable: 100 lines with every period filled, 4990 recorded
+// steps, italic and bold display on, every window shown offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <memory>
+
+#include "editing/KumoEdit.h"
+#include "platform/Fonts.h"
+#include "platform/QtPlatform.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoChrg.h"
+#include "views/KumoCl.h"
+#include "views/KumoCls.h"
+#include "views/KumoHlSt.h"
+#include "views/KumoPicS.h"
+#include "views/KumoStck.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
+
+namespace kumo {
+namespace {
+
+constexpr int Steps = 4990;
+
+// Every piece appears once per period, so that no move clashes: 60 classes and 40 subjects.
+PeriodCell PieceAt(int line, int period) {
+  const int k = (line + period) % MaxLines;
+  if (k < 60) return {static_cast<Byte>(k / 20 + 1), static_cast<Byte>(k % 20 + 1), 0, 0};
+  return {KindSubject, static_cast<Byte>(k - 59), 0, Counted};
+}
+
+class LargestTimetable {
+ public:
+  LargestTimetable() {
+    app_ = std::make_unique<KumoApp>(platform_, std::nullopt);
+    app_->ProgramDir = QDir(settingsDir_.path()).filePath("").toStdString();
+    app_->frmKumo->show();  // the start-up, with its settings in a scratch directory
+    TKumData& doc = app_->doc;
+    app_->options.OnStackView = true;
+    app_->options.CountedView = true;
+    for (int n = 1; n <= MaxLines; ++n) {
+      TeacherLine line{};
+      line.Grade = static_cast<Byte>(n % 4);
+      line.Homeroom = static_cast<Byte>(n <= 60 ? (n - 1) % 20 + 1 : 0);
+      line.Subject = static_cast<Byte>(n % 10 + 1);
+      line.Name.Assign("T" + std::to_string(n));
+      for (int p = 1; p <= PeriodCount; ++p) line.Cells[p] = PieceAt(n, p);
+      doc.AddLine(line);
+    }
+    // Pieces lifted and put back all over the table, as a long session leaves the history.
+    for (int k = 0; k < Steps / 2; ++k) {
+      doc.CurLine = static_cast<Byte>(k % MaxLines + 1);
+      doc.CurPeriod = static_cast<Byte>(k / MaxLines % PeriodCount + 1);
+      std::swap(doc.CursorCell(), doc.Hand.Piece);
+      doc.PushHistory();
+      std::swap(doc.CursorCell(), doc.Hand.Piece);
+      doc.PushHistory();
+    }
+    doc.HistoryEnd = doc.HistoryPos;
+    doc.CurLine = 50;
+    doc.CurPeriod = 15;
+    app_->classes.BuildClassList();
+    app_->classes.UpdateAllClasses();
+    app_->frmKumo->EnableDocumentCommands();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             app_->frmEdit.get(), app_->frmTeachers.get(), app_->frmClasses.get(),
+             app_->frmTeacher.get(), app_->frmClass.get(), app_->frmStack.get(),
+             app_->frmHoldingStack.get(), app_->frmPickCharge.get(), app_->frmPickS.get()}) {
+      window->show();
+    }
+    app_->frmEdit->resize(1000, 800);
+    app_->frmKumo->RefreshAllViews();
+    QApplication::processEvents();
+  }
+
+  KumoApp& App() { return *app_; }
+
+ private:
+  QTemporaryDir settingsDir_;
+  QtPlatform platform_;
+  std::unique_ptr<KumoApp> app_;
+};
+
+// Built once for all benchmarks, and gone before the application object.
+std::unique_ptr<LargestTimetable>& TableHolder() {
+  static std::unique_ptr<LargestTimetable> table;
+  return table;
+}
+
+LargestTimetable& Table() {
+  if (!TableHolder()) TableHolder() = std::make_unique<LargestTimetable>();
+  return *TableHolder();
+}
+
+// One piece lifted and put back, with the renewals of both moves and the repaint after them.
+void BM_PieceMove(benchmark::State& state) {
+  KumoApp& app = Table().App();
+  TKumData& doc = app.doc;
+  const std::uint16_t pos = doc.HistoryPos;
+  for (auto _ : state) {
+    doc.CurLine = 50;
+    doc.CurPeriod = 15;
+    app.frmEdit->SyncGridCursor();
+    app.frmEdit->sgrEditDblClick();
+    app.frmEdit->sgrEditDblClick();
+    QApplication::processEvents();
+    doc.HistoryPos = doc.HistoryEnd = pos;  // the history keeps its length
+  }
+}
+BENCHMARK(BM_PieceMove)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawTable(benchmark::State& state) {
+  KumoApp& app = Table().App();
+  for (auto _ : state) {
+    app.frmEdit->RedrawTable();
+    app.frmEdit->EditGrid().viewport()->repaint();
+  }
+}
+BENCHMARK(BM_RedrawTable)->Unit(benchmark::kMillisecond);
+
+// Every step undone and painted before the next.
+void BM_HomeOverTheWholeHistory(benchmark::State& state) {
+  KumoApp& app = Table().App();
+  TKumData& doc = app.doc;
+  for (auto _ : state) {
+    app.frmKumo->mnuEditHomeClick();
+    state.PauseTiming();
+    // The steps only put pieces back where they were: redoing them is the same as this.
+    doc.HistoryPos = doc.HistoryEnd;
+    app.frmKumo->RefreshAllViews();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_HomeOverTheWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace kumo
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  kumo::InstallFontSubstitutions();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  kumo::TableHolder().reset();
+  return 0;
+}
