@@ -78,6 +78,8 @@ void TfrmEdit::BuildGrids() {
   sgrView_ = MakeGrid(panel1, "sgrView", ViewCols, 2, 0);
   sgrView_->SetScrollBars(GridScrollBars::Vertical);
   sgrView_->SetRangeSelect(false);
+  // The current cell stays in the class row, whose own drawing covers the selection colour.
+  sgrView_->SetCurrent(HeaderCols, 0);
   strip->addWidget(sgrView_, 1);
   auto* panel2 = new QWidget(panel1);
   panel2->setObjectName(QStringLiteral("Panel2"));
