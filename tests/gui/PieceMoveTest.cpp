@@ -237,6 +237,27 @@ TEST_F(PieceMove, ASubjectPutWhereAnotherLineHasItClashesToo) {
   EXPECT_TRUE(Doc().Cell(3, 21).IsEmpty());
 }
 
+// Lifting again on the cell just changed would undo the exchange, and two clashing pieces
+// would trade places without end.
+TEST_F(PieceMove, AutoExchangeActsOnlyWhereTheCursorWentToTheClash) {
+  FourTeachers();
+  Put(1, 7, ClassPiece(1, 2));
+  Put(3, 7, ClassPiece(1, 3));
+  Put(2, 3, ClassPiece(1, 2));
+  Put(2, 7, ClassPiece(1, 3));
+  Refresh();
+  app_->options.AutoExchange = true;
+  app_->options.AutoLocate = false;
+  MoveAt(2, 3);
+  MoveAt(2, 7);
+  EXPECT_EQ(platform_.Beeps(), 1);
+  EXPECT_EQ(Doc().Cell(2, 7).Item, 2);
+  EXPECT_EQ(Doc().Hand.Piece.Item, 3);
+  EXPECT_EQ(Doc().CurLine, 2);
+  EXPECT_EQ(Doc().Cell(1, 7).Item, 2);
+  EXPECT_EQ(Doc().HistoryPos, 3);
+}
+
 TEST_F(PieceMove, AClashWithAFullHoldingStackKeepsThePieceOnItsLine) {
   FourTeachers();
   Put(1, 7, ClassPiece(1, 2));
