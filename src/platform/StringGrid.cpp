@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdlib>
 
 namespace kumo {
 
@@ -161,10 +162,12 @@ void StringGrid::SetSelection(const GridRect& selection) {
       {std::min(selection.Left, selection.Right), std::min(selection.Top, selection.Bottom)});
   const CellPos bottomRight = ClampToNormal(
       {std::max(selection.Left, selection.Right), std::max(selection.Top, selection.Bottom)});
-  viewport()->update(AreaOf(Selection()));
+  const GridRect before = Selection();
   const CellPos oldAnchor = anchor_;
   anchor_ = topLeft;
   if (!MoveCurrent(bottomRight, true, false)) anchor_ = oldAnchor;
+  // Taken after the move, which may have scrolled the old selection elsewhere.
+  viewport()->update(AreaOf(before));
 }
 
 void StringGrid::SetRangeSelect(bool on) {
@@ -182,26 +185,55 @@ bool StringGrid::MoveCurrent(CellPos to, bool extend, bool click) {
     OnSelectCell(to.Col, to.Row, canSelect);
     if (!canSelect) return false;
   }
-  const QRect before = AreaOf(Selection());
+  const GridRect before = Selection();
   current_ = to;
   if (!extend || !rangeSelect_) anchor_ = to;
   ScrollIntoView(to);
-  viewport()->update(QRegion(before) + AreaOf(Selection()));
+  viewport()->update(QRegion(AreaOf(before)) + AreaOf(Selection()));
   if ((moves || click) && OnClick) OnClick();
   return true;
 }
 
 void StringGrid::ScrollIntoView(CellPos pos) {
-  const int oldLeft = leftCol_;
-  const int oldTop = topRow_;
-  if (pos.Col < leftCol_) leftCol_ = pos.Col;
-  const int width = viewport()->width();
-  while (leftCol_ < pos.Col && ColX(pos.Col) + ColWidth(pos.Col) > width) ++leftCol_;
-  if (pos.Row < topRow_) topRow_ = pos.Row;
-  topRow_ = std::max(topRow_, pos.Row - VisibleRows() + 1);
-  if (leftCol_ == oldLeft && topRow_ == oldTop) return;
+  int left = std::min(leftCol_, pos.Col);
+  const int room = viewport()->width() - FixedWidth();
+  while (left < pos.Col && ColumnsWidth(left, pos.Col) + ColWidth(pos.Col) > room) ++left;
+  int top = std::min(topRow_, pos.Row);
+  top = std::max(top, pos.Row - VisibleRows() + 1);
+  ScrollTo(left, top);
+}
+
+int StringGrid::ColumnsWidth(int from, int to) const {
+  int width = 0;
+  for (int c = std::min(from, to); c < std::max(from, to); ++c) width += colWidths_[c] + 1;
+  return from <= to ? width : -width;
+}
+
+// Moves the picture of the scrolled part instead of painting it again, so that only the cells
+// coming into view are drawn: walking the cursor through a long table stays cheap.
+void StringGrid::ScrollTo(int left, int top) {
+  const int dx = ColumnsWidth(left, leftCol_);
+  const int dy = (topRow_ - top) * Pitch();
+  if (dx == 0 && dy == 0) return;
+  leftCol_ = left;
+  topRow_ = top;
   UpdateScrollBars();
-  viewport()->update();
+  QWidget* view = viewport();
+  const QRect rows(0, FixedHeight(), view->width(), view->height() - FixedHeight());
+  const QRect cols(FixedWidth(), 0, view->width() - FixedWidth(), view->height());
+  if ((dx != 0 && dy != 0) || std::abs(dy) >= rows.height() || std::abs(dx) >= cols.width()) {
+    view->update();
+    return;
+  }
+  const QRect& moved = dy != 0 ? rows : cols;
+  view->scroll(dx, dy, moved);
+  // A cell may paint a pixel beyond its edges (the header bands): the neighbours of the strip
+  // that came into view are drawn again too.
+  QRect strip = dy > 0   ? QRect(rows.left(), rows.top(), rows.width(), dy)
+                : dy < 0 ? QRect(rows.left(), rows.bottom() + 1 + dy, rows.width(), -dy)
+                : dx > 0 ? QRect(cols.left(), cols.top(), dx, cols.height())
+                         : QRect(cols.right() + 1 + dx, cols.top(), -dx, cols.height());
+  view->update(strip.adjusted(-2, -2, 2, 2) & moved);
 }
 
 void StringGrid::SetScrollBars(GridScrollBars bars) {
@@ -212,19 +244,11 @@ void StringGrid::SetScrollBars(GridScrollBars bars) {
 }
 
 void StringGrid::SetLeftCol(int col) {
-  const int left = std::clamp(col, fixedCols_, MaxLeftCol());
-  if (left == leftCol_) return;
-  leftCol_ = left;
-  UpdateScrollBars();
-  viewport()->update();
+  ScrollTo(std::clamp(col, fixedCols_, MaxLeftCol()), topRow_);
 }
 
 void StringGrid::SetTopRow(int row) {
-  const int top = std::clamp(row, fixedRows_, MaxTopRow());
-  if (top == topRow_) return;
-  topRow_ = top;
-  UpdateScrollBars();
-  viewport()->update();
+  ScrollTo(leftCol_, std::clamp(row, fixedRows_, MaxTopRow()));
 }
 
 int StringGrid::FixedWidth() const {
@@ -273,9 +297,7 @@ void StringGrid::UpdateScrollBars() {
 
 void StringGrid::scrollContentsBy(int, int) {
   if (syncingBars_) return;
-  leftCol_ = fixedCols_ + horizontalScrollBar()->value();
-  topRow_ = fixedRows_ + verticalScrollBar()->value();
-  viewport()->update();
+  ScrollTo(fixedCols_ + horizontalScrollBar()->value(), fixedRows_ + verticalScrollBar()->value());
 }
 
 void StringGrid::resizeEvent(QResizeEvent* event) {

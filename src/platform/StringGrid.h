@@ -167,6 +167,9 @@ class StringGrid : public QAbstractScrollArea {
   bool MoveCurrent(CellPos to, bool extend, bool click);
   void NavigateByKey(int key, Qt::KeyboardModifiers modifiers);
   void ScrollIntoView(CellPos pos);
+  void ScrollTo(int left, int top);
+  // The pixels of columns from..to-1, with their lines; negative when to lies before from.
+  int ColumnsWidth(int from, int to) const;
   void ReshapeCells(int cols, int rows);
   void LayoutChanged();
   void UpdateScrollBars();

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
+#include <set>
 #include <vector>
 
 namespace kumo {
@@ -360,6 +363,43 @@ TEST_F(GridPaintTest, FullRepaintDrawsOnlyVisibleCellsInColourOfTheirState) {
     EXPECT_TRUE(rect.intersects(grid.viewport()->rect()));
   }
   EXPECT_LT(drawn.size(), 34u * 12u);
+}
+
+// Scrolling moves the picture and draws only what comes into view; the picture on the screen
+// must then be the same as a full repaint of the new position.
+TEST_F(GridPaintTest, ScrollingDrawsOnlyTheCellsComingIntoViewAndKeepsThePictureRight) {
+  LayOutWeek(grid, 60);
+  for (int row = 0; row < 60; ++row) {
+    for (int col = 0; col < 34; ++col) grid.SetCells(col, row, QString::number(row * 34 + col));
+  }
+  grid.resize(300, 200);
+  Settle();
+  const int bottom = grid.TopRow() + (grid.viewport()->height() - 2 * 17) / 17 - 1;
+  grid.SetCurrent(5, bottom);
+  Settle();
+  drawn.clear();
+  grid.SetCurrent(5, bottom + 1);  // one row past the bottom: scrolls by one row
+  Settle();
+  EXPECT_EQ(grid.TopRow(), 3);
+  std::set<int> rows;
+  for (const CellPos& cell : drawn) rows.insert(cell.Row);
+  EXPECT_LE(rows.size(), 4u) << "drawn rows beyond the new one and its neighbours";
+  EXPECT_TRUE(rows.count(bottom + 1));
+
+  for (int step = 0; step < 20; ++step) {
+    grid.SetCurrent(step % 2 ? 6 + step : 5, bottom + 1 + step / 2);
+    Settle();
+  }
+  grid.SetLeftCol(4);
+  Settle();
+  const QImage onScreen = QGuiApplication::primaryScreen()
+                              ->grabWindow(grid.winId())
+                              .toImage()
+                              .copy(grid.viewport()->geometry());
+  const QImage repainted = grid.viewport()->grab().toImage();
+  ASSERT_EQ(onScreen.size(), repainted.size());
+  EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
+            repainted.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
