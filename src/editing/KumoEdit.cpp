@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 
 #include "document/FullWidth.h"
-#include "editing/DocText.h"
+#include "editing/PieceLabel.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"

@@ -10,9 +10,9 @@
 #include <QScreen>
 
 #include "editing/KumoEdit.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/RadioGroup.h"
-#include "platform/sys/Cp932.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChrg.h"
@@ -23,10 +23,6 @@ namespace {
 
 constexpr int HelpContext = 211;
 constexpr int NameLength = 6;
-
-QString FromCp932(std::string_view bytes) {
-  return QString::fromStdString(Cp932ToUtf8(bytes));
-}
 
 QFrame* AddPanel(QWidget* parent, const QRect& place) {
   auto* panel = new QFrame(parent);
@@ -145,7 +141,7 @@ void TfrmLineHead::FillSubjects() {
   const int row = lbxSubject_->currentRow();
   lbxSubject_->clear();
   for (const auto& name : app_.doc.SubjectNames1.Items)
-    lbxSubject_->addItem(FromCp932(name.View()));
+    lbxSubject_->addItem(FromDocText(name.View()));
   lbxSubject_->setCurrentRow(row);
 }
 
@@ -166,14 +162,15 @@ void TfrmLineHead::btnRenewClick() {
   FillSubjects();
   const int charge = lbxCharge_->currentRow();
   lbxCharge_->clear();
-  for (const auto& label : doc.ClassLabels.Items) lbxCharge_->addItem(FromCp932(label.View()));
+  for (const auto& label : doc.ClassLabels.Items) lbxCharge_->addItem(FromDocText(label.View()));
   lbxCharge_->setCurrentRow(charge);
   ShowState();
   if (BufferFull_) return;
   const TeacherLine line = doc.GetCurrentLine();
   rgrGrade_->SetItemIndex(line.Grade);
   lbxSubject_->setCurrentRow(line.Subject);
-  edtName_->setText(FromCp932(line.Name.View()));
+  shownName_ = std::string(line.Name.View());
+  edtName_->setText(FromDocText(shownName_));
   lbxCharge_->setCurrentRow(line.Homeroom);
 }
 
@@ -199,11 +196,11 @@ bool TfrmLineHead::RefuseWithHistory() {
 }
 
 std::optional<TeacherLine> TfrmLineHead::FromFields(TeacherLine line, bool appending) {
-  std::string refused;
-  const std::optional<std::string> name = Utf8ToCp932(edtName_->text().toStdString(), &refused);
+  QString refused;
+  const std::optional<std::string> name = ToDocText(edtName_->text(), shownName_, &refused);
   if (!name) {
     app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
-                             "名前に使えない文字があります: " + refused);
+                             "名前に使えない文字があります：" + refused.toStdString());
     return std::nullopt;
   }
   line.Grade = static_cast<Byte>(std::max(0, rgrGrade_->ItemIndex()));

@@ -69,6 +69,7 @@ class TfrmLineHead : public QWidget {
   RadioGroup* rgrGrade_ = nullptr;
   QListWidget* lbxSubject_ = nullptr;
   QLineEdit* edtName_ = nullptr;
+  std::string shownName_;  // the CP932 name last put into edtName_
   QListWidget* lbxCharge_ = nullptr;
   QPushButton* btnRenew_ = nullptr;
   QPushButton* btnClear_ = nullptr;

@@ -14,6 +14,7 @@
 #include "editing/KumoEdit.h"
 #include "output/KumoPrn.h"
 #include "platform/Canvas.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
@@ -29,10 +30,6 @@ namespace {
 
 constexpr int MaxFontNameBytes = 30;
 constexpr int HelpContexts[] = {311, 312, 313};
-
-QString FromCp932(std::string_view bytes) {
-  return QString::fromStdString(Cp932ToUtf8(bytes));
-}
 
 QVBoxLayout* AddGroup(QVBoxLayout* layout, const QString& caption) {
   auto* group = new QGroupBox(caption);
@@ -174,7 +171,7 @@ void TdlgEnvironment::BuildViewPage() {
   lbxSubject_ = new QListWidget;
   lbxSubject_->setObjectName("lbxSubject");
   for (int k = 0; k <= MaxSubject; ++k) {
-    lbxSubject_->addItem(FromCp932(app_.doc.SubjectNames1[k].View()));
+    lbxSubject_->addItem(FromDocText(app_.doc.SubjectNames1[k].View()));
   }
   lbxSubject_->setCurrentRow(o.TeachersSubject);
   connect(lbxSubject_, &QListWidget::currentRowChanged, this,
@@ -343,8 +340,8 @@ void TdlgEnvironment::ApplyScrollBars() {
 
 int TdlgEnvironment::RunEnvironmentDialog(int page) {
   if (page >= 0) tnbEnv_->setCurrentIndex(page);
-  edtTitle_->setText(FromCp932(app_.doc.Title.View()));
-  edtComment_->setText(FromCp932(app_.doc.Comment.View()));
+  edtTitle_->setText(FromDocText(app_.doc.Title.View()));
+  edtComment_->setText(FromDocText(app_.doc.Comment.View()));
   rgpViewClassTypeClick();
   edtFont_->setFont(app_.dlgPrintOut->PrintFont);
   edtFont_->setText(app_.dlgPrintOut->PrintFont.family());
@@ -358,14 +355,14 @@ int TdlgEnvironment::RunEnvironmentDialog(int page) {
 }
 
 bool TdlgEnvironment::ApplyOk() {
-  std::string refused;
-  std::optional<std::string> title = Utf8ToCp932(edtTitle_->text().toStdString(), &refused);
+  QString refused;
+  std::optional<std::string> title = ToDocText(edtTitle_->text(), app_.doc.Title.View(), &refused);
   std::optional<std::string> comment;
-  if (title) comment = Utf8ToCp932(edtComment_->text().toStdString(), &refused);
+  if (title) comment = ToDocText(edtComment_->text(), app_.doc.Comment.View(), &refused);
   if (!title || !comment) {
-    app_.platform.MessageBox(
-        BoxType::Error, Buttons::OkCancel,
-        (title ? "コメント" : "タイトル") + std::string("に使えない文字があります：") + refused);
+    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
+                             (title ? "コメント" : "タイトル") +
+                                 std::string("に使えない文字があります：") + refused.toStdString());
     return false;
   }
   DeriveOptions(app_.options);

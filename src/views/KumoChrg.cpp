@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "editing/KumoEdit.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/StringGrid.h"
 #include "platform/WindowKinds.h"
-#include "platform/sys/Cp932.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoCls.h"
@@ -93,9 +93,8 @@ void TfrmPickCharge::RenewView() {
   for (int grade = 1; grade <= GradeCount; ++grade) {
     const int count = std::min<int>(doc.ClassCount(grade), MaxClassNo);
     for (int c = 1; c < sgrPickCharge_->ColCount(); ++c) {
-      sgrPickCharge_->SetCells(
-          c, grade - 1,
-          c <= count ? QString::fromStdString(Cp932ToUtf8(doc.ClassLabels[c].View())) : QString());
+      sgrPickCharge_->SetCells(c, grade - 1,
+                               c <= count ? FromDocText(doc.ClassLabels[c].View()) : QString());
     }
   }
 }

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "AppFixture.h"
-#include "editing/DocText.h"
+#include "editing/PieceLabel.h"
+#include "platform/DocText.h"
 #include "platform/StringGrid.h"
 
 namespace kumo::test {

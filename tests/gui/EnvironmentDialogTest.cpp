@@ -186,6 +186,23 @@ TEST_F(EnvironmentTest, TitleCp932CannotHoldIsRefusedAndTheDialogStaysOpen) {
   EXPECT_TRUE(app_->doc.Modified);
 }
 
+// ≒ has two CP932 codes; the one a decode and re-encode does not give back survives an OK
+// without an edit, and an edited text is encoded anew.
+TEST_F(EnvironmentTest, AnUneditedTitleKeepsItsBytesAndAnEditedOneIsEncoded) {
+  Start();
+  const std::string nec = "\x87\x90";  // ≒ in the NEC row; the standard code is 0x81 0xE0
+  app_->doc.Title.Assign(nec);
+  app_->doc.Comment.Assign(nec);
+  Run([] {}, QDialog::Accepted);
+  EXPECT_EQ(app_->doc.Title.View(), nec);
+  EXPECT_EQ(app_->doc.Comment.View(), nec);
+  Run([&] { Find<QLineEdit>("edtComment")->setText("≒A"); }, QDialog::Accepted);
+  EXPECT_EQ(app_->doc.Title.View(), nec);
+  EXPECT_EQ(app_->doc.Comment.View(),
+            "\x81\xE0"
+            "A");
+}
+
 TEST_F(EnvironmentTest, CancelledColourIsGoneAtTheNextOpening) {
   Start();
   platform_.ExpectColor(Rgb(10, 20, 30));

@@ -193,6 +193,19 @@ TEST_F(LineHeadTest, NamesAreStoredInWholeCharactersOfAtMostTenBytes) {
   EXPECT_EQ(name->text(), QStringLiteral("a山田太郎"));
 }
 
+TEST_F(LineHeadTest, AnUneditedNameKeepsItsBytesWhenTheOtherFieldsChange) {
+  OpenPlan(1);
+  const std::string nec = "\x87\x90";  // ≒ in the NEC row: re-encoding would give 0x81 0xE0
+  app_->doc.Lines[1].Name.Assign(nec);
+  Editor().show();
+  Control<QListWidget>("lbxSubject")->setCurrentRow(5);
+  Press("btnChange", {Answer::Ok});
+  EXPECT_EQ(app_->doc.Lines[1].Subject, 5);
+  EXPECT_EQ(app_->doc.Lines[1].Name.View(), nec);
+  Press("btnAdd", {Answer::Ok});
+  EXPECT_EQ(app_->doc.Lines[2].Name.View(), nec);
+}
+
 TEST_F(LineHeadTest, ANameTheTimetableCannotHoldIsRefusedBeforeAnyQuestion) {
   OpenPlan(1);
   Editor().show();

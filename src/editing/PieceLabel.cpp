@@ -1,12 +1,6 @@
-#include "editing/DocText.h"
-
-#include "platform/sys/Cp932.h"
+#include "editing/PieceLabel.h"
 
 namespace kumo {
-
-QString FromDocText(std::string_view cp932) {
-  return QString::fromStdString(Cp932ToUtf8(cp932));
-}
 
 std::string_view PieceLabel(const TKumData& doc, const PeriodCell& piece) {
   if (piece.IsClass() && piece.Item <= MaxClassNo) return doc.ClassLabels[piece.Item].View();
