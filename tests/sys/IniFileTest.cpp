@@ -76,6 +76,43 @@ TEST(IniFile, ForeignLinesAndLineEndsAreKept) {
   EXPECT_EQ(IniFile(dir.File("a.ini")).GetString("edit", "other", ""), "keep me");
 }
 
+// A last line ended by a lone carriage return: a key added after it must stay a line of its own.
+TEST(IniFile, KeyAddedAfterALastLineWithoutLineFeedStaysItsOwnLine) {
+  TempDir dir;
+  dir.Write("a.ini", "[Edit]\nTenKeys=0\r");
+  IniFile ini(dir.File("a.ini"));
+  ini.SetBool("Edit", "ASDFKeys", true);
+  ini.Save();
+  IniFile back(dir.File("a.ini"));
+  EXPECT_TRUE(back.GetBool("Edit", "ASDFKeys", false));
+  EXPECT_FALSE(back.GetBool("Edit", "TenKeys", true));
+}
+
+// What a damaged or foreign file holds reads as missing keys, never as something else.
+TEST(IniFile, BrokenFilesGiveTheDefaults) {
+  TempDir dir;
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+  std::string longLine = "[Edit]\nTenKeys=" + std::string(100000, '1') + "\n" +
+                         std::string(100000, 'x') + "\nASDFKeys=1\n";
+  const std::pair<const char*, std::string> files[] = {
+      {"garbage", garbage},
+      {"long", longLine},
+      {"keyless", "[Edit]\n[ViewClass]\n[]\n[\n"},
+      {"sectionless", "TenKeys=1\nType=2\n=\n"},
+  };
+  for (const auto& [name, bytes] : files) {
+    dir.Write(name, bytes);
+    IniFile ini(dir.File(name));
+    EXPECT_FALSE(ini.GetBool("Edit", "TenKeys", false)) << name;
+    EXPECT_EQ(ini.GetInt("ViewClass", "Type", 0), 0) << name;
+    ini.SetInt("ViewClass", "Type", 1);
+    ini.Save();
+    EXPECT_EQ(IniFile(dir.File(name)).GetInt("ViewClass", "Type", 0), 1) << name;
+  }
+  EXPECT_TRUE(IniFile(dir.File("long")).GetBool("Edit", "ASDFKeys", false));
+}
+
 TEST(IniFile, ValueCannotBreakIntoANewLine) {
   TempDir dir;
   IniFile ini(dir.File("a.ini"));

@@ -127,7 +127,8 @@ int IniFile::SectionEnd(std::string_view section) const {
 }
 
 void IniFile::InsertLine(int at, std::string text) {
-  if (at > 0 && lines_[at - 1].End.empty()) lines_[at - 1].End = newLine_;
+  // A line before the new one must end with a line feed, or the two read back as one.
+  if (at > 0 && !lines_[at - 1].End.ends_with('\n')) lines_[at - 1].End = newLine_;
   lines_.insert(lines_.begin() + at, Line{std::move(text), newLine_});
 }
 

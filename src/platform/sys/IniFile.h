@@ -36,7 +36,7 @@ class IniFile {
  private:
   struct Line {
     std::string Text;
-    std::string End;  // "\r\n", "\n" or "" for a last line without one
+    std::string End;  // "\r\n", "\n", or "" or "\r" for a last line without a line feed
   };
   // Index of the first line holding the key in a section of that name, or -1.
   int FindKey(std::string_view section, std::string_view key) const;
