@@ -90,23 +90,34 @@ struct Geometry {
   int Width;
 };
 
-Geometry GeometryOf(const QWidget& window) {
-  QRect frame = window.frameGeometry();
-  return {frame.top(), frame.left(), frame.height(), frame.width()};
-}
-
 QSize FrameExtra(const QWidget& window) {
   return window.frameGeometry().size() - window.size();
 }
 
 // The file holds the outer frame. A window that has not been shown yet has no frame to measure,
-// so it is taken to get one like the main window's.
+// so it is taken to get one like the main window's; otherwise every start would shrink the
+// hidden windows by their frame.
+QSize AssumedFrameExtra(const QWidget& window, const QWidget& main) {
+  return FrameExtra(window).isNull() ? FrameExtra(main) : FrameExtra(window);
+}
+
+Geometry GeometryOf(const QWidget& window, const QWidget& main) {
+  QPoint place = window.frameGeometry().topLeft();
+  QSize size = window.size() + AssumedFrameExtra(window, main);
+  return {place.y(), place.x(), size.height(), size.width()};
+}
+
+// A place or size as far as any screen reaches, so that the sums of the defaults cannot overflow.
+int GetPixels(const IniFile& ini, const char* section, const char* key, int fallback) {
+  return std::clamp(ini.GetInt(section, key, fallback), -32768, 32767);
+}
+
 void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
                   Geometry d) {
-  QSize extra = FrameExtra(window).isNull() ? FrameExtra(main) : FrameExtra(window);
-  window.move(ini.GetInt(section, "Left", d.Left), ini.GetInt(section, "Top", d.Top));
-  window.resize(ini.GetInt(section, "Width", d.Width) - extra.width(),
-                ini.GetInt(section, "Height", d.Height) - extra.height());
+  QSize extra = AssumedFrameExtra(window, main);
+  window.move(GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top));
+  window.resize(GetPixels(ini, section, "Width", d.Width) - extra.width(),
+                GetPixels(ini, section, "Height", d.Height) - extra.height());
 }
 
 void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
@@ -115,35 +126,35 @@ void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, co
   window.setVisible(ini.GetBool(section, "Visible", false));
 }
 
-void SaveGeometry(IniFile& ini, const char* section, const QWidget& window) {
-  Geometry g = GeometryOf(window);
+void SaveGeometry(IniFile& ini, const char* section, const QWidget& window, const QWidget& main) {
+  Geometry g = GeometryOf(window, main);
   ini.SetInt(section, "Top", g.Top);
   ini.SetInt(section, "Left", g.Left);
   ini.SetInt(section, "Height", g.Height);
   ini.SetInt(section, "Width", g.Width);
 }
 
-void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
-  SaveGeometry(ini, section, window);
+void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window, const QWidget& main) {
+  SaveGeometry(ini, section, window, main);
   ini.SetBool(section, "Visible", window.isVisible());
 }
 
 void LoadWindows(const IniFile& ini, KumoApp& app) {
   QWidget& main = *app.frmKumo;
-  main.move(ini.GetInt("MainWindow", "Left", 0), ini.GetInt("MainWindow", "Top", 0));
-  Geometry m = GeometryOf(main);
+  main.move(GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0));
+  Geometry m = GeometryOf(main, main);
   int screenHeight = main.screen()->geometry().height();
   LoadGeometry(ini, "EditWindow", *app.frmEdit, main,
                {m.Top + m.Height + 2, m.Left, screenHeight - 200, 640});
   app.frmEdit->show();
-  Geometry e = GeometryOf(*app.frmEdit);
+  Geometry e = GeometryOf(*app.frmEdit, main);
   int rightOfEdit = e.Left + e.Width + 2;
   LoadToolWindow(ini, "ClassesWindow", *app.frmClasses, main,
                  {e.Top + e.Height - 30, e.Left, 160, e.Width});
   LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers, main,
                  {e.Top + e.Height - 30, e.Left, 160, e.Width});
   LoadToolWindow(ini, "StackWindow", *app.frmStack, main, {e.Top, rightOfEdit, 300, 160});
-  Geometry s = GeometryOf(*app.frmStack);
+  Geometry s = GeometryOf(*app.frmStack, main);
   LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack, main,
                  {s.Top + s.Height + 2, rightOfEdit, 160, 142});
   LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, main, {0, m.Width + 2, 78, 219});
@@ -151,7 +162,7 @@ void LoadWindows(const IniFile& ini, KumoApp& app) {
   app.frmPickS->Letters = ini.GetInt("PickSWindow", "Letters", 1);
   LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, main, {e.Top, rightOfEdit, 170, 135});
   LoadToolWindow(ini, "ClassWindow", *app.frmClass, main,
-                 {e.Top + GeometryOf(*app.frmTeacher).Height + 2, rightOfEdit, 170, 135});
+                 {e.Top + GeometryOf(*app.frmTeacher, main).Height + 2, rightOfEdit, 170, 135});
   app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
 }
 
@@ -216,19 +227,19 @@ void SaveSettings(KumoApp& app) {
     QDir().mkpath(QString::fromStdString(DirectoryOf(path)));
     IniFile ini(path);
     ini.SetString("DataFile", "FileName", app.doc.FileName);
-    QRect main = app.frmKumo->frameGeometry();
-    ini.SetInt("MainWindow", "Top", main.top());
-    ini.SetInt("MainWindow", "Left", main.left());
-    SaveGeometry(ini, "EditWindow", *app.frmEdit);
-    SaveToolWindow(ini, "ClassesWindow", *app.frmClasses);
-    SaveToolWindow(ini, "TeachersWindow", *app.frmTeachers);
-    SaveToolWindow(ini, "StackWindow", *app.frmStack);
-    SaveToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack);
-    SaveToolWindow(ini, "PickChargeWindow", *app.frmPickCharge);
-    SaveToolWindow(ini, "PickSWindow", *app.frmPickS);
+    const QWidget& main = *app.frmKumo;
+    ini.SetInt("MainWindow", "Top", main.frameGeometry().top());
+    ini.SetInt("MainWindow", "Left", main.frameGeometry().left());
+    SaveGeometry(ini, "EditWindow", *app.frmEdit, main);
+    SaveToolWindow(ini, "ClassesWindow", *app.frmClasses, main);
+    SaveToolWindow(ini, "TeachersWindow", *app.frmTeachers, main);
+    SaveToolWindow(ini, "StackWindow", *app.frmStack, main);
+    SaveToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack, main);
+    SaveToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, main);
+    SaveToolWindow(ini, "PickSWindow", *app.frmPickS, main);
     ini.SetInt("PickSWindow", "Letters", app.frmPickS->Letters);
-    SaveToolWindow(ini, "TeacherWindow", *app.frmTeacher);
-    SaveGeometry(ini, "ClassWindow", *app.frmClass);
+    SaveToolWindow(ini, "TeacherWindow", *app.frmTeacher, main);
+    SaveGeometry(ini, "ClassWindow", *app.frmClass, main);
     ini.SetInt("ClassWindow", "Letters", app.frmClass->Letters);
     ini.SetBool("ClassWindow", "Visible", app.frmClass->isVisible());
     Options& options = app.options;

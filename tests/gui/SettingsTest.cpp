@@ -14,10 +14,14 @@
 #include "platform/RadioGroup.h"
 #include "platform/sys/IniFile.h"
 #include "shell/Settings.h"
+#include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
+#include "views/KumoHlSt.h"
 #include "views/KumoPicS.h"
 #include "views/KumoStck.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
 
 namespace kumo::test {
 namespace {
@@ -29,6 +33,12 @@ class SettingsTest : public AppTest {
   void Restart(std::optional<std::string> file = std::nullopt) {
     app_.reset();
     Start(std::move(file));
+  }
+  // The windows with a "Visible" key, in the order of the file.
+  std::vector<QWidget*> ToolWindows() const {
+    return {app_->frmClasses.get(),      app_->frmTeachers.get(),   app_->frmStack.get(),
+            app_->frmHoldingStack.get(), app_->frmPickCharge.get(), app_->frmPickS.get(),
+            app_->frmTeacher.get(),      app_->frmClass.get()};
   }
 };
 
@@ -165,6 +175,67 @@ TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
   std::string other = WritePlan("other.kmt");
   Restart(other);
   EXPECT_EQ(Caption(), "Kumo - other");
+}
+
+TEST_F(SettingsTest, EveryWindowKeepsItsOwnPlaceAndVisibility) {
+  Start(WritePlan("week.kmt"));
+  std::vector<QWidget*> tools = ToolWindows();
+  app_->frmKumo->move(7, 9);
+  app_->frmEdit->move(11, 120);
+  app_->frmEdit->resize(450, 300);
+  std::vector<QRect> frames;
+  for (int i = 0; i < 8; ++i) {
+    tools[i]->show();
+    tools[i]->move(20 + 31 * i, 40 + 17 * i);
+    tools[i]->resize(150 + 9 * i, 100 + 7 * i);
+    frames.push_back(tools[i]->frameGeometry());
+    tools[i]->setVisible(i % 2 == 0);
+  }
+  const QRect edit = app_->frmEdit->frameGeometry();
+  Close();
+
+  Restart();
+  std::vector<QWidget*> restored = ToolWindows();
+  EXPECT_EQ(app_->frmKumo->frameGeometry().topLeft(), QPoint(7, 9));
+  EXPECT_EQ(app_->frmEdit->frameGeometry(), edit);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(restored[i]->isVisible(), i % 2 == 0) << i;
+  // A hidden window keeps its outer size through starts in which it is never shown.
+  const std::string first = dir_.Read("Kumo.Ini");
+  Close();
+  EXPECT_EQ(dir_.Read("Kumo.Ini"), first);
+  Restart();
+  for (int i = 0; i < 8; ++i) {
+    restored = ToolWindows();
+    restored[i]->show();
+    EXPECT_EQ(restored[i]->frameGeometry(), frames[i]) << i;
+  }
+}
+
+TEST_F(SettingsTest, BrokenFilesStartWithTheDefaults) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+  const std::string files[] = {
+      garbage,
+      "[Edit]\nAutoLocate=" + std::string(100000, '9') + "\n" + std::string(100000, '[') + "\n",
+      "[Edit]\n[ViewClass]\n[Color]\n[]\n",
+      "AutoLocate=0\nType=2\nFileName=/none.kmt\nTop=50\n",
+      "[EditWindow]\nTop=2147483647\nLeft=-2147483648\nHeight=2147483647\n"
+      "[StackWindow]\nHeight=2147483647\nTop=2147483647\n",
+  };
+  for (const std::string& bytes : files) {
+    dir_.Write("Kumo.Ini", bytes);
+    Start();
+    EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
+    EXPECT_TRUE(app_->options.AutoLocate);
+    EXPECT_EQ(app_->options.ViewClassType, 0);
+    EXPECT_EQ(app_->options.PieceColors[1], 32768u);
+    EXPECT_EQ(app_->frmKumo->frameGeometry().top(), 0);
+    EXPECT_EQ(app_->frmEdit->frameGeometry().width(), 640);
+    EXPECT_LE(app_->frmStack->frameGeometry().top(), 32767);
+    Close();
+    EXPECT_EQ(IniFile(IniPath()).GetString("Printer", "Font", ""), "ＭＳ ゴシック");
+    app_.reset();
+  }
 }
 
 TEST_F(SettingsTest, CancelAtTheCloseQuestionLeavesTheFileUnwritten) {
