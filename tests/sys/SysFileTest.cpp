@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "platform/sys/FileError.h"
@@ -31,6 +33,24 @@ TEST(SysFile, FailuresThrowFileErrorNamingTheFile) {
     EXPECT_NE(std::string(e.what()).find("missing.kmt"), std::string::npos);
   }
   EXPECT_THROW(WriteFileAtomically(dir.File("no/dir/t.kmt"), "x"), FileError);
+}
+
+TEST(SysFile, SaveThroughALinkReplacesTheFileItNames) {
+  TempDir dir;
+  dir.Write("real.kmt", "old");
+  std::filesystem::create_symlink(dir.File("real.kmt"), dir.File("link.kmt"));
+  WriteFileAtomically(dir.File("link.kmt"), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kmt")));
+  EXPECT_EQ(dir.Read("real.kmt"), "new");
+}
+
+TEST(SysFile, WriteProtectedFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  TempDir dir;
+  dir.Write("locked.kmt", "kept");
+  std::filesystem::permissions(dir.File("locked.kmt"), std::filesystem::perms::owner_read);
+  EXPECT_THROW(WriteFileAtomically(dir.File("locked.kmt"), "new"), FileError);
+  EXPECT_EQ(dir.Read("locked.kmt"), "kept");
 }
 
 TEST(SysFile, PathParts) {

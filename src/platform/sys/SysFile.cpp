@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -71,8 +72,27 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
 }
 #else
+namespace {
+
+// The file a save replaces: a link is followed, so that the file it names gets the new bytes
+// and the link stays a link.
+std::string SaveTarget(const std::string& path) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (real == nullptr) return path;
+  std::string target(real);
+  std::free(real);
+  return target;
+}
+
+}  // namespace
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string dir = DirectoryOf(path);
+  // A save does nothing a plain write could not: a write-protected file stays as it is.
+  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+    Fail("書き込めません", path, errno);
+  }
+  const std::string target = SaveTarget(path);
+  std::string dir = DirectoryOf(target);
   std::string temp = (dir.empty() ? std::string(".") : dir) + "/.kumo-XXXXXX";
   int fd = mkstemp(temp.data());
   if (fd < 0) Fail("書き込めません", path, errno);
@@ -84,7 +104,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   // The new file gets the old one's permissions, or those a plain create would give.
   struct stat old {};
   mode_t mode;
-  if (::stat(path.c_str(), &old) == 0) {
+  if (::stat(target.c_str(), &old) == 0) {
     mode = old.st_mode & 07777;
   } else {
     mode_t mask = ::umask(0);
@@ -104,7 +124,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     ::unlink(temp.c_str());
     Fail("書き込めません", path, err);
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
     int err = errno;
     ::unlink(temp.c_str());
     Fail("置き換えられません", path, err);
