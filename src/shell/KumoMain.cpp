@@ -198,8 +198,12 @@ void TfrmKumo::BuildMenus() {
       }
       QAction* action = menu->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromUtf8(item.name));
-      if (item.shortcut != nullptr)
+      if (item.shortcut != nullptr) {
         action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        // Ctrl+S and the others work from every window of the program, the edit table above
+        // all, where the timetable is worked on.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+      }
       const Handler handler = item.handler;
       connect(action, &QAction::triggered, this,
               [this, handler] { Run([=, this] { (this->*handler)(); }); });
@@ -424,8 +428,16 @@ void TfrmKumo::mnuFileSaveAsClick() {
   const auto path =
       app_.platform.SaveFileDialog(this, {SaveFilter, TimetableExt, doc.FileName, "", ""});
   if (!path) return;
+  // A failed save keeps the name the document had, so that the caption, Save and the next
+  // start still name the file the timetable really is in.
+  const std::string previous = doc.FileName;
   doc.FileName = WithExtension(*path, ".kmt");
-  doc.SaveToFile();
+  try {
+    doc.SaveToFile();
+  } catch (const FileError&) {
+    doc.FileName = previous;
+    throw;
+  }
   doc.Modified = false;
   ShowDocumentCaption();
 }
@@ -488,8 +500,10 @@ void TfrmKumo::mnuViewTeacherClick() {
 void TfrmKumo::mnuViewClassClick() {
   const TKumData& doc = app_.doc;
   const PeriodCell& hand = doc.Hand.Piece;
-  const PeriodCell& cell = doc.Cell(doc.CurLine, doc.CurPeriod);
-  const TeacherLine& line = doc.Lines[doc.CurLine];
+  // After the last line was deleted the cursor stands on no line (0): no cell, no homeroom.
+  const bool onLine = IsCellPlace(doc.CurLine, doc.CurPeriod);
+  const TeacherLine line = onLine ? doc.Lines[doc.CurLine] : TeacherLine{};
+  const PeriodCell cell = onLine ? doc.Cell(doc.CurLine, doc.CurPeriod) : PeriodCell{};
   int grade = line.Grade;
   int classNo = line.Homeroom;
   if (hand.IsClass()) {

@@ -1,6 +1,7 @@
 // New, Open, Save, Save As, Close and the close question: prompts, dialogs, captions, command
 // states, and what each answer does to the document and its file.
 #include <QDialog>
+#include <QTest>
 #include <filesystem>
 
 #include "editing/KumoEdit.h"
@@ -137,6 +138,30 @@ TEST_F(FileCommandsTest, FailedSaveShowsTheErrorAndKeepsModified) {
   EXPECT_FALSE(platform_.ErrorBoxes()[0].empty());
   EXPECT_TRUE(app_->doc.Modified);
   EXPECT_EQ(Caption(), "Kumo - plan");
+}
+
+TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameTheTimetableIsIn) {
+  StartModified();
+  const std::string before = app_->doc.FileName;
+  platform_.ExpectSave(dir_.File("no-such-dir/copy.kmt"));
+  platform_.ExpectErrorBox();
+  Trigger("mnuFileSaveAs");
+  ASSERT_EQ(platform_.ErrorBoxes().size(), 1u);
+  EXPECT_EQ(app_->doc.FileName, before);
+  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_EQ(Caption(), "Kumo - plan");
+  // Save goes on to the file the caption names.
+  Trigger("mnuFileSave");
+  EXPECT_FALSE(app_->doc.Modified);
+}
+
+TEST_F(FileCommandsTest, CtrlSSavesFromTheEditTableWindow) {
+  StartModified();
+  QWidget* edit = app_->frmEdit.get();
+  edit->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(edit));
+  QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(app_->doc.Modified);
 }
 
 TEST_F(FileCommandsTest, OpenPromptCancelNoAndYes) {

@@ -44,6 +44,13 @@ TEST_F(ViewMenuTest, AClassOutsideTheIndexShowsNone) {
   EXPECT_EQ(ShownClassFor(2, 5), 0);
 }
 
+TEST_F(ViewMenuTest, CursorOnNoLineShowsNoClassUnlessTheHandHoldsOne) {
+  // Where the cursor stands after the last line was deleted.
+  EXPECT_EQ(ShownClassFor(0, 1), 0);
+  app_->doc.Hand.Piece = {KindGrade1, 2, 0, 0};
+  EXPECT_EQ(ShownClassFor(0, 1), app_->classes.FindClass(1, 2));
+}
+
 TEST_F(ViewMenuTest, TeacherTimetableShowsTheCursorLine) {
   app_->doc.CurLine = 2;
   Trigger("mnuViewTeacher");
