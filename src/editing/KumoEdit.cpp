@@ -99,8 +99,9 @@ void TfrmEdit::BuildGrids() {
                                 CellState state) {
     sgrEditDrawCell(canvas, col, row, rect, state);
   };
-  sgrView_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
-    sgrViewDrawCell(canvas, col, row, rect);
+  sgrView_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
+                                CellState state) {
+    sgrViewDrawCell(canvas, col, row, rect, state);
   };
 }
 

@@ -64,7 +64,7 @@ class TfrmEdit : public QWidget {
   void sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers);
   void sgrEditKeyPress(QChar ch);
   void sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
-  void sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
+  void sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
 
   // The piece move's parts: the lock and caution checks, then the action on cell and hand,
   // then the renewals that follow every move.

@@ -88,7 +88,8 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   WriteText(canvas, rect, textOfCell);
 }
 
-void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
+void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
+                               CellState state) {
   const TKumData& doc = app_.doc;
   const TClassLines& classes = app_.classes;
   const Options& options = app_.options;
@@ -98,6 +99,13 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
     return options.OnStackView && !cell.IsEmpty() &&
            doc.InAppliedHistory(line, period, cell.Kind, cell.Item);
   };
+  // The summary follows the cursor by scrolling only; its own current cell is no selection
+  // to show, least of all in an empty class row.
+  if (state.Selected) {
+    canvas.SetBrushColor(SystemColor(QPalette::Base));
+    canvas.SetFontColor(SystemColor(QPalette::WindowText));
+    canvas.FillRect(rect);
+  }
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
   const int period = col - 3;
   const bool periodCol = col >= 4 && period <= PeriodCount;

@@ -42,7 +42,7 @@ void TfrmEdit::BuildLocalMenu() {
   AddMenuItem("pmnClearHolding", "保持クリア(&O)", &TfrmEdit::pmnClearHoldingClick);
   LocalMenu_->addSeparator();
   // Help reaches topic 2 through the window's help context.
-  AddMenuItem("pmnHelp", "ヘルプ(&H)", nullptr);
+  AddMenuItem("pmnHelp", "ヘルプ(&H)", nullptr)->setProperty("HelpContext", 2);
   pmnSelfTeaching_->setVisible(app_.options.SelfTeaching);
 
   sgrEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -136,7 +136,9 @@ void TfrmEdit::pmnSelfTeachingClick() {
     return;
   }
   if (!doc.InsertLine(line)) return;
-  doc.Cell(doc.CurLine + 1, doc.CurPeriod).Kind = KindEmpty;
+  // The whole cell goes: a flag left in an emptied cell (a lock) would refuse every later move
+  // onto it and paint it grey.
+  doc.Cell(doc.CurLine + 1, doc.CurPeriod) = {};
   RedrawTable();
 }
 

@@ -330,5 +330,41 @@ TEST_F(EditTable, SelfTeachingSplitsTheLessonOffIntoALineOfItsOwn) {
   EXPECT_EQ(platform_.Boxes().back().Text, "スタックが初期化されていないので自習設定できません");
 }
 
+TEST_F(EditTable, AnEmptyClassRowShowsNoHighlightAtTheCursorsPeriod) {
+  FourTeachers();
+  Put(1, 2, ClassPiece(1, 1));
+  Refresh();
+  StringGrid& view = Edit().ViewGrid();
+  const QColor plain = ToQColor(SystemColor(QPalette::Base));
+  Cursor(1, 1);  // an empty cell: no class in view
+  ASSERT_EQ(view.Col(), 4);
+  EXPECT_EQ(PixelAt(Render(view), view, 4, 0, 1, 1), plain);
+  EXPECT_EQ(PixelAt(Render(view), view, 4, 1, 1, 1), plain);
+  Cursor(1, 2);
+  EXPECT_EQ(ViewText(0, 0), "１");
+  EXPECT_EQ(PixelAt(Render(view), view, 5, 0, 1, 1), QColor(Qt::white));
+}
+
+// A lock left in the emptied cell would refuse every later move onto it and paint it grey.
+TEST_F(EditTable, SelfTeachingLeavesNoFlagsInTheTeachersEmptiedCell) {
+  FourTeachers();
+  Put(2, 20, ClassPiece(1, 2, Locked | Counted));
+  Put(2, 19, ClassPiece(1, 3));
+  Refresh();
+  Cursor(2, 20);
+  platform_.Expect(Answer::Ok);
+  Edit().LocalMenu().findChild<QAction*>("pmnSelfTeaching")->trigger();
+  ASSERT_EQ(Doc().LineCount, 5);
+  EXPECT_EQ(Doc().Cell(2, 20).Flags, Locked | Counted);
+  const PeriodCell& emptied = Doc().Cell(3, 20);
+  EXPECT_TRUE(emptied.IsEmpty() && emptied.Item == 0 && emptied.Flags == 0);
+
+  platform_.Reset();
+  MoveAt(3, 19);
+  MoveAt(3, 20);
+  EXPECT_EQ(Doc().Cell(3, 20).Item, 3);
+  EXPECT_TRUE(platform_.Boxes().empty());
+}
+
 }  // namespace
 }  // namespace kumo::test
