@@ -147,6 +147,11 @@ void TfrmKumo::mnuEditFillClick() {
 }
 
 void TfrmKumo::mnuEditAllClick() {
+  // The cursor would leave the carried piece's line for the last one.
+  if (!app_.doc.Hand.Piece.IsEmpty()) {
+    app_.platform.Beep();
+    return;
+  }
   StringGrid& grid = app_.frmEdit->EditGrid();
   grid.SetSelection({4, 2, grid.ColCount() - 1, grid.RowCount() - 1});
 }

@@ -161,5 +161,20 @@ TEST_F(EditCommands, SelectAllCoversEveryPeriodOfEveryLine) {
   EXPECT_EQ(Doc().CurPeriod, 30);
 }
 
+// Selecting the table moves the cursor to the last line, which a carried piece never leaves.
+TEST_F(EditCommands, SelectAllIsRefusedWhileAPieceIsInHand) {
+  FourTeachers();
+  Put(2, 3, ClassPiece(1, 2));
+  Refresh();
+  MoveAt(2, 3);
+  Trigger("mnuEditAll");
+  EXPECT_EQ(platform_.Beeps(), 1);
+  EXPECT_EQ(Doc().CurLine, 2);
+  EXPECT_EQ(Doc().CurPeriod, 3);
+  EXPECT_TRUE(Grid().Selection().SingleCell());
+  Edit().sgrEditDblClick();
+  EXPECT_EQ(Doc().Cell(2, 3).Item, 2);
+}
+
 }  // namespace
 }  // namespace kumo::test
