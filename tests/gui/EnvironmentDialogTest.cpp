@@ -137,7 +137,7 @@ TEST_F(EnvironmentTest, OkAppliesTitleColoursDerivedValuesAndMarksModified) {
   platform_.ExpectColor(Rgb(1, 2, 3));
   Run(
       [&] {
-        Find<QLineEdit>("edtTitle")->setText("時間割時間割時間割時間割");  // 24 bytes
+        Find<QLineEdit>("edtTitle")->setText("時間割時間割時間割時間");  // 22 bytes
         Find<QLineEdit>("edtComment")->setText("a時間割");
         Find<QPushButton>("btnColorCursor")->click();
         Find<RadioGroup>("rgpViewClassType")->Button(2)->click();
