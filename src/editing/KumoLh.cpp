@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "editing/KumoEdit.h"
 #include "platform/DocText.h"
@@ -15,8 +16,6 @@
 #include "platform/RadioGroup.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
-#include "views/KumoChrg.h"
-#include "views/KumoCls.h"
 
 namespace kumo {
 namespace {
@@ -217,13 +216,12 @@ std::optional<TeacherLine> TfrmLineHead::NewLine(bool appending) {
 }
 
 // The line headers make the classes of the school: the class index is rebuilt at once, so that
-// a new homeroom is a class in every view without reopening the file.
+// a new homeroom is a class in every view without reopening the file. Every view is renewed,
+// because the views that list teachers name them by line number.
 void TfrmLineHead::RenewViews() {
   app_.classes.BuildClassList();
   app_.classes.UpdateAllClasses();
-  app_.frmEdit->RedrawTable();
-  app_.frmClasses->RenewAll();
-  app_.frmPickCharge->RenewView();
+  app_.frmKumo->RefreshAllViews();
 }
 
 void TfrmLineHead::LineTaken() {
@@ -256,7 +254,10 @@ void TfrmLineHead::btnInsertClick() {
                                "１行を挿入します。よろしいですか") != Answer::Ok) {
     return;
   }
-  if (!app_.doc.InsertLine(*line)) return;
+  TKumData& doc = app_.doc;
+  if (!doc.InsertLine(*line)) return;
+  // The cursor stands on the inserted line, also when it stood on no line (all lines cut).
+  doc.CurLine = static_cast<Byte>(std::clamp<int>(doc.CurLine, 1, doc.LineCount));
   RenewViews();
   LineTaken();
 }

@@ -257,6 +257,27 @@ TEST_F(LineHeadTest, CuttingLineThreeOfFiveAndInsertingItFirstMovesItWithItsLess
   EXPECT_TRUE(On("btnDel"));
 }
 
+TEST_F(LineHeadTest, TheOnlyLineCutAndInsertedAgainTakesTheCursorWithIt) {
+  OpenPlan(1);
+  Editor().show();
+  CutLine(1);
+  ASSERT_EQ(app_->doc.LineCount, 0);
+  // With the cursor on no line the palette has nowhere to put a class.
+  StringGrid& palette = app_->frmPickCharge->Grid();
+  app_->doc.CurPeriod = 9;
+  palette.SetCurrent(1, 0);
+  app_->frmPickCharge->sgrPickChargeDblClick();
+  EXPECT_EQ(platform_.Beeps(), 1);
+
+  Press("btnInsert", {Answer::Ok});
+  ASSERT_EQ(app_->doc.LineCount, 1);
+  EXPECT_EQ(app_->doc.CurLine, 1);
+  EXPECT_EQ(app_->frmEdit->EditGrid().Row(), 2);
+  app_->frmPickCharge->sgrPickChargeDblClick();
+  EXPECT_EQ(platform_.Beeps(), 1);
+  EXPECT_EQ(app_->doc.Cell(1, 9).Kind, KindGrade1);
+}
+
 TEST_F(LineHeadTest, CuttingWithoutLinesAsksAndChangesNothing) {
   Start();
   Trigger("mnuFileNew");
