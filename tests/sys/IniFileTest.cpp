@@ -135,6 +135,16 @@ TEST(IniFile, Cp932FileIsReadAsCp932AndBomKept) {
   EXPECT_EQ(dir.Read("bom.ini"), "\xEF\xBB\xBF[Printer]\nFont=明朝\n");
 }
 
+// One value that is not UTF-8 (a path named in another encoding) neither garbles the other
+// lines nor joins the next line to its own.
+TEST(IniFile, OneLineThatIsNotUtf8LeavesTheOthers) {
+  TempDir dir;
+  dir.Write("a.ini", "[DataFile]\nFileName=/a/\x86\n[Printer]\nFont=ＭＳ ゴシック\n");
+  IniFile ini(dir.File("a.ini"));
+  EXPECT_EQ(ini.GetString("Printer", "Font", ""), "ＭＳ ゴシック");
+  EXPECT_TRUE(ini.GetString("DataFile", "FileName", "").starts_with("/a/"));
+}
+
 TEST(IniFile, FailedSaveThrowsAndLeavesTheOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
   TempDir dir;

@@ -84,7 +84,10 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
     bom_ = true;
     bytes.erase(0, Utf8Bom.size());
   }
-  if (!IsUtf8(bytes)) bytes = Cp932ToUtf8(bytes);
+  // A file that is not UTF-8 throughout was written in CP932, or holds one odd line (a path that
+  // is not UTF-8): line by line, so that the UTF-8 lines stay as they are and no line can take
+  // the next one's line end into a character.
+  bool utf8 = IsUtf8(bytes);
   std::size_t firstBreak = bytes.find('\n');
   if (firstBreak != std::string::npos && firstBreak > 0 && bytes[firstBreak - 1] == '\r') {
     newLine_ = "\r\n";
@@ -94,7 +97,9 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
     std::size_t next = nl == std::string::npos ? bytes.size() : nl + 1;
     std::size_t textEnd = nl == std::string::npos ? bytes.size() : nl;
     if (textEnd > pos && bytes[textEnd - 1] == '\r') --textEnd;
-    lines_.push_back({bytes.substr(pos, textEnd - pos), bytes.substr(textEnd, next - textEnd)});
+    std::string text = bytes.substr(pos, textEnd - pos);
+    if (!utf8 && !IsUtf8(text)) text = Cp932ToUtf8(text);
+    lines_.push_back({std::move(text), bytes.substr(textEnd, next - textEnd)});
     pos = next;
   }
 }
