@@ -1,12 +1,10 @@
 // Feeds arbitrary bytes to the timetable and subject file readers: whatever the file holds, a
 // load either succeeds, refuses the file or throws FileError, and the document stays usable.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "FuzzInput.h"
 #include "document/KumoHead.h"
 #include "platform/sys/FileError.h"
 
@@ -19,11 +17,6 @@ class QuietPrompter : public kumo::Prompter {
   }
   void Beep() override {}
 };
-
-const std::string& InputPath() {
-  static const std::string path = "/tmp/kumo-fuzz-" + std::to_string(::getpid()) + ".bin";
-  return path;
-}
 
 // Every operation that walks the tables, so that a loaded value that escaped the checks shows.
 void Exercise(kumo::TKumData& doc) {
@@ -44,16 +37,14 @@ void Exercise(kumo::TKumData& doc) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::FILE* f = std::fopen(InputPath().c_str(), "wb");
-  if (!f) return 0;
-  std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  static const std::string path = kumo::fuzz::InputPath("kumo-fuzz-");
+  if (!kumo::fuzz::WriteInput(path, data, size)) return 0;
 
   static kumo::Options options;
   static QuietPrompter prompter;
   static kumo::TKumData doc(options, prompter);
-  doc.FileName = InputPath();
-  doc.SubjectFileName = InputPath();
+  doc.FileName = path;
+  doc.SubjectFileName = path;
   try {
     doc.LoadFromFile();
   } catch (const kumo::FileError&) {
