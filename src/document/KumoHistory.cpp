@@ -28,10 +28,15 @@ void TKumData::PushHistory() {
 }
 
 // Step k lifted a piece into an empty hand right after a step that had left a piece in the hand:
-// that piece went onto the holding stack in between.
+// that piece went onto the holding stack in between. Only a clash does that: the step before
+// put a class piece down in exchange and the lift is the clashing piece of the same period.
+// Erasing, which also lifts after a lift, discards the piece instead and must not match.
 bool TKumData::LiftAfterHeldStep(int k) const {
+  if (k <= 1) return false;
   const HistoryEntry& e = History[k];
-  return !e.Hand.IsEmpty() && e.Cell.IsEmpty() && k > 1 && !History[k - 1].Hand.IsEmpty();
+  const HistoryEntry& p = History[k - 1];
+  return !e.Hand.IsEmpty() && e.Cell.IsEmpty() && !p.Hand.IsEmpty() && p.Cell.IsClass() &&
+         p.Period == e.Period;
 }
 
 // Back undoes the holding-stack movements that Forward redoes, so that no piece is lost or

@@ -192,7 +192,8 @@ TEST_F(History, StepsThatWouldOverfillTheHoldingStackAreRefused) {
   EXPECT_EQ(doc.HistoryPos, 2);
   EXPECT_EQ(doc.Hand.Piece.Item, 7);
 
-  doc.History[2] = {2, 2, {}, Piece(2, 2)};  // a lift right after a step that left B in hand
+  doc.History[2] = {
+      2, 1, {}, Piece(2, 2)};  // the clash lift right after a step that left B in hand
   doc.History[1].Hand = Piece(2, 5);
   doc.HistoryEnd = 3;
   doc.StepForward();

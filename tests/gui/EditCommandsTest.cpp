@@ -125,6 +125,35 @@ TEST_F(EditCommands, EraseLiftsEveryPieceOfTheRangeAsOneStepEach) {
   EXPECT_EQ(Text(4, 2), "１");
 }
 
+// Erased pieces are lifts one after another; walking back and forward through them neither
+// takes a held piece into the hand (where the next step would overwrite it) nor puts the
+// erased pieces onto the holding stack.
+TEST_F(EditCommands, WalkingThroughAnEraseLeavesTheHoldingStackAlone) {
+  FourTeachers();
+  Put(1, 1, ClassPiece(1, 1));
+  Put(1, 2, ClassPiece(1, 2));
+  Doc().Holding[1] = HeldPiece{ClassPiece(1, 3), 3, 5};
+  Doc().HoldingCount = 2;
+  Refresh();
+  Grid().SetSelection({4, 2, 5, 2});
+  platform_.Expect(Answer::Ok);
+  Trigger("mnuEditErace");
+  OnlyBox();
+
+  Trigger("mnuEditHome");
+  EXPECT_EQ(Doc().Cell(1, 1).Item, 1);
+  EXPECT_EQ(Doc().Cell(1, 2).Item, 2);
+  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  ASSERT_EQ(Doc().HoldingCount, 2);
+  EXPECT_EQ(Doc().Holding[1].Piece.Item, 3);
+
+  Trigger("mnuEditEnd");
+  EXPECT_TRUE(Doc().Cell(1, 1).IsEmpty());
+  EXPECT_TRUE(Doc().Cell(1, 2).IsEmpty());
+  ASSERT_EQ(Doc().HoldingCount, 2);
+  EXPECT_EQ(Doc().Holding[1].Piece.Item, 3);
+}
+
 TEST_F(EditCommands, EraseIsOffWhileAPieceIsInHand) {
   FourTeachers();
   Put(1, 1, ClassPiece(1, 1));
