@@ -45,6 +45,11 @@ TEST(Cp932, UndefinedOrCutBytesDecodeAsReplacement) {
   EXPECT_EQ(Cp932ToUtf8("A\x82"), "A\uFFFD");      // a lead byte at the very end
 }
 
+TEST(Cp932, ALeadByteWithoutItsTrailLeavesTheNextCharacterWhole) {
+  EXPECT_EQ(Cp932ToUtf8("\x86\nA"), "\uFFFD\nA");
+  EXPECT_EQ(Cp932ToUtf8("\x82\x20\x82\x60"), "\uFFFD Ａ");
+}
+
 TEST(Cp932, IsUtf8TellsUtf8FromCp932) {
   EXPECT_TRUE(IsUtf8("[Printer]\nFont=ＭＳ ゴシック\n"));
   EXPECT_TRUE(IsUtf8(""));

@@ -148,7 +148,10 @@ std::string Cp932ToUtf8(std::string_view cp932) {
   for (std::size_t i = 0; i < cp932.size();) {
     auto b = static_cast<unsigned char>(cp932[i]);
     bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    std::size_t len = lead && i + 1 < cp932.size() ? 2 : 1;
+    // A lead byte without a trail byte stands alone, so the byte after it is read for itself.
+    auto t = i + 1 < cp932.size() ? static_cast<unsigned char>(cp932[i + 1]) : 0;
+    bool trail = (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC);
+    std::size_t len = lead && trail ? 2 : 1;
     if (b < 0x80) {
       out += static_cast<char>(b);
     } else {
