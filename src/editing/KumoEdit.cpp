@@ -208,6 +208,9 @@ void TfrmEdit::ShowHand() {
   } else {
     app_.frmKumo->DisableErase();
   }
+  // The clash row belongs to the piece in hand: a lifted class shows its clash at once, not
+  // only once the cursor moves.
+  ShowClashRow();
 }
 
 void TfrmEdit::SyncGridCursor() {

@@ -119,6 +119,21 @@ TEST_F(EditTable, ClassRowFollowsTheHandAndTheClashRowShowsTheOtherTeacher) {
   EXPECT_EQ(ViewText(1, 0), "");
 }
 
+TEST_F(EditTable, TheClashRowFollowsTheHandWithoutACursorMove) {
+  FourTeachers();
+  AddLine("S", 1, 0, 3);
+  Put(2, 3, ClassPiece(1, 2));
+  Put(5, 3, ClassPiece(1, 2));
+  Refresh();
+  Cursor(2, 3);
+  EXPECT_EQ(ViewText(1, 1), "");
+  MoveAt(2, 3);  // lifted where S teaches the same class
+  EXPECT_EQ(ViewText(1, 1), "S");
+  EXPECT_EQ(Edit().ClashLine, 5);
+  MoveAt(2, 3);  // put back: nothing in hand, nothing to show
+  EXPECT_EQ(ViewText(1, 1), "");
+}
+
 TEST_F(EditTable, LockedPiecesDrawGreyTheCursorInItsColourAndDaysEndInBlack) {
   FourTeachers();
   Put(1, 2, ClassPiece(1, 1, Locked));
