@@ -22,7 +22,7 @@
 namespace kumo::test {
 
 // What a timetable file written for a test holds.
-struct PlanSpec {
+struct PlanContents {
   int lines = 2;         // grade 1 lines with homerooms 1, 2, ...
   int historySteps = 0;  // recorded steps, all undone-free (HistoryPos at the end)
 };
@@ -52,11 +52,11 @@ class AppTest : public ::testing::Test {
   }
 
   // Writes a timetable file with the document's own writer; returns its path.
-  std::string WritePlan(const std::string& name, const PlanSpec& spec = {}) {
+  std::string WritePlan(const std::string& name, const PlanContents& contents = {}) {
     Options options;
     ScriptedPrompter prompter;
     TKumData doc(options, prompter);
-    for (int n = 1; n <= spec.lines; ++n) {
+    for (int n = 1; n <= contents.lines; ++n) {
       TeacherLine line{};
       line.Grade = 1;
       line.Homeroom = static_cast<Byte>(n);
@@ -65,10 +65,10 @@ class AppTest : public ::testing::Test {
       line.Cells[n].Item = static_cast<Byte>(n);
       doc.AddLine(line);
     }
-    for (int k = 1; k <= spec.historySteps; ++k) {
+    for (int k = 1; k <= contents.historySteps; ++k) {
       doc.History[k] = HistoryEntry{1, static_cast<Byte>(k), {KindGrade1, 1, 0, 0}, {}};
     }
-    doc.HistoryEnd = static_cast<std::uint16_t>(spec.historySteps + 1);
+    doc.HistoryEnd = static_cast<std::uint16_t>(contents.historySteps + 1);
     doc.HistoryPos = doc.HistoryEnd;
     doc.FileName = dir_.File(name);
     doc.SaveToFile();

@@ -23,8 +23,8 @@ bool SameBox(const ShownBox& box, BoxType type, const std::string& text) {
 class FileCommandsTest : public AppTest {
  protected:
   // Started on a plan file, then changed so that leaving it asks.
-  void StartModified(const PlanSpec& spec = {}) {
-    Start(WritePlan("plan.kmt", spec));
+  void StartModified(const PlanContents& contents = {}) {
+    Start(WritePlan("plan.kmt", contents));
     app_->doc.Modified = true;
   }
   // How many of the nine document commands are on.
