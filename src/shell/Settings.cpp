@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 #include "editing/KumoEdit.h"
@@ -98,7 +100,13 @@ QSize FrameExtra(const QWidget& window) {
 // so it is taken to get one like the main window's; otherwise every start would shrink the
 // hidden windows by their frame.
 QSize AssumedFrameExtra(const QWidget& window, const QWidget& main) {
-  return FrameExtra(window).isNull() ? FrameExtra(main) : FrameExtra(window);
+  if (!FrameExtra(window).isNull()) return FrameExtra(window);
+  if (!FrameExtra(main).isNull()) return FrameExtra(main);
+  // A window manager frames the main window only after it is shown, which is when the settings
+  // are read: until then its frame is taken to be a title bar and a border as the style draws
+  // them.
+  const int border = main.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  return {2 * border, main.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
 }
 
 Geometry GeometryOf(const QWidget& window, const QWidget& main) {
@@ -112,10 +120,18 @@ int GetPixels(const IniFile& ini, const char* section, const char* key, int fall
   return std::clamp(ini.GetInt(section, key, fallback), -32768, 32767);
 }
 
+// Places a window by its outer top-left corner. A move to where Qt already thinks the window is
+// does not reach a window that is being shown, and the window manager would then place it by
+// itself: the native window is told too.
+void Place(QWidget& window, QPoint place) {
+  window.move(place);
+  if (QWindow* native = window.windowHandle()) native->setFramePosition(place);
+}
+
 void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
                   Geometry d) {
   QSize extra = AssumedFrameExtra(window, main);
-  window.move(GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top));
+  Place(window, {GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top)});
   window.resize(GetPixels(ini, section, "Width", d.Width) - extra.width(),
                 GetPixels(ini, section, "Height", d.Height) - extra.height());
 }
@@ -141,7 +157,7 @@ void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window, co
 
 void LoadWindows(const IniFile& ini, KumoApp& app) {
   QWidget& main = *app.frmKumo;
-  main.move(GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0));
+  Place(main, {GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0)});
   Geometry m = GeometryOf(main, main);
   int screenHeight = main.screen()->geometry().height();
   LoadGeometry(ini, "EditWindow", *app.frmEdit, main,
