@@ -110,10 +110,17 @@ void TfrmEdit::pmnStackClearClick() {
   app_.frmKumo->mnuEditStackClearClick();
 }
 
-// Drops only the piece in hand; the next held piece, if any, comes into the hand.
+// Drops only the piece in hand; the next held piece, if any, comes into the hand, and the cursor
+// goes where it was lifted, as when a put-down brings it back: a carried piece stays on its own
+// line, or the next move would put it into another teacher's line.
 void TfrmEdit::pmnClearHoldingClick() {
-  app_.doc.Hand = {};
-  app_.doc.HoldPop();
+  TKumData& doc = app_.doc;
+  doc.Hand = {};
+  doc.HoldPop();
+  if (!doc.Hand.Piece.IsEmpty()) {
+    doc.CurLine = doc.Hand.FromLine;
+    doc.CurPeriod = doc.Hand.FromPeriod;
+  }
   RedrawTable();
   app_.frmHoldingStack->RenewHolding();
 }

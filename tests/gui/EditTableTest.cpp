@@ -317,6 +317,27 @@ TEST_F(EditTable, ClearHoldingDropsTheHandAndTakesTheNextHeldPiece) {
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
+// The held piece comes back to where it was lifted: the next Space must not put a lesson of T2
+// into the line of the teacher whose piece was dropped.
+TEST_F(EditTable, ClearHoldingTakesTheCursorToTheReturningPiecesOwnLine) {
+  FourTeachers();
+  Refresh();
+  Doc().Hand = {ClassPiece(1, 2), 2, 5};
+  Doc().HoldPush();
+  Doc().Hand = {ClassPiece(2, 1), 4, 8};
+  Cursor(4, 8);
+  Edit().LocalMenu().findChild<QAction*>("pmnClearHolding")->trigger();
+  EXPECT_EQ(Doc().CurLine, 2);
+  EXPECT_EQ(Doc().CurPeriod, 5);
+  EXPECT_EQ(Grid().Row(), 3);
+  EXPECT_EQ(Grid().Col(), 8);
+
+  Key(Qt::Key_Space, Qt::NoModifier, " ");
+  EXPECT_TRUE(Doc().Cell(2, 5).SamePiece(ClassPiece(1, 2)));
+  EXPECT_TRUE(Doc().Cell(4, 8).IsEmpty());
+  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+}
+
 TEST_F(EditTable, SelfTeachingSplitsTheLessonOffIntoALineOfItsOwn) {
   FourTeachers();
   Put(2, 20, ClassPiece(1, 2, Team));
