@@ -316,7 +316,8 @@ void TfrmKumo::closeEvent(QCloseEvent* event) {
   }
   SaveSettings(app_);
   event->accept();
-  QCoreApplication::quit();
+  // Not quit(): that asks every window to close, and the edit table refuses.
+  QCoreApplication::exit(0);
 }
 
 bool TfrmKumo::CloseQuery() {

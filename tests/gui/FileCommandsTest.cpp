@@ -1,7 +1,9 @@
 // New, Open, Save, Save As, Close and the close question: prompts, dialogs, captions, command
 // states, and what each answer does to the document and its file.
+#include <QApplication>
 #include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "editing/KumoEdit.h"
@@ -402,6 +404,17 @@ TEST_F(FileCommandsTest, UnchangedDocumentClosesWithoutAsking) {
   app_->frmKumo->close();
   EXPECT_TRUE(platform_.Boxes().empty());
   EXPECT_FALSE(app_->frmKumo->isVisible());
+}
+
+TEST_F(FileCommandsTest, ClosingTheMainWindowEndsTheProgramWhileTheEditTableIsOpen) {
+  Start(WritePlan("plan.kmt"));
+  ASSERT_TRUE(app_->frmEdit->isVisible());
+  QTimer::singleShot(0, app_->frmKumo.get(), [this] { app_->frmKumo->close(); });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  watchdog.start(5000);
+  EXPECT_EQ(QApplication::exec(), 0);
 }
 
 }  // namespace
