@@ -68,6 +68,8 @@ QString QtNameFilters(const std::string& filter) {
 Answer QtPlatform::MessageBox(BoxType type, Buttons buttons, const std::string& text) {
   QMessageBox box(IconOf(type), TitleOf(type), QString::fromStdString(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
+  // A question must never open behind a tool window that stays on top.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   QPushButton* ok = nullptr;
   QPushButton* yes = nullptr;
   QPushButton* no = nullptr;
@@ -104,8 +106,10 @@ std::optional<std::string> QtPlatform::SaveFileDialog(QWidget* owner,
 }
 
 void QtPlatform::ErrorBox(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        QString::fromStdString(text), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                  QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  box.exec();
 }
 
 int QtPlatform::ExecDialog(QDialog& dialog) {
