@@ -96,22 +96,46 @@ QSize FrameExtra(const QWidget& window) {
   return window.frameGeometry().size() - window.size();
 }
 
-// The file holds the outer frame. A window that has not been shown yet has no frame to measure,
-// so it is taken to get one like the main window's; otherwise every start would shrink the
-// hidden windows by their frame.
-QSize AssumedFrameExtra(const QWidget& window, const QWidget& main) {
-  if (!FrameExtra(window).isNull()) return FrameExtra(window);
-  if (!FrameExtra(main).isNull()) return FrameExtra(main);
-  // A window manager frames the main window only after it is shown, which is when the settings
-  // are read: until then its frame is taken to be a title bar and a border as the style draws
-  // them.
-  const int border = main.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-  return {2 * border, main.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
+// A window manager frames a window only once it is shown, and the settings are read before that:
+// until then the frame is taken to be a title bar and a border as the style draws them. The guess
+// depends on nothing else, so a window that is never shown is written as it was read.
+QSize GuessedFrameExtra(const QWidget& window) {
+  const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  return {2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
 }
 
-Geometry GeometryOf(const QWidget& window, const QWidget& main) {
+QSize FrameExtraOf(const QWidget& window) {
+  const QSize real = FrameExtra(window);
+  return real.isNull() ? GuessedFrameExtra(window) : real;
+}
+
+// Once the window manager has framed a window placed from the file, its inner size is put right
+// so that the outer size is the file's again; otherwise a guessed frame that differs from the real
+// one would change the window's size by the difference at every start.
+class FrameFixer : public QObject {
+ public:
+  explicit FrameFixer(QWidget& window) : QObject(&window), window_(window) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Show && event->type() != QEvent::Move) return false;
+    const QSize real = FrameExtra(window_);
+    if (real.isNull()) return false;
+    window_.removeEventFilter(this);
+    window_.resize(window_.size() + GuessedFrameExtra(window_) - real);
+    deleteLater();
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+};
+
+Geometry GeometryOf(const QWidget& window) {
   QPoint place = window.frameGeometry().topLeft();
-  QSize size = window.size() + AssumedFrameExtra(window, main);
+  QSize size = window.size() + FrameExtraOf(window);
   return {place.y(), place.x(), size.height(), size.width()};
 }
 
@@ -128,57 +152,56 @@ void Place(QWidget& window, QPoint place) {
   if (QWindow* native = window.windowHandle()) native->setFramePosition(place);
 }
 
-void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
-                  Geometry d) {
-  QSize extra = AssumedFrameExtra(window, main);
+void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
+  QSize extra = FrameExtraOf(window);
+  if (FrameExtra(window).isNull()) new FrameFixer(window);
   Place(window, {GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top)});
   window.resize(GetPixels(ini, section, "Width", d.Width) - extra.width(),
                 GetPixels(ini, section, "Height", d.Height) - extra.height());
 }
 
-void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, const QWidget& main,
-                    Geometry d) {
-  LoadGeometry(ini, section, window, main, d);
+void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
+  LoadGeometry(ini, section, window, d);
   window.setVisible(ini.GetBool(section, "Visible", false));
 }
 
-void SaveGeometry(IniFile& ini, const char* section, const QWidget& window, const QWidget& main) {
-  Geometry g = GeometryOf(window, main);
+void SaveGeometry(IniFile& ini, const char* section, const QWidget& window) {
+  Geometry g = GeometryOf(window);
   ini.SetInt(section, "Top", g.Top);
   ini.SetInt(section, "Left", g.Left);
   ini.SetInt(section, "Height", g.Height);
   ini.SetInt(section, "Width", g.Width);
 }
 
-void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window, const QWidget& main) {
-  SaveGeometry(ini, section, window, main);
+void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
+  SaveGeometry(ini, section, window);
   ini.SetBool(section, "Visible", window.isVisible());
 }
 
 void LoadWindows(const IniFile& ini, KumoApp& app) {
   QWidget& main = *app.frmKumo;
   Place(main, {GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0)});
-  Geometry m = GeometryOf(main, main);
+  Geometry m = GeometryOf(main);
   int screenHeight = main.screen()->geometry().height();
-  LoadGeometry(ini, "EditWindow", *app.frmEdit, main,
+  LoadGeometry(ini, "EditWindow", *app.frmEdit,
                {m.Top + m.Height + 2, m.Left, screenHeight - 200, 640});
   app.frmEdit->show();
-  Geometry e = GeometryOf(*app.frmEdit, main);
+  Geometry e = GeometryOf(*app.frmEdit);
   int rightOfEdit = e.Left + e.Width + 2;
-  LoadToolWindow(ini, "ClassesWindow", *app.frmClasses, main,
+  LoadToolWindow(ini, "ClassesWindow", *app.frmClasses,
                  {e.Top + e.Height - 30, e.Left, 160, e.Width});
-  LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers, main,
+  LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers,
                  {e.Top + e.Height - 30, e.Left, 160, e.Width});
-  LoadToolWindow(ini, "StackWindow", *app.frmStack, main, {e.Top, rightOfEdit, 300, 160});
-  Geometry s = GeometryOf(*app.frmStack, main);
-  LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack, main,
+  LoadToolWindow(ini, "StackWindow", *app.frmStack, {e.Top, rightOfEdit, 300, 160});
+  Geometry s = GeometryOf(*app.frmStack);
+  LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack,
                  {s.Top + s.Height + 2, rightOfEdit, 160, 142});
-  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, main, {0, m.Width + 2, 78, 219});
-  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, main, {0, m.Width + 2, 78, 381});
+  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, {0, m.Width + 2, 78, 219});
+  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, {0, m.Width + 2, 78, 381});
   app.frmPickS->Letters = ini.GetInt("PickSWindow", "Letters", 1);
-  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, main, {e.Top, rightOfEdit, 170, 135});
-  LoadToolWindow(ini, "ClassWindow", *app.frmClass, main,
-                 {e.Top + GeometryOf(*app.frmTeacher, main).Height + 2, rightOfEdit, 170, 135});
+  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, {e.Top, rightOfEdit, 170, 135});
+  LoadToolWindow(ini, "ClassWindow", *app.frmClass,
+                 {e.Top + GeometryOf(*app.frmTeacher).Height + 2, rightOfEdit, 170, 135});
   app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
 }
 
@@ -246,16 +269,16 @@ void SaveSettings(KumoApp& app) {
     const QWidget& main = *app.frmKumo;
     ini.SetInt("MainWindow", "Top", main.frameGeometry().top());
     ini.SetInt("MainWindow", "Left", main.frameGeometry().left());
-    SaveGeometry(ini, "EditWindow", *app.frmEdit, main);
-    SaveToolWindow(ini, "ClassesWindow", *app.frmClasses, main);
-    SaveToolWindow(ini, "TeachersWindow", *app.frmTeachers, main);
-    SaveToolWindow(ini, "StackWindow", *app.frmStack, main);
-    SaveToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack, main);
-    SaveToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, main);
-    SaveToolWindow(ini, "PickSWindow", *app.frmPickS, main);
+    SaveGeometry(ini, "EditWindow", *app.frmEdit);
+    SaveToolWindow(ini, "ClassesWindow", *app.frmClasses);
+    SaveToolWindow(ini, "TeachersWindow", *app.frmTeachers);
+    SaveToolWindow(ini, "StackWindow", *app.frmStack);
+    SaveToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack);
+    SaveToolWindow(ini, "PickChargeWindow", *app.frmPickCharge);
+    SaveToolWindow(ini, "PickSWindow", *app.frmPickS);
     ini.SetInt("PickSWindow", "Letters", app.frmPickS->Letters);
-    SaveToolWindow(ini, "TeacherWindow", *app.frmTeacher, main);
-    SaveGeometry(ini, "ClassWindow", *app.frmClass, main);
+    SaveToolWindow(ini, "TeacherWindow", *app.frmTeacher);
+    SaveGeometry(ini, "ClassWindow", *app.frmClass);
     ini.SetInt("ClassWindow", "Letters", app.frmClass->Letters);
     ini.SetBool("ClassWindow", "Visible", app.frmClass->isVisible());
     Options& options = app.options;

@@ -211,6 +211,25 @@ TEST_F(SettingsTest, EveryWindowKeepsItsOwnPlaceAndVisibility) {
   }
 }
 
+// Under a window manager the settings are read before any window has its frame, so the frame is
+// guessed; sizes must not change by the guess's error at every start.
+TEST_F(SettingsTest, OuterSizesSurviveAStartInWhichTheFramesWereGuessed) {
+  const std::string sizes =
+      "[EditWindow]\nTop=100\nLeft=10\nHeight=500\nWidth=450\n"
+      "[StackWindow]\nTop=100\nLeft=470\nHeight=300\nWidth=160\n";
+  dir_.Write("Kumo.Ini", sizes);
+  Create();
+  LoadSettings(*app_);
+  EXPECT_EQ(app_->frmEdit->frameGeometry().size(), QSize(450, 500));
+  SaveSettings(*app_);
+  IniFile written(IniPath());
+  EXPECT_EQ(written.GetInt("EditWindow", "Height", 0), 500);
+  EXPECT_EQ(written.GetInt("EditWindow", "Width", 0), 450);
+  EXPECT_EQ(written.GetInt("StackWindow", "Height", 0), 300);
+  app_->frmStack->show();
+  EXPECT_EQ(app_->frmStack->frameGeometry().size(), QSize(160, 300));
+}
+
 TEST_F(SettingsTest, BrokenFilesStartWithTheDefaults) {
   std::string garbage;
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
