@@ -149,11 +149,18 @@ void TdlgEnvironment::BuildEditPage() {
         AddCheck(bars, "cbxHorizontal", QStringLiteral("水平"), o.ScrollHorizontal)}) {
     connect(box, &QCheckBox::clicked, this, [this] { ApplyScrollBars(); });
   }
+  page->addStretch();
 }
 
 void TdlgEnvironment::BuildViewPage() {
   Options& o = app_.options;
-  QVBoxLayout* page = AddPage(tnbEnv_, QStringLiteral("表示"));
+  // Two columns, so that the dialog fits on a small screen.
+  auto* columns = new QHBoxLayout;
+  AddPage(tnbEnv_, QStringLiteral("表示"))->addLayout(columns);
+  auto* page = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(page);
+  columns->addLayout(right);
   rgpViewClassType_ =
       AddRadio(page, "rgpViewClassType", QStringLiteral("クラス表示形式"),
                {QStringLiteral("１,２,３…"), QStringLiteral("①,②,③…"), QStringLiteral("Ａ,Ｂ,Ｃ…")},
@@ -181,7 +188,7 @@ void TdlgEnvironment::BuildViewPage() {
                        {QStringLiteral("１年"), QStringLiteral("２年"), QStringLiteral("３年")}, 1,
                        o.TeachersGrade);
 
-  QVBoxLayout* classes = AddGroup(page, QStringLiteral("クラス一覧"));
+  QVBoxLayout* classes = AddGroup(right, QStringLiteral("クラス一覧"));
   const char* gradeNames[] = {"cbxGrade1", "cbxGrade2", "cbxGrade3"};
   const QString gradeCaptions[] = {QStringLiteral("１年"), QStringLiteral("２年"),
                                    QStringLiteral("３年")};
@@ -200,7 +207,8 @@ void TdlgEnvironment::BuildViewPage() {
     colors->addWidget(colorButtons_[b], b / 3, b % 3);
     connect(colorButtons_[b], &QPushButton::clicked, this, [this, b] { btnColorClick(b); });
   }
-  page->addWidget(colorGroup);
+  right->addWidget(colorGroup);
+  right->addStretch();
 }
 
 void TdlgEnvironment::BuildPrintPage() {
@@ -241,6 +249,7 @@ void TdlgEnvironment::BuildPrintPage() {
            o.ClassLetters);
   AddCheck(page, "cbxCountedPrint", QStringLiteral("時間数に数える教科記号の下線印刷"),
            o.CountedPrint);
+  page->addStretch();
 }
 
 void TdlgEnvironment::LoadFromOptions() {

@@ -51,6 +51,14 @@ class EnvironmentTest : public AppTest {
   }
 };
 
+// Schools run it on small screens: the dialog, OK button and all, fits one of 1024 × 768.
+TEST_F(EnvironmentTest, DialogFitsASmallScreen) {
+  Start();
+  const QSize size = Dialog().sizeHint();
+  EXPECT_LE(size.height(), 700);
+  EXPECT_LE(size.width(), 1000);
+}
+
 TEST_F(EnvironmentTest, InitialControlsAndSubjectList) {
   Start();
   EXPECT_EQ(Dialog().windowTitle().toStdString(), "環境設定");
