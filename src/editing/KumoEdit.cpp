@@ -17,19 +17,10 @@ namespace {
 
 constexpr int EditCols = 34;
 constexpr int ViewCols = 38;
-constexpr int HeaderCols = 4;
-constexpr int HeaderRows = 2;
 constexpr int CellSize = 16;
 constexpr int NameWidth = 40;
 constexpr int StripHeight = 38;
 constexpr int SpacerWidth = 16;
-
-constexpr int ColOf(int period) {
-  return period + 3;
-}
-constexpr int RowOf(int line) {
-  return line + 1;
-}
 
 QString LessonCountText(int count) {
   return QString::asprintf("%2d", count);
@@ -143,13 +134,14 @@ void TfrmEdit::RepaintCell(StringGrid& grid, int col, int row) {
 void TfrmEdit::WriteLessonCount(int line) {
   const TeacherLine& l = app_.doc.Lines[line];
   const bool counted = l.Grade >= 1 && l.Grade <= 3;
-  sgrEdit_->SetCells(3, RowOf(line), counted ? LessonCountText(app_.doc.LessonCount(line)) : "");
+  sgrEdit_->SetCells(3, RowOfLine(line),
+                     counted ? LessonCountText(app_.doc.LessonCount(line)) : "");
 }
 
 void TfrmEdit::WriteLine(int line) {
   const TKumData& doc = app_.doc;
   const TeacherLine& l = doc.Lines[line];
-  const int row = RowOf(line);
+  const int row = RowOfLine(line);
   sgrEdit_->SetCells(
       0, row,
       l.Subject <= MaxSubject ? FromDocText(doc.SubjectNames1[l.Subject].View()) : QString());
@@ -158,7 +150,7 @@ void TfrmEdit::WriteLine(int line) {
       2, row,
       l.Homeroom <= MaxClassNo ? FromDocText(doc.ClassLabels[l.Homeroom].View()) : QString());
   for (int p = 1; p <= PeriodCount; ++p) {
-    sgrEdit_->SetCells(ColOf(p), row, FromDocText(PieceLabel(doc, l.Cells[p])));
+    sgrEdit_->SetCells(ColOfPeriod(p), row, FromDocText(PieceLabel(doc, l.Cells[p])));
   }
   WriteLessonCount(line);
 }
@@ -182,8 +174,8 @@ void TfrmEdit::RedrawTable() {
 void TfrmEdit::RedrawCursorCell() {
   const TKumData& doc = app_.doc;
   if (doc.CurLine >= 1 && doc.CurLine <= doc.LineCount && IsCellPlace(doc.CurLine, doc.CurPeriod)) {
-    const int col = ColOf(doc.CurPeriod);
-    const int row = RowOf(doc.CurLine);
+    const int col = ColOfPeriod(doc.CurPeriod);
+    const int row = RowOfLine(doc.CurLine);
     sgrEdit_->SetCells(col, row,
                        FromDocText(PieceLabel(doc, doc.Cell(doc.CurLine, doc.CurPeriod))));
     WriteLessonCount(doc.CurLine);
@@ -217,15 +209,15 @@ void TfrmEdit::SyncGridCursor() {
   TKumData& doc = app_.doc;
   const Byte line = doc.CurLine;
   const Byte period = doc.CurPeriod;
-  sgrEdit_->SetCurrent(ColOf(period), RowOf(line));
+  sgrEdit_->SetCurrent(ColOfPeriod(period), RowOfLine(line));
   doc.CurLine = line;
   doc.CurPeriod = period;
 }
 
 void TfrmEdit::sgrEditClick() {
   TKumData& doc = app_.doc;
-  doc.CurLine = static_cast<Byte>(sgrEdit_->Row() - 1);
-  doc.CurPeriod = static_cast<Byte>(sgrEdit_->Col() - 3);
+  doc.CurLine = static_cast<Byte>(LineOfRow(sgrEdit_->Row()));
+  doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
   sgrView_->SetCurrent(sgrEdit_->Col(), sgrView_->Row());
   ShowClassRow();
   ShowClashRow();
@@ -241,7 +233,7 @@ void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
   if (button != Qt::LeftButton || doc.Hand.Piece.IsEmpty()) return;
   // A carried piece stays on its own line: a click into another row keeps only the period.
   doc.CurLine = doc.Hand.FromLine;
-  doc.CurPeriod = static_cast<Byte>(sgrEdit_->Col() - 3);
+  doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
   SyncGridCursor();
 }
 
@@ -280,7 +272,7 @@ void TfrmEdit::ShowClassRow() {
       ++count;
     }
     sgrView_->SetCells(
-        ColOf(p), 0,
+        ColOfPeriod(p), 0,
         subject <= MaxSubject ? FromDocText(doc.SubjectNames1[subject].View()) : QString());
   }
   sgrView_->SetCells(3, 0, LessonCountText(count));
@@ -292,7 +284,7 @@ void TfrmEdit::ShowClashRow() {
   if (doc.Hand.Piece.IsClass()) clash = doc.FindHandClash();
   if (clash) ClashLine = static_cast<Byte>(*clash);
   for (int c = 0; c < EditCols; ++c) {
-    sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOf(*clash)) : QString());
+    sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOfLine(*clash)) : QString());
   }
   sgrView_->viewport()->update();
 }

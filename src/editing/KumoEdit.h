@@ -14,6 +14,23 @@ namespace kumo {
 
 class KumoApp;
 
+// How the week-wide grids lay out the timetable: four header columns (subject, name, homeroom,
+// lesson count) before the periods, two header rows before the lines.
+constexpr int HeaderCols = 4;
+constexpr int HeaderRows = 2;
+constexpr int ColOfPeriod(int period) {
+  return period + HeaderCols - 1;
+}
+constexpr int RowOfLine(int line) {
+  return line + HeaderRows - 1;
+}
+constexpr int PeriodOfCol(int col) {
+  return col - HeaderCols + 1;
+}
+constexpr int LineOfRow(int row) {
+  return row - HeaderRows + 1;
+}
+
 class TfrmEdit : public QWidget {
  public:
   explicit TfrmEdit(KumoApp& app);

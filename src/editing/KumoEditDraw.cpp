@@ -46,10 +46,10 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
                                CellState state) {
   const TKumData& doc = app_.doc;
   const Options& options = app_.options;
-  const int line = row - 1;
-  const int period = col - 3;
-  const bool dataRow = row >= 2 && line <= doc.LineCount;
-  const bool periodCol = col >= 4;
+  const int line = LineOfRow(row);
+  const int period = PeriodOfCol(col);
+  const bool dataRow = row >= HeaderRows && line <= doc.LineCount;
+  const bool periodCol = col >= HeaderCols;
   const PeriodCell cell = dataRow && periodCol ? doc.Cell(line, period) : PeriodCell{};
 
   ColorRef brush = White;
@@ -107,8 +107,8 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
     canvas.FillRect(rect);
   }
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
-  const int period = col - 3;
-  const bool periodCol = col >= 4 && period <= PeriodCount;
+  const int period = PeriodOfCol(col);
+  const bool periodCol = col >= HeaderCols && period <= PeriodCount;
   // An empty class row is drawn plainly, whatever class was in view before.
   const bool classInView = ViewEntry >= 1 && ViewEntry <= classes.EntryCount &&
                            ViewGrade >= KindGrade1 && ViewGrade <= KindGrade3;

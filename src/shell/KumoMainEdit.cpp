@@ -127,8 +127,8 @@ void TfrmKumo::mnuEditEraceClick() {
   app_.QuietMoves = true;
   for (int row = range.Top; row <= range.Bottom; ++row) {
     for (int col = range.Left; col <= range.Right; ++col) {
-      doc.CurLine = static_cast<Byte>(row - 1);
-      doc.CurPeriod = static_cast<Byte>(col - 3);
+      doc.CurLine = static_cast<Byte>(LineOfRow(row));
+      doc.CurPeriod = static_cast<Byte>(PeriodOfCol(col));
       edit.SyncGridCursor();
       edit.sgrEditDblClick();
       if (IsCellPlace(doc.CurLine, doc.CurPeriod)) doc.CursorCell().Flags = 0;
@@ -153,7 +153,7 @@ void TfrmKumo::mnuEditAllClick() {
     return;
   }
   StringGrid& grid = app_.frmEdit->EditGrid();
-  grid.SetSelection({4, 2, grid.ColCount() - 1, grid.RowCount() - 1});
+  grid.SetSelection({ColOfPeriod(1), RowOfLine(1), grid.ColCount() - 1, grid.RowCount() - 1});
 }
 
 void TfrmKumo::mnuEditStackClearClick() {
