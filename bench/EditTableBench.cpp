@@ -54,16 +54,11 @@ class LargestTimetable {
     }
     // Pieces lifted and put back all over the table, as a long session leaves the history.
     for (int k = 0; k < Steps / 2; ++k) {
-      doc.CurLine = static_cast<Byte>(k % MaxLines + 1);
-      doc.CurPeriod = static_cast<Byte>(k / MaxLines % PeriodCount + 1);
-      std::swap(doc.CursorCell(), doc.Hand.Piece);
-      doc.PushHistory();
-      std::swap(doc.CursorCell(), doc.Hand.Piece);
-      doc.PushHistory();
+      doc.SetCursor(k % MaxLines + 1, k / MaxLines % PeriodCount + 1);
+      doc.MovePiece({});
+      doc.MovePiece({});
     }
-    doc.HistoryEnd = doc.HistoryPos;
-    doc.CurLine = 50;
-    doc.CurPeriod = 15;
+    doc.SetCursor(50, 15);
     app_->classes.BuildClassList();
     app_->classes.UpdateAllClasses();
     app_->frmKumo->EnableDocumentCommands();

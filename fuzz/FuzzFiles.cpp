@@ -28,9 +28,10 @@ void Exercise(kumo::TKumData& doc) {
   doc.FindCellClash();
   doc.StepBack();
   doc.StepForward();
-  doc.HoldPush();
-  doc.HoldPop();
-  doc.PushHistory();
+  doc.MovePiece({.ExchangeOnClash = true});
+  doc.EnterClass(1, 1, true);
+  doc.StepBack();
+  doc.DropHand();
   doc.GetCurrentLine();
 }
 

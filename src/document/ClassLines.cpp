@@ -48,6 +48,44 @@ void TClassLines::UpdateAllClasses() {
   for (int k = 1; k <= UsedEntries(); ++k) UpdateClass(k);
 }
 
+void TClassLines::DocumentChanged(const DocumentChange& change) {
+  if (change.All || change.Lines) {
+    if (change.All) Clear();
+    BuildClassList();
+    UpdateAllClasses();
+    return;
+  }
+  if (change.Cells.none()) return;
+  for (int p = 1; p <= PeriodCount; ++p) {
+    for (int n = 1; n <= doc_.LineCount; ++n) {
+      if (change.Cell(n, p)) {
+        UpdatePeriod(p);
+        break;
+      }
+    }
+  }
+}
+
+void TClassLines::UpdatePeriod(int period) {
+  // Entry of each class, by grade and class number.
+  Byte entryOf[4][MaxClassNo + 1] = {};
+  for (int k = 1; k <= UsedEntries(); ++k) {
+    ClassEntry& e = Entries[k];
+    e.PeriodLines[period] = 0;
+    if (e.Grade >= 1 && e.Grade <= 3 && e.ClassNo >= 1 && e.ClassNo <= MaxClassNo &&
+        entryOf[e.Grade][e.ClassNo] == 0) {
+      entryOf[e.Grade][e.ClassNo] = static_cast<Byte>(k);
+    }
+  }
+  // The upper of two lines with the same class wins, as in UpdateClass.
+  for (int n = doc_.LineCount; n >= 1; --n) {
+    const PeriodCell& cell = doc_.Cell(n, period);
+    if (!cell.IsClass() || cell.Item < 1 || cell.Item > MaxClassNo) continue;
+    const int k = entryOf[cell.Kind][cell.Item];
+    if (k != 0) Entries[k].PeriodLines[period] = static_cast<Byte>(n);
+  }
+}
+
 int TClassLines::FindClass(int grade, int classNo) const {
   for (int k = 1; k <= UsedEntries(); ++k) {
     if (Entries[k].Grade == grade && Entries[k].ClassNo == classNo) return k;

@@ -59,11 +59,12 @@ Finding CheckLine(const TeacherLine& line, int n) {
   return std::nullopt;
 }
 
-Finding CheckHistoryCounts(int pos, int end) {
-  if (auto bad = InRange(end, 1, MaxHistory, [] { return std::string("スタックの長さ"); })) {
-    return bad;
-  }
-  return InRange(pos, 1, end, [] { return std::string("スタックの位置"); });
+Finding CheckHistoryEnd(int end) {
+  return InRange(end, 1, MaxHistory, [] { return std::string("スタックの長さ"); });
+}
+
+bool HistoryPosFits(int pos, int end) {
+  return pos >= 1 && pos <= end;
 }
 
 Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount) {
@@ -76,20 +77,35 @@ Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount) {
   return CheckPiece(e.Hand, what("前"));
 }
 
+Finding CheckStepRecord(const StepRecord& r, int k, int lineCount) {
+  auto what = [k](const char* field) {
+    return [=] { return Numbered("スタック ", k, " 番の") + field; };
+  };
+  if (auto bad = CheckPiece(r.CellBefore, what("前の駒"))) return bad;
+  for (const HeldPiece* hand : {&r.HandBefore, &r.HandAfter}) {
+    if (auto bad = CheckPiece(hand->Piece, what("手持ち"))) return bad;
+    if (!hand->Piece.IsEmpty() && !OriginFits(*hand, lineCount))
+      return BadValue{what("手持ちの元の行")(), hand->FromLine};
+  }
+  if (auto bad = InRange(r.Move(), HoldNone, HoldPopped, what("保持"))) return bad;
+  if (auto bad = InRange(r.CursorLine, 1, lineCount, what("カーソルの行"))) return bad;
+  return InRange(r.CursorPeriod, 1, PeriodCount, what("カーソルの時限"));
+}
+
 Finding CheckHoldingCount(int count) {
   return InRange(count, 1, MaxHolding, [] { return std::string("保持クラスの数"); });
 }
 
-Finding CheckHeldPiece(const HeldPiece& p, int held, int lineCount) {
-  auto where = [held] {
+Finding CheckHeldPiece(const HeldPiece& p, int held) {
+  return CheckPiece(p.Piece, [held] {
     return held == 0 ? std::string("手持ち") : Numbered("保持クラス ", held, " 番");
-  };
-  if (p.Piece.IsEmpty()) return std::nullopt;
-  if (auto bad = CheckPiece(p.Piece, where)) return bad;
-  if (auto bad = InRange(p.FromLine, 1, lineCount, [&] { return where() + "の駒の元の行"; })) {
-    return bad;
-  }
-  return InRange(p.FromPeriod, 1, PeriodCount, [&] { return where() + "の駒の元の時限"; });
+  });
+}
+
+bool OriginFits(const HeldPiece& p, int lineCount) {
+  if (p.FromLine == 0 && p.FromPeriod == 0) return true;
+  return p.FromLine >= 1 && p.FromLine <= lineCount && p.FromPeriod >= 1 &&
+         p.FromPeriod <= PeriodCount;
 }
 
 Finding CheckTitle(const Text<20>& title) {

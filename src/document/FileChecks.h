@@ -20,12 +20,18 @@ using Finding = std::optional<BadValue>;
 std::string CorruptFileMessage(const std::string& path, const BadValue& bad);
 
 Finding CheckLine(const TeacherLine& line, int n);
-Finding CheckHistoryCounts(int pos, int end);
+// The number of history entries sizes a block of the file.
+Finding CheckHistoryEnd(int end);
+// Undo data: a file with damaged undo data opens without it.
+bool HistoryPosFits(int pos, int end);
 // A recorded step must name a line in use.
 Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount);
+Finding CheckStepRecord(const StepRecord& r, int k, int lineCount);
 Finding CheckHoldingCount(int count);
-// The hand (held == 0) or held piece k; a non-empty one must come from a line in use.
-Finding CheckHeldPiece(const HeldPiece& p, int held, int lineCount);
+// The piece of the hand (held == 0) or of held piece k.
+Finding CheckHeldPiece(const HeldPiece& p, int held);
+// A held piece comes from a cell of a line in use; 0 marks an origin not known.
+bool OriginFits(const HeldPiece& p, int lineCount);
 Finding CheckTitle(const Text<20>& title);
 Finding CheckComment(const Text<40>& comment);
 Finding CheckTable(const SubjectTable1& t);

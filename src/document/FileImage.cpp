@@ -13,6 +13,11 @@ void ImageWriter::PutU16(std::uint16_t value) {
   Put(le);
 }
 
+void ImageWriter::PutU32(std::uint32_t value) {
+  PutU16(static_cast<std::uint16_t>(value & 0xFFFF));
+  PutU16(static_cast<std::uint16_t>(value >> 16));
+}
+
 ImageReader::ImageReader(std::string bytes, std::string path)
     : bytes_(std::move(bytes)), path_(std::move(path)) {}
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "document/Records.h"
 
@@ -22,6 +23,7 @@ class ImageWriter {
     bytes_.append(reinterpret_cast<const char*>(first), sizeof(T) * count);
   }
   void PutU16(std::uint16_t value);
+  void PutU32(std::uint32_t value);
   const std::string& Bytes() const { return bytes_; }
 
  private:
@@ -59,6 +61,9 @@ class ImageReader {
   }
   // Throws the FileError of a file that ends early.
   [[noreturn]] void FailEarlyEnd() const;
+  std::size_t Remaining() const { return bytes_.size() - pos_; }
+  // The bytes not read yet.
+  std::string_view Rest() const { return std::string_view(bytes_).substr(pos_); }
 
  private:
   std::string bytes_;

@@ -5,6 +5,8 @@
 #include "document/FileChecks.h"
 #include "document/FileImage.h"
 #include "document/KumoHead.h"
+#include "document/StepBlock.h"
+#include "platform/sys/FileError.h"
 #include "platform/sys/SysFile.h"
 
 namespace kumo {
@@ -16,7 +18,8 @@ constexpr std::size_t TablesSize = sizeof(SubjectTable1) + sizeof(SubjectTable2)
 static_assert(TablesSize == 4117);
 constexpr std::size_t LargestTimetableFile =
     1 + sizeof(TeacherLine) * MaxLines + 4 + sizeof(HistoryEntry) * MaxHistory + 1 +
-    sizeof(HeldPiece) * (1 + MaxHolding) + 2 + sizeof(Text<20>) + sizeof(Text<40>) + TablesSize;
+    sizeof(HeldPiece) * (1 + MaxHolding) + 2 + sizeof(Text<20>) + sizeof(Text<40>) + TablesSize +
+    StepBlockSize(MaxHistory - 1);
 
 void ReportCorrupt(TKumData& doc, const std::string& path, const BadValue& bad) {
   doc.Ui().MessageBox(BoxType::Error, Buttons::OkCancel, CorruptFileMessage(path, bad));
@@ -111,14 +114,21 @@ void TKumData::SaveToFile() {
   out.Put(Title);
   out.Put(Comment);
   PutTables(out, *this);
-  WriteFileAtomically(FileName, out.Bytes());
+  std::string bytes = out.Bytes();
+  // Records worked out from a file that had none add nothing: such a file saved unchanged
+  // stays as it was.
+  const bool known = std::any_of(Steps.Items, Steps.Items + steps - 1,
+                                 [](const StepRecord& r) { return !r.Inferred(); });
+  if (known) bytes += StepBlock(Steps.Items, steps - 1);
+  WriteFileAtomically(FileName, bytes);
 }
 
 bool TKumData::LoadFromFile() {
+  const Batch batch(*this);
   Clear();
   ImageReader in(ReadFileBytes(FileName, LargestTimetableFile + 1), FileName);
   // Block by block: the document keeps what was read when the file ends early, and a damaged
-  // file leaves the empty document.
+  // file leaves the empty document. Damaged undo data is cleared instead: the timetable opens.
   auto refused = [this](const Finding& bad) {
     if (!bad) return false;
     Clear();
@@ -140,25 +150,24 @@ bool TKumData::LoadFromFile() {
 
   HistoryCounts counts{};
   in.Get(counts);
-  if (refused(CheckHistoryCounts(counts.Pos(), counts.End()))) return false;
+  if (refused(CheckHistoryEnd(counts.End()))) return false;
   HistoryPos = static_cast<std::uint16_t>(counts.Pos());
   HistoryEnd = static_cast<std::uint16_t>(counts.End());
   in.GetRecords(History.Items, HistoryEnd);
-  for (int k = 1; k < HistoryEnd; ++k) {
-    if (refused(CheckHistoryEntry(History[k], k, LineCount))) return false;
+  bool historySound = HistoryPosFits(HistoryPos, HistoryEnd);
+  for (int k = 1; k < HistoryEnd && historySound; ++k) {
+    historySound = !CheckHistoryEntry(History[k], k, LineCount);
   }
 
   Byte holdingCount = 0;
   in.Get(holdingCount);
   if (refused(CheckHoldingCount(holdingCount))) return false;
   HoldingCount = holdingCount;
-  HeldPiece hand{};
-  in.Get(hand);
-  if (refused(CheckHeldPiece(hand, 0, LineCount))) return false;
-  Hand = hand;
+  in.Get(Hand);
+  if (refused(CheckHeldPiece(Hand, 0))) return false;
   in.GetRecords(Holding.Items, HoldingCount);
   for (int k = 1; k < HoldingCount; ++k) {
-    if (refused(CheckHeldPiece(Holding[k], k, LineCount))) return false;
+    if (refused(CheckHeldPiece(Holding[k], k))) return false;
   }
 
   // A cursor off the document moves to the nearest cell; a timetable without lines keeps line 1.
@@ -171,9 +180,14 @@ bool TKumData::LoadFromFile() {
   if (refused(CheckTitle(Title))) return false;
   in.Get(Comment);
   if (refused(CheckComment(Comment))) return false;
-  return !refused(ReadTables(*this, in));
-}
+  if (refused(ReadTables(*this, in))) return false;
 
+  if (historySound) historySound = ReadSteps(in.Rest());
+  const bool originsSound = KeepHeldPieces();
+  if (!historySound) ForgetHistory();
+  if (!historySound || !originsSound) ReportClearedUndoData(historySound, originsSound);
+  return true;
+}
 void TKumData::SaveSubjects() const {
   ImageWriter out;
   PutTables(out, *this);
@@ -181,9 +195,84 @@ void TKumData::SaveSubjects() const {
 }
 
 void TKumData::LoadSubjects() {
-  ImageReader in(ReadFileBytes(SubjectFileName, TablesSize + 1), SubjectFileName);
-  // A damaged subject file is refused and changes nothing: the timetable is not touched.
-  if (auto bad = ReadTables(*this, in)) ReportCorrupt(*this, SubjectFileName, *bad);
+  const Batch batch(*this);
+  std::string bytes = ReadFileBytes(SubjectFileName, TablesSize + 1);
+  // A subject file of another size, or a damaged one, is refused and changes nothing.
+  if (bytes.size() < TablesSize) throw FileError(EarlyEndMessage(SubjectFileName));
+  if (bytes.size() > TablesSize) {
+    ReportCorrupt(*this, SubjectFileName, {"ファイルの大きさ", static_cast<int>(bytes.size())});
+    return;
+  }
+  ImageReader in(std::move(bytes), SubjectFileName);
+  if (auto bad = ReadTables(*this, in)) {
+    ReportCorrupt(*this, SubjectFileName, *bad);
+    return;
+  }
+  pending_.Subjects = true;
+}
+
+// The step records after the tables: taken when sound, worked out from the entries when the
+// file has none. False when they cannot be trusted.
+bool TKumData::ReadSteps(std::string_view rest) {
+  const int count = HistoryEnd - 1;
+  switch (ReadStepBlock(rest, count, Steps.Items)) {
+    case StepBlockRead::Absent:
+      InferStepRecords();
+      return true;
+    case StepBlockRead::Damaged:
+      return false;
+    case StepBlockRead::Taken:
+      break;
+  }
+  for (int k = 1; k <= count; ++k) {
+    if (CheckStepRecord(Steps[k], k, LineCount)) return false;
+  }
+  return true;
+}
+
+// Held lessons are never dropped for a bad origin: a held piece forgets it, the piece in hand is
+// carried on from the cursor. Empty entries, which hold no lesson, leave the stack. False when
+// an origin was cleared.
+bool TKumData::KeepHeldPieces() {
+  bool sound = true;
+  if (!Hand.Piece.IsEmpty() && !OriginFits(Hand, LineCount)) {
+    sound = false;
+    const bool onLine = IsLineInUse(CurLine);
+    Hand.FromLine = onLine ? CurLine : 0;
+    Hand.FromPeriod = onLine ? CurPeriod : 0;
+  }
+  int kept = 0;
+  for (int k = 1; k < HoldingCount; ++k) {
+    HeldPiece held = Holding[k];
+    if (held.Piece.IsEmpty()) continue;
+    if (!OriginFits(held, LineCount)) {
+      sound = false;
+      held.FromLine = held.FromPeriod = 0;
+    }
+    Holding[++kept] = held;
+  }
+  if (kept + 1 != HoldingCount) {
+    Holding[kept + 1] = Holding[HoldingCount];  // the scratch slot
+    HoldingCount = static_cast<Byte>(kept + 1);
+  }
+  return sound;
+}
+
+void TKumData::ForgetHistory() {
+  HistoryPos = 1;
+  HistoryEnd = 1;
+  History = {};
+  Steps = {};
+  applied_.Invalidate();
+}
+
+void TKumData::ReportClearedUndoData(bool historySound, bool originsSound) {
+  std::string text = FileName + " の元に戻すための記録に正しくない値がありました。\n";
+  if (!historySound) text += "スタックをクリアしました。\n";
+  if (!originsSound) text += "保持している駒の元の位置をクリアしました。\n";
+  text += "時間割は読み込みました。";
+  prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel, text);
+  Modified = true;
 }
 
 }  // namespace kumo

@@ -21,6 +21,8 @@ TKumData::TKumData(const Options& options, Prompter& prompter)
 }
 
 void TKumData::Clear() {
+  const Batch batch(*this);
+  MarkAll();
   CurLine = 1;
   LineCount = 0;
   CurPeriod = 1;
@@ -30,6 +32,7 @@ void TKumData::Clear() {
   HistoryEnd = 1;
   MakeClassLabels();
   History = {};
+  Steps = {};
   Lines = {};
   applied_.Invalidate();
   Title.Len = 0;
@@ -44,6 +47,8 @@ void TKumData::Clear() {
 }
 
 void TKumData::ResetEditState() {
+  const Batch batch(*this);
+  MarkAll();
   HistoryEnd = 1;
   HistoryPos = 1;
   CurLine = 1;
@@ -54,6 +59,8 @@ void TKumData::ResetEditState() {
 }
 
 void TKumData::MakeClassLabels() {
+  const Batch batch(*this);
+  MarkAll();
   if (!options_.LetterLabels && !options_.CircledLabels) {
     if (labelsBuilt_) ClassLabels[0].Assign(FullWidthSpace);
     for (int c = 1; c <= MaxClassNo; ++c) {
@@ -71,57 +78,6 @@ void TKumData::MakeClassLabels() {
     ClassLabels[c].Bytes[0] = static_cast<Byte>(code >> 8);
     ClassLabels[c].Bytes[1] = static_cast<Byte>(code & 0xFF);
   }
-}
-
-bool TKumData::AddLine(const TeacherLine& line) {
-  if (LineCount >= MaxLines) {
-    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "行を追加できません");
-    return false;
-  }
-  ++LineCount;
-  Lines[LineCount] = line;
-  Modified = true;
-  return true;
-}
-
-bool TKumData::InsertLine(const TeacherLine& line) {
-  if (LineCount >= MaxLines) {
-    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "行を挿入できません");
-    return false;
-  }
-  // A cursor off the lines in use inserts at the nearest place a line can go.
-  int at = std::clamp<int>(CurLine, 1, LineCount + 1);
-  for (int n = LineCount; n >= at; --n) Lines[n + 1] = Lines[n];
-  ++LineCount;
-  Lines[at] = line;
-  for (int i = 1; i <= HistoryEnd; ++i) {
-    if (History[i].Line >= at) ++History[i].Line;
-  }
-  applied_.Invalidate();
-  Modified = true;
-  return true;
-}
-
-bool TKumData::DeleteLine() {
-  if (LineCount == 0 || CurLine < 1 || CurLine > LineCount) return false;
-  for (int n = CurLine; n < LineCount; ++n) Lines[n] = Lines[n + 1];
-  Lines[LineCount] = {};
-  --LineCount;
-  if (LineCount < CurLine) CurLine = LineCount;
-  Modified = true;
-  return true;
-}
-
-TeacherLine TKumData::GetCurrentLine() const {
-  if (CurLine < 1 || CurLine > MaxLines) return {};
-  return Lines[CurLine];
-}
-
-bool TKumData::SetCurrentLine(const TeacherLine& line) {
-  if (CurLine < 1 || CurLine > LineCount) return false;
-  Lines[CurLine] = line;
-  Modified = true;
-  return true;
 }
 
 Byte TKumData::ClassCount(int grade) const {
@@ -148,6 +104,53 @@ Byte TKumData::LessonCount(int line) const {
 
 bool TKumData::InAppliedHistory(int line, int period, Byte kind, Byte item) const {
   return applied_.Contains(History, HistoryPos, line, period, kind, item);
+}
+
+void TKumData::NotifyAllChanged() {
+  const Batch batch(*this);
+  MarkAll();
+}
+
+void TKumData::MarkClassOf(const PeriodCell& piece) {
+  if (piece.IsClass() && piece.Item >= 1 && piece.Item <= MaxClassNo) {
+    pending_.Classes.set(DocumentChange::ClassIndex(piece.Kind, piece.Item));
+  }
+}
+
+void TKumData::SetCellAt(int line, int period, const PeriodCell& value) {
+  PeriodCell& cell = Cell(line, period);
+  MarkClassOf(cell);
+  MarkClassOf(value);
+  cell = value;
+  pending_.Cells.set(DocumentChange::CellIndex(line, period));
+}
+
+void TKumData::SwapCursorCellWithHand() {
+  const PeriodCell cell = CursorCell();
+  SetCellAt(CurLine, CurPeriod, Hand.Piece);
+  Hand.Piece = cell;
+  MarkHand();
+}
+
+// The observers may run operations of their own; their changes are told after this round.
+void TKumData::Notify() {
+  if (notifying_) return;
+  notifying_ = true;
+  while (pending_.Any()) {
+    const DocumentChange change = pending_;
+    pending_ = DocumentChange{};
+    for (DocumentObserver* observer : observers_) observer->DocumentChanged(change);
+  }
+  notifying_ = false;
+}
+
+DocumentObserver::DocumentObserver(TKumData& doc) : observed_(doc) {
+  doc.observers_.push_back(this);
+}
+
+DocumentObserver::~DocumentObserver() {
+  auto& list = observed_.observers_;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
 
 std::optional<int> TKumData::FindPieceInPeriod(const PeriodCell& piece) const {

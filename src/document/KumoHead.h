@@ -4,15 +4,16 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "document/AppliedIndex.h"
+#include "document/DocumentChange.h"
 #include "document/Options.h"
 #include "document/Prompter.h"
 #include "document/Records.h"
 
 namespace kumo {
-
-class DocumentViews;
 
 using SubjectTable1 = Indexed<Text<2>, 0, MaxSubject>;
 using SubjectTable2 = Indexed<Text<4>, 0, MaxSubject>;
@@ -32,6 +33,14 @@ std::string_view DayName(int day);
 
 constexpr std::string_view NewTableName = "NewTable.kmt";
 constexpr std::string_view DefaultSubjectFileName = "Kumo2.kms";
+
+// How a piece move treats marked pieces and clashes: the user's options for a move made by
+// hand, fixed values for the commands that move pieces in batches.
+struct MoveChoices {
+  bool Checks = true;            // refuse locked pieces and ask about marked ones
+  bool FollowClash = true;       // after a clash the cursor goes to the clashing line
+  bool ExchangeOnClash = false;  // and lifts the clashing piece at once (only when it follows)
+};
 
 class TKumData {
  public:
@@ -57,27 +66,54 @@ class TKumData {
   SubjectTable4 SubjectNames4{};
   SymbolTable Symbols{};
   MeaningTable SymbolMeanings{};
+  // Beside History, entry by entry: what each step did to its cell, the hand and the holding
+  // stack.
+  Indexed<StepRecord, 1, MaxHistory> Steps{};
 
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
   TKumData& operator=(const TKumData&) = delete;
 
-  // The windows that follow the history; none until the main window sets itself.
-  void SetViews(DocumentViews* views) { views_ = views; }
+  // Holds back the notices of the operations made while it lives, and tells the observers once
+  // when the last batch ends. Every operation is a batch of its own.
+  class Batch {
+   public:
+    explicit Batch(TKumData& doc) : doc_(doc) { ++doc_.batches_; }
+    ~Batch() {
+      if (--doc_.batches_ == 0) doc_.Notify();
+    }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    TKumData& doc_;
+  };
+  // Every observer renews whole: after the settings changed how the document shows.
+  void NotifyAllChanged();
 
   void Clear();
   void ResetEditState();
   void MakeClassLabels();
 
+  // Line edits. Lines are named by number in the history and in the holding stack: an insert
+  // renumbers them, and a cut is refused while the history has entries.
   bool AddLine(const TeacherLine& line);
   bool InsertLine(const TeacherLine& line);
   bool DeleteLine();
   TeacherLine GetCurrentLine() const;
   bool SetCurrentLine(const TeacherLine& line);
+  // Splits the cursor's lesson off into a line of its own, for self-study editing.
+  bool SplitSelfTeaching();
+  // Moves the cursor for a window other than the edit table, which owns it otherwise.
+  void SetCursor(int line, int period);
 
   PeriodCell& Cell(int line, int period) { return Lines[line].Cells[period]; }
   const PeriodCell& Cell(int line, int period) const { return Lines[line].Cells[period]; }
   PeriodCell& CursorCell() { return Cell(CurLine, CurPeriod); }
+  bool IsLineInUse(int line) const { return line >= 1 && line <= LineCount; }
+  bool CursorOnLine() const {
+    return IsLineInUse(CurLine) && CurPeriod >= 1 && CurPeriod <= PeriodCount;
+  }
 
   Byte ClassCount(int grade) const;
   Byte MaxClassCount() const;
@@ -86,13 +122,22 @@ class TKumData {
   std::optional<int> FindHandClash() const;
   std::optional<int> FindCellClash() const;
 
-  // History and holding stack. Back also undoes the holding-stack movements that Forward redoes
-  // (a held piece taken into the hand by a put-down, a piece put aside before a lift).
-  void PushHistory();
-  void StepBack();
-  void StepForward();
-  void HoldPush();
-  void HoldPop();
+  // The piece move at the cursor: lift, put down or exchange, and what follows a clash.
+  // False when a check refused it.
+  bool MovePiece(const MoveChoices& choices);
+  // The class palette: class (grade, classNo) into the cursor cell. False when refused.
+  bool EnterClass(int grade, int classNo, bool followClash);
+  // Erase: after the user's word, lifts and discards every piece of lines first..last,
+  // periods first..last, one recorded step each. False when refused or not confirmed.
+  bool EraseRange(int firstLine, int lastLine, int firstPeriod, int lastPeriod);
+  // Discards the piece in hand; the piece put aside last comes into the hand.
+  void DropHand();
+
+  // The history walk. Back and Forward restore exactly the state before and after the step,
+  // hand, origin and holding stack included; false when there is nothing to step or the step
+  // is refused (it would lose a piece, or the timetable no longer matches it).
+  bool StepBack();
+  bool StepForward();
   void ClearHistory();
   void ClearHolding();
 
@@ -106,13 +151,72 @@ class TKumData {
   Prompter& Ui() { return prompter_; }
 
  private:
+  friend class DocumentObserver;
+
+  // The cell and the hand as a step found them at the cursor.
+  struct StepStart {
+    Byte Line;
+    Byte Period;
+    PeriodCell CellBefore;
+    HeldPiece HandBefore;
+  };
+
+  StepStart BeginStep() const;
+  // Records the step just made on the history, drops the steps that could have been redone and
+  // marks the document modified: the one place where steps are recorded. handMid is the piece in
+  // hand right after the cell changed.
+  void RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move);
+  void DropRedoTail();
+  bool HistoryFull() const { return HistoryPos >= MaxHistory; }
+
+  bool MoveAllowed();
+  void MoveAction(const MoveChoices& choices);
+  void LiftOrExchange(const MoveChoices& choices);
+  void PutDown(const MoveChoices& choices);
+  void MoveAgain(const MoveChoices& choices);
+  // The next held piece into the empty hand, the cursor to where it was lifted. True when a
+  // piece came.
+  bool TakeHeldPiece();
+  void HoldPush();
+  void HoldPop();
+  // Back and Forward refuse a step whose cell no longer holds what the step left or found.
+  bool StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal);
+  // Before a step is undone or redone the hand must hold the piece the step expects there. The
+  // user may have dropped pieces since: a piece the drop brought from the holding stack goes
+  // back onto it, and the expected piece is taken from the top of the stack when it waits
+  // there. False, after a beep, when the stack has no room for this and for the step's own
+  // pushes.
+  bool BringHandTo(const PeriodCell& expected, int pushes);
+
+  void SetCellAt(int line, int period, const PeriodCell& value);
+  void SwapCursorCellWithHand();
+  void MarkCursor() { pending_.Cursor = true; }
+  void MarkHand() { pending_.Hand = true; }
+  void MarkHolding() { pending_.Holding = true; }
+  void MarkHistory() { pending_.History = true; }
+  void MarkLines() { pending_.Lines = true; }
+  void MarkAll() { pending_.All = true; }
+  void MarkClassOf(const PeriodCell& piece);
+  void Notify();
+  // Adds or removes one at line numbers from `from` on, in the history and the held pieces.
+  void RenumberLines(int from, int delta);
+
   const Options& options_;
   Prompter& prompter_;
-  DocumentViews* views_ = nullptr;
+  std::vector<DocumentObserver*> observers_;
+  DocumentChange pending_;
+  int batches_ = 0;
+  bool notifying_ = false;
   bool labelsBuilt_ = false;  // a circled or letter table has been built since start
   mutable AppliedIndex applied_;
 
-  bool LiftAfterHeldStep(int k) const;
+  // Reading the undo data of a timetable file.
+  bool ReadSteps(std::string_view rest);
+  void InferStepRecords();
+  bool KeepHeldPieces();
+  void ForgetHistory();
+  void ReportClearedUndoData(bool historySound, bool originsSound);
+
   // Another line with this piece in the cursor period.
   std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;
 };
@@ -128,14 +232,18 @@ static_assert(sizeof(ClassEntry) == 33 && IsRawRecord<ClassEntry>);
 constexpr int MaxClassEntries = 60;
 constexpr int MaxVisibleClasses = 20;
 
-class TClassLines {
+// Kept up to date by the document's notices: the lines after every line edit, the periods of
+// every changed cell.
+class TClassLines : public DocumentObserver {
  public:
   Byte EntryCount = 0;
   Indexed<ClassEntry, 1, MaxClassEntries> Entries{};
   Byte VisibleCount = 0;
   Indexed<Byte, 1, MaxVisibleClasses> VisibleEntries{};
 
-  explicit TClassLines(const TKumData& doc) : doc_(doc) {}
+  explicit TClassLines(TKumData& doc) : DocumentObserver(doc), doc_(doc) {}
+
+  void DocumentChanged(const DocumentChange& change) override;
 
   void Clear();
   void BuildClassList();
@@ -147,6 +255,8 @@ class TClassLines {
   const TKumData& doc_;
 
   int UsedEntries() const { return std::min<int>(EntryCount, MaxClassEntries); }
+  // The line teaching each class in period p, from one pass over the lines.
+  void UpdatePeriod(int period);
 };
 
 }  // namespace kumo

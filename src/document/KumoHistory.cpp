@@ -1,92 +1,171 @@
-// The move history and the holding stack of the document.
-#include "document/DocumentViews.h"
+// The move history and the holding stack: recording a step, and Back and Forward, which restore
+// exactly what a step found and left, the hand, its origin and the holding stack included.
+#include <utility>
+
 #include "document/KumoHead.h"
 
 namespace kumo {
 
-void TKumData::PushHistory() {
-  // A cursor off the table cannot be replayed; such a step is left unrecorded like one past the
-  // limit.
-  if (HistoryPos >= MaxHistory || !IsCellPlace(CurLine, CurPeriod)) {
+TKumData::StepStart TKumData::BeginStep() const {
+  return {CurLine, CurPeriod, Cell(CurLine, CurPeriod), Hand};
+}
+
+void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move) {
+  Modified = true;
+  if (HistoryFull()) {
     prompter_.Beep();
   } else {
-    HistoryEntry& e = History[HistoryPos];
-    e.Line = CurLine;
-    e.Period = CurPeriod;
-    e.Cell = Cell(CurLine, CurPeriod);
-    e.Hand = Hand.Piece;
+    History[HistoryPos] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
+    Steps[HistoryPos] = {
+        start.CellBefore, start.HandBefore, Hand, static_cast<Byte>(move | StepRecorded),
+        CurLine,          CurPeriod};
+    if (pending_.FirstEntry == 0) pending_.FirstEntry = HistoryPos;
     ++HistoryPos;
     applied_.Invalidate();
+    MarkHistory();
   }
-  if (!views_) return;
-  views_->EnableBackCommands();
-  if (HistoryPos < HistoryEnd) {
-    views_->EnableForwardCommands();
-  } else {
-    views_->DisableForwardCommands();
-  }
+  DropRedoTail();
 }
 
-// Step k lifted a piece into an empty hand right after a step that had left a piece in the hand:
-// that piece went onto the holding stack in between. Only a clash does that: the step before
-// put a class piece down in exchange and the lift is the clashing piece of the same period.
-// Erasing, which also lifts after a lift, discards the piece instead and must not match.
-bool TKumData::LiftAfterHeldStep(int k) const {
-  if (k <= 1) return false;
-  const HistoryEntry& e = History[k];
-  const HistoryEntry& p = History[k - 1];
-  return !e.Hand.IsEmpty() && e.Cell.IsEmpty() && !p.Hand.IsEmpty() && p.Cell.IsClass() &&
-         p.Period == e.Period;
+void TKumData::DropRedoTail() {
+  if (HistoryEnd == HistoryPos) return;
+  HistoryEnd = HistoryPos;
+  MarkHistory();
 }
 
-// Back undoes the holding-stack movements that Forward redoes, so that no piece is lost or
-// doubled: a held piece that came into the hand when a piece was put down goes back onto the
-// stack, and a piece put aside before a lift comes back into the hand.
-void TKumData::StepBack() {
-  if (HistoryPos <= 1 ||
-      !IsCellPlace(History[HistoryPos - 1].Line, History[HistoryPos - 1].Period)) {
+bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal) {
+  if (!IsLineInUse(e.Line) || e.Period < 1 || e.Period > PeriodCount) {
     prompter_.Beep();
-    return;
+    return false;
   }
-  const HistoryEntry& e = History[HistoryPos - 1];
-  bool returnHeld = e.Hand.IsEmpty() && !Hand.Piece.IsEmpty();
-  if (returnHeld && HoldingCount >= MaxHolding) {
-    prompter_.Beep();  // the hand's piece would have nowhere to go
-    return;
-  }
-  if (returnHeld) HoldPush();
-  --HistoryPos;
-  CurLine = e.Line;
-  CurPeriod = e.Period;
-  Hand.FromLine = e.Line;
-  Hand.FromPeriod = e.Period;
-  PeriodCell& cell = Cell(e.Line, e.Period);
-  Hand.Piece = cell;
-  cell = e.Hand;
-  if (LiftAfterHeldStep(HistoryPos) && Hand.Piece.IsEmpty()) HoldPop();
+  if (Cell(e.Line, e.Period) == expected) return true;
+  prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, refusal);
+  return false;
 }
 
-void TKumData::StepForward() {
-  if (HistoryPos >= HistoryEnd ||
-      !IsCellPlace(History[HistoryPos].Line, History[HistoryPos].Period)) {
+bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
+  if (Hand.Piece == expected) {
+    if (HoldingCount + pushes <= MaxHolding) return true;
     prompter_.Beep();
-    return;
+    return false;
   }
-  const HistoryEntry& e = History[HistoryPos];
-  if (LiftAfterHeldStep(HistoryPos)) {
-    if (HoldingCount >= MaxHolding) {
-      prompter_.Beep();  // the hand's piece would be overwritten
-      return;
-    }
+  const bool stray = !Hand.Piece.IsEmpty();
+  const bool waiting = !expected.IsEmpty() && HoldingCount > 1 && Holding[1].Piece == expected;
+  if (HoldingCount + pushes + (stray && !waiting ? 1 : 0) > MaxHolding) {
+    prompter_.Beep();
+    return false;
+  }
+  if (waiting && stray) {
+    std::swap(Hand, Holding[1]);
+    MarkHand();
+    MarkHolding();
+  } else if (waiting) {
+    HoldPop();
+  } else if (stray) {
     HoldPush();
   }
+  return true;
+}
+
+bool TKumData::StepBack() {
+  const Batch batch(*this);
+  if (HistoryPos <= 1) {
+    prompter_.Beep();
+    return false;
+  }
+  const int k = HistoryPos - 1;
+  const HistoryEntry e = History[k];
+  const StepRecord r = Steps[k];
+  if (!StepFits(e, e.Cell, "時間割がスタックの記録と合わないので、このステップは戻せません。")) {
+    return false;
+  }
+  // The hand gives back what the step left in it: a piece the step took from the holding stack
+  // goes back on top, a piece it put aside there comes back.
+  const PeriodCell left = r.Move() == HoldPopped   ? PeriodCell{}
+                          : r.Move() == HoldPushed ? e.Hand
+                                                   : r.HandAfter.Piece;
+  if (!BringHandTo(left, 0)) return false;
+  SetCellAt(e.Line, e.Period, r.CellBefore);
+  Hand = r.HandBefore;
   CurLine = e.Line;
   CurPeriod = e.Period;
-  Cell(e.Line, e.Period) = e.Cell;
-  Hand.Piece = e.Hand;
-  // The step put the hand's piece down, and the next held piece came into the hand.
-  if (e.Hand.IsEmpty()) HoldPop();
+  --HistoryPos;
+  Modified = true;
+  MarkHand();
+  MarkHolding();
+  MarkCursor();
+  MarkHistory();
+  return true;
+}
+
+bool TKumData::StepForward() {
+  const Batch batch(*this);
+  if (HistoryPos >= HistoryEnd) {
+    prompter_.Beep();
+    return false;
+  }
+  const HistoryEntry e = History[HistoryPos];
+  const StepRecord r = Steps[HistoryPos];
+  if (!StepFits(e, r.CellBefore,
+                "時間割がスタックの記録と合わないので、このステップは進められません。") ||
+      !BringHandTo(r.HandBefore.Piece, r.Move() == HoldPushed ? 1 : 0)) {
+    return false;
+  }
+  SetCellAt(e.Line, e.Period, e.Cell);
+  CurLine = r.CursorLine;
+  CurPeriod = r.CursorPeriod;
+  switch (r.Move()) {
+    case HoldPushed:
+      Hand = {e.Hand, e.Line, e.Period};
+      HoldPush();
+      Hand = r.HandAfter;
+      break;
+    case HoldPopped:
+      Hand = {};
+      HoldPop();
+      // A record worked out from its entry does not know where the piece came from.
+      if (r.Inferred() && IsLineInUse(Hand.FromLine) && !Hand.Piece.IsEmpty()) {
+        CurLine = Hand.FromLine;
+        CurPeriod = Hand.FromPeriod;
+      }
+      break;
+    default:
+      Hand = r.HandAfter;
+      break;
+  }
   ++HistoryPos;
+  Modified = true;
+  MarkHand();
+  MarkHolding();
+  MarkCursor();
+  MarkHistory();
+  return true;
+}
+
+// Files without records: the records as the plain history implies them. A put-down took the next
+// held piece into the hand; a lift of a clashing piece right after an exchange that put a class
+// down in the same period means the exchanged piece had been put aside.
+void TKumData::InferStepRecords() {
+  for (int k = 1; k < HistoryEnd; ++k) {
+    const HistoryEntry& e = History[k];
+    const HistoryEntry* next = k + 1 < HistoryEnd ? &History[k + 1] : nullptr;
+    const bool putAside = next != nullptr && !next->Hand.IsEmpty() && next->Cell.IsEmpty() &&
+                          !e.Hand.IsEmpty() && e.Cell.IsClass() && next->Period == e.Period;
+    StepRecord& r = Steps[k];
+    r.CellBefore = e.Hand;
+    r.HandBefore = {e.Cell, e.Line, e.Period};
+    r.HandAfter = {e.Hand, e.Line, e.Period};
+    r.Holding = HoldNone;
+    r.CursorLine = e.Line;
+    r.CursorPeriod = e.Period;
+    if (e.Hand.IsEmpty()) {
+      r.Holding = HoldPopped;
+    } else if (putAside) {
+      r.Holding = HoldPushed;
+      r.HandAfter = {};
+      r.CursorLine = next->Line;
+    }
+  }
 }
 
 void TKumData::HoldPush() {
@@ -95,6 +174,8 @@ void TKumData::HoldPush() {
   Holding[1] = Hand;
   Hand = {};
   ++HoldingCount;
+  MarkHand();
+  MarkHolding();
 }
 
 void TKumData::HoldPop() {
@@ -102,14 +183,46 @@ void TKumData::HoldPop() {
     --HoldingCount;
     Hand = Holding[1];
     for (int k = 1; k <= HoldingCount; ++k) Holding[k] = Holding[k + 1];
+    MarkHand();
+    MarkHolding();
   }
   Holding[HoldingCount + 1].Piece = {};
 }
 
+bool TKumData::TakeHeldPiece() {
+  if (HoldingCount <= 1) return false;
+  HoldPop();
+  if (Hand.Piece.IsEmpty()) return false;
+  // A piece whose origin was lost is carried on from where the cursor stands.
+  if (IsLineInUse(Hand.FromLine) && Hand.FromPeriod >= 1 && Hand.FromPeriod <= PeriodCount) {
+    CurLine = Hand.FromLine;
+    CurPeriod = Hand.FromPeriod;
+    MarkCursor();
+  } else {
+    Hand.FromLine = CurLine;
+    Hand.FromPeriod = CurPeriod;
+  }
+  return true;
+}
+
+void TKumData::DropHand() {
+  const Batch batch(*this);
+  Hand = {};
+  MarkHand();
+  TakeHeldPiece();
+}
+
+// Held lessons would lose the history that can bring them back to their places.
 void TKumData::ClearHistory() {
+  const Batch batch(*this);
   if (!Hand.Piece.IsEmpty()) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          "クラスを保持しているのでスタックの初期化はできません。");
+    return;
+  }
+  if (HoldingCount > 1) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
+                         "保持クラスがあるのでスタックの初期化はできません。");
     return;
   }
   if (prompter_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
@@ -119,22 +232,22 @@ void TKumData::ClearHistory() {
   HistoryPos = 1;
   HistoryEnd = 1;
   History = {};
-  HoldingCount = 1;
+  Steps = {};
+  applied_.Invalidate();
   Modified = true;
-  if (!views_) return;
-  views_->DisableForwardCommands();
-  views_->DisableBackCommands();
-  views_->RefreshAllViews();
+  MarkAll();
 }
 
 void TKumData::ClearHolding() {
+  const Batch batch(*this);
   if (prompter_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
                            "保持クラスをクリアします。よろしいですか") != Answer::Ok) {
     return;
   }
   HoldingCount = 1;
   Hand = {};
-  if (views_) views_->HoldingCleared();
+  MarkHand();
+  MarkHolding();
 }
 
 }  // namespace kumo

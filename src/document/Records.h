@@ -105,6 +105,7 @@ struct PeriodCell {
   bool IsEmpty() const { return Kind == KindEmpty; }
   bool Has(PieceFlag f) const { return (Flags & f) != 0; }
   bool SamePiece(const PeriodCell& o) const { return Kind == o.Kind && Item == o.Item; }
+  bool operator==(const PeriodCell&) const = default;
 };
 
 struct TeacherLine {
@@ -118,8 +119,9 @@ struct TeacherLine {
 
 struct HeldPiece {
   PeriodCell Piece;
-  Byte FromLine;
+  Byte FromLine;  // 0: the origin is not known
   Byte FromPeriod;
+  bool operator==(const HeldPiece&) const = default;
 };
 
 struct HistoryEntry {
@@ -127,6 +129,32 @@ struct HistoryEntry {
   Byte Period;
   PeriodCell Cell;
   PeriodCell Hand;
+};
+
+// What a step did to the holding stack after it changed its cell.
+enum HoldingMove : Byte {
+  HoldNone = 0,
+  HoldPushed = 1,  // the piece lifted by the step was put aside on top of the holding stack
+  HoldPopped = 2,  // the top of the holding stack came into the hand
+};
+constexpr Byte HoldingMoveMask = 0x03;
+// The record was made with its step. Without it the record was worked out from the history
+// entry, as for a file that has no records.
+constexpr Byte StepRecorded = 0x80;
+
+// Beside each history entry: what the step found and left, so that Back and Forward restore
+// the hand, its origin and the holding stack exactly. The entry itself keeps the cell after the
+// step and the piece in hand right after the cell changed.
+struct StepRecord {
+  PeriodCell CellBefore;
+  HeldPiece HandBefore;  // the hand as Back gives it back
+  HeldPiece HandAfter;   // the hand as the step left it
+  Byte Holding;          // HoldingMove, with StepRecorded
+  Byte CursorLine;       // where the step left the cursor
+  Byte CursorPeriod;
+
+  Byte Move() const { return Holding & HoldingMoveMask; }
+  bool Inferred() const { return (Holding & StepRecorded) == 0; }
 };
 
 template <class T>
@@ -141,6 +169,7 @@ static_assert(offsetof(TeacherLine, Name) == 2 && offsetof(TeacherLine, Homeroom
 static_assert(sizeof(HeldPiece) == 6 && IsRawRecord<HeldPiece>);
 static_assert(sizeof(HistoryEntry) == 10 && IsRawRecord<HistoryEntry>);
 static_assert(offsetof(HistoryEntry, Cell) == 2 && offsetof(HistoryEntry, Hand) == 6);
+static_assert(sizeof(StepRecord) == 19 && IsRawRecord<StepRecord>);
 
 // Whether (line, period) names a cell of the line table, in use or not.
 constexpr bool IsCellPlace(int line, int period) {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "document/FullWidth.h"
@@ -9,7 +10,6 @@
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
 
 namespace kumo {
 
@@ -44,6 +44,7 @@ StringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int 
 TfrmEdit::TfrmEdit(KumoApp& app)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMaximizeButtonHint),
+      DocumentObserver(app.doc),
       app_(app) {
   setWindowTitle(QStringLiteral("編集テーブル"));
   setFont(GothicFont(12));
@@ -73,15 +74,19 @@ void TfrmEdit::BuildGrids() {
   // The current cell stays in the class row, whose own drawing covers the selection colour.
   sgrView_->SetCurrent(HeaderCols, 0);
   strip->addWidget(sgrView_, 1);
-  auto* panel2 = new QWidget(panel1);
-  panel2->setObjectName(QStringLiteral("Panel2"));
-  panel2->setFixedWidth(SpacerWidth);
-  panel2->setVisible(app_.options.ScrollVertical);
-  strip->addWidget(panel2);
+  Panel2_ = new QWidget(panel1);
+  Panel2_->setObjectName(QStringLiteral("Panel2"));
+  Panel2_->setFixedWidth(SpacerWidth);
+  Panel2_->setVisible(app_.options.ScrollVertical);
+  strip->addWidget(Panel2_);
   column->addWidget(panel1);
+  sgrEdit_->installEventFilter(this);
+  sgrEdit_->verticalScrollBar()->installEventFilter(this);
+  // The summary follows the table sideways, column for column.
+  connect(sgrEdit_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { sgrView_->SetLeftCol(sgrEdit_->LeftCol()); });
 
   sgrEdit_->OnClick = [this] { sgrEditClick(); };
-  sgrEdit_->OnSelectCell = [this](int, int, bool& canSelect) { sgrEditSelectCell(canSelect); };
   sgrEdit_->OnDblClick = [this] { sgrEditDblClick(); };
   sgrEdit_->OnMouseUp = [this](Qt::MouseButton button, const QPoint&) { sgrEditMouseUp(button); };
   sgrEdit_->OnKeyDown = [this](int& key, Qt::KeyboardModifiers m) { sgrEditKeyDown(key, m); };
@@ -120,6 +125,29 @@ void TfrmEdit::closeEvent(QCloseEvent* event) {
   event->ignore();
 }
 
+void TfrmEdit::SetScrollBars(GridScrollBars bars) {
+  sgrEdit_->SetScrollBars(bars);
+  AlignSummary();
+}
+
+bool TfrmEdit::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide) AlignSummary();
+  return QWidget::eventFilter(watched, event);
+}
+
+// The spacer beside the summary takes what the table's vertical scroll bar takes beyond the
+// summary's own, so that both grids show the same width of columns.
+void TfrmEdit::AlignSummary() {
+  const int table = sgrEdit_->width() - sgrEdit_->viewport()->width();
+  const int summary =
+      sgrView_->verticalScrollBar()->isVisible() ? sgrView_->verticalScrollBar()->width() : 0;
+  const int spacer = std::max(0, table - summary);
+  Panel2_->setFixedWidth(spacer);
+  Panel2_->setVisible(spacer > 0);
+  sgrView_->SetLeftCol(sgrEdit_->LeftCol());
+}
+
 void TfrmEdit::FocusTable() {
   activateWindow();
   sgrEdit_->setFocus();
@@ -136,6 +164,7 @@ void TfrmEdit::WriteLessonCount(int line) {
   const bool counted = l.Grade >= 1 && l.Grade <= 3;
   sgrEdit_->SetCells(3, RowOfLine(line),
                      counted ? LessonCountText(app_.doc.LessonCount(line)) : "");
+  RepaintCell(*sgrEdit_, 3, RowOfLine(line));
 }
 
 void TfrmEdit::WriteLine(int line) {
@@ -167,24 +196,47 @@ void TfrmEdit::RedrawTable() {
   pmnSelfTeaching_->setVisible(app_.options.SelfTeaching);
   ShowClassRow();
   ShowClashRow();
+  AlignSummary();
   // Fonts and colours follow the options and the history, not only the texts.
   sgrEdit_->viewport()->update();
 }
 
-void TfrmEdit::RedrawCursorCell() {
+void TfrmEdit::RedrawCell(int line, int period) {
+  const int col = ColOfPeriod(period);
+  const int row = RowOfLine(line);
+  sgrEdit_->SetCells(col, row, FromDocText(PieceLabel(app_.doc, app_.doc.Cell(line, period))));
+  // Flags and the history change a cell's look even when its text stays.
+  RepaintCell(*sgrEdit_, col, row);
+}
+
+void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   const TKumData& doc = app_.doc;
-  if (doc.CurLine >= 1 && doc.CurLine <= doc.LineCount && IsCellPlace(doc.CurLine, doc.CurPeriod)) {
-    const int col = ColOfPeriod(doc.CurPeriod);
-    const int row = RowOfLine(doc.CurLine);
-    sgrEdit_->SetCells(col, row,
-                       FromDocText(PieceLabel(doc, doc.Cell(doc.CurLine, doc.CurPeriod))));
-    WriteLessonCount(doc.CurLine);
-    // Flags and the history change a cell's look even when its text stays.
-    RepaintCell(*sgrEdit_, col, row);
-    RepaintCell(*sgrEdit_, 3, row);
+  if (change.All || change.Lines || change.Subjects) {
+    RedrawTable();
+    return;
   }
-  SyncGridCursor();
-  ShowClassRow();
+  if (change.Cells.any()) {
+    for (int n = 1; n <= doc.LineCount; ++n) {
+      bool changed = false;
+      for (int p = 1; p <= PeriodCount; ++p) {
+        if (!change.Cell(n, p)) continue;
+        RedrawCell(n, p);
+        changed = true;
+      }
+      if (changed) WriteLessonCount(n);
+    }
+  }
+  if (change.Hand) ShowHand();
+  if (change.Cursor) SyncGridCursor();
+  if (change.Cells.any() || change.Hand || change.Cursor) {
+    ShowClassRow();
+    ShowClashRow();
+  }
+}
+
+void TfrmEdit::sgrEditDblClick() {
+  const Options& options = app_.options;
+  app_.doc.MovePiece({true, options.AutoLocate, options.AutoExchange});
 }
 
 void TfrmEdit::ShowHand() {
@@ -195,11 +247,6 @@ void TfrmEdit::ShowHand() {
   sgrEdit_->SetCells(1, 0, text);
   RepaintCell(*sgrEdit_, 1, 0);
   pmnErace_->setEnabled(hand.IsEmpty());
-  if (hand.IsEmpty()) {
-    app_.frmKumo->EnableErase();
-  } else {
-    app_.frmKumo->DisableErase();
-  }
   // The clash row belongs to the piece in hand: a lifted class shows its clash at once, not
   // only once the cursor moves.
   ShowClashRow();
@@ -219,18 +266,16 @@ void TfrmEdit::sgrEditClick() {
   doc.CurLine = static_cast<Byte>(LineOfRow(sgrEdit_->Row()));
   doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
   sgrView_->SetCurrent(sgrEdit_->Col(), sgrView_->Row());
+  sgrView_->SetLeftCol(sgrEdit_->LeftCol());
   ShowClassRow();
   ShowClashRow();
 }
 
-void TfrmEdit::sgrEditSelectCell(bool& canSelect) {
-  if (app_.doc.Hand.Piece.IsEmpty()) app_.frmKumo->EnableErase();
-  canSelect = true;
-}
-
 void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
   TKumData& doc = app_.doc;
-  if (button != Qt::LeftButton || doc.Hand.Piece.IsEmpty()) return;
+  if (button != Qt::LeftButton || doc.Hand.Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand.FromLine)) {
+    return;
+  }
   // A carried piece stays on its own line: a click into another row keeps only the period.
   doc.CurLine = doc.Hand.FromLine;
   doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
@@ -239,7 +284,7 @@ void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
 
 void TfrmEdit::ShowClassRow() {
   const TKumData& doc = app_.doc;
-  TClassLines& classes = app_.classes;
+  const TClassLines& classes = app_.classes;
   const PeriodCell& hand = doc.Hand.Piece;
   const bool onTable =
       doc.CurLine >= 1 && doc.CurLine <= MaxLines && IsCellPlace(doc.CurLine, doc.CurPeriod);
@@ -255,7 +300,7 @@ void TfrmEdit::ShowClassRow() {
   }
   ViewEntry = static_cast<Byte>(classes.FindClass(ViewGrade, ViewClassNo));
   if (ViewEntry == 0) return;
-  classes.UpdateClass(ViewEntry);
+  // The document's notices keep the class index up to date.
   const ClassEntry& entry = classes.Entries[ViewEntry];
   const int home = entry.HomeroomLine;
   sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels[entry.ClassNo].View()));

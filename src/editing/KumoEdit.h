@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "document/DocumentChange.h"
 #include "document/Records.h"
 #include "platform/StringGrid.h"
 
@@ -31,19 +32,22 @@ constexpr int LineOfRow(int row) {
   return row - HeaderRows + 1;
 }
 
-class TfrmEdit : public QWidget {
+class TfrmEdit : public QWidget, public DocumentObserver {
  public:
   explicit TfrmEdit(KumoApp& app);
 
-  // Renewals the other windows ask for.
+  // The renewals: the whole table, one cell with its line's lesson count, the hand, the grid's
+  // current cell from the document cursor, the class row and the clash row.
   void RedrawTable();
-  void RedrawCursorCell();
+  void RedrawCell(int line, int period);
   void ShowHand();
   void SyncGridCursor();
   void ShowClassRow();
   void ShowClashRow();
-  // The piece move: lift, put down or exchange at the document cursor.
+  void DocumentChanged(const DocumentChange& change) override;
+  // The piece move at the document cursor, with the user's options for clashes.
   void sgrEditDblClick();
+  void SetScrollBars(GridScrollBars bars);
 
   // The grid's selection, which Erase, Fill and the lesson details walk.
   GridRect Selection() const { return sgrEdit_->Selection(); }
@@ -74,23 +78,16 @@ class TfrmEdit : public QWidget {
   void WriteLine(int line);
   void WriteLessonCount(int line);
   void RepaintCell(StringGrid& grid, int col, int row);
+  // The summary grid's columns under the edit grid's, whatever the scroll bars take.
+  void AlignSummary();
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   void sgrEditClick();
-  void sgrEditSelectCell(bool& canSelect);
   void sgrEditMouseUp(Qt::MouseButton button);
   void sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers);
   void sgrEditKeyPress(QChar ch);
   void sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
   void sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
-
-  // The piece move's parts: the lock and caution checks, then the action on cell and hand,
-  // then the renewals that follow every move.
-  bool MoveAllowed();
-  void MoveAction();
-  void LiftOrExchange();
-  void PutDown();
-  void MoveAgainOnClash();
-  void FinishMove();
 
   void pmnHomeRoomStateClick();
   void pmnClassClick();
@@ -106,6 +103,7 @@ class TfrmEdit : public QWidget {
   KumoApp& app_;
   StringGrid* sgrEdit_ = nullptr;
   StringGrid* sgrView_ = nullptr;
+  QWidget* Panel2_ = nullptr;
   QMenu* LocalMenu_ = nullptr;
   QAction* pmnHomeRoomState_ = nullptr;
   QAction* pmnClass_ = nullptr;

@@ -8,7 +8,6 @@
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoCl.h"
-#include "views/KumoHlSt.h"
 #include "views/KumoTe.h"
 
 namespace kumo {
@@ -61,22 +60,12 @@ void TfrmEdit::LocalMenuPopup() {
   pmnLineHead_->setEnabled(single);
 }
 
-// The lesson details change pieces through the piece move, which must then neither jump to a
-// clashing line nor lift another piece.
 void TfrmEdit::pmnHomeRoomStateClick() {
-  Options& options = app_.options;
-  const bool single = Selection().SingleCell();
-  const bool locate = options.AutoLocate;
-  const bool exchange = options.AutoExchange;
-  options.AutoExchange = false;
-  options.AutoLocate = false;
-  if (single) {
+  if (Selection().SingleCell()) {
     app_.dlgMicro->RunForCell();
   } else {
     app_.dlgMicro->RunForRange();
   }
-  options.AutoExchange = exchange;
-  options.AutoLocate = locate;
 }
 
 void TfrmEdit::pmnClassClick() {
@@ -110,43 +99,12 @@ void TfrmEdit::pmnStackClearClick() {
   app_.frmKumo->mnuEditStackClearClick();
 }
 
-// Drops only the piece in hand; the next held piece, if any, comes into the hand, and the cursor
-// goes where it was lifted, as when a put-down brings it back: a carried piece stays on its own
-// line, or the next move would put it into another teacher's line.
 void TfrmEdit::pmnClearHoldingClick() {
-  TKumData& doc = app_.doc;
-  doc.Hand = {};
-  doc.HoldPop();
-  if (!doc.Hand.Piece.IsEmpty()) {
-    doc.CurLine = doc.Hand.FromLine;
-    doc.CurPeriod = doc.Hand.FromPeriod;
-  }
-  RedrawTable();
-  app_.frmHoldingStack->RenewHolding();
+  app_.doc.DropHand();
 }
 
-// Splits the cursor's lesson off into a line of its own, for self-study editing.
 void TfrmEdit::pmnSelfTeachingClick() {
-  TKumData& doc = app_.doc;
-  Platform& ui = app_.platform;
-  if (doc.HistoryEnd > 1) {
-    ui.MessageBox(BoxType::Error, Buttons::OkCancel,
-                  "スタックが初期化されていないので自習設定できません");
-    return;
-  }
-  if (doc.CurLine < 1 || doc.CurLine > doc.LineCount) return;
-  TeacherLine line = doc.Lines[doc.CurLine];
-  line.Cells = {};
-  line.Cells[doc.CurPeriod] = doc.CursorCell();
-  if (ui.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
-                    "自習編集用の行を挿入します。よろしいですか") != Answer::Ok) {
-    return;
-  }
-  if (!doc.InsertLine(line)) return;
-  // The whole cell goes: a flag left in an emptied cell (a lock) would refuse every later move
-  // onto it and paint it grey.
-  doc.Cell(doc.CurLine + 1, doc.CurPeriod) = {};
-  RedrawTable();
+  app_.doc.SplitSelfTeaching();
 }
 
 }  // namespace kumo

@@ -92,6 +92,7 @@ void TfrmLineHead::BuildControls() {
   edtName_->setObjectName("edtName");
   edtName_->setToolTip(QStringLiteral("名前を入力する"));
   edtName_->setMaxLength(NameLength);
+  LimitToDocBytes(*edtName_, decltype(TeacherLine::Name)::Capacity);
   edtName_->setGeometry(40, 122, 118, 22);
   edtName_->installEventFilter(this);
 
@@ -215,15 +216,6 @@ std::optional<TeacherLine> TfrmLineHead::NewLine(bool appending) {
   return FromFields(TeacherLine{}, appending);
 }
 
-// The line headers make the classes of the school: the class index is rebuilt at once, so that
-// a new homeroom is a class in every view without reopening the file. Every view is renewed,
-// because the views that list teachers name them by line number.
-void TfrmLineHead::RenewViews() {
-  app_.classes.BuildClassList();
-  app_.classes.UpdateAllClasses();
-  app_.frmKumo->RefreshAllViews();
-}
-
 void TfrmLineHead::LineTaken() {
   BufferFull_ = false;
   ShowState();
@@ -239,9 +231,7 @@ void TfrmLineHead::btnAddClick() {
     return;
   }
   if (!doc.AddLine(*line)) return;
-  doc.CurLine = doc.LineCount;
-  RenewViews();
-  app_.frmEdit->SyncGridCursor();
+  doc.SetCursor(doc.LineCount, doc.CurPeriod);
   LineTaken();
 }
 
@@ -257,8 +247,7 @@ void TfrmLineHead::btnInsertClick() {
   TKumData& doc = app_.doc;
   if (!doc.InsertLine(*line)) return;
   // The cursor stands on the inserted line, also when it stood on no line (all lines cut).
-  doc.CurLine = static_cast<Byte>(std::clamp<int>(doc.CurLine, 1, doc.LineCount));
-  RenewViews();
+  doc.SetCursor(std::clamp<int>(doc.CurLine, 1, doc.LineCount), doc.CurPeriod);
   LineTaken();
 }
 
@@ -276,7 +265,6 @@ void TfrmLineHead::btnChangeClick() {
     return;
   }
   doc.SetCurrentLine(*line);
-  RenewViews();
 }
 
 void TfrmLineHead::btnDelClick() {
@@ -289,7 +277,6 @@ void TfrmLineHead::btnDelClick() {
     if (doc.DeleteLine()) {
       LineBuffer_ = line;
       BufferFull_ = true;
-      RenewViews();
       ShowState();
     }
   }

@@ -57,7 +57,6 @@ class TfrmLineHead : public QWidget {
   bool RefuseWithHistory();
   // The controls' states from the buffer and the history.
   void ShowState();
-  void RenewViews();
   // An append or insert took the line: the buffer is free again.
   void LineTaken();
 

@@ -337,14 +337,7 @@ void TdlgEnvironment::ApplyScrollBars() {
                         : vertical             ? GridScrollBars::Vertical
                         : horizontal           ? GridScrollBars::Horizontal
                                                : GridScrollBars::None;
-  std::pair<QWidget*, const char*> grids[] = {{app_.frmEdit.get(), "sgrEdit"},
-                                              {app_.frmClasses.get(), "sgrClasses"},
-                                              {app_.frmTeachers.get(), "sgrTeachers"}};
-  for (auto [window, name] : grids) {
-    if (auto* grid = window->findChild<StringGrid*>(name)) grid->SetScrollBars(bars);
-  }
-  // The spacer keeps the summary row's columns under those of the scrolled table.
-  if (auto* spacer = app_.frmEdit->findChild<QWidget*>("Panel2")) spacer->setVisible(vertical);
+  app_.frmEdit->SetScrollBars(bars);
 }
 
 int TdlgEnvironment::RunEnvironmentDialog(int page) {
@@ -374,6 +367,8 @@ bool TdlgEnvironment::ApplyOk() {
                                  std::string("に使えない文字があります：") + refused.toStdString());
     return false;
   }
+  // The views renew once, when every setting has been taken.
+  const TKumData::Batch batch(app_.doc);
   DeriveOptions(app_.options);
   app_.doc.MakeClassLabels();
   for (int b = 0; b < 6; ++b) ColorOption(b) = ButtonColor(b);
@@ -381,7 +376,6 @@ bool TdlgEnvironment::ApplyOk() {
   app_.doc.Comment.AssignWhole(*comment);
   app_.dlgPrintOut->PrintFont = edtFont_->font();
   app_.frmTeacher->ShownLine = app_.doc.CurLine;
-  app_.frmKumo->RefreshAllViews();
   app_.doc.Modified = true;
   return true;
 }

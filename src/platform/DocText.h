@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+
+class QLineEdit;
 
 namespace kumo {
 
@@ -15,5 +18,9 @@ QString FromDocText(std::string_view cp932);
 // Nothing when a character cannot be held; refused then names it.
 std::optional<std::string> ToDocText(const QString& text, std::string_view original,
                                      QString* refused = nullptr);
+
+// The edit takes no more than maxBytes of CP932, so that nothing typed is cut off silently when
+// the text goes into a field of the document.
+void LimitToDocBytes(QLineEdit& edit, std::size_t maxBytes);
 
 }  // namespace kumo

@@ -39,7 +39,8 @@ class Platform : public virtual Prompter {
   virtual std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) = 0;
   // The printer set-up dialog for the one printer all printing uses; true when confirmed.
   virtual bool PrinterSetup(QWidget* owner) = 0;
-  // Lets pending window messages run, so that long walks repaint as they go.
+  // Lets pending window messages run, so that long walks repaint as they go. The user's input
+  // waits until the running command has ended, so that no command runs inside another.
   virtual void ProcessMessages() = 0;
   // Puts a top-level window into or out of the stay-on-top state, without hiding it.
   virtual void SetStayOnTop(QWidget& window, bool on) = 0;

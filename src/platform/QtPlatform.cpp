@@ -117,7 +117,7 @@ int QtPlatform::ExecDialog(QDialog& dialog) {
 }
 
 void QtPlatform::ProcessMessages() {
-  QCoreApplication::processEvents();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace kumo

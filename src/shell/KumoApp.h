@@ -45,8 +45,7 @@ class KumoApp {
   TKumData doc;
   TClassLines classes;
   std::optional<std::string> StartFile;
-  std::string ProgramDir;   // the program's directory, with its trailing separator
-  bool QuietMoves = false;  // the piece move asks and refuses nothing while set
+  std::string ProgramDir;  // the program's directory, with its trailing separator
 
   // Every window, created in this order by the constructor; destroyed in reverse.
   std::unique_ptr<TfrmKumo> frmKumo;

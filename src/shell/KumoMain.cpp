@@ -41,17 +41,21 @@ const char* const OpenFilter = "Kumo Ver.2 ﾌｧｲﾙ|*.kmt";
 const char* const SaveFilter = "Kumo Ver.2 ファイル|*.kmt";
 const char* const TimetableExt = "kmt";
 
+using Commands = TfrmKumo::Commands;
+
 struct MenuItem {
   const char* name;  // nullptr: a separator
   const char* caption;
   void (TfrmKumo::*handler)();
   const char* shortcut;
+  QAction* Commands::*slot = nullptr;  // where the window keeps the item, if it changes it
 };
 
 struct Menu {
   const char* name;
   const char* caption;
   std::initializer_list<MenuItem> items;
+  QMenu* Commands::*slot = nullptr;
 };
 
 constexpr MenuItem Separator{nullptr, nullptr, nullptr, nullptr};
@@ -62,33 +66,47 @@ const Menu MainMenu[] = {
      {
          {"mnuFileNew", "新規作成(&N)", &TfrmKumo::mnuFileNewClick, nullptr},
          {"mnuFileOpen", "開く(&O)...", &TfrmKumo::mnuFileOpenClick, nullptr},
-         {"mnuFileSave", "上書き保存(&S)", &TfrmKumo::mnuFileSaveClick, "Ctrl+S"},
-         {"mnuFileSaveAs", "名前を付けて保存(&A)...", &TfrmKumo::mnuFileSaveAsClick, nullptr},
-         {"mnuFileClose", "閉じる(&C)", &TfrmKumo::mnuFileCloseClick, nullptr},
+         {"mnuFileSave", "上書き保存(&S)", &TfrmKumo::mnuFileSaveClick, "Ctrl+S",
+          &Commands::mnuFileSave},
+         {"mnuFileSaveAs", "名前を付けて保存(&A)...", &TfrmKumo::mnuFileSaveAsClick, nullptr,
+          &Commands::mnuFileSaveAs},
+         {"mnuFileClose", "閉じる(&C)", &TfrmKumo::mnuFileCloseClick, nullptr,
+          &Commands::mnuFileClose},
          Separator,
-         {"mnuFilePrint", "印刷(&P)...", &TfrmKumo::mnuFilePrintClick, "Ctrl+P"},
+         {"mnuFilePrint", "印刷(&P)...", &TfrmKumo::mnuFilePrintClick, "Ctrl+P",
+          &Commands::mnuFilePrint},
          Separator,
          {"mnuFileExit", "終了(&X)", &TfrmKumo::mnuFileExitClick, "Alt+X"},
      }},
     {"mnuEdit",
      "編集(&E)",
      {
-         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, nullptr},
-         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick, nullptr},
-         {"mnuEditHome", "スタック先頭へ(&H)", &TfrmKumo::mnuEditHomeClick, nullptr},
-         {"mnuEditEnd", "スタック後尾へ(&E)", &TfrmKumo::mnuEditEndClick, nullptr},
+         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, nullptr,
+          &Commands::mnuEditBack},
+         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick, nullptr,
+          &Commands::mnuEditForward},
+         {"mnuEditHome", "スタック先頭へ(&H)", &TfrmKumo::mnuEditHomeClick, nullptr,
+          &Commands::mnuEditHome},
+         {"mnuEditEnd", "スタック後尾へ(&E)", &TfrmKumo::mnuEditEndClick, nullptr,
+          &Commands::mnuEditEnd},
          Separator,
-         {"mnuEditErace", "消去(&D)", &TfrmKumo::mnuEditEraceClick, nullptr},
-         {"mnuEditFill", "埋め込み(&I)", &TfrmKumo::mnuEditFillClick, nullptr},
-         {"mnuEditAll", "全てを選択(&L)", &TfrmKumo::mnuEditAllClick, nullptr},
+         {"mnuEditErace", "消去(&D)", &TfrmKumo::mnuEditEraceClick, nullptr,
+          &Commands::mnuEditErace},
+         {"mnuEditFill", "埋め込み(&I)", &TfrmKumo::mnuEditFillClick, nullptr,
+          &Commands::mnuEditFill},
+         {"mnuEditAll", "全てを選択(&L)", &TfrmKumo::mnuEditAllClick, nullptr,
+          &Commands::mnuEditAll},
          Separator,
-         {"mnuEditStackClear", "スタッククリア(&U)", &TfrmKumo::mnuEditStackClearClick, nullptr},
+         {"mnuEditStackClear", "スタッククリア(&U)", &TfrmKumo::mnuEditStackClearClick, nullptr,
+          &Commands::mnuEditStackClear},
          {"mnuEditHoldingClear", "保持クラスクリア(&O)", &TfrmKumo::mnuEditHoldingClearClick,
           nullptr},
          Separator,
-         {"mnuEditLineHead", "行ヘッダ(&N)", &TfrmKumo::mnuEditLineHeadClick, nullptr},
+         {"mnuEditLineHead", "行ヘッダ(&N)", &TfrmKumo::mnuEditLineHeadClick, nullptr,
+          &Commands::mnuEditLineHead},
          {"mnuColumExchange", "列交換(&C)", &TfrmKumo::mnuColumExchangeClick, nullptr},
-     }},
+     },
+     &Commands::mnuEdit},
     {"mnuView",
      "表示(&V)",
      {
@@ -105,7 +123,8 @@ const Menu MainMenu[] = {
          {"mnuViewHoldingStack", "保持クラス(&H)", &TfrmKumo::mnuViewHoldingStackClick, nullptr},
          Separator,
          {"mnuViewRenew", "表示の更新(&R)", &TfrmKumo::mnuViewRenewClick, nullptr},
-     }},
+     },
+     &Commands::mnuView},
     {"mnuTool",
      "ﾂｰﾙ(&T)",
      {
@@ -129,7 +148,8 @@ const Menu MainMenu[] = {
           nullptr},
          Separator,
          {"mnuWindowClose", "すべて閉じる(&C)", &TfrmKumo::mnuWindowCloseClick, nullptr},
-     }},
+     },
+     &Commands::mnuWindow},
     {"munHelp",
      "ﾍﾙﾌﾟ(&H)",
      {
@@ -145,17 +165,23 @@ struct SpeedButton {
   const char* hint;
   QStyle::StandardPixmap glyph;
   void (TfrmKumo::*handler)();
+  QToolButton* Commands::*slot = nullptr;
 };
 
 const SpeedButton SpeedButtons[] = {
     {"sbnFileOpen", "ファイルを開く", QStyle::SP_DialogOpenButton, &TfrmKumo::mnuFileOpenClick},
-    {"sbnFileSave", "ファイルの保存", QStyle::SP_DialogSaveButton, &TfrmKumo::mnuFileSaveClick},
-    {"sbnPrint", "印刷", QStyle::SP_FileIcon, &TfrmKumo::mnuFilePrintClick},
+    {"sbnFileSave", "ファイルの保存", QStyle::SP_DialogSaveButton, &TfrmKumo::mnuFileSaveClick,
+     &Commands::sbnFileSave},
+    {"sbnPrint", "印刷", QStyle::SP_FileIcon, &TfrmKumo::mnuFilePrintClick, &Commands::sbnPrint},
     {"sbnSetUp", "環境設定", QStyle::SP_FileDialogDetailedView, &TfrmKumo::mnuToolEnvClick},
-    {"sbnHome", "スタック先頭へ", QStyle::SP_MediaSkipBackward, &TfrmKumo::mnuEditHomeClick},
-    {"sbnBack", "１ステップ戻る", QStyle::SP_MediaSeekBackward, &TfrmKumo::mnuEditBackClick},
-    {"sbnForward", "１ステップ進む", QStyle::SP_MediaSeekForward, &TfrmKumo::mnuEditForwardClick},
-    {"sbnEnd", "スタック後尾へ", QStyle::SP_MediaSkipForward, &TfrmKumo::mnuEditEndClick},
+    {"sbnHome", "スタック先頭へ", QStyle::SP_MediaSkipBackward, &TfrmKumo::mnuEditHomeClick,
+     &Commands::sbnHome},
+    {"sbnBack", "１ステップ戻る", QStyle::SP_MediaSeekBackward, &TfrmKumo::mnuEditBackClick,
+     &Commands::sbnBack},
+    {"sbnForward", "１ステップ進む", QStyle::SP_MediaSeekForward, &TfrmKumo::mnuEditForwardClick,
+     &Commands::sbnForward},
+    {"sbnEnd", "スタック後尾へ", QStyle::SP_MediaSkipForward, &TfrmKumo::mnuEditEndClick,
+     &Commands::sbnEnd},
     {"sbnHelp", "ヘルプ目次", QStyle::SP_DialogHelpButton, &TfrmKumo::mnuHelpIndexClick},
     {"sbnExit", "終了", QStyle::SP_DialogCloseButton, &TfrmKumo::mnuFileExitClick},
 };
@@ -166,23 +192,24 @@ TfrmKumo::TfrmKumo(KumoApp& app)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
+      DocumentObserver(app.doc),
       app_(app) {
   setWindowTitle(QStringLiteral("Kumo"));
   setFont(GothicFont(13));
   setAttribute(Qt::WA_WindowPropagation);  // the menus take the window's font
   BuildMenus();
   BuildSpeedButtons();
-  SetEnabled({"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuEditLineHead", "sbnFileSave",
-              "sbnPrint"},
-             false);
+  for (QAction* item :
+       {cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFilePrint, cmd_.mnuEditLineHead}) {
+    item->setEnabled(false);
+  }
+  cmd_.sbnFileSave->setEnabled(false);
+  cmd_.sbnPrint->setEnabled(false);
 
   app_.doc.MakeClassLabels();
-  app_.doc.SetViews(this);
-  DisableForwardCommands();
-  DisableBackCommands();
+  SetForwardCommands(false);
+  SetBackCommands(false);
   app_.ProgramDir = ProgramDirectory();
-  app_.classes.Clear();
-  app_.QuietMoves = false;
   FitToBar();
 }
 
@@ -191,6 +218,7 @@ void TfrmKumo::BuildMenus() {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.caption));
     menu->setObjectName(QString::fromUtf8(m.name));
     menu->menuAction()->setObjectName(QString::fromUtf8(m.name));
+    if (m.slot != nullptr) cmd_.*m.slot = menu;
     for (const MenuItem& item : m.items) {
       if (item.name == nullptr) {
         menu->addSeparator();
@@ -198,6 +226,7 @@ void TfrmKumo::BuildMenus() {
       }
       QAction* action = menu->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromUtf8(item.name));
+      if (item.slot != nullptr) cmd_.*item.slot = action;
       if (item.shortcut != nullptr) {
         action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
         // Ctrl+S and the others work from every window of the program, the edit table above
@@ -209,8 +238,7 @@ void TfrmKumo::BuildMenus() {
               [this, handler] { Run([=, this] { (this->*handler)(); }); });
     }
   }
-  connect(findChild<QMenu*>(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this,
-          [this] { Run([this] { mnuEditClick(); }); });
+  connect(cmd_.mnuEdit, &QMenu::aboutToShow, this, [this] { Run([this] { mnuEditClick(); }); });
 }
 
 void TfrmKumo::BuildSpeedButtons() {
@@ -225,6 +253,7 @@ void TfrmKumo::BuildSpeedButtons() {
     button->setIcon(style()->standardIcon(b.glyph));
     button->setAutoRaise(true);
     button->setFixedSize(ButtonSize, ButtonSize);
+    if (b.slot != nullptr) cmd_.*b.slot = button;
     const Handler handler = b.handler;
     connect(button, &QToolButton::clicked, this,
             [this, handler] { Run([=, this] { (this->*handler)(); }); });
@@ -251,30 +280,41 @@ bool TfrmKumo::Run(const std::function<void()>& command) {
   }
 }
 
-void TfrmKumo::SetEnabled(std::initializer_list<const char*> names, bool enabled) {
-  for (const char* name : names) {
-    const QString objectName = QString::fromUtf8(name);
-    if (auto* action = findChild<QAction*>(objectName)) {
-      action->setEnabled(enabled);
-    } else if (auto* button = findChild<QToolButton*>(objectName)) {
-      button->setEnabled(enabled);
-    }
-  }
-}
-
 void TfrmKumo::SetDocumentCommands(bool enabled) {
-  SetEnabled({"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEdit", "mnuView",
-              "mnuWindow", "sbnFileSave", "sbnPrint"},
-             enabled);
-  if (enabled) SetEnabled({"mnuEditStackClear"}, true);
+  for (QAction* item :
+       {cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileClose, cmd_.mnuFilePrint,
+        cmd_.mnuEdit->menuAction(), cmd_.mnuView->menuAction(), cmd_.mnuWindow->menuAction()}) {
+    item->setEnabled(enabled);
+  }
+  cmd_.sbnFileSave->setEnabled(enabled);
+  cmd_.sbnPrint->setEnabled(enabled);
+  if (enabled) cmd_.mnuEditStackClear->setEnabled(true);
 }
 
 void TfrmKumo::SetBackCommands(bool enabled) {
-  SetEnabled({"sbnBack", "sbnHome", "mnuEditBack", "mnuEditHome"}, enabled);
+  for (QAction* item : {cmd_.mnuEditBack, cmd_.mnuEditHome}) item->setEnabled(enabled);
+  for (QToolButton* button : {cmd_.sbnBack, cmd_.sbnHome}) button->setEnabled(enabled);
 }
 
 void TfrmKumo::SetForwardCommands(bool enabled) {
-  SetEnabled({"sbnForward", "sbnEnd", "mnuEditForward", "mnuEditEnd"}, enabled);
+  for (QAction* item : {cmd_.mnuEditForward, cmd_.mnuEditEnd}) item->setEnabled(enabled);
+  for (QToolButton* button : {cmd_.sbnForward, cmd_.sbnEnd}) button->setEnabled(enabled);
+}
+
+// Erase and Select all would take a carried piece off its line.
+void TfrmKumo::SetHandCommands() {
+  const bool free = app_.doc.Hand.Piece.IsEmpty();
+  cmd_.mnuEditErace->setEnabled(free);
+  cmd_.mnuEditAll->setEnabled(free);
+}
+
+void TfrmKumo::DocumentChanged(const DocumentChange& change) {
+  const TKumData& doc = app_.doc;
+  if (change.History || change.All) {
+    SetBackCommands(doc.HistoryPos > 1);
+    SetForwardCommands(doc.HistoryPos < doc.HistoryEnd);
+  }
+  if (change.Hand || change.All) SetHandCommands();
 }
 
 void TfrmKumo::ShowDocumentCaption() {
@@ -308,6 +348,12 @@ void TfrmKumo::Start() {
 }
 
 void TfrmKumo::closeEvent(QCloseEvent* event) {
+  // The walk stops at the step it has reached; closing is asked for again once it has.
+  if (walking_) {
+    stopWalk_ = true;
+    event->ignore();
+    return;
+  }
   bool mayClose = false;
   Run([&] { mayClose = CloseQuery(); });
   if (!mayClose) {
@@ -355,29 +401,13 @@ void TfrmKumo::OpenDocument() {
     ShowNoDocument();
     return;
   }
+  // The command states and the class index follow the load's notice.
   ShowDocumentCaption();
   EnableDocumentCommands();
-  SetBackCommands(doc.HistoryPos > 1);
-  SetForwardCommands(doc.HistoryPos < doc.HistoryEnd);
-  app_.classes.BuildClassList();
-  app_.classes.UpdateAllClasses();
 }
 
 void TfrmKumo::RefreshAllViews() {
-  app_.frmEdit->RedrawTable();
-  app_.frmTeachers->RenewAll();
-  app_.frmClasses->RenewAll();
-  app_.frmTeacher->RenewView();
-  app_.frmClass->RenewView();
-  app_.frmStack->RenewStack();
-  app_.frmHoldingStack->RenewHolding();
-  app_.frmPickCharge->RenewView();
-  app_.frmPickS->RenewView();
-}
-
-void TfrmKumo::HoldingCleared() {
-  app_.frmHoldingStack->RenewHolding();
-  app_.frmEdit->ShowHand();
+  app_.doc.NotifyAllChanged();
 }
 
 void TfrmKumo::mnuFileNewClick() {
@@ -387,15 +417,11 @@ void TfrmKumo::mnuFileNewClick() {
   ShowDocumentCaption();
   doc.Clear();
   doc.ResetEditState();
-  app_.classes.Clear();
   app_.frmPickCharge->hide();
   RefreshAllViews();
   app_.frmLineHead->show();
   doc.Modified = true;
   EnableDocumentCommands();
-  // The new timetable has no history, whatever the last one had.
-  DisableBackCommands();
-  DisableForwardCommands();
 }
 
 void TfrmKumo::mnuFileOpenClick() {
@@ -463,15 +489,14 @@ void TfrmKumo::ShowNoDocument() {
   TKumData& doc = app_.doc;
   doc.Clear();
   doc.ResetEditState();
-  app_.classes.Clear();
   mnuWindowCloseClick();
   RefreshAllViews();
   setWindowTitle(QStringLiteral("Kumo "));
-  DisableForwardCommands();
-  DisableBackCommands();
+  SetForwardCommands(false);
+  SetBackCommands(false);
   DisableDocumentCommands();
-  DisableErase();
-  SetEnabled({"mnuEditStackClear"}, false);
+  cmd_.mnuEditErace->setEnabled(false);
+  cmd_.mnuEditStackClear->setEnabled(false);
 }
 
 void TfrmKumo::mnuFilePrintClick() {
@@ -537,11 +562,7 @@ void TfrmKumo::mnuViewHoldingStackClick() {
 }
 
 void TfrmKumo::mnuViewRenewClick() {
-  app_.frmEdit->RedrawTable();
-  app_.frmClasses->RenewAll();
-  app_.frmTeachers->RenewAll();
-  app_.frmClass->RenewView();
-  app_.frmTeacher->RenewView();
+  RefreshAllViews();
 }
 
 void TfrmKumo::mnuToolEnvClick() {

@@ -4,16 +4,46 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <initializer_list>
 
-#include "document/DocumentViews.h"
+#include "document/DocumentChange.h"
+#include "document/KumoHead.h"
+
+class QAction;
+class QMenu;
+class QToolButton;
 
 namespace kumo {
 
 class KumoApp;
 
-class TfrmKumo : public QMainWindow, public DocumentViews {
+class TfrmKumo : public QMainWindow, public DocumentObserver {
  public:
+  // The menu items and speed buttons whose state changes, reached directly.
+  struct Commands {
+    QMenu* mnuEdit = nullptr;
+    QMenu* mnuView = nullptr;
+    QMenu* mnuWindow = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuEditBack = nullptr;
+    QAction* mnuEditForward = nullptr;
+    QAction* mnuEditHome = nullptr;
+    QAction* mnuEditEnd = nullptr;
+    QAction* mnuEditErace = nullptr;
+    QAction* mnuEditFill = nullptr;
+    QAction* mnuEditAll = nullptr;
+    QAction* mnuEditStackClear = nullptr;
+    QAction* mnuEditLineHead = nullptr;
+    QToolButton* sbnFileSave = nullptr;
+    QToolButton* sbnPrint = nullptr;
+    QToolButton* sbnHome = nullptr;
+    QToolButton* sbnBack = nullptr;
+    QToolButton* sbnForward = nullptr;
+    QToolButton* sbnEnd = nullptr;
+  };
+
   explicit TfrmKumo(KumoApp& app);
 
   // The start-up of the first showing: settings, the start-up timetable, the views.
@@ -21,17 +51,16 @@ class TfrmKumo : public QMainWindow, public DocumentViews {
 
   void EnableDocumentCommands() { SetDocumentCommands(true); }
   void DisableDocumentCommands() { SetDocumentCommands(false); }
-  void EnableBackCommands() override { SetBackCommands(true); }
-  void DisableBackCommands() override { SetBackCommands(false); }
-  void EnableForwardCommands() override { SetForwardCommands(true); }
-  void DisableForwardCommands() override { SetForwardCommands(false); }
-  void EnableErase() { SetEnabled({"mnuEditErace"}, true); }
-  void DisableErase() { SetEnabled({"mnuEditErace"}, false); }
 
   // Loads the timetable named by the document's FileName and sets the window up for it.
   void OpenDocument();
-  void RefreshAllViews() override;
-  void HoldingCleared() override;
+  // Every view renews whole, as after a document was opened.
+  void RefreshAllViews();
+  // The history commands and the commands a piece in hand rules out follow the document.
+  void DocumentChanged(const DocumentChange& change) override;
+  // Whether a walk to either end of the history is under way.
+  bool Walking() const { return walking_; }
+  const Commands& Cmd() const { return cmd_; }
 
   void mnuFileNewClick();
   void mnuFileOpenClick();
@@ -92,10 +121,13 @@ class TfrmKumo : public QMainWindow, public DocumentViews {
   void FitToBar();
   // Runs one command; a file failure ends it with the error box. False when it failed.
   bool Run(const std::function<void()>& command);
-  void SetEnabled(std::initializer_list<const char*> names, bool enabled);
   void SetDocumentCommands(bool enabled);
   void SetBackCommands(bool enabled);
   void SetForwardCommands(bool enabled);
+  void SetHandCommands();
+  // Home and End: steps until step() refuses or the end is reached. The views follow once per
+  // display frame; the user's input waits until the walk ends.
+  void Walk(bool (TKumData::*step)());
   void ShowDocumentCaption();
   // The Close command; false when the user cancelled at its question.
   bool CloseDocument();
@@ -105,7 +137,10 @@ class TfrmKumo : public QMainWindow, public DocumentViews {
   bool CloseQuery();
 
   KumoApp& app_;
+  Commands cmd_;
   bool started_ = false;
+  bool walking_ = false;
+  bool stopWalk_ = false;
 };
 
 }  // namespace kumo

@@ -1,144 +1,78 @@
 // The Edit menu of the main window: walking the history, erasing and filling a range,
 // selecting the table, clearing the stacks, and the entries of the line tools.
+#include <QAction>
+#include <QElapsedTimer>
+
 #include "editing/KumoCexc.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
-#include "views/KumoCl.h"
-#include "views/KumoCls.h"
-#include "views/KumoHlSt.h"
 #include "views/KumoPicS.h"
-#include "views/KumoStck.h"
-#include "views/KumoTe.h"
-#include "views/KumoTes.h"
 
 namespace kumo {
 
 namespace {
 
-// The classes overview row a piece touches: a class piece's own class; a subject piece shows
-// in the row of the cursor line's homeroom class.
-void RenewClassOf(KumoApp& app, const PeriodCell& piece) {
-  const TKumData& doc = app.doc;
-  if (piece.IsClass()) {
-    app.frmClasses->RenewClass(piece.Kind, piece.Item);
-  } else if (piece.Kind == KindSubject) {
-    const TeacherLine& line = doc.Lines[doc.CurLine];
-    app.frmClasses->RenewClass(line.Grade, line.Homeroom);
-  }
-}
-
-// What a history step changed, shown again: the cell and the hand, their classes and lines.
-void ShowStep(KumoApp& app) {
-  TKumData& doc = app.doc;
-  RenewClassOf(app, doc.Cell(doc.CurLine, doc.CurPeriod));
-  RenewClassOf(app, doc.Hand.Piece);
-  app.frmEdit->RedrawCursorCell();
-  app.frmEdit->ShowHand();
-  app.frmTeachers->RenewCurrentLine();
-}
-
-// The views after a step; the holding window is rebuilt whole, because a step may have moved
-// every held piece by one place.
-void ShowStepRows(KumoApp& app) {
-  TKumData& doc = app.doc;
-  app.doc.Modified = true;
-  app.frmStack->ShowStackRow(doc.HistoryPos - 1);
-  app.frmHoldingStack->ShowHoldingRow(doc.HoldingCount - 1);
-  app.frmClass->RenewView();
-  app.frmTeacher->RenewView();
-  app.frmHoldingStack->RenewHolding();
-}
+// The views follow a walk once per display frame.
+constexpr int FrameMilliseconds = 16;
 
 }  // namespace
 
 void TfrmKumo::mnuEditClick() {
   const bool range = !app_.frmEdit->Selection().SingleCell();
-  SetEnabled({"mnuEditFill"}, range);
-  SetEnabled({"mnuEditLineHead"}, !range);
+  cmd_.mnuEditFill->setEnabled(range);
+  cmd_.mnuEditLineHead->setEnabled(!range);
 }
 
 void TfrmKumo::mnuEditBackClick() {
-  TKumData& doc = app_.doc;
-  const int before = doc.HistoryPos;
-  if (before > 1) doc.StepBack();
-  // At the start, or refused by the document (it beeps itself then).
-  if (before == 1 || doc.HistoryPos == before) {
-    if (before == 1) app_.platform.Beep();
-    app_.frmEdit->FocusTable();
-    return;
-  }
-  ShowStep(app_);
-  EnableForwardCommands();
-  if (doc.HistoryPos == 1) DisableBackCommands();
-  ShowStepRows(app_);
+  app_.doc.StepBack();
   app_.frmEdit->FocusTable();
 }
 
 void TfrmKumo::mnuEditForwardClick() {
-  TKumData& doc = app_.doc;
-  const int before = doc.HistoryPos;
-  if (before < doc.HistoryEnd) doc.StepForward();
-  if (doc.HistoryPos == before) {
-    if (before == doc.HistoryEnd) app_.platform.Beep();
-    app_.frmEdit->FocusTable();
-    return;
-  }
-  ShowStep(app_);
-  EnableBackCommands();
-  if (doc.HistoryPos == doc.HistoryEnd) DisableForwardCommands();
-  ShowStepRows(app_);
+  app_.doc.StepForward();
   app_.frmEdit->FocusTable();
 }
 
-// Each step is painted before the next; a step the document refuses ends the walk.
 void TfrmKumo::mnuEditHomeClick() {
-  TKumData& doc = app_.doc;
-  while (doc.HistoryPos > 1) {
-    const int before = doc.HistoryPos;
-    mnuEditBackClick();
-    app_.platform.ProcessMessages();
-    if (doc.HistoryPos == before) break;
-  }
+  Walk(&TKumData::StepBack);
 }
 
 void TfrmKumo::mnuEditEndClick() {
-  TKumData& doc = app_.doc;
-  while (doc.HistoryPos < doc.HistoryEnd) {
-    const int before = doc.HistoryPos;
-    mnuEditForwardClick();
-    app_.platform.ProcessMessages();
-    if (doc.HistoryPos == before) break;
-  }
+  Walk(&TKumData::StepForward);
 }
 
-// Every erased piece is one recorded lift, so Back brings the pieces back one by one.
-void TfrmKumo::mnuEditEraceClick() {
+// No command runs inside a half-walked history: the pending events are let through between
+// frames without the user's input, which waits until the walk has ended.
+void TfrmKumo::Walk(bool (TKumData::*step)()) {
   TKumData& doc = app_.doc;
-  TfrmEdit& edit = *app_.frmEdit;
-  // A carried piece would be put down or exchanged instead of a lift.
-  if (!doc.Hand.Piece.IsEmpty()) return;
-  if (app_.platform.MessageBox(BoxType::Warning, Buttons::OkCancel,
-                               "選択範囲を消去します。よろしいか") != Answer::Ok) {
-    return;
-  }
-  const GridRect range = edit.Selection();
-  app_.QuietMoves = true;
-  for (int row = range.Top; row <= range.Bottom; ++row) {
-    for (int col = range.Left; col <= range.Right; ++col) {
-      doc.CurLine = static_cast<Byte>(LineOfRow(row));
-      doc.CurPeriod = static_cast<Byte>(PeriodOfCol(col));
-      edit.SyncGridCursor();
-      edit.sgrEditDblClick();
-      if (IsCellPlace(doc.CurLine, doc.CurPeriod)) doc.CursorCell().Flags = 0;
-      // The whole piece goes, so that no flag of it comes back with the next lift.
-      doc.Hand.Piece = {};
+  if (walking_) return;
+  walking_ = true;
+  stopWalk_ = false;
+  bool going = true;
+  while (going) {
+    {
+      const TKumData::Batch frame(doc);
+      QElapsedTimer clock;
+      clock.start();
+      do {
+        const bool ahead =
+            step == &TKumData::StepBack ? doc.HistoryPos > 1 : doc.HistoryPos < doc.HistoryEnd;
+        going = ahead && (doc.*step)();
+      } while (going && clock.elapsed() < FrameMilliseconds);
     }
+    if (going) app_.platform.ProcessMessages();
+    going = going && !stopWalk_;
   }
-  app_.QuietMoves = false;
-  edit.RedrawTable();
-  doc.Modified = true;
+  walking_ = false;
+  app_.frmEdit->FocusTable();
+}
+
+void TfrmKumo::mnuEditEraceClick() {
+  const GridRect range = app_.frmEdit->Selection();
+  app_.doc.EraseRange(LineOfRow(range.Top), LineOfRow(range.Bottom), PeriodOfCol(range.Left),
+                      PeriodOfCol(range.Right));
 }
 
 void TfrmKumo::mnuEditFillClick() {

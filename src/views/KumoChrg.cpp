@@ -12,10 +12,6 @@
 #include "platform/StringGrid.h"
 #include "platform/WindowKinds.h"
 #include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
-#include "views/KumoCls.h"
-#include "views/KumoStck.h"
-#include "views/KumoTes.h"
 
 namespace kumo {
 namespace {
@@ -25,7 +21,8 @@ constexpr int GradeCount = 3;
 
 }  // namespace
 
-TfrmPickCharge::TfrmPickCharge(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+TfrmPickCharge::TfrmPickCharge(KumoApp& app)
+    : QWidget(nullptr, ToolWindow), DocumentObserver(app.doc), app_(app) {
   setObjectName("frmPickCharge");
   setWindowTitle(QStringLiteral("クラス入力"));
   setFont(GothicFont(12));
@@ -56,6 +53,11 @@ TfrmPickCharge::TfrmPickCharge(KumoApp& app) : QWidget(nullptr, ToolWindow), app
   layout->addWidget(sgrPickCharge_);
   BuildMenu();
   FormCreate();
+  sgrPickCharge_->SetCurrent(1, 0);  // grade 1's first class
+}
+
+void TfrmPickCharge::DocumentChanged(const DocumentChange& change) {
+  if (change.All || change.Lines) RenewView();
 }
 
 void TfrmPickCharge::BuildMenu() {
@@ -100,50 +102,9 @@ void TfrmPickCharge::RenewView() {
 }
 
 void TfrmPickCharge::sgrPickChargeDblClick() {
-  TKumData& doc = app_.doc;
   const int grade = sgrPickCharge_->Row() + 1;
   const int classNo = sgrPickCharge_->Col();
-  // A blank cell, or a cursor that stands on no line (after the last line was cut).
-  if (doc.ClassCount(grade) < classNo || classNo > MaxClassNo || doc.CurLine < 1 ||
-      doc.CurLine > doc.LineCount || !IsCellPlace(doc.CurLine, doc.CurPeriod)) {
-    app_.platform.Beep();
-    return;
-  }
-  PeriodCell& cell = doc.CursorCell();
-  if (cell.Has(Locked)) {
-    app_.platform.Beep();
-    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel, "この時限はロックされています。");
-    return;
-  }
-  if (cell.Kind > KindGrade3) {
-    app_.platform.Beep();
-    return;
-  }
-  const PeriodCell replaced = cell;
-  cell.Kind = static_cast<Byte>(grade);
-  cell.Item = static_cast<Byte>(classNo);
-  app_.classes.UpdateAllClasses();
-  app_.frmEdit->RedrawCursorCell();
-  app_.frmTeachers->RenewAll();
-  app_.frmClasses->RenewClass(grade, classNo);
-  // The class that was replaced no longer has this period either.
-  if (replaced.IsClass() && !replaced.SamePiece(cell)) {
-    app_.frmClasses->RenewClass(replaced.Kind, replaced.Item);
-  }
-  doc.PushHistory();
-  if (const std::optional<int> clash = doc.FindCellClash()) {
-    app_.platform.Beep();
-    if (app_.options.AutoLocate) {
-      doc.CurLine = static_cast<Byte>(*clash);
-      app_.frmEdit->SyncGridCursor();
-    }
-  }
-  doc.HistoryEnd = doc.HistoryPos;
-  // Nothing is left to step forward to.
-  app_.frmKumo->DisableForwardCommands();
-  doc.Modified = true;
-  app_.frmStack->ShowStackRow(doc.HistoryPos - 1);
-  app_.frmEdit->activateWindow();
+  if (app_.doc.EnterClass(grade, classNo, app_.options.AutoLocate)) app_.frmEdit->FocusTable();
 }
 
 void TfrmPickCharge::showEvent(QShowEvent* event) {

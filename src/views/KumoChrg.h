@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "document/DocumentChange.h"
+
 class QMenu;
 
 namespace kumo {
@@ -11,12 +13,14 @@ namespace kumo {
 class KumoApp;
 class StringGrid;
 
-class TfrmPickCharge : public QWidget {
+class TfrmPickCharge : public QWidget, public DocumentObserver {
  public:
   explicit TfrmPickCharge(KumoApp& app);
 
   // The grid from the class counts and labels of the document.
   void RenewView();
+  // The classes of the school follow the line headers.
+  void DocumentChanged(const DocumentChange& change) override;
   // Enters the class under the grid cursor (also the menu's "入力(&I)").
   void sgrPickChargeDblClick();
 

@@ -12,16 +12,14 @@ class AppliedSteps : public DocTest {
     AddLines(3);
     doc.Cell(1, 4) = Piece(1, 2);
   }
+  void MoveAt(int line, int period) {
+    doc.SetCursor(line, period);
+    doc.MovePiece({});
+  }
   // Lifts the piece at (line, period) into the hand and puts it down at (line, to).
   void Carry(int line, int period, int to) {
-    doc.CurLine = static_cast<Byte>(line);
-    doc.CurPeriod = static_cast<Byte>(period);
-    std::swap(doc.CursorCell(), doc.Hand.Piece);
-    doc.PushHistory();
-    doc.CurPeriod = static_cast<Byte>(to);
-    std::swap(doc.CursorCell(), doc.Hand.Piece);
-    doc.PushHistory();
-    doc.HistoryEnd = doc.HistoryPos;
+    MoveAt(line, period);
+    MoveAt(line, to);
   }
 };
 
@@ -33,9 +31,7 @@ TEST_F(AppliedSteps, FollowsStepsRecordedUndoneAndRecordedAnew) {
 
   // A different step recorded in the place of an undone one: the history has its old length.
   doc.StepBack();
-  doc.CurPeriod = 11;
-  std::swap(doc.CursorCell(), doc.Hand.Piece);
-  doc.PushHistory();
+  MoveAt(1, 11);
   EXPECT_FALSE(doc.InAppliedHistory(1, 9, 1, 2));
   EXPECT_TRUE(doc.InAppliedHistory(1, 11, 1, 2));
 

@@ -53,6 +53,21 @@ class DocTest : public ::testing::Test {
   void AddLines(int count) {
     for (int i = 0; i < count; ++i) ASSERT_TRUE(doc.AddLine(Line(0, 0)));
   }
+  // Three grade-1 homeroom teachers (classes 1-1..1-3) and a grade-2 one.
+  void FourTeachers() {
+    for (Byte c = 1; c <= 3; ++c) doc.AddLine(Line(1, c));
+    doc.AddLine(Line(2, 1));
+  }
+  // The piece move at a cell, as the edit table runs it there.
+  bool MoveAt(int line, int period, MoveChoices choices = {}) {
+    doc.SetCursor(line, period);
+    return doc.MovePiece(choices);
+  }
+  void Hold(const HeldPiece& piece) {
+    for (int k = doc.HoldingCount; k >= 1; --k) doc.Holding[k + 1] = doc.Holding[k];
+    doc.Holding[1] = piece;
+    ++doc.HoldingCount;
+  }
 
   Options options;
   ScriptedPrompter prompter;

@@ -1,4 +1,5 @@
-// Files holding values that do not fit the document are refused whole.
+// Files holding values that do not fit the document are refused whole; damaged undo data is
+// cleared and the timetable opens.
 #include <string>
 #include <vector>
 
@@ -103,21 +104,10 @@ TEST_F(FileChecks, EveryImpossibleValueIsRefusedWithTheEmptyDocument) {
       {"lesson subject", CellAt(1, 1) + 2, 101},
       {"history end 0", HistoryEndAt, 0},
       {"history end 5001", HistoryEndAt + 1, 0x14},  // 3 + 0x1400 > 5000
-      {"history pos 0", HistoryPosAt, 0},
-      {"history pos past end", HistoryPosAt, 4},
-      {"step line 0", EntryAt(1), 0},
-      {"step line past lines", EntryAt(2), 3},
-      {"step period", EntryAt(1) + 1, 31},
-      {"step cell", EntryAt(1) + 2, 7},
-      {"step hand", EntryAt(2) + 7, 101},
       {"holding count 0", HoldingCountAt, 0},
       {"holding count 26", HoldingCountAt, 26},
       {"hand kind", HandAt, 8},
-      {"hand line", HandAt + 4, 3},
-      {"hand period", HandAt + 5, 0},
       {"held item", HeldAt(1) + 1, 0},
-      {"held line", HeldAt(1) + 4, 0},
-      {"held period", HeldAt(1) + 5, 31},
       {"title", TitleAt, 21},
       {"comment", CommentAt, 41},
       {"subject name 1", Names1At + 3 * 7, 3},
@@ -144,6 +134,53 @@ TEST_F(FileChecks, EveryImpossibleValueIsRefusedWithTheEmptyDocument) {
     EXPECT_EQ(doc.SubjectNames1[7].View(), Cp932Literal("美"));
     EXPECT_EQ(doc.FileName, Path("t.kmt"));
   }
+}
+
+// Undo data that names no line never locks a timetable out: the lessons, tables and lines open,
+// held lessons stay, and the message says what was cleared.
+TEST_F(FileChecks, DamagedUndoDataIsClearedAndTheTimetableOpens) {
+  struct UndoCase {
+    Corruption c;
+    bool historyCleared;
+  };
+  const std::vector<UndoCase> cases = {
+      {{"history pos 0", HistoryPosAt, 0}, true},
+      {{"history pos past end", HistoryPosAt, 4}, true},
+      {{"step line 0", EntryAt(1), 0}, true},
+      {{"step line past lines", EntryAt(2), 3}, true},
+      {{"step period", EntryAt(1) + 1, 31}, true},
+      {{"step cell", EntryAt(1) + 2, 7}, true},
+      {{"step hand", EntryAt(2) + 7, 101}, true},
+      {{"hand line", HandAt + 4, 3}, false},
+      {{"hand period", HandAt + 5, 0}, false},
+      {{"held line", HeldAt(1) + 4, 0}, false},
+      {{"held period", HeldAt(1) + 5, 31}, false},
+  };
+  for (const UndoCase& u : cases) {
+    SCOPED_TRACE(u.c.Name);
+    prompter.Reset();
+    prompter.Expect(Answer::Ok);
+    LoadWith(u.c.Offset, u.c.Value);
+    ASSERT_EQ(prompter.Boxes().size(), 1u);
+    const std::string& text = prompter.Boxes()[0].Text;
+    EXPECT_EQ(text.find("スタックをクリアしました") != std::string::npos, u.historyCleared);
+    EXPECT_EQ(text.find("元の位置をクリアしました") != std::string::npos, !u.historyCleared);
+    EXPECT_EQ(doc.LineCount, 2);
+    EXPECT_EQ(doc.Cell(1, 1), Piece(KindGrade1, 2));
+    EXPECT_EQ(doc.HistoryEnd, u.historyCleared ? 1 : 3);
+    EXPECT_EQ(doc.Hand.Piece, Piece(KindGrade3, 20));
+    ASSERT_EQ(doc.HoldingCount, 2);
+    EXPECT_EQ(doc.Holding[1].Piece, Piece(KindSymbol, 100));
+    EXPECT_TRUE(doc.Modified);
+  }
+  // The hand is carried on from the cursor's line; a held piece forgets where it came from.
+  prompter.Expect(Answer::Ok);
+  LoadWith(HandAt + 4, 3);
+  EXPECT_EQ(doc.Hand.FromLine, 2);
+  prompter.Expect(Answer::Ok);
+  LoadWith(HeldAt(1) + 4, 0);
+  EXPECT_EQ(doc.Holding[1].FromLine, 0);
+  EXPECT_EQ(doc.Holding[1].FromPeriod, 0);
 }
 
 TEST_F(FileChecks, MessageNamesTheFirstBadValue) {

@@ -72,12 +72,15 @@ void FillRandomly(TKumData& doc, std::mt19937& rng) {
     e = {static_cast<Byte>(Pick(rng, 1, doc.LineCount)), static_cast<Byte>(Pick(rng, 1, 30)),
          RandomPiece(rng), RandomPiece(rng)};
   }
-  doc.HoldingCount = static_cast<Byte>(Pick(rng, 1, 25));
+  // Every held entry holds a lesson; only the scratch slot past them is anything at all.
+  doc.HoldingCount = static_cast<Byte>(doc.LineCount ? Pick(rng, 1, 25) : 1);
   doc.Hand = RandomHeld(rng, doc.LineCount);
-  for (int k = 1; k <= doc.HoldingCount; ++k) {
-    doc.Holding[k] = RandomHeld(rng, doc.LineCount);
-    if (k == doc.HoldingCount) Randomize(doc.Holding[k], rng);
+  for (int k = 1; k < doc.HoldingCount; ++k) {
+    do {
+      doc.Holding[k] = RandomHeld(rng, doc.LineCount);
+    } while (doc.Holding[k].Piece.IsEmpty());
   }
+  Randomize(doc.Holding[doc.HoldingCount], rng);
   doc.CurLine = static_cast<Byte>(Pick(rng, 1, std::max<int>(doc.LineCount, 1)));
   doc.CurPeriod = static_cast<Byte>(Pick(rng, 1, 30));
   RandomText(doc.Title, rng);
@@ -181,10 +184,8 @@ TEST_F(TimetableFile, FileEndingInTheMeaningsKeepsWhatWasReadBefore) {
   AddLines(2);
   doc.Lines[2].Subject = 7;
   doc.Cell(1, 1) = Piece(1, 2);
-  doc.CurLine = 1;
-  doc.CurPeriod = 1;
-  doc.PushHistory();
-  doc.HistoryEnd = doc.HistoryPos;
+  doc.SetCursor(1, 1);
+  doc.MovePiece({});
   doc.SubjectNames4[30].Assign("ab");
   doc.Symbols[40].Assign("s");
   doc.SymbolMeanings[1].Assign("m");
@@ -204,7 +205,7 @@ TEST_F(TimetableFile, FileEndingInTheMeaningsKeepsWhatWasReadBefore) {
   EXPECT_EQ(loaded.LineCount, 2);
   EXPECT_EQ(loaded.Lines[2].Subject, 7);
   EXPECT_EQ(loaded.HistoryPos, 2);
-  EXPECT_TRUE(loaded.History[1].Cell.SamePiece(Piece(1, 2)));
+  EXPECT_TRUE(loaded.History[1].Hand.SamePiece(Piece(1, 2)));
   EXPECT_EQ(loaded.SubjectNames4[30].View(), "ab");
   EXPECT_EQ(loaded.Symbols[40].View(), "s");
   EXPECT_TRUE(loaded.SymbolMeanings[1].Empty());
@@ -281,19 +282,26 @@ TEST_F(SubjectFile, HoldsTheFiveTablesInOrder) {
   EXPECT_FALSE(doc.Modified);
 }
 
-TEST_F(SubjectFile, CutFileReplacesOnlyTheTablesReadBeforeTheEnd) {
+// A subject file is exactly 4117 bytes; any other is refused before a table changes.
+TEST_F(SubjectFile, FileOfAnotherSizeChangesNothing) {
   doc.SubjectNames2[5].Assign("new");
-  doc.Symbols[5].Assign("s");
   doc.SubjectFileName = Path("s.kms");
   doc.SaveSubjects();
-  WriteAll(doc.SubjectFileName, ReadAll(doc.SubjectFileName).substr(0, 303 + 505 + 100));
+  const std::string whole = ReadAll(doc.SubjectFileName);
   doc.Clear();
   doc.SubjectFileName = Path("s.kms");
-  doc.Symbols[6].Assign("o");
+
+  WriteAll(doc.SubjectFileName, whole.substr(0, 303 + 505 + 100));
   EXPECT_THROW(doc.LoadSubjects(), FileError);
-  EXPECT_EQ(doc.SubjectNames2[5].View(), "new");
-  EXPECT_EQ(doc.Symbols[6].View(), "o");
-  EXPECT_EQ(doc.Symbols[5].View(), Cp932Literal("○"));
+  EXPECT_EQ(doc.SubjectNames2[5].View(), Cp932Literal("英語"));
+
+  WriteAll(doc.SubjectFileName, whole + "x");
+  prompter.Expect(Answer::Ok);
+  doc.LoadSubjects();
+  ASSERT_EQ(prompter.Boxes().size(), 1u);
+  EXPECT_EQ(prompter.Boxes()[0].Text,
+            Path("s.kms") + " は壊れています。\nファイルの大きさ の値 4118 が正しくありません。");
+  EXPECT_EQ(doc.SubjectNames2[5].View(), Cp932Literal("英語"));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "DocFixture.h"
-#include "document/DocumentViews.h"
 
 namespace kumo::test {
 namespace {

@@ -44,6 +44,13 @@ class EditTableTest : public AppTest {
     Doc().AddLine(line);
   }
   void Put(int line, int period, PeriodCell piece) { Doc().Cell(line, period) = piece; }
+  // Puts a piece on top of the holding stack, as a clash puts one aside.
+  void Hold(const HeldPiece& piece) {
+    TKumData& doc = Doc();
+    for (int k = doc.HoldingCount; k >= 1; --k) doc.Holding[k + 1] = doc.Holding[k];
+    doc.Holding[1] = piece;
+    ++doc.HoldingCount;
+  }
   // What a freshly opened timetable gets: the class index and every view rebuilt.
   void Refresh() {
     Doc().Modified = false;

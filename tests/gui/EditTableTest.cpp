@@ -59,16 +59,25 @@ TEST_F(EditTable, ATimetableWithoutLinesShowsOneBlankRowAndMovesNothing) {
   EXPECT_FALSE(Doc().Modified);
 }
 
-TEST_F(EditTable, StripUnderTheGridFollowsTheVerticalScrollBarOption) {
-  auto* panel2 = Edit().findChild<QWidget*>("Panel2");
-  ASSERT_NE(panel2, nullptr);
-  ASSERT_NE(Edit().findChild<QWidget*>("Panel1"), nullptr);
-  EXPECT_EQ(&Edit().ViewGrid(), Edit().findChild<StringGrid*>("sgrView"));
+// The class row stays under the table's columns, scrolled sideways with it, whatever width
+// the table's vertical scroll bar takes.
+TEST_F(EditTable, TheSummaryStaysColumnAlignedWithTheTable) {
   EXPECT_EQ(Edit().ViewGrid().ColCount(), 38);
   EXPECT_EQ(Edit().ViewGrid().RowCount(), 2);
-  EXPECT_EQ(Edit().ViewGrid().FixedRows(), 0);
-  EXPECT_EQ(panel2->width(), 16);
-  EXPECT_EQ(panel2->isVisible(), app_->options.ScrollVertical);
+  for (int n = 0; n < 40; ++n) AddLine("T", 1, 0);
+  Refresh();
+  Edit().resize(300, 300);
+  for (GridScrollBars bars : {GridScrollBars::Both, GridScrollBars::Horizontal}) {
+    Edit().SetScrollBars(bars);
+    QApplication::processEvents();
+    Cursor(1, 30);
+    QApplication::processEvents();
+    StringGrid& view = Edit().ViewGrid();
+    EXPECT_EQ(view.viewport()->width(), Grid().viewport()->width());
+    EXPECT_EQ(view.LeftCol(), Grid().LeftCol());
+    EXPECT_EQ(view.CellRect(33, 0).left(), Grid().CellRect(33, 2).left());
+    Cursor(1, 1);
+  }
 }
 
 TEST_F(EditTable, ClassRowFollowsTheHandAndTheClashRowShowsTheOtherTeacher) {
@@ -210,6 +219,43 @@ TEST_F(EditTable, ACarriedPieceStaysOnItsLine) {
   EXPECT_EQ(Doc().CurLine, 3);
 }
 
+// The press of a double click on another teacher's row moves the grid's cursor there; the move
+// still acts on the hand's own line, in the clicked period.
+TEST_F(EditTable, ADoubleClickOnAnotherRowPutsTheCarriedPieceOnItsOwnLine) {
+  FourTeachers();
+  Put(2, 3, ClassPiece(1, 2));
+  Put(4, 7, ClassPiece(2, 1));
+  Refresh();
+  Mouse(QEvent::MouseButtonPress, 6, 3);
+  Mouse(QEvent::MouseButtonDblClick, 6, 3);
+  Mouse(QEvent::MouseButtonRelease, 6, 3);
+  ASSERT_EQ(Doc().Hand.Piece.Item, 2);
+  Mouse(QEvent::MouseButtonPress, 10, 5);
+  Mouse(QEvent::MouseButtonRelease, 10, 5);
+  Mouse(QEvent::MouseButtonDblClick, 10, 5);
+  Mouse(QEvent::MouseButtonRelease, 10, 5);
+  EXPECT_EQ(Doc().Cell(2, 7).Item, 2);
+  EXPECT_EQ(Doc().Cell(4, 7).Item, 1);
+  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_EQ(Text(1, 0), "[  ]");
+  EXPECT_EQ(Text(10, 3), "２");
+}
+
+// A move made by hand follows a clash as the environment options say.
+TEST_F(EditTable, TheMoveTakesTheUsersClashOptions) {
+  FourTeachers();
+  Put(1, 7, ClassPiece(1, 2));
+  Put(2, 3, ClassPiece(1, 2));
+  Put(2, 7, ClassPiece(1, 3));
+  Refresh();
+  app_->options.AutoExchange = true;
+  MoveAt(2, 3);
+  MoveAt(2, 7);
+  EXPECT_EQ(Doc().Hand, (HeldPiece{ClassPiece(1, 2), 1, 7}));
+  EXPECT_EQ(Grid().Row(), 2);
+  EXPECT_EQ(Text(1, 0), "[２]");
+}
+
 TEST_F(EditTable, KeypadCommandsWhenTheOptionIsOn) {
   FourTeachers();
   Put(1, 1, ClassPiece(1, 1));
@@ -303,10 +349,8 @@ TEST_F(EditTable, ClearHoldingDropsTheHandAndTakesTheNextHeldPiece) {
   Refresh();
   HeldPiece older{ClassPiece(1, 2), 2, 5};
   HeldPiece newer{ClassPiece(1, 3), 3, 6};
-  Doc().Hand = older;
-  Doc().HoldPush();
-  Doc().Hand = newer;
-  Doc().HoldPush();
+  Hold(older);
+  Hold(newer);
   Doc().Hand = {ClassPiece(1, 1), 1, 1};
   Edit().LocalMenu().findChild<QAction*>("pmnClearHolding")->trigger();
   EXPECT_EQ(Doc().Hand.Piece.Item, 3);
@@ -322,8 +366,7 @@ TEST_F(EditTable, ClearHoldingDropsTheHandAndTakesTheNextHeldPiece) {
 TEST_F(EditTable, ClearHoldingTakesTheCursorToTheReturningPiecesOwnLine) {
   FourTeachers();
   Refresh();
-  Doc().Hand = {ClassPiece(1, 2), 2, 5};
-  Doc().HoldPush();
+  Hold({ClassPiece(1, 2), 2, 5});
   Doc().Hand = {ClassPiece(2, 1), 4, 8};
   Cursor(4, 8);
   Edit().LocalMenu().findChild<QAction*>("pmnClearHolding")->trigger();

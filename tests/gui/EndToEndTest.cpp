@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <cstring>
 
+#include "document/StepBlock.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
 #include "gui/AppFixture.h"
@@ -92,7 +93,9 @@ TEST_F(EndToEndTest, ANewTimetableIsSavedWhereTheFileLayoutPutsEveryByte) {
   constexpr int lines = 3;
   constexpr int history = 6;  // five steps and the slot after them
   constexpr int holding = 1;
-  ASSERT_EQ(file.size(), 4193u + 135 * lines + 10 * history + 6 * holding);
+  // The layout, then the records of the five steps.
+  ASSERT_EQ(file.size(),
+            4193u + 135 * lines + 10 * history + 6 * holding + StepBlockSize(history - 1));
   auto at = [&](std::size_t offset, std::size_t size) { return file.substr(offset, size); };
   auto byte = [&](std::size_t offset) { return static_cast<int>(static_cast<Byte>(file[offset])); };
 
@@ -148,7 +151,7 @@ TEST_F(EndToEndTest, ANewTimetableIsSavedWhereTheFileLayoutPutsEveryByte) {
   EXPECT_EQ(at(b + 872, 909), Raw(DefaultSubjectNames4()));
   EXPECT_EQ(at(b + 1781, 300), Raw(DefaultSymbols()));
   EXPECT_EQ(at(b + 2081, 2100), Raw(DefaultSymbolMeanings()));
-  EXPECT_EQ(b + 4181, file.size());
+  EXPECT_EQ(at(b + 4181, 8), "KUMOSTEP");
 }
 
 }  // namespace

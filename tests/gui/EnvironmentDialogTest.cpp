@@ -259,35 +259,14 @@ TEST_F(EnvironmentTest, PageChoiceAndHelpContexts) {
   Run([&] { EXPECT_EQ(tabs->currentIndex(), 2); }, QDialog::Rejected, 2);
 }
 
-// The grids are found by their names in their windows, wherever the windows put them.
-TEST_F(EnvironmentTest, ScrollBarBoxesSetTheThreeGridsAndTheSpacer) {
+TEST_F(EnvironmentTest, ScrollBarBoxesSetTheEditTablesScrollBars) {
   Start();
-  std::vector<StringGrid*> grids;
-  std::pair<QWidget*, const char*> places[] = {{app_->frmEdit.get(), "sgrEdit"},
-                                               {app_->frmClasses.get(), "sgrClasses"},
-                                               {app_->frmTeachers.get(), "sgrTeachers"}};
-  for (auto [window, name] : places) {
-    StringGrid* grid = window->findChild<StringGrid*>(name);
-    if (!grid) {
-      grid = new StringGrid(window);
-      grid->setObjectName(name);
-    }
-    grids.push_back(grid);
-  }
-  auto* spacer = app_->frmEdit->findChild<QWidget*>("Panel2");
-  if (!spacer) {
-    spacer = new QWidget(app_->frmEdit.get());
-    spacer->setObjectName("Panel2");
-  }
+  StringGrid& grid = app_->frmEdit->EditGrid();
   Find<QCheckBox>("cbxHorizontal")->click();
-  for (StringGrid* grid : grids) {
-    EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  }
-  EXPECT_FALSE(spacer->isHidden());
+  EXPECT_EQ(grid.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_EQ(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   Find<QCheckBox>("cbxVertical")->click();
-  EXPECT_EQ(grids[2]->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_TRUE(spacer->isHidden());
+  EXPECT_EQ(grid.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   EXPECT_FALSE(app_->options.ScrollVertical);
 }
 

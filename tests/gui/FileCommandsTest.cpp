@@ -239,7 +239,7 @@ TEST_F(FileCommandsTest, FailedOrRefusedOpenLeavesNoDocumentToSaveOverTheFile) {
 TEST_F(FileCommandsTest, OpeningAFileWithoutHistoryAfterOneWithHistoryDisablesStepping) {
   Start(WritePlan("long.kmt", {.lines = 2, .historySteps = 3}));
   app_->doc.HistoryPos = 2;  // one step undone: both directions open
-  app_->frmKumo->EnableForwardCommands();
+  app_->frmKumo->RefreshAllViews();
   ASSERT_TRUE(BackOn());
   ASSERT_TRUE(ForwardOn());
 

@@ -38,8 +38,7 @@ class PickChargeTest : public AppTest {
   StringGrid& Grid() { return Palette().Grid(); }
   // Double-clicks class (grade, classNo) with the cursor at (line, period).
   void Enter(int grade, int classNo, int line, int period) {
-    app_->doc.CurLine = static_cast<Byte>(line);
-    app_->doc.CurPeriod = static_cast<Byte>(period);
+    app_->doc.SetCursor(line, period);
     Grid().SetCurrent(classNo, grade - 1);
     Palette().sgrPickChargeDblClick();
   }
@@ -83,98 +82,27 @@ TEST_F(PickChargeTest, WithoutClassesTheGridHasOneEmptyColumnAndEveryEntryBeeps)
   EXPECT_EQ(Grid().ColCount(), 2);
   for (int row = 0; row < 3; ++row) EXPECT_EQ(Text(1, row), "");
   Enter(1, 1, 1, 1);
-  Enter(3, 1, 1, 1);
-  EXPECT_EQ(platform_.Beeps(), 2);
+  EXPECT_EQ(platform_.Beeps(), 1);
   EXPECT_TRUE(app_->doc.Cell(1, 1).IsEmpty());
   EXPECT_EQ(app_->doc.HistoryEnd, 1);
 }
 
-TEST_F(PickChargeTest, BlankLockedAndSubjectCellsRefuseTheClass) {
-  StartSchool({5, 4, 6});
-  TKumData& doc = app_->doc;
-  doc.Cell(1, 3) = {KindGrade1, 1, 0, Locked};
-  doc.Cell(1, 4) = {KindSubject, 2, 0, 0};
-
-  Enter(2, 5, 1, 1);  // grade 2 has four classes
-  EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_TRUE(doc.Cell(1, 1).IsEmpty());
-
-  platform_.Reset();
-  platform_.Expect(Answer::Cancel);
-  Enter(2, 1, 1, 3);
-  EXPECT_EQ(platform_.Beeps(), 1);
-  const ShownBox box = OnlyBox();
-  EXPECT_EQ(box.Type, BoxType::Error);
-  EXPECT_EQ(box.Buttons, Buttons::OkCancel);
-  EXPECT_EQ(box.Text, "この時限はロックされています。");
-  EXPECT_EQ(doc.Cell(1, 3).Kind, KindGrade1);
-
-  Enter(2, 1, 1, 4);
-  EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_EQ(doc.Cell(1, 4).Kind, KindSubject);
-  EXPECT_EQ(doc.HistoryEnd, 1);
-  EXPECT_EQ(doc.HistoryPos, 1);
-}
-
-TEST_F(PickChargeTest, AReplacedClassKeepsItsFlagsAndLessonSubjectAndIsRecorded) {
-  StartSchool({2, 3, 0});
-  TKumData& doc = app_->doc;
-  doc.Cell(1, 7) = {KindGrade1, 1, 9, Linked | Team};
-  doc.Modified = false;
-
-  Enter(2, 3, 1, 7);
-  EXPECT_EQ(platform_.Beeps(), 0);
-  const PeriodCell& cell = doc.Cell(1, 7);
-  EXPECT_EQ(cell.Kind, KindGrade2);
-  EXPECT_EQ(cell.Item, 3);
-  EXPECT_EQ(cell.LessonSubject, 9);
-  EXPECT_EQ(cell.Flags, Linked | Team);
-  EXPECT_TRUE(doc.Modified);
-  ASSERT_EQ(doc.HistoryPos, 2);
-  EXPECT_EQ(doc.History[1].Line, 1);
-  EXPECT_EQ(doc.History[1].Period, 7);
-  EXPECT_EQ(doc.History[1].Cell.Item, 3);
-  // The class index knows where class 2-3 is taught now, and class 1-1 no longer has it.
-  const int entry = app_->classes.FindClass(2, 3);
-  ASSERT_NE(entry, 0);
-  EXPECT_EQ(app_->classes.Entries[entry].PeriodLines[7], 1);
-  EXPECT_EQ(app_->classes.Entries[app_->classes.FindClass(1, 1)].PeriodLines[7], 0);
-}
-
-TEST_F(PickChargeTest, AnEntryDropsTheStepsThatCouldBeSteppedForward) {
+// The class goes in with the user's clash option; the history and the class index follow.
+TEST_F(PickChargeTest, ADoubleClickEntersTheClassAtTheTimetablesCursor) {
   StartSchool({2, 0, 0});
-  TKumData& doc = app_->doc;
-  Enter(1, 1, 1, 1);
-  Enter(1, 2, 1, 2);
-  doc.StepBack();
-  app_->frmKumo->EnableForwardCommands();
-  ASSERT_EQ(doc.HistoryPos, 2);
-  ASSERT_EQ(doc.HistoryEnd, 3);
-
-  Enter(1, 2, 2, 5);
-  EXPECT_EQ(doc.HistoryPos, 3);
-  EXPECT_EQ(doc.HistoryEnd, 3);
-  EXPECT_FALSE(Action("mnuEditForward")->isEnabled());
-  EXPECT_TRUE(Action("mnuEditBack")->isEnabled());
-}
-
-TEST_F(PickChargeTest, AClashBeepsAndTakesTheCursorToTheOtherLineWhenAsked) {
-  StartSchool({2, 0, 0});
+  EXPECT_EQ(Grid().Col(), 1) << "the cursor starts on grade 1's first class";
+  EXPECT_EQ(Grid().Row(), 0);
   TKumData& doc = app_->doc;
   doc.Cell(2, 5) = {KindGrade1, 2, 0, 0};
-
-  Enter(1, 2, 1, 5);
-  EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_EQ(doc.Cell(1, 5).Item, 2);  // the clash is not refused
-  EXPECT_EQ(doc.CurLine, 2);
-  EXPECT_EQ(doc.CurPeriod, 5);
-
-  platform_.Reset();
   app_->options.AutoLocate = false;
-  doc.Cell(3, 6) = {KindGrade1, 1, 0, 0};
-  Enter(1, 1, 1, 6);
+  Enter(1, 2, 1, 5);
+  EXPECT_EQ(doc.Cell(1, 5).Item, 2);
   EXPECT_EQ(platform_.Beeps(), 1);
   EXPECT_EQ(doc.CurLine, 1);
+  EXPECT_TRUE(Action("mnuEditBack")->isEnabled());
+  const int entry = app_->classes.FindClass(1, 2);
+  ASSERT_NE(entry, 0);
+  EXPECT_EQ(app_->classes.Entries[entry].PeriodLines[5], 1);
 }
 
 TEST_F(PickChargeTest, EveryTextOfARowIsDrawnInItsGradeColour) {

@@ -94,7 +94,7 @@ bool ScriptedPlatform::StaysOnTop(const QWidget& window) const {
 }
 
 void ScriptedPlatform::ProcessMessages() {
-  QCoreApplication::processEvents();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace kumo::test

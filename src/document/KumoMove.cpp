@@ -1,0 +1,208 @@
+// The steps that change the timetable's cells: the piece move with its checks and clash
+// handling, a class entered from the palette, and Erase.
+#include <algorithm>
+
+#include "document/KumoHead.h"
+
+namespace kumo {
+namespace {
+
+struct Caution {
+  PieceFlag flag;
+  const char* text;
+};
+
+// Asked in this order; only the first that applies is asked.
+constexpr Caution Cautions[] = {
+    {Linked, "この授業はリンクされています。移動しますか"},
+    {Continuous, "この授業は連続になっています。移動しますか"},
+    {Team, "この授業はティームになっています。移動しますか"},
+    {Attention, "この授業は注意！になっています。移動しますか"},
+};
+
+// A step that removes a lesson could never bring it back once the history is full.
+constexpr const char* HistoryFullText =
+    "スタックがいっぱいです。スタッククリアをしてからやり直してください。";
+
+}  // namespace
+
+bool TKumData::MovePiece(const MoveChoices& choices) {
+  const Batch batch(*this);
+  // A carried piece stays on its own line, wherever the click or key that moves it landed.
+  if (!Hand.Piece.IsEmpty() && IsLineInUse(Hand.FromLine) && CurLine != Hand.FromLine) {
+    CurLine = Hand.FromLine;
+    MarkCursor();
+  }
+  // The blank row of a timetable without lines is not a line to move on.
+  if (!CursorOnLine()) return false;
+  if (choices.Checks && !MoveAllowed()) return false;
+  MoveAction(choices);
+  // Even a move that changed nothing ends the steps that could have been redone.
+  DropRedoTail();
+  return true;
+}
+
+// The flags of the cursor cell guard it, whatever the cell and the hand hold.
+bool TKumData::MoveAllowed() {
+  const PeriodCell& cell = CursorCell();
+  if (cell.Has(Locked)) {
+    prompter_.Beep();
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
+                         "この授業はロックされています。移動できません");
+    return false;
+  }
+  for (const Caution& caution : Cautions) {
+    if (!cell.Has(caution.flag)) continue;
+    prompter_.Beep();
+    return prompter_.MessageBox(BoxType::Warning, Buttons::YesNoCancel, caution.text) ==
+           Answer::Yes;
+  }
+  return true;
+}
+
+void TKumData::MoveAction(const MoveChoices& choices) {
+  if (!CursorCell().IsEmpty()) {
+    LiftOrExchange(choices);
+  } else if (!Hand.Piece.IsEmpty()) {
+    PutDown(choices);
+  }
+}
+
+void TKumData::LiftOrExchange(const MoveChoices& choices) {
+  const StepStart start = BeginStep();
+  SwapCursorCellWithHand();
+  Hand.FromLine = CurLine;
+  Hand.FromPeriod = CurPeriod;
+  const PeriodCell lifted = Hand.Piece;
+  Byte move = HoldNone;
+  // An exchange put a class down: another teacher may already teach it in this period.
+  const std::optional<int> clash = CursorCell().IsClass() ? FindCellClash() : std::optional<int>();
+  if (clash) {
+    prompter_.Beep();
+    if (choices.FollowClash) {
+      if (HoldingCount >= MaxHolding) {
+        // Nowhere to put the lifted piece aside: it stays in hand on its own line.
+        prompter_.Beep();
+      } else {
+        HoldPush();
+        move = HoldPushed;
+        CurLine = static_cast<Byte>(*clash);
+        MarkCursor();
+      }
+    }
+  }
+  RecordStep(start, lifted, move);
+  if (move == HoldPushed && choices.ExchangeOnClash) MoveAgain(choices);
+}
+
+void TKumData::PutDown(const MoveChoices& choices) {
+  const StepStart start = BeginStep();
+  SwapCursorCellWithHand();
+  const PeriodCell handMid = Hand.Piece;
+  Byte move = HoldNone;
+  bool again = false;
+  // Any piece counts here, subjects and symbols as well as classes.
+  if (const std::optional<int> clash = FindCellClash()) {
+    prompter_.Beep();
+    if (choices.FollowClash) {
+      CurLine = static_cast<Byte>(*clash);
+      MarkCursor();
+      again = choices.ExchangeOnClash;
+    }
+  } else if (TakeHeldPiece()) {
+    move = HoldPopped;
+  }
+  RecordStep(start, handMid, move);
+  if (again) MoveAgain(choices);
+}
+
+// The cursor stands on the clashing line: its piece is lifted at once, under its own checks.
+void TKumData::MoveAgain(const MoveChoices& choices) {
+  if (choices.Checks && !MoveAllowed()) return;
+  MoveAction(choices);
+}
+
+bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
+  const Batch batch(*this);
+  if (grade < KindGrade1 || grade > KindGrade3 || classNo < 1 || classNo > MaxClassNo ||
+      ClassCount(grade) < classNo || !CursorOnLine()) {
+    prompter_.Beep();
+    return false;
+  }
+  const PeriodCell cell = CursorCell();
+  if (cell.Has(Locked)) {
+    prompter_.Beep();
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "この時限はロックされています。");
+    return false;
+  }
+  // A subject or symbol piece is not replaced by a class.
+  if (cell.Kind > KindGrade3) {
+    prompter_.Beep();
+    return false;
+  }
+  if (!cell.IsEmpty() && HistoryFull()) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
+    return false;
+  }
+  StepStart start = BeginStep();
+  PeriodCell placed = cell;
+  placed.Kind = static_cast<Byte>(grade);
+  placed.Item = static_cast<Byte>(classNo);
+  SetCellAt(CurLine, CurPeriod, placed);
+  const bool carrying = !Hand.Piece.IsEmpty();
+  if (const std::optional<int> clash = FindCellClash()) {
+    prompter_.Beep();
+    // A carried piece keeps the cursor on its own line.
+    if (followClash && !carrying) {
+      CurLine = static_cast<Byte>(*clash);
+      MarkCursor();
+    }
+  }
+  // Back takes the placed class into the hand, as if it had been lifted there; a piece carried
+  // meanwhile waits on the holding stack until the class is put down.
+  start.HandBefore = {placed, start.Line, start.Period};
+  RecordStep(start, Hand.Piece, carrying ? HoldPopped : HoldNone);
+  return true;
+}
+
+bool TKumData::EraseRange(int firstLine, int lastLine, int firstPeriod, int lastPeriod) {
+  const Batch batch(*this);
+  // A carried piece would be put down or exchanged instead of a lift.
+  if (!Hand.Piece.IsEmpty()) return false;
+  firstLine = std::max(firstLine, 1);
+  lastLine = std::min<int>(lastLine, LineCount);
+  firstPeriod = std::max(firstPeriod, 1);
+  lastPeriod = std::min(lastPeriod, PeriodCount);
+  int pieces = 0;
+  for (int n = firstLine; n <= lastLine; ++n) {
+    for (int p = firstPeriod; p <= lastPeriod; ++p) pieces += Cell(n, p).IsEmpty() ? 0 : 1;
+  }
+  if (pieces > MaxHistory - HistoryPos) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
+    return false;
+  }
+  if (prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel,
+                           "選択範囲を消去します。よろしいか") != Answer::Ok) {
+    return false;
+  }
+  // Locked and marked pieces go too; every piece is one step, so Back brings them back one by
+  // one. The whole piece goes, so that no flag of it stays behind in the cell.
+  for (int n = firstLine; n <= lastLine; ++n) {
+    for (int p = firstPeriod; p <= lastPeriod; ++p) {
+      CurLine = static_cast<Byte>(n);
+      CurPeriod = static_cast<Byte>(p);
+      MarkCursor();
+      if (CursorCell().IsEmpty()) continue;
+      const StepStart start = BeginStep();
+      SetCellAt(n, p, {});
+      Hand = {};
+      MarkHand();
+      RecordStep(start, start.CellBefore, HoldNone);
+    }
+  }
+  DropRedoTail();
+  Modified = true;
+  return true;
+}
+
+}  // namespace kumo
