@@ -2,6 +2,7 @@
 // questions, the cut buffer across closing, the history rule for cut and insert, and the
 // stay-on-top state at each question.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -174,21 +175,25 @@ TEST_F(LineHeadTest, CancelledQuestionsChangeNothing) {
   EXPECT_FALSE(app_->doc.Modified);
 }
 
-TEST_F(LineHeadTest, NamesAreStoredInWholeCharactersOfAtMostTenBytes) {
+// The name holds ten bytes: a character typed past them is refused at once, not cut off later.
+TEST_F(LineHeadTest, TheNameTakesNoMoreThanTheTimetableStores) {
   OpenPlan(1);
   Editor().show();
   auto* name = Control<QLineEdit>("edtName");
   EXPECT_EQ(name->maxLength(), 6);
-
-  // Six full-width characters are twelve bytes: five fit.
-  SetFields(1, 0, QStringLiteral("山田太郎先生"), 1);
-  Press("btnChange", {Answer::Ok});
-  EXPECT_EQ(app_->doc.Lines[1].Name.View(), Cp932Literal("山田太郎先"));
-  // One byte more would split the fifth character: it is left out whole.
-  SetFields(1, 0, QStringLiteral("a山田太郎先"), 1);
+  auto type = [&](const QString& text) {
+    name->clear();
+    for (QChar c : text) {
+      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(name, &key);
+    }
+  };
+  type(QStringLiteral("山田太郎先生"));
+  EXPECT_EQ(name->text(), QStringLiteral("山田太郎先"));
+  type(QStringLiteral("a山田太郎先"));
+  EXPECT_EQ(name->text(), QStringLiteral("a山田太郎"));
   Press("btnChange", {Answer::Ok});
   EXPECT_EQ(app_->doc.Lines[1].Name.View(), Cp932Literal("a山田太郎"));
-  // The list of the editor shows the stored name decoded again.
   Control("btnRenew")->click();
   EXPECT_EQ(name->text(), QStringLiteral("a山田太郎"));
 }
