@@ -151,6 +151,9 @@ TEST(IniFile, FailedSaveThrowsAndLeavesTheOldFile) {
   dir.Write("a.ini", "[Edit]\nTenKeys=0\n");
   IniFile ini(dir.File("a.ini"));
   ini.SetBool("Edit", "TenKeys", true);
+  // A folder that refuses new files but holds a writable file gets the file rewritten in place.
+  std::filesystem::permissions(dir.File("a.ini"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
   std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::remove);
   EXPECT_THROW(ini.Save(), FileError);

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/sys/FileError.h"
@@ -51,6 +53,37 @@ TEST(SysFile, WriteProtectedFileIsNotReplaced) {
   std::filesystem::permissions(dir.File("locked.kmt"), std::filesystem::perms::owner_read);
   EXPECT_THROW(WriteFileAtomically(dir.File("locked.kmt"), "new"), FileError);
   EXPECT_EQ(dir.Read("locked.kmt"), "kept");
+}
+
+TEST(SysFile, FolderThatRefusesNewFilesGetsTheFileRewrittenInPlace) {
+  TempDir dir;
+  dir.Write("real.kmt", std::string(64, 'o'));
+  std::filesystem::create_symlink(dir.File("real.kmt"), dir.File("link.kmt"));
+  std::filesystem::permissions(dir.File("real.kmt"), static_cast<std::filesystem::perms>(0666));
+  std::filesystem::permissions(dir.Dir(), static_cast<std::filesystem::perms>(0555));
+  std::string bytes("new\0bytes", 9);
+  // Root may create files in any folder, so the save runs in a child that has given root up.
+  pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+    if (::access(dir.Dir().c_str(), X_OK) != 0) ::_exit(77);
+    try {
+      WriteFileAtomically(dir.File("link.kmt"), bytes);
+      ::_exit(0);
+    } catch (const FileError& e) {
+      std::fprintf(stderr, "%s\n", e.what());
+      ::_exit(1);
+    }
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no unprivileged user can reach the folder";
+  ASSERT_EQ(WEXITSTATUS(status), 0) << "the save failed";
+  EXPECT_EQ(dir.Read("real.kmt"), bytes);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kmt")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 2);
 }
 
 TEST(SysFile, PathParts) {

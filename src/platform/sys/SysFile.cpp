@@ -84,6 +84,39 @@ std::string SaveTarget(const std::string& path) {
   return target;
 }
 
+// Writes all of bytes, going on after short writes. Returns 0 or the system's reason.
+int WriteAll(int fd, std::string_view bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : EIO;
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+// A shared folder may let the user change a file but not create one beside it; there the file
+// can only be rewritten through itself.
+bool OnlyWritableInPlace(const std::string& dir, const std::string& target, int createErr) {
+  if (createErr != EACCES && createErr != EPERM && createErr != EROFS) return false;
+  struct stat st {};
+  return ::access(dir.empty() ? "." : dir.c_str(), W_OK) != 0 && ::stat(target.c_str(), &st) == 0 &&
+         S_ISREG(st.st_mode) && ::access(target.c_str(), W_OK) == 0;
+}
+
+void WriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+  int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) Fail("書き込めません", path, errno);
+  // Cut to length only after the new bytes are down: a failure part way then leaves the old
+  // file's length with its tail behind the new bytes, where cutting first would leave an empty
+  // or cut-short file.
+  int err = WriteAll(fd, bytes);
+  if (err == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) err = errno;
+  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err != 0) Fail("書き込めません", path, err);
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -95,7 +128,12 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::string dir = DirectoryOf(target);
   std::string temp = (dir.empty() ? std::string(".") : dir) + "/.kumo-XXXXXX";
   int fd = mkstemp(temp.data());
-  if (fd < 0) Fail("書き込めません", path, errno);
+  if (fd < 0) {
+    int err = errno;
+    if (!OnlyWritableInPlace(dir, target, err)) Fail("書き込めません", path, err);
+    WriteInPlace(path, target, bytes);
+    return;
+  }
   auto abandon = [&](int err) {
     ::close(fd);
     ::unlink(temp.c_str());
@@ -112,12 +150,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     mode = 0666 & ~mask;
   }
   if (::fchmod(fd, mode) != 0) abandon(errno);
-  for (std::size_t done = 0; done < bytes.size();) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) abandon(n < 0 ? errno : EIO);
-    done += static_cast<std::size_t>(n);
-  }
+  if (int err = WriteAll(fd, bytes)) abandon(err);
   if (::fsync(fd) != 0) abandon(errno);
   if (::close(fd) != 0) {
     int err = errno;

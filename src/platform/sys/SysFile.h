@@ -12,7 +12,8 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file in one step: the bytes go to a temporary file beside it, which is flushed
 // to disk and renamed over the target, so a failure leaves the old file exactly as it was.
-// Throws FileError.
+// Only where the directory refuses new files but the file itself may be written is the file
+// rewritten in place, which a failure part way can leave half old, half new. Throws FileError.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The message for a file that ends before all of it could be read.
