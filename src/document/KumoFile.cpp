@@ -151,24 +151,31 @@ bool TKumData::LoadFromFile() {
   HistoryCounts counts{};
   in.Get(counts);
   if (refused(CheckHistoryEnd(counts.End()))) return false;
-  HistoryPos = static_cast<std::uint16_t>(counts.Pos());
+  // Whatever stops the reading further on, the history stays one that Back and Forward can
+  // walk without losing a piece.
+  bool historySound = HistoryPosFits(counts.Pos(), counts.End());
+  HistoryPos = static_cast<std::uint16_t>(historySound ? counts.Pos() : 1);
   HistoryEnd = static_cast<std::uint16_t>(counts.End());
   in.GetRecords(History.Items, HistoryEnd);
-  bool historySound = HistoryPosFits(HistoryPos, HistoryEnd);
   for (int k = 1; k < HistoryEnd && historySound; ++k) {
     historySound = !CheckHistoryEntry(History[k], k, LineCount);
+  }
+  if (historySound) {
+    InferStepRecords();
+  } else {
+    ForgetHistory();
   }
 
   Byte holdingCount = 0;
   in.Get(holdingCount);
   if (refused(CheckHoldingCount(holdingCount))) return false;
-  HoldingCount = holdingCount;
   in.Get(Hand);
   if (refused(CheckHeldPiece(Hand, 0))) return false;
-  in.GetRecords(Holding.Items, HoldingCount);
-  for (int k = 1; k < HoldingCount; ++k) {
+  in.GetRecords(Holding.Items, holdingCount);
+  for (int k = 1; k < holdingCount; ++k) {
     if (refused(CheckHeldPiece(Holding[k], k))) return false;
   }
+  HoldingCount = holdingCount;
 
   // A cursor off the document moves to the nearest cell; a timetable without lines keeps line 1.
   in.Get(CurLine);
@@ -182,9 +189,11 @@ bool TKumData::LoadFromFile() {
   if (refused(CheckComment(Comment))) return false;
   if (refused(ReadTables(*this, in))) return false;
 
-  if (historySound) historySound = ReadSteps(in.Rest());
+  if (historySound && !ReadSteps(in.Rest())) {
+    historySound = false;
+    ForgetHistory();
+  }
   const bool originsSound = KeepHeldPieces();
-  if (!historySound) ForgetHistory();
   if (!historySound || !originsSound) ReportClearedUndoData(historySound, originsSound);
   return true;
 }
@@ -211,13 +220,12 @@ void TKumData::LoadSubjects() {
   pending_.Subjects = true;
 }
 
-// The step records after the tables: taken when sound, worked out from the entries when the
-// file has none. False when they cannot be trusted.
+// The step records after the tables replace those worked out from the entries. False when they
+// cannot be trusted.
 bool TKumData::ReadSteps(std::string_view rest) {
   const int count = HistoryEnd - 1;
   switch (ReadStepBlock(rest, count, Steps.Items)) {
     case StepBlockRead::Absent:
-      InferStepRecords();
       return true;
     case StepBlockRead::Damaged:
       return false;
