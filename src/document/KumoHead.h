@@ -123,7 +123,7 @@ class TKumData {
   std::optional<int> FindCellClash() const;
 
   // The piece move at the cursor: lift, put down or exchange, and what follows a clash.
-  // False when a check refused it.
+  // False when a check refused it or the history is full.
   bool MovePiece(const MoveChoices& choices);
   // The class palette: class (grade, classNo) into the cursor cell. False when refused.
   bool EnterClass(int grade, int classNo, bool followClash);
@@ -170,7 +170,8 @@ class TKumData {
   bool HistoryFull() const { return HistoryPos >= MaxHistory; }
 
   bool MoveAllowed();
-  void MoveAction(const MoveChoices& choices);
+  // False when the history has no room for the step.
+  bool MoveAction(const MoveChoices& choices);
   void LiftOrExchange(const MoveChoices& choices);
   void PutDown(const MoveChoices& choices);
   void MoveAgain(const MoveChoices& choices);
@@ -183,9 +184,9 @@ class TKumData {
   bool StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal);
   // Before a step is undone or redone the hand must hold the piece the step expects there. The
   // user may have dropped pieces since: a piece the drop brought from the holding stack goes
-  // back onto it, and the expected piece is taken from the top of the stack when it waits
-  // there. False, after a beep, when the stack has no room for this and for the step's own
-  // pushes.
+  // back onto it, and the expected piece is taken from the holding stack when it waits there,
+  // on top or under pieces put aside since. False, after a beep, when the stack has no room for
+  // this and for the step's own pushes.
   bool BringHandTo(const PeriodCell& expected, int pushes);
 
   void SetCellAt(int line, int period, const PeriodCell& value);

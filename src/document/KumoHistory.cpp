@@ -1,5 +1,6 @@
 // The move history and the holding stack: recording a step, and Back and Forward, which restore
 // exactly what a step found and left, the hand, its origin and the holding stack included.
+#include <algorithm>
 #include <utility>
 
 #include "document/KumoHead.h"
@@ -10,6 +11,7 @@ TKumData::StepStart TKumData::BeginStep() const {
   return {CurLine, CurPeriod, Cell(CurLine, CurPeriod), Hand};
 }
 
+// The steps check for room first: a step the history cannot hold could not be undone.
 void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move) {
   Modified = true;
   if (HistoryFull()) {
@@ -50,10 +52,21 @@ bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
     return false;
   }
   const bool stray = !Hand.Piece.IsEmpty();
-  const bool waiting = !expected.IsEmpty() && HoldingCount > 1 && Holding[1].Piece == expected;
-  if (HoldingCount + pushes + (stray && !waiting ? 1 : 0) > MaxHolding) {
+  int at = 0;
+  for (int k = 1; k < HoldingCount && at == 0 && !expected.IsEmpty(); ++k) {
+    if (Holding[k].Piece == expected) at = k;
+  }
+  const bool waiting = at != 0;
+  const int freed = waiting && !stray ? 1 : 0;
+  const int added = stray && !waiting ? 1 : 0;
+  if (HoldingCount - freed + added + pushes > MaxHolding) {
     prompter_.Beep();
     return false;
+  }
+  // Pieces put aside on the way may lie over it: taken from under them it is not copied.
+  if (at > 1) {
+    std::rotate(&Holding[1], &Holding[at], &Holding[at] + 1);
+    MarkHolding();
   }
   if (waiting && stray) {
     std::swap(Hand, Holding[1]);

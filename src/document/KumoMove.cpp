@@ -20,9 +20,10 @@ constexpr Caution Cautions[] = {
     {Attention, "この授業は注意！になっています。移動しますか"},
 };
 
-// A step that removes a lesson could never bring it back once the history is full.
+// A step the history cannot record could not be undone, and Back over the steps before it would
+// then lose or double the lessons it moved.
 constexpr const char* HistoryFullText =
-    "スタックがいっぱいです。スタッククリアをしてからやり直してください。";
+    "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。";
 
 }  // namespace
 
@@ -36,10 +37,10 @@ bool TKumData::MovePiece(const MoveChoices& choices) {
   // The blank row of a timetable without lines is not a line to move on.
   if (!CursorOnLine()) return false;
   if (choices.Checks && !MoveAllowed()) return false;
-  MoveAction(choices);
+  const bool moved = MoveAction(choices);
   // Even a move that changed nothing ends the steps that could have been redone.
   DropRedoTail();
-  return true;
+  return moved;
 }
 
 // The flags of the cursor cell guard it, whatever the cell and the hand hold.
@@ -60,12 +61,19 @@ bool TKumData::MoveAllowed() {
   return true;
 }
 
-void TKumData::MoveAction(const MoveChoices& choices) {
-  if (!CursorCell().IsEmpty()) {
+bool TKumData::MoveAction(const MoveChoices& choices) {
+  const bool lift = !CursorCell().IsEmpty();
+  if (!lift && Hand.Piece.IsEmpty()) return true;  // nothing to move
+  if (HistoryFull()) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
+    return false;
+  }
+  if (lift) {
     LiftOrExchange(choices);
-  } else if (!Hand.Piece.IsEmpty()) {
+  } else {
     PutDown(choices);
   }
+  return true;
 }
 
 void TKumData::LiftOrExchange(const MoveChoices& choices) {
@@ -140,7 +148,7 @@ bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
     prompter_.Beep();
     return false;
   }
-  if (!cell.IsEmpty() && HistoryFull()) {
+  if (HistoryFull()) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
     return false;
   }

@@ -242,13 +242,17 @@ TEST_F(PieceMove, AClashWithAFullHoldingStackKeepsThePieceOnItsLine) {
   EXPECT_EQ(doc.HistoryPos, 3);
 }
 
-TEST_F(PieceMove, WithTheHistoryFullTheMoveIsMadeUnrecorded) {
+// A move the history cannot record could never be undone, and Back over the steps before it
+// would lose or double the lessons it moved.
+TEST_F(PieceMove, WithTheHistoryFullAMoveIsRefused) {
   doc.Cell(1, 1) = Piece(1, 1);
   doc.HistoryPos = doc.HistoryEnd = MaxHistory;
-  MoveAt(1, 1);
-  EXPECT_EQ(doc.Hand.Piece.Item, 1);
-  EXPECT_EQ(doc.HistoryPos, MaxHistory);
-  EXPECT_EQ(prompter.Beeps(), 1);
+  prompter.Expect(Answer::Ok);
+  EXPECT_FALSE(MoveAt(1, 1));
+  EXPECT_EQ(prompter.Boxes().at(0).Type, BoxType::Error);
+  EXPECT_EQ(doc.Cell(1, 1).Item, 1);
+  EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+  EXPECT_TRUE(MoveAt(1, 2)) << "a move on nothing changes nothing";
 }
 
 TEST_F(PieceMove, NoLineNoMove) {
