@@ -188,6 +188,7 @@ class TKumData {
   // on top or under pieces put aside since. False, after a beep, when the stack has no room for
   // this and for the step's own pushes.
   bool BringHandTo(const PeriodCell& expected, int pushes);
+  void Walked();
 
   void SetCellAt(int line, int period, const PeriodCell& value);
   void SwapCursorCellWithHand();

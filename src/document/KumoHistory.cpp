@@ -80,6 +80,16 @@ bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
   return true;
 }
 
+// A step walked back or forward changes the hand, the holding stack, the cursor and the
+// history's position, and counts as a change of the timetable.
+void TKumData::Walked() {
+  Modified = true;
+  MarkHand();
+  MarkHolding();
+  MarkCursor();
+  MarkHistory();
+}
+
 bool TKumData::StepBack() {
   const Batch batch(*this);
   if (HistoryPos <= 1) {
@@ -103,11 +113,7 @@ bool TKumData::StepBack() {
   CurLine = e.Line;
   CurPeriod = e.Period;
   --HistoryPos;
-  Modified = true;
-  MarkHand();
-  MarkHolding();
-  MarkCursor();
-  MarkHistory();
+  Walked();
   return true;
 }
 
@@ -147,11 +153,7 @@ bool TKumData::StepForward() {
       break;
   }
   ++HistoryPos;
-  Modified = true;
-  MarkHand();
-  MarkHolding();
-  MarkCursor();
-  MarkHistory();
+  Walked();
   return true;
 }
 
