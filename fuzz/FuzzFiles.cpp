@@ -5,8 +5,8 @@
 #include <string>
 
 #include "FuzzInput.h"
+#include "base/FileError.h"
 #include "document/KumoHead.h"
-#include "platform/sys/FileError.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "platform/sys/FileError.h"
-#include "platform/sys/IniFile.h"
+#include "base/FileError.h"
+#include "base/IniFile.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cassert>
 #include <string>
 
+#include "base/Cp932.h"
 #include "document/KumoHead.h"
-#include "platform/sys/Cp932.h"
 
 namespace kumo {
 namespace {

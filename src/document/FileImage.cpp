@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "platform/sys/FileError.h"
-#include "platform/sys/SysFile.h"
+#include "base/FileError.h"
+#include "base/SysFile.h"
 
 namespace kumo {
 

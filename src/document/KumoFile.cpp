@@ -2,12 +2,12 @@
 #include <algorithm>
 #include <array>
 
+#include "base/FileError.h"
+#include "base/SysFile.h"
 #include "document/FileChecks.h"
 #include "document/FileImage.h"
 #include "document/KumoHead.h"
 #include "document/StepBlock.h"
-#include "platform/sys/FileError.h"
-#include "platform/sys/SysFile.h"
 
 namespace kumo {
 namespace {

@@ -3,18 +3,11 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 
+#include "document/Color.h"
+
 namespace kumo {
-
-// A colour as the settings file stores it: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
-
-constexpr ColorRef Rgb(int r, int g, int b) {
-  return static_cast<ColorRef>(r) | (static_cast<ColorRef>(g) << 8) |
-         (static_cast<ColorRef>(b) << 16);
-}
 
 struct Options {
   // Edit page.
@@ -55,5 +48,9 @@ struct Options {
   int PrintClassLetters = 1;
   bool ColorPrinting = false;
 };
+
+// The values derived from the options: the class label flags, the print letters and colour
+// printing. Run when the settings are read and when the environment dialog is confirmed.
+void DeriveOptions(Options& options);
 
 }  // namespace kumo

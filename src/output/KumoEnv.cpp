@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/Cp932.h"
 #include "editing/KumoEdit.h"
 #include "output/KumoPrn.h"
 #include "platform/Canvas.h"
@@ -18,7 +19,6 @@
 #include "platform/Fonts.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
-#include "platform/sys/Cp932.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoCls.h"
@@ -63,27 +63,6 @@ QPushButton* AddButton(QLayout* layout, const char* name, const QString& caption
 }
 
 }  // namespace
-
-void DeriveOptions(Options& options) {
-  switch (options.ViewClassType) {
-    case 0:
-      options.LetterLabels = false;
-      options.CircledLabels = false;
-      break;
-    case 1:
-      options.LetterLabels = false;
-      options.CircledLabels = true;
-      break;
-    case 2:
-      options.LetterLabels = true;
-      break;
-  }
-  static constexpr int letters[] = {1, 2, 4};
-  if (options.ClassLetters >= 0 && options.ClassLetters <= 2) {
-    options.PrintClassLetters = letters[options.ClassLetters];
-  }
-  options.ColorPrinting = options.Color;
-}
 
 TdlgEnvironment::TdlgEnvironment(KumoApp& app) : QDialog(nullptr), app_(app) {
   setObjectName("dlgEnvironment");

@@ -23,10 +23,6 @@ namespace kumo {
 class KumoApp;
 class RadioGroup;
 
-// The values that follow from the options: the class label flags, the characters per subject
-// in class timetable prints, colour printing.
-void DeriveOptions(Options& options);
-
 class TdlgEnvironment : public QDialog {
  public:
   explicit TdlgEnvironment(KumoApp& app);

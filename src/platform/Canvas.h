@@ -12,7 +12,7 @@
 #include <QString>
 #include <optional>
 
-#include "document/Options.h"
+#include "document/Color.h"
 
 namespace kumo {
 

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QValidator>
 
-#include "platform/sys/Cp932.h"
+#include "base/Cp932.h"
 
 namespace kumo {
 namespace {

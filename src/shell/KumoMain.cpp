@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "base/FileError.h"
+#include "base/SysFile.h"
 #include "editing/KumoCexc.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
@@ -16,8 +18,6 @@
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
 #include "platform/Fonts.h"
-#include "platform/sys/FileError.h"
-#include "platform/sys/SysFile.h"
 #include "shell/FileNames.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoApp.h"

@@ -8,13 +8,13 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "base/Cp932.h"
+#include "base/FileError.h"
+#include "base/IniFile.h"
+#include "base/SysFile.h"
 #include "editing/KumoEdit.h"
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
-#include "platform/sys/Cp932.h"
-#include "platform/sys/FileError.h"
-#include "platform/sys/IniFile.h"
-#include "platform/sys/SysFile.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChrg.h"

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <string>
 
+#include "base/Cp932.h"
 #include "document/KumoHead.h"
 #include "document/Options.h"
-#include "platform/sys/Cp932.h"
 #include "support/ScriptedPrompter.h"
 
 namespace kumo::test {

@@ -2,8 +2,8 @@
 #include <random>
 
 #include "DocFixture.h"
-#include "platform/sys/FileError.h"
-#include "platform/sys/SysFile.h"
+#include "base/FileError.h"
+#include "base/SysFile.h"
 
 namespace kumo::test {
 namespace {

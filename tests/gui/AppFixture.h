@@ -10,14 +10,14 @@
 #include <optional>
 #include <string>
 
+#include "base/SysFile.h"
+#include "base/TempDir.h"
 #include "document/KumoHead.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
-#include "platform/sys/SysFile.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "support/ScriptedPlatform.h"
-#include "sys/TempDir.h"
 
 namespace kumo::test {
 

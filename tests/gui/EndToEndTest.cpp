@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <cstring>
 
+#include "base/Cp932.h"
+#include "base/SysFile.h"
 #include "document/StepBlock.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
 #include "gui/AppFixture.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
-#include "platform/sys/Cp932.h"
-#include "platform/sys/SysFile.h"
 #include "views/KumoChrg.h"
 
 namespace kumo::test {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "base/Cp932.h"
 #include "editing/KumoEdit.h"
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
@@ -14,7 +15,6 @@
 #include "platform/Canvas.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
-#include "platform/sys/Cp932.h"
 #include "views/KumoCls.h"
 #include "views/KumoTe.h"
 #include "views/KumoTes.h"

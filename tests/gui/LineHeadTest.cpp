@@ -11,13 +11,13 @@
 #include <cstring>
 #include <vector>
 
+#include "base/Cp932.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
 #include "gui/AppFixture.h"
 #include "platform/QtPlatform.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
-#include "platform/sys/Cp932.h"
 #include "views/KumoChrg.h"
 
 namespace kumo::test {

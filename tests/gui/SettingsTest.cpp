@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <sstream>
 
+#include "base/IniFile.h"
 #include "editing/KumoEdit.h"
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
 #include "platform/RadioGroup.h"
-#include "platform/sys/IniFile.h"
 #include "shell/Settings.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"

@@ -1,12 +1,12 @@
-#include "platform/sys/IniFile.h"
+#include "base/IniFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "platform/sys/FileError.h"
-#include "sys/TempDir.h"
+#include "base/FileError.h"
+#include "base/TempDir.h"
 
 namespace kumo {
 namespace {

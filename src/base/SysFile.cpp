@@ -1,4 +1,4 @@
-#include "platform/sys/SysFile.h"
+#include "base/SysFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/sys/FileError.h"
+#include "base/FileError.h"
 
 #ifdef _WIN32
 #include <direct.h>

@@ -1,4 +1,4 @@
-#include "platform/sys/SysFile.h"
+#include "base/SysFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/sys/FileError.h"
-#include "sys/TempDir.h"
+#include "base/FileError.h"
+#include "base/TempDir.h"
 
 namespace kumo {
 namespace {

@@ -1,13 +1,13 @@
-#include "platform/sys/IniFile.h"
+#include "base/IniFile.h"
 
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
 
-#include "platform/sys/Cp932.h"
-#include "platform/sys/FileError.h"
-#include "platform/sys/SysFile.h"
+#include "base/Cp932.h"
+#include "base/FileError.h"
+#include "base/SysFile.h"
 
 namespace kumo {
 namespace {

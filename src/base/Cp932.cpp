@@ -1,4 +1,4 @@
-#include "platform/sys/Cp932.h"
+#include "base/Cp932.h"
 
 #include <cstdint>
 #include <cstdlib>
