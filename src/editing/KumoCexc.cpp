@@ -5,8 +5,8 @@
 
 namespace kumo {
 
-TfrmColumExchange::TfrmColumExchange(KumoApp& app)
-    : QWidget(nullptr, CloseOnlyWindow | Qt::WindowStaysOnTopHint), app_(app) {
+TfrmColumExchange::TfrmColumExchange(KumoApp& /*app*/)
+    : QWidget(nullptr, CloseOnlyWindow | Qt::WindowStaysOnTopHint) {
   setWindowTitle(QStringLiteral("列交換"));
   setFont(GothicFont(13));
   setFixedSize(234, 121);

@@ -12,9 +12,6 @@ class TfrmColumExchange : public QWidget {
   explicit TfrmColumExchange(KumoApp& app);
 
   void OpenColumnExchange() {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

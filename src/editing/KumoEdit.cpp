@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "document/FullWidth.h"
-#include "editing/PieceLabel.h"
+#include "document/PieceLabel.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "shell/KumoApp.h"

@@ -4,7 +4,7 @@
 
 namespace kumo {
 
-TdlgMicro::TdlgMicro(KumoApp& app) : app_(app) {
+TdlgMicro::TdlgMicro(KumoApp& /*app*/) {
   setWindowTitle(QStringLiteral("授業詳細"));
   setFont(GothicFont(12));
   setFixedSize(317, 240);

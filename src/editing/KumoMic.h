@@ -13,9 +13,6 @@ class TdlgMicro : public QDialog {
 
   void RunForCell() {}
   void RunForRange() {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

@@ -4,7 +4,7 @@
 
 namespace kumo {
 
-TdlgExport::TdlgExport(KumoApp& app) : app_(app) {
+TdlgExport::TdlgExport(KumoApp& /*app*/) {
   setWindowTitle(QStringLiteral("ファイルエクスポート"));
   setFont(GothicFont(13));
   resize(360, 200);

@@ -12,9 +12,6 @@ class TdlgExport : public QDialog {
   explicit TdlgExport(KumoApp& app);
 
   void RunExportDialog() {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

@@ -4,7 +4,7 @@
 
 namespace kumo {
 
-TdlgPrintOut::TdlgPrintOut(KumoApp& app) : PrintFont(QStringLiteral("ＭＳ ゴシック")), app_(app) {
+TdlgPrintOut::TdlgPrintOut(KumoApp& /*app*/) : PrintFont(QStringLiteral("ＭＳ ゴシック")) {
   setWindowTitle(QStringLiteral("印刷"));
   setFont(GothicFont(13));
 }

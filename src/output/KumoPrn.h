@@ -13,9 +13,6 @@ class TdlgPrintOut : public QDialog {
   explicit TdlgPrintOut(KumoApp& app);
 
   QFont PrintFont;  // the font every print draws with
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

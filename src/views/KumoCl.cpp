@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TfrmClass::TfrmClass(KumoApp& app) : QWidget(nullptr, CloseOnlyWindow), app_(app) {
+TfrmClass::TfrmClass(KumoApp& /*app*/) : QWidget(nullptr, CloseOnlyWindow) {
   setWindowTitle(QStringLiteral("ｸﾗｽ時間割"));
   setFont(GothicFont(12));
   resize(136, 177);

@@ -15,9 +15,6 @@ class TfrmClass : public QWidget {
 
   int ShownClass = 0;  // class index entry; 0: none
   int Letters = 1;     // 1: one-character subject names; otherwise two
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

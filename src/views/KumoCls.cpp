@@ -4,7 +4,7 @@
 
 namespace kumo {
 
-TfrmClasses::TfrmClasses(KumoApp& app) : app_(app) {
+TfrmClasses::TfrmClasses(KumoApp& /*app*/) {
   setWindowTitle(QStringLiteral("クラス一覧"));
   setFont(GothicFont(12));
   resize(435, 400);

@@ -13,9 +13,6 @@ class TfrmClasses : public QWidget {
 
   void RenewAll() {}
   void RenewClass(int /*grade*/, int /*classNo*/) {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

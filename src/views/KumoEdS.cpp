@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TdlgEditS::TdlgEditS(KumoApp& app) : QDialog(nullptr, ToolWindow), app_(app) {
+TdlgEditS::TdlgEditS(KumoApp& /*app*/) : QDialog(nullptr, ToolWindow) {
   setWindowTitle(QStringLiteral("教科編集"));
   setFont(GothicFont(12));
   setFixedSize(251, 134);

@@ -10,9 +10,6 @@ class KumoApp;
 class TdlgEditS : public QDialog {
  public:
   explicit TdlgEditS(KumoApp& app);
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TdlgEditSi::TdlgEditSi(KumoApp& app) : QDialog(nullptr, ToolWindow), app_(app) {
+TdlgEditSi::TdlgEditSi(KumoApp& /*app*/) : QDialog(nullptr, ToolWindow) {
   setWindowTitle(QStringLiteral("記号とその意味"));
   setFont(GothicFont(12));
   setFixedSize(258, 136);

@@ -10,9 +10,6 @@ class KumoApp;
 class TdlgEditSi : public QDialog {
  public:
   explicit TdlgEditSi(KumoApp& app);
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

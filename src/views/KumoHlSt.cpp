@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TfrmHoldingStack::TfrmHoldingStack(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+TfrmHoldingStack::TfrmHoldingStack(KumoApp& /*app*/) : QWidget(nullptr, ToolWindow) {
   setWindowTitle(QStringLiteral("保持クラス"));
   setFont(GothicFont(12));
   resize(142, 158);

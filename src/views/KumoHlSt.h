@@ -13,9 +13,6 @@ class TfrmHoldingStack : public QWidget {
 
   void RenewHolding() {}
   void ShowHoldingRow(int /*row*/) {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TfrmPickS::TfrmPickS(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+TfrmPickS::TfrmPickS(KumoApp& /*app*/) : QWidget(nullptr, ToolWindow) {
   setWindowTitle(QStringLiteral("教科,記号入力"));
   setFont(GothicFont(12));
   resize(381, 78);

@@ -14,9 +14,6 @@ class TfrmPickS : public QWidget {
   void RenewView() {}
 
   int Letters = 1;  // 1: one-character subject names; otherwise two
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

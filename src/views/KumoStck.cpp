@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TfrmStack::TfrmStack(KumoApp& app) : QWidget(nullptr, ToolWindow), app_(app) {
+TfrmStack::TfrmStack(KumoApp& /*app*/) : QWidget(nullptr, ToolWindow) {
   setWindowTitle(QStringLiteral("スタック"));
   setFont(GothicFont(12));
   resize(168, 268);

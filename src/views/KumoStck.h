@@ -14,9 +14,6 @@ class TfrmStack : public QWidget {
   void RenewStack() {}
   void ShowStackRow(int /*row*/) {}
   void ClearStackTail() {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

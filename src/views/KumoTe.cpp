@@ -5,7 +5,7 @@
 
 namespace kumo {
 
-TfrmTeacher::TfrmTeacher(KumoApp& app) : QWidget(nullptr, CloseOnlyWindow), app_(app) {
+TfrmTeacher::TfrmTeacher(KumoApp& /*app*/) : QWidget(nullptr, CloseOnlyWindow) {
   setWindowTitle(QStringLiteral("教師時間割"));
   setFont(GothicFont(12));
   resize(143, 177);

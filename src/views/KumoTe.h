@@ -14,9 +14,6 @@ class TfrmTeacher : public QWidget {
   void RenewView() {}
 
   int ShownLine = 0;  // 0: none
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

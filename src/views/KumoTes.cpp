@@ -4,7 +4,7 @@
 
 namespace kumo {
 
-TfrmTeachers::TfrmTeachers(KumoApp& app) : app_(app) {
+TfrmTeachers::TfrmTeachers(KumoApp& /*app*/) {
   setWindowTitle(QStringLiteral("教師一覧"));
   setFont(GothicFont(12));
   resize(435, 300);

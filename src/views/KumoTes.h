@@ -13,9 +13,6 @@ class TfrmTeachers : public QWidget {
 
   void RenewAll() {}
   void RenewCurrentLine() {}
-
- private:
-  KumoApp& app_;
 };
 
 }  // namespace kumo

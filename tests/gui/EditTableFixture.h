@@ -9,7 +9,7 @@
 #include <string>
 
 #include "AppFixture.h"
-#include "editing/PieceLabel.h"
+#include "document/PieceLabel.h"
 #include "platform/DocText.h"
 #include "platform/StringGrid.h"
 

@@ -1,4 +1,4 @@
-#include "editing/PieceLabel.h"
+#include "document/PieceLabel.h"
 
 namespace kumo {
 
