@@ -1,5 +1,7 @@
 #include "base/SysFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +14,9 @@
 #include <direct.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -41,6 +45,7 @@ std::string EarlyEndMessage(const std::string& path) {
   return "\"" + path + "\" を読み込めません。\nファイルが途中で終わっています。";
 }
 
+#ifdef _WIN32
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) Fail("開けません", path, errno);
@@ -53,7 +58,6 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   return bytes;
 }
 
-#ifdef _WIN32
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::string temp = path + ".kumo-tmp";
   std::FILE* f = std::fopen(temp.c_str(), "wb");
@@ -74,25 +78,72 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 #else
 namespace {
 
-// The file a save replaces: a link is followed, so that the file it names gets the new bytes
-// and the link stays a link.
+constexpr int LinkHopLimit = 40;
+
+[[noreturn]] void FailNotRegular(const char* what, const std::string& path) {
+  throw FileError("\"" + path + "\" を" + what + "。\n通常のファイルではありません。");
+}
+
+[[noreturn]] void FailNoLinkTarget(const std::string& path) {
+  throw FileError("\"" + path + "\" を書き込めません。\nリンク先がありません。");
+}
+
+bool IsDirectory(const std::string& dir) {
+  struct stat st {};
+  return ::stat(dir.empty() ? "." : dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The file a save replaces: the chain of links is followed to the name at its end, so that the
+// file it names gets the new bytes (or is created, for a link that names no file yet) and no
+// link is ever replaced by a plain file.
 std::string SaveTarget(const std::string& path) {
-  char* real = ::realpath(path.c_str(), nullptr);
-  if (real == nullptr) return path;
-  std::string target(real);
-  std::free(real);
-  return target;
+  std::string target = path;
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0) {
+      int err = errno;
+      if (hops == 0) {
+        if (err == ENOENT) return target;
+        Fail("書き込めません", path, err);
+      }
+      if (err == ENOENT && IsDirectory(DirectoryOf(target))) return target;
+      if (err != ENOENT && err != ENOTDIR && err != ELOOP) Fail("書き込めません", path, err);
+      FailNoLinkTarget(path);
+    }
+    if (!S_ISLNK(st.st_mode)) return target;
+    if (hops == LinkHopLimit) FailNoLinkTarget(path);
+    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+    if (n < 0) Fail("書き込めません", path, errno);
+    if (static_cast<std::size_t>(n) == link.size()) Fail("書き込めません", path, ENAMETOOLONG);
+    link.resize(static_cast<std::size_t>(n));
+    // A relative link names its file from the link's own directory.
+    std::string dir = DirectoryOf(target);
+    target = link.starts_with('/') || dir.empty() ? link : dir + "/" + link;
+  }
 }
 
 // Writes all of bytes, going on after short writes. Returns 0 or the system's reason.
 int WriteAll(int fd, std::string_view bytes) {
+  // A file size limit would end the program with SIGXFSZ in the middle of the write; ignored,
+  // the write fails with EFBIG like any other, and the save reports it.
+  struct sigaction ignore {};
+  struct sigaction old {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  const bool ignored = ::sigaction(SIGXFSZ, &ignore, &old) == 0;
+  int err = 0;
   for (std::size_t done = 0; done < bytes.size();) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return n < 0 ? errno : EIO;
+    if (n <= 0) {
+      err = n < 0 ? errno : EIO;
+      break;
+    }
     done += static_cast<std::size_t>(n);
   }
-  return 0;
+  if (ignored) ::sigaction(SIGXFSZ, &old, nullptr);
+  return err;
 }
 
 // A shared folder may let the user change a file but not create one beside it; there the file
@@ -117,52 +168,126 @@ void WriteInPlace(const std::string& path, const std::string& target, std::strin
   if (err != 0) Fail("書き込めません", path, err);
 }
 
+// Earlier versions named their temporary files ".kumo-" and six random characters; one that a
+// crash left behind is never renamed, and only takes room.
+bool IsStrayTemporary(const char* name) {
+  constexpr std::string_view Prefix = ".kumo-";
+  std::string_view n(name);
+  return n.size() == Prefix.size() + 6 && n.starts_with(Prefix) &&
+         std::all_of(n.begin() + Prefix.size(), n.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+void RemoveStrayTemporaries(const std::string& dir, const std::string& keep) {
+  DIR* d = ::opendir(dir.c_str());
+  if (d == nullptr) return;
+  while (const dirent* e = ::readdir(d)) {
+    if (IsStrayTemporary(e->d_name) && keep != e->d_name) ::unlinkat(::dirfd(d), e->d_name, 0);
+  }
+  ::closedir(d);
+}
+
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  // A save does nothing a plain write could not: a write-protected file stays as it is.
-  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-    Fail("書き込めません", path, errno);
-  }
-  const std::string target = SaveTarget(path);
-  std::string dir = DirectoryOf(target);
-  std::string temp = (dir.empty() ? std::string(".") : dir) + "/.kumo-XXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) {
-    int err = errno;
-    if (!OnlyWritableInPlace(dir, target, err)) Fail("書き込めません", path, err);
-    WriteInPlace(path, target, bytes);
-    return;
-  }
-  auto abandon = [&](int err) {
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  // Without O_NONBLOCK a FIFO would hold the open until some writer comes.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) Fail("開けません", path, errno);
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
     ::close(fd);
-    ::unlink(temp.c_str());
-    Fail("書き込めません", path, err);
-  };
-  // The new file gets the old one's permissions, or those a plain create would give.
+    FailNotRegular("読み込めません", path);
+  }
+  int flags = ::fcntl(fd, F_GETFL);
+  int err = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? 0 : errno;
+  std::string bytes(maxBytes, '\0');
+  std::size_t done = 0;
+  while (err == 0 && done < maxBytes) {
+    ssize_t n = ::read(fd, bytes.data() + done, maxBytes - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) err = errno;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  if (err) Fail("読み込めません", path, err);
+  bytes.resize(done);
+  return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::string target = SaveTarget(path);
   struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  // A FIFO, a device or a directory of that name is nothing a save may replace.
+  if (exists && !S_ISREG(old.st_mode)) FailNotRegular("書き込めません", path);
+  // A save does nothing a plain write could not: a write-protected file stays as it is.
+  if (exists && ::access(target.c_str(), W_OK) != 0) Fail("書き込めません", path, errno);
+  const std::string dir = DirectoryOf(target);
+  const std::string folder = dir.empty() ? std::string(".") : dir;
+  // One fixed, hidden name per file, which the next save takes over again: an interrupted save
+  // leaves at most this one file behind. A name near the system's limit leaves no room for the
+  // ending, and its start stands for it.
+  const std::string temp = folder + "/." + FileNameOf(target).substr(0, 200) + ".kumo-save";
+  RemoveStrayTemporaries(folder, FileNameOf(target));
+  ::unlink(temp.c_str());
+  // The new file gets the old one's permissions, or those a plain create would give.
   mode_t mode;
-  if (::stat(target.c_str(), &old) == 0) {
+  if (exists) {
     mode = old.st_mode & 07777;
   } else {
     mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
   }
+  // The new bytes go to a file without a name where the system has them, so that an interrupted
+  // save leaves nothing; it is named only right before the rename, through /proc. Where either
+  // is missing, the fixed name is created at once.
+  int fd = -1;
+  bool unnamed = false;
+  int createErr = 0;
+#ifdef O_TMPFILE
+  if (::access("/proc/self/fd", X_OK) == 0) {
+    fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    unnamed = fd >= 0;
+    if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) createErr = errno;
+  }
+#endif
+  if (fd < 0 && createErr == 0) {
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) createErr = errno;
+  }
+  if (fd < 0) {
+    if (!OnlyWritableInPlace(dir, target, createErr)) Fail("書き込めません", path, createErr);
+    WriteInPlace(path, target, bytes);
+    return;
+  }
+  bool named = !unnamed;
+  auto abandon = [&](int err) {
+    if (fd >= 0) ::close(fd);
+    if (named) ::unlink(temp.c_str());
+    Fail("書き込めません", path, err);
+  };
   if (::fchmod(fd, mode) != 0) abandon(errno);
   if (int err = WriteAll(fd, bytes)) abandon(err);
   if (::fsync(fd) != 0) abandon(errno);
-  if (::close(fd) != 0) {
-    int err = errno;
+  if (unnamed) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
     ::unlink(temp.c_str());
-    Fail("書き込めません", path, err);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+      abandon(errno);
+    }
+    named = true;
   }
+  int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) abandon(errno);
   if (::rename(temp.c_str(), target.c_str()) != 0) {
     int err = errno;
     ::unlink(temp.c_str());
     Fail("置き換えられません", path, err);
   }
-  int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
+  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
     ::fsync(dfd);  // the rename itself reaches the disk
     ::close(dfd);

@@ -7,11 +7,15 @@
 
 namespace kumo {
 
-// Reads at most maxBytes of the file. Throws FileError naming the file and the system's reason.
+// Reads at most maxBytes of the file. A FIFO, a device or a directory is refused at once, never
+// waited on. Throws FileError naming the file and the system's reason.
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file in one step: the bytes go to a temporary file beside it, which is flushed
-// to disk and renamed over the target, so a failure leaves the old file exactly as it was.
+// to disk and renamed over the target, so a failure leaves the old file exactly as it was, and
+// an interrupted save leaves at most one hidden file, which the next save takes over. A link is
+// followed to the file it names, which is created if missing; a link is never replaced, and
+// neither is anything that is not a regular file.
 // Only where the directory refuses new files but the file itself may be written is the file
 // rewritten in place, which a failure part way can leave half old, half new. Throws FileError.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 #include "base/FileError.h"
 #include "base/TempDir.h"
@@ -15,6 +19,33 @@ namespace kumo {
 namespace {
 
 using test::TempDir;
+namespace fs = std::filesystem;
+
+long Entries(const TempDir& dir) {
+  return std::distance(fs::directory_iterator(dir.Dir()), {});
+}
+
+std::string ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const FileError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// Forks a child that runs body and exits with what it returns.
+template <class Body>
+pid_t Spawn(Body body) {
+  pid_t pid = ::fork();
+  if (pid != 0) return pid;
+  int code = 2;
+  try {
+    code = body();
+  } catch (...) {
+  }
+  ::_exit(code);
+}
 
 TEST(SysFile, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
   TempDir dir;
@@ -84,6 +115,82 @@ TEST(SysFile, FolderThatRefusesNewFilesGetsTheFileRewrittenInPlace) {
   EXPECT_EQ(dir.Read("real.kmt"), bytes);
   EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kmt")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 2);
+}
+
+TEST(SysFile, KilledSavesLeaveTheFileWholeAndAtMostOneHiddenFile) {
+  TempDir dir;
+  const std::string target = dir.File("t.kmt");
+  const std::string versions[] = {std::string(4 << 20, 'a'), std::string(4 << 20, 'b')};
+  WriteFileAtomically(target, versions[0]);
+  for (int ms : {1, 4, 12, 30, 70}) {
+    pid_t pid = Spawn([&] {
+      for (int i = 1;; ++i) WriteFileAtomically(target, versions[i % 2]);
+      return 0;
+    });
+    ::usleep(static_cast<useconds_t>(ms) * 1000);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped on its own";
+    EXPECT_EQ(Entries(dir), 1 + fs::exists(dir.File(".t.kmt.kumo-save"))) << ms << " ms";
+    std::string bytes = dir.Read("t.kmt");
+    EXPECT_TRUE(bytes == versions[0] || bytes == versions[1]) << "torn after " << ms << " ms";
+  }
+  // What an interrupted save and an earlier version left goes with the next save.
+  dir.Write(".t.kmt.kumo-save", "left by a save");
+  dir.Write(".kumo-Ab3xYz", "left by an earlier version");
+  WriteFileAtomically(target, "last");
+  EXPECT_EQ(Entries(dir), 1);
+}
+
+TEST(SysFile, FileSizeLimitFailsTheSave) {
+  TempDir dir;
+  dir.Write("t.kmt", "old");
+  pid_t pid = Spawn([&] {
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::string error =
+        ErrorOf([&] { WriteFileAtomically(dir.File("t.kmt"), std::string(1 << 16, 'n')); });
+    struct sigaction now {};
+    ::sigaction(SIGXFSZ, nullptr, &now);
+    return error != "no error" && now.sa_handler == SIG_DFL ? 10 : 1;
+  });
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 10) << "wait status " << status;
+  EXPECT_EQ(dir.Read("t.kmt"), "old");
+  EXPECT_EQ(Entries(dir), 1);
+}
+
+TEST(SysFile, WhatIsNotAPlainFileIsRefusedAndNeverReplaced) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("fifo.kmt").c_str(), 0666), 0);
+  fs::create_directory(dir.File("dir.kmt"));
+  fs::create_symlink("b.kmt", dir.File("a.kmt"));
+  fs::create_symlink("a.kmt", dir.File("b.kmt"));
+  fs::create_symlink("gone/x.kmt", dir.File("nowhere.kmt"));
+  const std::string notFile = "通常のファイルではありません", noTarget = "リンク先がありません";
+  const std::string cannotOpen = "を開けません";
+  ::alarm(10);  // opening a FIFO for reading waits for a writer that never comes
+  for (const auto& [name, onRead, onSave] : {std::tuple{"fifo.kmt", notFile, notFile},
+                                             {"dir.kmt", notFile, notFile},
+                                             {"a.kmt", cannotOpen, noTarget},
+                                             {"nowhere.kmt", cannotOpen, noTarget}}) {
+    const std::string file = dir.File(name);
+    std::string error = ErrorOf([&] { ReadFileBytes(file, 10); });
+    EXPECT_NE(error.find(onRead), std::string::npos) << error;
+    error = ErrorOf([&] { WriteFileAtomically(file, "x"); });
+    EXPECT_NE(error.find(onSave), std::string::npos) << error;
+  }
+  ::alarm(0);
+  // A link without its file gets it created, named from the link's folder.
+  fs::create_symlink("dir.kmt/new.kmt", dir.File("link.kmt"));
+  WriteFileAtomically(dir.File("link.kmt"), "new");
+  EXPECT_EQ(dir.Read("dir.kmt/new.kmt"), "new");
+  for (const char* name : {"a.kmt", "b.kmt", "nowhere.kmt", "link.kmt"}) {
+    EXPECT_TRUE(fs::is_symlink(dir.File(name))) << name;
+  }
+  EXPECT_TRUE(fs::is_fifo(dir.File("fifo.kmt")));
 }
 
 TEST(SysFile, PathParts) {
