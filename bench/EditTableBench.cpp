@@ -48,7 +48,9 @@ class LargestTimetable {
       line.Grade = static_cast<Byte>(n % 4);
       line.Homeroom = static_cast<Byte>(n <= 60 ? (n - 1) % 20 + 1 : 0);
       line.Subject = static_cast<Byte>(n % 10 + 1);
-      line.Name.Assign("T" + std::to_string(n));
+      std::string name = "T";
+      name += std::to_string(n);
+      line.Name.Assign(name);
       for (int p = 1; p <= PeriodCount; ++p) line.Cells[p] = PieceAt(n, p);
       doc.AddLine(line);
     }

@@ -1,9 +1,11 @@
 #include "base/IniFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "base/Cp932.h"
 #include "base/FileError.h"
@@ -22,13 +24,20 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
+// Names match whatever their case: the index holds them in lower case.
+std::string Lower(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  return true;
+  return lower;
+}
+
+std::string KeyIndex(std::string_view section, std::string_view key) {
+  std::string index = Lower(section);
+  index += '\n';
+  index += Lower(key);
+  return index;
 }
 
 // The name of a "[Section]" line, or nothing for any other line.
@@ -80,69 +89,96 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
   if (bytes.size() > MaxProfileBytes) {
     throw FileError("\"" + path_ + "\" を読み込めません。\nファイルが大きすぎます。");
   }
-  if (bytes.starts_with(Utf8Bom)) {
+  std::string_view rest(bytes);
+  if (rest.starts_with(Utf8Bom)) {
     bom_ = true;
-    bytes.erase(0, Utf8Bom.size());
+    rest.remove_prefix(Utf8Bom.size());
   }
   // A file that is not UTF-8 throughout was written in CP932, or holds one odd line (a path that
   // is not UTF-8): line by line, so that the UTF-8 lines stay as they are and no line can take
   // the next one's line end into a character.
-  bool utf8 = IsUtf8(bytes);
-  std::size_t firstBreak = bytes.find('\n');
-  if (firstBreak != std::string::npos && firstBreak > 0 && bytes[firstBreak - 1] == '\r') {
+  const bool utf8 = IsUtf8(rest);
+  const std::size_t firstBreak = rest.find('\n');
+  if (firstBreak != std::string_view::npos && firstBreak > 0 && rest[firstBreak - 1] == '\r') {
     newLine_ = "\r\n";
   }
-  for (std::size_t pos = 0; pos < bytes.size();) {
-    std::size_t nl = bytes.find('\n', pos);
-    std::size_t next = nl == std::string::npos ? bytes.size() : nl + 1;
-    std::size_t textEnd = nl == std::string::npos ? bytes.size() : nl;
-    if (textEnd > pos && bytes[textEnd - 1] == '\r') --textEnd;
-    std::string text = bytes.substr(pos, textEnd - pos);
-    if (!utf8 && !IsUtf8(text)) text = Cp932ToUtf8(text);
-    lines_.push_back({std::move(text), bytes.substr(textEnd, next - textEnd)});
-    pos = next;
+  // Room for the keys the program adds, so that adding them moves no line.
+  lines_.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 256);
+  Section* firstOfName = nullptr;  // the section being read, when it is the first of its name
+  while (!rest.empty()) {
+    const std::size_t nl = rest.find('\n');
+    const std::size_t next = nl == std::string_view::npos ? rest.size() : nl + 1;
+    std::size_t textEnd = nl == std::string_view::npos ? rest.size() : nl;
+    if (textEnd > 0 && rest[textEnd - 1] == '\r') --textEnd;
+    Line line;
+    line.Bytes = rest.substr(0, textEnd);
+    line.End = rest.substr(textEnd, next - textEnd);
+    line.Text = utf8 || IsUtf8(line.Bytes) ? line.Bytes : Cp932ToUtf8(line.Bytes);
+    rest.remove_prefix(next);
+    const std::size_t at = lines_.size();
+    std::string_view name;
+    if (SectionName(line.Text, name)) {
+      Section& section = sections_[Lower(name)];
+      section.Headers.push_back(at);
+      firstOfName = section.Headers.size() == 1 ? &section : nullptr;
+      if (firstOfName != nullptr) firstOfName->End = at;
+    } else if (firstOfName != nullptr && !Trim(line.Text).empty()) {
+      firstOfName->End = at;  // new keys go before the blank lines that part sections
+    }
+    if (at > 0) lines_.back().Next = at;
+    lines_.push_back(std::move(line));
+  }
+  if (!lines_.empty()) {
+    first_ = 0;
+    last_ = lines_.size() - 1;
   }
 }
 
-int IniFile::FindKey(std::string_view section, std::string_view key) const {
-  bool inSection = false;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    std::string_view name;
-    if (SectionName(lines_[i].Text, name)) {
-      inSection = SameName(name, section);
-    } else if (inSection && KeyName(lines_[i].Text, name) && SameName(name, key)) {
-      return static_cast<int>(i);
+std::size_t IniFile::FindKey(std::string_view section, std::string_view key) const {
+  const auto found = sections_.find(Lower(section));
+  if (found == sections_.end()) return None;
+  const Section& s = found->second;
+  if (!s.Indexed) {
+    s.Indexed = true;
+    for (std::size_t header : s.Headers) {
+      for (std::size_t at = lines_[header].Next; at != None; at = lines_[at].Next) {
+        std::string_view name;
+        if (SectionName(lines_[at].Text, name)) break;
+        if (KeyName(lines_[at].Text, name)) keys_.try_emplace(KeyIndex(found->first, name), at);
+      }
     }
   }
-  return -1;
+  const auto line = keys_.find(KeyIndex(section, key));
+  return line == keys_.end() ? None : line->second;
 }
 
-int IniFile::SectionEnd(std::string_view section) const {
-  int end = -1;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    std::string_view name;
-    if (SectionName(lines_[i].Text, name)) {
-      if (end >= 0) break;
-      if (SameName(name, section)) end = static_cast<int>(i) + 1;
-    } else if (end >= 0 && !Trim(lines_[i].Text).empty()) {
-      end = static_cast<int>(i) + 1;  // new keys go before the blank lines that part sections
-    }
+std::size_t IniFile::InsertAfter(std::size_t after, std::string text) {
+  const std::size_t at = lines_.size();
+  Line line;
+  line.Bytes = text;
+  line.Text = std::move(text);
+  line.End = newLine_;
+  if (after == None) {
+    line.Next = first_;
+    first_ = at;
+  } else {
+    // The line before the new one must end with a line feed, or the two read back as one.
+    Line& before = lines_[after];
+    if (!before.End.ends_with('\n')) before.End = newLine_;
+    line.Next = before.Next;
+    before.Next = at;
   }
-  return end;
-}
-
-void IniFile::InsertLine(int at, std::string text) {
-  // A line before the new one must end with a line feed, or the two read back as one.
-  if (at > 0 && !lines_[at - 1].End.ends_with('\n')) lines_[at - 1].End = newLine_;
-  lines_.insert(lines_.begin() + at, Line{std::move(text), newLine_});
+  if (line.Next == None) last_ = at;
+  lines_.push_back(std::move(line));
+  return at;
 }
 
 std::string IniFile::GetString(std::string_view section, std::string_view key,
                                std::string_view fallback) const {
-  int at = FindKey(section, key);
-  if (at < 0) return std::string(fallback);
-  const std::string& text = lines_[at].Text;
-  return std::string(Trim(std::string_view(text).substr(text.find('=') + 1)));
+  const std::size_t at = FindKey(section, key);
+  if (at == None) return std::string(fallback);
+  const std::string_view text = lines_[at].Text;
+  return std::string(Trim(text.substr(text.find('=') + 1)));
 }
 
 int IniFile::GetInt(std::string_view section, std::string_view key, int fallback) const {
@@ -159,19 +195,31 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
   for (char c : value) {
     if (c != '\r' && c != '\n') clean += c;
   }
-  int at = FindKey(section, key);
-  if (at >= 0) {
-    std::string& text = lines_[at].Text;
-    text = text.substr(0, text.find('=') + 1) + clean;  // the key keeps its own spelling
+  if (const std::size_t at = FindKey(section, key); at != None) {
+    Line& line = lines_[at];
+    // The key keeps its own spelling.
+    std::string text = line.Text.substr(0, line.Text.find('=') + 1);
+    text += clean;
+    if (text != line.Text) {
+      line.Bytes = text;
+      line.Text = std::move(text);
+    }
     return;
   }
-  std::string line = std::string(key) + "=" + clean;
-  int end = SectionEnd(section);
-  if (end < 0) {
-    InsertLine(static_cast<int>(lines_.size()), "[" + std::string(section) + "]");
-    end = static_cast<int>(lines_.size());
+  auto found = sections_.find(Lower(section));
+  if (found == sections_.end()) {
+    std::string header = "[";
+    header += section;
+    header += ']';
+    const std::size_t at = InsertAfter(last_, std::move(header));
+    found = sections_.emplace(Lower(section), Section{{at}, at, true}).first;
   }
-  InsertLine(end, std::move(line));
+  std::string line(key);
+  line += '=';
+  line += clean;
+  Section& s = found->second;
+  s.End = InsertAfter(s.End, std::move(line));
+  keys_.emplace(KeyIndex(section, key), s.End);
 }
 
 void IniFile::SetInt(std::string_view section, std::string_view key, int value) {
@@ -184,7 +232,10 @@ void IniFile::SetBool(std::string_view section, std::string_view key, bool value
 
 void IniFile::Save() const {
   std::string bytes(bom_ ? Utf8Bom : "");
-  for (const Line& line : lines_) bytes += line.Text + line.End;
+  for (std::size_t at = first_; at != None; at = lines_[at].Next) {
+    bytes += lines_[at].Bytes;
+    bytes += lines_[at].End;
+  }
   WriteFileAtomically(path_, bytes);
 }
 

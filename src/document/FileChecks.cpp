@@ -18,7 +18,14 @@ Finding CheckText(const Text<N>& text, const Label& what) {
 template <class Table>
 Finding CheckTexts(const Table& table, const char* name) {
   for (int i = Table::Low; i <= Table::High; ++i) {
-    auto what = [&] { return name + (" " + std::to_string(i) + " "); };
+    auto what = [&] {
+      // Appended piece by piece: GCC 12 at -O3 takes "x" + string for overlapping copies.
+      std::string label = name;
+      label += ' ';
+      label += std::to_string(i);
+      label += ' ';
+      return label;
+    };
     if (auto bad = CheckText(table[i], what)) return bad;
   }
   return std::nullopt;

@@ -35,6 +35,46 @@ QString TitleOf(BoxType type) {
   return QStringLiteral("確認");
 }
 
+// A line longer than this (a long path in it) loses its middle, so that no box outgrows the
+// screen in height either.
+constexpr qsizetype MaxLineLength = 200;
+// Paths have no spaces to break at: breaks are allowed after their separators and, within a long
+// name, after every so many characters.
+constexpr qsizetype MaxRunLength = 24;
+constexpr QChar BreakHere(0x200B);  // zero width space
+constexpr QChar Ellipsis(0x2026);
+
+QString BoxLine(QString line) {
+  if (line.size() > MaxLineLength) {
+    qsizetype head = MaxLineLength / 2;
+    qsizetype tail = line.size() - (MaxLineLength - head - 1);
+    if (line[head - 1].isHighSurrogate()) --head;
+    if (line[tail].isLowSurrogate()) ++tail;
+    line = line.left(head) + Ellipsis + line.mid(tail);
+  }
+  QString broken;
+  qsizetype run = 0;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    const QChar c = line[i];
+    broken += c;
+    run = c.isSpace() ? 0 : run + 1;
+    const bool between = i + 1 < line.size() && !c.isHighSurrogate() && !line[i + 1].isMark();
+    if (between && (c == QLatin1Char('/') || c == QLatin1Char('\\') || run >= MaxRunLength)) {
+      broken += BreakHere;
+      run = 0;
+    }
+  }
+  return broken;
+}
+
+// The text as a box shows it: plain text (a file name may hold "<"), within the screen however
+// long the paths in it.
+QString BoxText(const std::string& text) {
+  QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+  for (QString& line : lines) line = BoxLine(line);
+  return lines.join(QLatin1Char('\n'));
+}
+
 std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                                          QFileDialog::AcceptMode mode) {
   QFileDialog dialog(owner);
@@ -66,8 +106,9 @@ QString QtNameFilters(const std::string& filter) {
 }
 
 Answer QtPlatform::MessageBox(BoxType type, Buttons buttons, const std::string& text) {
-  QMessageBox box(IconOf(type), TitleOf(type), QString::fromStdString(text), QMessageBox::NoButton,
+  QMessageBox box(IconOf(type), TitleOf(type), BoxText(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
   // A question must never open behind a tool window that stays on top.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   QPushButton* ok = nullptr;
@@ -106,8 +147,9 @@ std::optional<std::string> QtPlatform::SaveFileDialog(QWidget* owner,
 }
 
 void QtPlatform::ErrorBox(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                  QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), BoxText(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();
 }

@@ -1,4 +1,4 @@
-// Path pieces for captions and for the timetable's own extension.
+// Path pieces for captions and for the timetable's own extension, and what a path may be.
 #pragma once
 
 #include <string>
@@ -14,5 +14,9 @@ std::string WithExtension(const std::string& path, const std::string& ext);
 
 // The path made absolute against the current directory.
 std::string AbsolutePath(const std::string& path);
+
+// Whether the system could name a file so: not empty, no longer than the longest path it takes,
+// and without characters no path may hold.
+bool CanBePath(const std::string& path);
 
 }  // namespace kumo

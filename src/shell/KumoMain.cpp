@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStyle>
+#include <QThread>
 #include <QToolButton>
 #include <algorithm>
 
@@ -362,8 +363,10 @@ void TfrmKumo::closeEvent(QCloseEvent* event) {
   }
   SaveSettings(app_);
   event->accept();
-  // Not quit(): that asks every window to close, and the edit table refuses.
-  QCoreApplication::exit(0);
+  // Not quit(): that asks every window to close, and the edit table refuses. Without a running
+  // event loop (a window closed before the program's loop starts) an exit would end the next
+  // loop at once instead.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 bool TfrmKumo::CloseQuery() {

@@ -2,11 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QWindow>
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "base/Cp932.h"
 #include "base/FileError.h"
@@ -15,6 +18,7 @@
 #include "editing/KumoEdit.h"
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
+#include "shell/FileNames.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChrg.h"
@@ -139,9 +143,72 @@ Geometry GeometryOf(const QWidget& window) {
   return {place.y(), place.x(), size.height(), size.width()};
 }
 
-// A place or size as far as any screen reaches, so that the sums of the defaults cannot overflow.
-int GetPixels(const IniFile& ini, const char* section, const char* key, int fallback) {
+// The values at start: the user's own file over the defaults.
+class Profile {
+ public:
+  Profile(IniFile defaults, IniFile own) : defaults_(std::move(defaults)), own_(std::move(own)) {}
+
+  std::string GetString(const char* section, const char* key, std::string_view fallback) const {
+    return own_.GetString(section, key, defaults_.GetString(section, key, fallback));
+  }
+  int GetInt(const char* section, const char* key, int fallback) const {
+    return own_.GetInt(section, key, defaults_.GetInt(section, key, fallback));
+  }
+  bool GetBool(const char* section, const char* key, bool fallback) const {
+    return own_.GetBool(section, key, defaults_.GetBool(section, key, fallback));
+  }
+
+ private:
+  IniFile defaults_;
+  IniFile own_;
+};
+
+// Narrow enough that the sums of the defaults cannot overflow; the screens bound them after.
+int GetPixels(const Profile& ini, const char* section, const char* key, int fallback) {
   return std::clamp(ini.GetInt(section, key, fallback), -32768, 32767);
+}
+
+// How much of a title bar must lie on a screen for the window to be taken by it.
+constexpr int TitleBarGrip = 48;
+// The least inside a window keeps, so that a size of zero or less still leaves a window.
+constexpr int MinInside = 32;
+
+// The largest free area of any screen: no window is made larger.
+QSize LargestScreen() {
+  QSize largest;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    largest = largest.expandedTo(screen->availableGeometry().size());
+  }
+  return largest;
+}
+
+// The outer size bounded by the largest screen and by the frame with a little inside.
+QSize BoundedSize(QSize size, QSize extra) {
+  const QSize least = extra + QSize(MinInside, MinInside);
+  const QSize most = LargestScreen().expandedTo(least);
+  return size.expandedTo(least).boundedTo(most);
+}
+
+// Whether the whole height of the title bar lies on one screen's free area, wide enough to be
+// taken with the mouse.
+bool TitleBarOnScreen(QPoint place, int width, int barHeight) {
+  const QRect bar(place, QSize(width, std::max(barHeight, 1)));
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect on = bar & screen->availableGeometry();
+    if (on.height() == bar.height() && on.width() >= std::min(bar.width(), TitleBarGrip)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A place whose title bar would be on no screen gives way to the default place; a default off
+// every screen too (it follows other windows) to the corner of the primary screen.
+QPoint ReachablePlace(QPoint place, QPoint fallback, int width, int barHeight) {
+  for (QPoint p : {place, fallback}) {
+    if (TitleBarOnScreen(p, width, barHeight)) return p;
+  }
+  return QGuiApplication::primaryScreen()->availableGeometry().topLeft();
 }
 
 // Places a window by its outer top-left corner. A move to where Qt already thinks the window is
@@ -152,15 +219,20 @@ void Place(QWidget& window, QPoint place) {
   if (QWindow* native = window.windowHandle()) native->setFramePosition(place);
 }
 
-void LoadGeometry(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
+void LoadGeometry(const Profile& ini, const char* section, QWidget& window, Geometry d) {
   QSize extra = FrameExtraOf(window);
   if (FrameExtra(window).isNull()) new FrameFixer(window);
-  Place(window, {GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top)});
-  window.resize(GetPixels(ini, section, "Width", d.Width) - extra.width(),
-                GetPixels(ini, section, "Height", d.Height) - extra.height());
+  const QSize size = BoundedSize(
+      {GetPixels(ini, section, "Width", d.Width), GetPixels(ini, section, "Height", d.Height)},
+      extra);
+  const QPoint place = ReachablePlace(
+      {GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top)},
+      {d.Left, d.Top}, size.width(), extra.height());
+  Place(window, place);
+  window.resize(size - extra);
 }
 
-void LoadToolWindow(const IniFile& ini, const char* section, QWidget& window, Geometry d) {
+void LoadToolWindow(const Profile& ini, const char* section, QWidget& window, Geometry d) {
   LoadGeometry(ini, section, window, d);
   window.setVisible(ini.GetBool(section, "Visible", false));
 }
@@ -178,9 +250,11 @@ void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
   ini.SetBool(section, "Visible", window.isVisible());
 }
 
-void LoadWindows(const IniFile& ini, KumoApp& app) {
+void LoadWindows(const Profile& ini, KumoApp& app) {
   QWidget& main = *app.frmKumo;
-  Place(main, {GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0)});
+  Place(main, ReachablePlace(
+                  {GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0)},
+                  {0, 0}, GeometryOf(main).Width, FrameExtraOf(main).height()));
   Geometry m = GeometryOf(main);
   int screenHeight = main.screen()->geometry().height();
   LoadGeometry(ini, "EditWindow", *app.frmEdit,
@@ -205,7 +279,7 @@ void LoadWindows(const IniFile& ini, KumoApp& app) {
   app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
 }
 
-void LoadOptions(const IniFile& ini, Options& options, Options& defaults) {
+void LoadOptions(const Profile& ini, Options& options, Options& defaults) {
   for (const OptionKey& k : OptionKeys) {
     if (k.Flag) {
       k.Flag(options) = ini.GetBool(k.Section, k.Key, k.Flag(defaults));
@@ -217,8 +291,7 @@ void LoadOptions(const IniFile& ini, Options& options, Options& defaults) {
   }
 }
 
-IniFile ReadProfile(KumoApp& app) {
-  std::string path = SettingsPath(app.ProgramDir);
+IniFile ReadProfile(KumoApp& app, const std::string& path) {
   try {
     return IniFile(path);
   } catch (const FileError& e) {
@@ -229,19 +302,27 @@ IniFile ReadProfile(KumoApp& app) {
 
 }  // namespace
 
-std::string SettingsPath(const std::string& programDir) {
-  std::string inProgramDir = programDir + FileName;
-  if (QFileInfo::exists(QString::fromStdString(inProgramDir)) ||
-      QFileInfo(QString::fromStdString(programDir)).isWritable()) {
-    return inProgramDir;
+std::string UserSettingsDirectory() {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return (config + "/kumo/").toStdString();
+}
+
+SettingsFiles SettingsPlace(const std::string& programDir) {
+  const std::string inProgramDir = programDir + FileName;
+  const QFileInfo file(QString::fromStdString(inProgramDir));
+  const bool exists = file.exists();
+  if (exists ? file.isWritable() : QFileInfo(QString::fromStdString(programDir)).isWritable()) {
+    return {std::string(), inProgramDir};
   }
-  QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  return (config + "/kumo/" + FileName).toStdString();
+  return {exists ? inProgramDir : std::string(), UserSettingsDirectory() + FileName};
 }
 
 void LoadSettings(KumoApp& app) {
-  IniFile ini = ReadProfile(app);
-  app.doc.FileName = ini.GetString("DataFile", "FileName", NewTableName);
+  const SettingsFiles files = SettingsPlace(app.ProgramDir);
+  const Profile ini(ReadProfile(app, files.Defaults), ReadProfile(app, files.Own));
+  // A name no file could have is a damaged value, and opening it would only fail.
+  const std::string file = ini.GetString("DataFile", "FileName", NewTableName);
+  app.doc.FileName = CanBePath(file) ? file : std::string(NewTableName);
   LoadWindows(ini, app);
   Options& options = app.options;
   Options defaults;
@@ -261,7 +342,7 @@ void LoadSettings(KumoApp& app) {
 }
 
 void SaveSettings(KumoApp& app) {
-  std::string path = SettingsPath(app.ProgramDir);
+  const std::string path = SettingsPlace(app.ProgramDir).Own;
   try {
     QDir().mkpath(QString::fromStdString(DirectoryOf(path)));
     IniFile ini(path);

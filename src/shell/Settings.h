@@ -8,14 +8,25 @@ namespace kumo {
 
 class KumoApp;
 
-// "Kumo.Ini" in the program's directory when that directory is writable or already holds the
-// file; otherwise in the user's configuration directory ($XDG_CONFIG_HOME/kumo/).
-std::string SettingsPath(const std::string& programDir);
+// The folder of the user's own settings file: the platform's configuration folder for the
+// program ($XDG_CONFIG_HOME/kumo/ on Linux), with its trailing separator.
+std::string UserSettingsDirectory();
 
-// Missing file or keys give the defaults; an unreadable file is reported and gives them too.
+// The files the settings are kept in. "Kumo.Ini" in the program's directory when the user may
+// write it (or create it there): then that file alone. Otherwise that file, when there is one,
+// holds the defaults (an administrator's, or a folder the user may not write) and the user's
+// own file in UserSettingsDirectory() holds his changes.
+struct SettingsFiles {
+  std::string Defaults;  // read first and never written; empty for none
+  std::string Own;       // read over the defaults, and the one file written
+};
+SettingsFiles SettingsPlace(const std::string& programDir);
+
+// Missing files or keys give the defaults; an unreadable file is reported and gives them too.
+// Window places and sizes are kept within reach on the screens.
 void LoadSettings(KumoApp& app);
-// Writes every key in a fixed order, keeping the file's other lines; a failure is reported and
-// leaves the old file as it was.
+// Writes every key in a fixed order into the own file, keeping its other lines; a failure is
+// reported and leaves the old file as it was.
 void SaveSettings(KumoApp& app);
 
 }  // namespace kumo

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "base/FileError.h"
@@ -59,20 +60,26 @@ TEST(IniFile, NamesIgnoreCaseAndFirstKeyWins) {
   EXPECT_EQ(dir.Read("a.ini"), "[edit]\nautolocate=1\nAutoLocate=1\n[EDIT]\nAUTOLOCATE=1\n");
 }
 
+// Lines the program does not change go back byte for byte, whatever their encoding; so does a
+// line of ours set to the value it already holds (the font here, in CP932).
 TEST(IniFile, ForeignLinesAndLineEndsAreKept) {
   TempDir dir;
-  dir.Write("a.ini",
-            "; written by hand\r\n[Edit]\r\nOther = keep me \r\nTenKeys=0\r\n\r\n"
-            "[Tool]\r\nx=1");
+  const std::string head =
+      "\xEF\xBB\xBF; \x83\x81\x83\x82 written by hand\r\n[Other]\nName=\x93\xFA\x96\x7B\r\n"
+      "Bad=\x81\xFF\r\xFE\x80 \r\nMixed=\xE6\x97\xA5\x82\xA0\r\n\r\n"
+      "[Printer]\nFont=\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E\r\n"
+      "[Edit]\r\nOther = keep me \r\nTenKeys=";
+  dir.Write("a.ini", head + "0\r\n\r\n[Tool]\r\nx=1");
   IniFile ini(dir.File("a.ini"));
+  EXPECT_EQ(ini.GetString("Other", "Name", ""), "日本");
+  ini.SetString("Printer", "Font", "ＭＳ ゴシック");
   ini.SetBool("Edit", "TenKeys", true);
   ini.SetBool("Edit", "ASDFKeys", true);  // new key: at the end of its section
-  ini.SetString("Tool", "y", "2");        // after a last line that had no line end
+  ini.SetString("Tool", "y", "時");       // after a last line that had no line end
   ini.SetInt("Color", "Grade1", 32768);   // new section at the end
   ini.Save();
   EXPECT_EQ(dir.Read("a.ini"),
-            "; written by hand\r\n[Edit]\r\nOther = keep me \r\nTenKeys=1\r\nASDFKeys=1\r\n\r\n"
-            "[Tool]\r\nx=1\r\ny=2\r\n[Color]\r\nGrade1=32768\r\n");
+            head + "1\r\nASDFKeys=1\r\n\r\n[Tool]\r\nx=1\r\ny=時\r\n[Color]\r\nGrade1=32768\r\n");
   EXPECT_EQ(IniFile(dir.File("a.ini")).GetString("edit", "other", ""), "keep me");
 }
 
@@ -143,6 +150,28 @@ TEST(IniFile, OneLineThatIsNotUtf8LeavesTheOthers) {
   IniFile ini(dir.File("a.ini"));
   EXPECT_EQ(ini.GetString("Printer", "Font", ""), "ＭＳ ゴシック");
   EXPECT_TRUE(ini.GetString("DataFile", "FileName", "").starts_with("/a/"));
+}
+
+// Every lookup and every change goes straight to its line, however long the file.
+TEST(IniFile, KeysOfAVeryLongFileAreFoundAtOnce) {
+  TempDir dir;
+  std::string text = "[Edit]\nTenKeys=1\n";
+  for (int i = 0; i < 20000; ++i) {
+    text += "[Other" + std::to_string(i) + "]\n";
+    for (int k = 0; k < 9; ++k) text += "Key" + std::to_string(k) + "=" + std::to_string(i) + "\n";
+  }
+  dir.Write("a.ini", text + "[EDIT]\nTenKeys=0\nASDFKeys=1\n");
+  IniFile ini(dir.File("a.ini"));
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 100; ++i) {
+    const int found = ini.GetInt("Other" + std::to_string(i * 199), "Key8", 0);
+    ini.SetInt("Window" + std::to_string(i % 20), std::to_string(i), found);
+  }
+  EXPECT_TRUE(ini.GetBool("edit", "tenkeys", false));
+  EXPECT_TRUE(ini.GetBool("Edit", "ASDFKeys", false));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+  ini.Save();
+  EXPECT_EQ(IniFile(dir.File("a.ini")).GetInt("Window19", "99", 0), 99 * 199);
 }
 
 TEST(IniFile, FailedSaveThrowsAndLeavesTheOldFile) {

@@ -60,7 +60,9 @@ class AppTest : public ::testing::Test {
       TeacherLine line{};
       line.Grade = 1;
       line.Homeroom = static_cast<Byte>(n);
-      line.Name.Assign("T" + std::to_string(n));
+      std::string name = "T";
+      name += std::to_string(n);
+      line.Name.Assign(name);
       line.Cells[n].Kind = KindGrade1;
       line.Cells[n].Item = static_cast<Byte>(n);
       doc.AddLine(line);

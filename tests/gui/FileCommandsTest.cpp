@@ -207,7 +207,7 @@ TEST_F(FileCommandsTest, FailedOrRefusedOpenLeavesNoDocumentToSaveOverTheFile) {
   const std::string cut = dir_.File("cut.kmt");
   const std::string many = dir_.File("many.kmt");
   WriteFileAtomically(cut, whole.substr(0, whole.size() - 10));
-  WriteFileAtomically(many, std::string(1, '\x65') + whole.substr(1));
+  WriteFileAtomically(many, whole.substr(1).insert(0, 1, '\x65'));
 
   struct Case {
     std::string path;

@@ -1,10 +1,15 @@
 // The settings file across starts: defaults, the exact keys written, values that do not parse,
-// foreign lines, the last timetable and the window layout.
+// foreign lines, the last timetable, the window layout within the screen, and a read-only file
+// under the user's own.
+#include <unistd.h>
+
 #include <QCheckBox>
+#include <QFile>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
-#include <QStandardPaths>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "base/IniFile.h"
@@ -28,7 +33,19 @@ namespace {
 
 class SettingsTest : public AppTest {
  protected:
+  // The user's configuration folder goes into one of the test's own.
+  void SetUp() override {
+    AppTest::SetUp();
+    qputenv("HOME", QFile::encodeName(QString::fromStdString(home_.Dir())));
+    ASSERT_TRUE(UserSettingsDirectory().starts_with(home_.Dir()));
+  }
+  void TearDown() override {
+    qputenv("HOME", oldHome_);
+    AppTest::TearDown();
+  }
+
   std::string IniPath() const { return dir_.File("Kumo.Ini"); }
+  std::string UserIniPath() const { return UserSettingsDirectory() + "Kumo.Ini"; }
   void Close() { app_->frmKumo->close(); }
   void Restart(std::optional<std::string> file = std::nullopt) {
     app_.reset();
@@ -40,6 +57,10 @@ class SettingsTest : public AppTest {
             app_->frmHoldingStack.get(), app_->frmPickCharge.get(), app_->frmPickS.get(),
             app_->frmTeacher.get(),      app_->frmClass.get()};
   }
+
+ private:
+  TempDir home_;
+  QByteArray oldHome_ = qgetenv("HOME");
 };
 
 // "[Section]" and "key" names of the file in their order, and the values by "Section/key".
@@ -240,6 +261,9 @@ TEST_F(SettingsTest, BrokenFilesStartWithTheDefaults) {
       "AutoLocate=0\nType=2\nFileName=/none.kmt\nTop=50\n",
       "[EditWindow]\nTop=2147483647\nLeft=-2147483648\nHeight=2147483647\n"
       "[StackWindow]\nHeight=2147483647\nTop=2147483647\n",
+      // Names no file can have: opening them would only fail, or open another file.
+      "[DataFile]\nFileName=" + std::string(5000, 'a') + "\n",
+      "[DataFile]\nFileName=" + WritePlan("a.kmt") + '\0' + ".kmt\n",
   };
   for (const std::string& bytes : files) {
     dir_.Write("Kumo.Ini", bytes);
@@ -279,11 +303,61 @@ TEST_F(SettingsTest, UnreadableAndUnwritableFileIsReportedAndLosesNothing) {
   EXPECT_EQ(dir_.Read("Kumo.Ini/keep"), "x");
 }
 
-TEST(SettingsPlace, ProgramDirectoryOrTheUserConfiguration) {
-  TempDir dir;
-  EXPECT_EQ(SettingsPath(dir.Dir()), dir.Dir() + "Kumo.Ini");
-  QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  EXPECT_EQ(SettingsPath(dir.Dir() + "missing/"), config.toStdString() + "/kumo/Kumo.Ini");
+// A file neither it nor its folder may be written gives the starting values; the user's changes
+// go to a file of his own, which wins over it at the next start.
+TEST_F(SettingsTest, ReadOnlyFileGivesTheDefaultsUnderTheUsersOwnFile) {
+  EXPECT_EQ(SettingsPlace(dir_.Dir() + "missing/").Own, UserIniPath());
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
+  const std::string defaults = "[Edit]\nTenKeys=1\nAutoLocate=0\nSelfTeaching=1\n";
+  dir_.Write("Kumo.Ini", defaults);
+  for (const std::string& path : {IniPath(), dir_.Dir()}) {
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+  }
+  Start();
+  EXPECT_TRUE(app_->options.TenKeys);
+  EXPECT_FALSE(app_->options.AutoLocate);
+  app_->options.AutoLocate = true;
+  Close();  // with no error box
+  EXPECT_EQ(dir_.Read("Kumo.Ini"), defaults);
+  EXPECT_TRUE(IniFile(UserIniPath()).GetBool("Edit", "AutoLocate", false));
+
+  std::ofstream(UserIniPath(), std::ios::binary) << "[Edit]\nAutoLocate=1\nTenKeys=0\n";
+  Restart();
+  EXPECT_TRUE(app_->options.AutoLocate);
+  EXPECT_FALSE(app_->options.TenKeys);
+  EXPECT_TRUE(app_->options.SelfTeaching);
+}
+
+// A window whose title bar would be off every screen comes back to its default place and none is
+// larger than the screen; what is written at exit is where the windows are.
+TEST_F(SettingsTest, WindowsAreKeptWithinReachOnTheScreen) {
+  dir_.Write("Kumo.Ini",
+             "[MainWindow]\nTop=-5000\nLeft=9000\n"
+             "[EditWindow]\nTop=-200\nLeft=100\nHeight=2147483647\nWidth=500\n"
+             "[StackWindow]\nTop=-5000\nLeft=-5000\nHeight=2147483647\nWidth=2147483647\n"
+             "[PickSWindow]\nTop=5000\nLeft=5000\nHeight=-9\nWidth=2147483647\n"
+             "[ClassWindow]\nTop=300\nLeft=-100\nHeight=2147483647\nWidth=300\n");
+  Start();
+  EXPECT_EQ(app_->frmKumo->frameGeometry().topLeft(), QPoint(0, 0));
+  EXPECT_EQ(app_->frmClass->frameGeometry().topLeft(), QPoint(-100, 300));  // just within reach
+  const std::pair<const char*, QWidget*> windows[] = {{"EditWindow", app_->frmEdit.get()},
+                                                      {"StackWindow", app_->frmStack.get()},
+                                                      {"PickSWindow", app_->frmPickS.get()},
+                                                      {"ClassWindow", app_->frmClass.get()}};
+  std::vector<QPoint> places;
+  for (const auto& [section, window] : windows) places.push_back(window->frameGeometry().topLeft());
+  Close();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  IniFile written(IniPath());
+  for (std::size_t i = 0; i < std::size(windows); ++i) {
+    const char* section = windows[i].first;
+    const QRect frame(written.GetInt(section, "Left", 0), written.GetInt(section, "Top", 0),
+                      written.GetInt(section, "Width", 0), written.GetInt(section, "Height", 0));
+    EXPECT_EQ(frame.topLeft(), places[i]) << section;
+    EXPECT_EQ(frame.size().boundedTo(screen.size()), frame.size()) << section;
+    EXPECT_EQ((QRect(frame.topLeft(), QSize(frame.width(), 20)) & screen).height(), 20) << section;
+  }
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
-// The Qt message box behind every question: its buttons, its answer, and that it stays on top.
+// The Qt message box behind every question: its buttons, its answer, that it stays on top, and
+// that long paths in its text keep it on the screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "platform/QtPlatform.h"
@@ -11,13 +14,16 @@
 namespace kumo {
 namespace {
 
-// Answers the box that is about to open by clicking the button with this caption, after
-// recording what the box showed.
+// Answers the box that is about to open by clicking the button with this caption (the first
+// button when none is given), after recording what the box showed.
 struct BoxReply {
   QString caption;
   QStringList buttons;
   bool onTop = false;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QRect frame;
+  QString text;
+  bool textFits = false;  // no line is cut off at the box's edge
 
   void Arm() {
     QTimer::singleShot(0, [this] {
@@ -25,9 +31,16 @@ struct BoxReply {
       ASSERT_NE(box, nullptr);
       onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       icon = box->icon();
+      frame = box->frameGeometry();
+      text = box->text();
+      const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      textFits = label != nullptr && label->minimumSizeHint().width() <= label->width();
+      for (QAbstractButton* button : box->buttons()) buttons << button->text();
       for (QAbstractButton* button : box->buttons()) {
-        buttons << button->text();
-        if (button->text() == caption) button->click();
+        if (caption.isEmpty() || button->text() == caption) {
+          button->click();
+          break;
+        }
       }
     });
   }
@@ -57,6 +70,28 @@ TEST(QtPlatformTest, MessageBoxesStayOnTopAndReportTheButtonClicked) {
     EXPECT_TRUE(reply.onTop);
     EXPECT_EQ(reply.icon, c.icon);
     EXPECT_EQ(reply.buttons.size(), c.buttons == Buttons::OkCancel ? 2 : 3);
+  }
+}
+
+// Paths run long without a space: a box must still fit on the screen, cut no line off, and keep
+// both ends of its text, where the message and the file's name stand.
+TEST(QtPlatformTest, BoxesWithLongPathsFitOnTheScreen) {
+  QtPlatform platform;
+  const std::string text = "\"/home/" + std::string(3000, 'a') + ".kmt\" を開けません。";
+  const QSize screen = QApplication::primaryScreen()->availableGeometry().size();
+  for (bool error : {false, true}) {
+    BoxReply reply;
+    reply.Arm();
+    if (error) {
+      platform.ErrorBox(text);
+    } else {
+      platform.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel, text);
+    }
+    EXPECT_EQ(reply.frame.size().boundedTo(screen), reply.frame.size()) << error;
+    EXPECT_TRUE(reply.textFits) << error;
+    const std::string shown = reply.text.remove(QChar(0x200B)).toStdString();
+    EXPECT_TRUE(shown.starts_with("\"/home/aaa") && shown.ends_with("aaa.kmt\" を開けません。"))
+        << shown;
   }
 }
 
