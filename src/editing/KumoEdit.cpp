@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "document/FullWidth.h"
+#include "document/ClassWeek.h"
 #include "document/PieceLabel.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
@@ -15,8 +15,8 @@ namespace kumo {
 
 namespace {
 
-constexpr int EditCols = 34;
-constexpr int ViewCols = 38;
+// The summary grid has columns past the periods, so that it can scroll as far as the table.
+constexpr int ViewCols = WeekCols + 4;
 constexpr int CellSize = 16;
 constexpr int NameWidth = 40;
 constexpr int StripHeight = 38;
@@ -26,16 +26,9 @@ QString LessonCountText(int count) {
   return QString::asprintf("%2d", count);
 }
 
-StringGrid* MakeGrid(QWidget* parent, const char* name, int cols, int rows, int fixedRows) {
+StringGrid* MakeGrid(QWidget* parent, const char* name) {
   auto* grid = new StringGrid(parent);
   grid->setObjectName(QString::fromUtf8(name));
-  grid->SetColCount(cols);
-  grid->SetRowCount(rows);
-  grid->SetFixedCols(HeaderCols);
-  grid->SetFixedRows(fixedRows);
-  grid->SetDefaultColWidth(CellSize);
-  grid->SetColWidth(1, NameWidth);
-  grid->SetDefaultRowHeight(CellSize);
   return grid;
 }
 
@@ -59,7 +52,8 @@ void TfrmEdit::BuildGrids() {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  sgrEdit_ = MakeGrid(this, "sgrEdit", EditCols, HeaderRows + 1, HeaderRows);
+  sgrEdit_ = MakeGrid(this, "sgrEdit");
+  SetUpWeekGrid(*sgrEdit_);
   column->addWidget(sgrEdit_, 1);
 
   auto* panel1 = new QWidget(this);
@@ -68,7 +62,14 @@ void TfrmEdit::BuildGrids() {
   auto* strip = new QHBoxLayout(panel1);
   strip->setContentsMargins(0, 0, 0, 0);
   strip->setSpacing(0);
-  sgrView_ = MakeGrid(panel1, "sgrView", ViewCols, 2, 0);
+  sgrView_ = MakeGrid(panel1, "sgrView");
+  sgrView_->SetColCount(ViewCols);
+  sgrView_->SetRowCount(2);
+  sgrView_->SetFixedCols(HeaderCols);
+  sgrView_->SetFixedRows(0);
+  sgrView_->SetDefaultColWidth(CellSize);
+  sgrView_->SetColWidth(1, NameWidth);
+  sgrView_->SetDefaultRowHeight(CellSize);
   sgrView_->SetScrollBars(GridScrollBars::Vertical);
   sgrView_->SetRangeSelect(false);
   // The current cell stays in the class row, whose own drawing covers the selection colour.
@@ -107,13 +108,6 @@ void TfrmEdit::WriteHeaders() {
   sgrEdit_->SetCells(2, 1, QStringLiteral("担"));
   sgrEdit_->SetCells(3, 1, QStringLiteral("時"));
   sgrEdit_->SetCells(1, 0, QStringLiteral("[　]"));
-  for (int day = 0; day < DayCount; ++day) {
-    sgrEdit_->SetCells(6 + 6 * day, 0, FromDocText(DayName(day)));
-    sgrEdit_->SetCells(7 + 6 * day, 0, QStringLiteral("曜"));
-    for (int k = 1; k <= PeriodsPerDay; ++k) {
-      sgrEdit_->SetCells(3 + 6 * day + k, 1, FromDocText(ToFullWidth(std::to_string(k))));
-    }
-  }
 }
 
 void TfrmEdit::showEvent(QShowEvent* event) {
@@ -188,7 +182,7 @@ void TfrmEdit::RedrawTable() {
   const TKumData& doc = app_.doc;
   sgrEdit_->SetRowCount(std::max<int>(doc.LineCount, 1) + HeaderRows);
   if (doc.LineCount == 0) {
-    for (int c = 0; c < EditCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
+    for (int c = 0; c < WeekCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
   }
   for (int n = 1; n <= doc.LineCount; ++n) WriteLine(n);
   ShowHand();
@@ -307,18 +301,9 @@ void TfrmEdit::ShowClassRow() {
   sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Lines[home].Name.View()) : QString());
   int count = 0;
   for (int p = 1; p <= PeriodCount; ++p) {
-    const int teacher = entry.PeriodLines[p];
-    Byte subject = 0;
-    if (home != 0 && doc.Cell(home, p).Kind == KindSubject) {
-      subject = doc.Cell(home, p).Item;
-    } else if (teacher != 0) {
-      const Byte lesson = doc.Cell(teacher, p).LessonSubject;
-      subject = lesson != 0 ? lesson : doc.Lines[teacher].Subject;
-      ++count;
-    }
-    sgrView_->SetCells(
-        ColOfPeriod(p), 0,
-        subject <= MaxSubject ? FromDocText(doc.SubjectNames1[subject].View()) : QString());
+    const ClassPeriod at = ClassSubjectAt(doc, entry, p);
+    if (at.Counted()) ++count;
+    sgrView_->SetCells(ColOfPeriod(p), 0, FromDocText(doc.SubjectNames1[at.Subject].View()));
   }
   sgrView_->SetCells(3, 0, LessonCountText(count));
 }
@@ -328,7 +313,7 @@ void TfrmEdit::ShowClashRow() {
   std::optional<int> clash;
   if (doc.Hand.Piece.IsClass()) clash = doc.FindHandClash();
   if (clash) ClashLine = static_cast<Byte>(*clash);
-  for (int c = 0; c < EditCols; ++c) {
+  for (int c = 0; c < WeekCols; ++c) {
     sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOfLine(*clash)) : QString());
   }
   sgrView_->viewport()->update();

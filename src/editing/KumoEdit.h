@@ -7,6 +7,7 @@
 #include "document/DocumentChange.h"
 #include "document/Records.h"
 #include "platform/StringGrid.h"
+#include "platform/WeekGrid.h"
 
 class QAction;
 class QMenu;
@@ -14,23 +15,6 @@ class QMenu;
 namespace kumo {
 
 class KumoApp;
-
-// How the week-wide grids lay out the timetable: four header columns (subject, name, homeroom,
-// lesson count) before the periods, two header rows before the lines.
-constexpr int HeaderCols = 4;
-constexpr int HeaderRows = 2;
-constexpr int ColOfPeriod(int period) {
-  return period + HeaderCols - 1;
-}
-constexpr int RowOfLine(int line) {
-  return line + HeaderRows - 1;
-}
-constexpr int PeriodOfCol(int col) {
-  return col - HeaderCols + 1;
-}
-constexpr int LineOfRow(int row) {
-  return row - HeaderRows + 1;
-}
 
 class TfrmEdit : public QWidget, public DocumentObserver {
  public:

@@ -8,37 +8,6 @@ namespace kumo {
 namespace {
 
 constexpr ColorRef White = Rgb(255, 255, 255);
-constexpr ColorRef LockedGrey = Rgb(221, 221, 221);
-constexpr ColorRef Black = Rgb(0, 0, 0);
-
-bool IsDayEnd(int col) {
-  return col >= 9 && col <= 33 && (col - 9) % PeriodsPerDay == 0;
-}
-
-// Row 0 reads as one band over the hand and homeroom columns and over each day's inner columns.
-bool IsHeaderBand(int col) {
-  if (col == 1 || col == 2) return true;
-  const int inDay = (col - 4) % PeriodsPerDay;
-  return col >= 4 && inDay >= 1 && inDay <= 4;
-}
-
-// The black line that closes a day, along the cell's right edge down to one pixel below it.
-void DrawDayEnd(Canvas& canvas, const QRect& rect) {
-  canvas.SetPenColor(Black);
-  canvas.SetPenWidth(1);
-  canvas.MoveTo(rect.right() + 1, rect.top());
-  canvas.LineTo(rect.right() + 1, rect.bottom() + 2);
-}
-
-// A colour of the view colours by piece kind or line grade; values off the table take black's.
-ColorRef PieceColor(const Options& options, int index) {
-  return options
-      .PieceColors[index >= 0 && index < static_cast<int>(options.PieceColors.size()) ? index : 0];
-}
-
-void WriteText(Canvas& canvas, const QRect& rect, const QString& text) {
-  canvas.TextOut(rect.left() + 2, rect.top() + 2, text);
-}
 
 }  // namespace
 
@@ -66,7 +35,7 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
     canvas.FillRect(rect);
   }
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
-  if (row == 0 && IsHeaderBand(col)) canvas.FillRect(rect.adjusted(-1, 0, 1, 0));
+  if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
 
   const QString textOfCell = sgrEdit_->Cells(col, row);
   if (textOfCell.isEmpty()) return;
@@ -76,16 +45,10 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   }
   if (col == 1 && row == 0) text = PieceColor(options, doc.Hand.Piece.Kind);
   canvas.SetFontColor(text);
-  // The font starts plain; only a change costs a new font.
-  if (dataRow && periodCol && !cell.IsEmpty()) {
-    if (options.OnStackView && doc.InAppliedHistory(line, period, cell.Kind, cell.Item)) {
-      canvas.SetItalic(true);
-    }
-    if (options.CountedView && cell.Has(Counted)) canvas.SetBold(true);
-  }
+  if (dataRow && periodCol) SetPieceStyle(canvas, doc, options, line, period, true);
   // On the background already painted.
   canvas.SetBrushClear();
-  WriteText(canvas, rect, textOfCell);
+  WriteCellText(canvas, rect, textOfCell);
 }
 
 void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
@@ -94,11 +57,6 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
   const TClassLines& classes = app_.classes;
   const Options& options = app_.options;
   auto color = [&](int index) { return PieceColor(options, index); };
-  auto italic = [&](int line, int period) {
-    const PeriodCell& cell = doc.Cell(line, period);
-    return options.OnStackView && !cell.IsEmpty() &&
-           doc.InAppliedHistory(line, period, cell.Kind, cell.Item);
-  };
   // The summary follows the cursor by scrolling only; its own current cell is no selection
   // to show, least of all in an empty class row.
   if (state.Selected) {
@@ -127,7 +85,7 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
       } else {
         canvas.SetFontColor(color(teacher != 0 ? doc.Lines[teacher].Grade : 0));
       }
-      canvas.SetItalic(teacher != 0 && italic(teacher, period));
+      if (teacher != 0) SetPieceStyle(canvas, doc, options, teacher, period, false);
     }
     canvas.FillRect(rect);
   } else if (classInView && row == 1 && clashShown) {
@@ -135,11 +93,11 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
       canvas.SetFontColor(color(doc.Lines[ClashLine].Grade));
     } else if (periodCol) {
       canvas.SetFontColor(color(doc.Cell(ClashLine, period).Kind));
-      canvas.SetItalic(italic(ClashLine, period));
+      SetPieceStyle(canvas, doc, options, ClashLine, period, false);
     }
     canvas.FillRect(rect);
   }
-  WriteText(canvas, rect, sgrView_->Cells(col, row));
+  WriteCellText(canvas, rect, sgrView_->Cells(col, row));
 }
 
 }  // namespace kumo
