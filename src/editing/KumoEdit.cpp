@@ -22,10 +22,6 @@ constexpr int NameWidth = 40;
 constexpr int StripHeight = 38;
 constexpr int SpacerWidth = 16;
 
-QString LessonCountText(int count) {
-  return QString::asprintf("%2d", count);
-}
-
 StringGrid* MakeGrid(QWidget* parent, const char* name) {
   auto* grid = new StringGrid(parent);
   grid->setObjectName(QString::fromUtf8(name));
@@ -154,28 +150,14 @@ void TfrmEdit::RepaintCell(StringGrid& grid, int col, int row) {
 }
 
 void TfrmEdit::WriteLessonCount(int line) {
-  const TeacherLine& l = app_.doc.Lines[line];
-  const bool counted = l.Grade >= 1 && l.Grade <= 3;
-  sgrEdit_->SetCells(3, RowOfLine(line),
-                     counted ? LessonCountText(app_.doc.LessonCount(line)) : "");
+  sgrEdit_->SetCells(3, RowOfLine(line), WeekLineText(app_.doc, line, 3));
   RepaintCell(*sgrEdit_, 3, RowOfLine(line));
 }
 
 void TfrmEdit::WriteLine(int line) {
-  const TKumData& doc = app_.doc;
-  const TeacherLine& l = doc.Lines[line];
-  const int row = RowOfLine(line);
-  sgrEdit_->SetCells(
-      0, row,
-      l.Subject <= MaxSubject ? FromDocText(doc.SubjectNames1[l.Subject].View()) : QString());
-  sgrEdit_->SetCells(1, row, FromDocText(l.Name.View()));
-  sgrEdit_->SetCells(
-      2, row,
-      l.Homeroom <= MaxClassNo ? FromDocText(doc.ClassLabels[l.Homeroom].View()) : QString());
-  for (int p = 1; p <= PeriodCount; ++p) {
-    sgrEdit_->SetCells(ColOfPeriod(p), row, FromDocText(PieceLabel(doc, l.Cells[p])));
+  for (int c = 0; c < WeekCols; ++c) {
+    sgrEdit_->SetCells(c, RowOfLine(line), WeekLineText(app_.doc, line, c));
   }
-  WriteLessonCount(line);
 }
 
 void TfrmEdit::RedrawTable() {
@@ -198,7 +180,7 @@ void TfrmEdit::RedrawTable() {
 void TfrmEdit::RedrawCell(int line, int period) {
   const int col = ColOfPeriod(period);
   const int row = RowOfLine(line);
-  sgrEdit_->SetCells(col, row, FromDocText(PieceLabel(app_.doc, app_.doc.Cell(line, period))));
+  sgrEdit_->SetCells(col, row, WeekLineText(app_.doc, line, col));
   // Flags and the history change a cell's look even when its text stays.
   RepaintCell(*sgrEdit_, col, row);
 }

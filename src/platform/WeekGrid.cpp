@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/FullWidth.h"
+#include "document/PieceLabel.h"
 #include "platform/DocText.h"
 #include "platform/StringGrid.h"
 
@@ -10,6 +11,26 @@ namespace kumo {
 
 constexpr int CellSize = 16;
 constexpr int NameWidth = 40;
+
+QString WeekLineText(const TKumData& doc, int line, int col) {
+  const TeacherLine& l = doc.Lines[line];
+  switch (col) {
+    case 0:
+      return l.Subject <= MaxSubject ? FromDocText(doc.SubjectNames1[l.Subject].View()) : QString();
+    case 1:
+      return FromDocText(l.Name.View());
+    case 2:
+      return l.Homeroom <= MaxClassNo ? FromDocText(doc.ClassLabels[l.Homeroom].View()) : QString();
+    case 3:
+      return l.Grade >= 1 && l.Grade <= 3 ? LessonCountText(doc.LessonCount(line)) : QString();
+    default:
+      return FromDocText(PieceLabel(doc, l.Cells[PeriodOfCol(col)]));
+  }
+}
+
+QString LessonCountText(int count) {
+  return QString::asprintf("%2d", count);
+}
 
 void SetUpWeekGrid(StringGrid& grid) {
   grid.SetColCount(WeekCols);

@@ -32,6 +32,12 @@ constexpr int LineOfRow(int row) {
 
 constexpr ColorRef LockedGrey = Rgb(221, 221, 221);
 
+// The text of column col of a line's row, as every week grid shows it: the subject, the name,
+// the homeroom class, the lesson count (lines of a grade only), the pieces of the periods.
+QString WeekLineText(const TKumData& doc, int line, int col);
+// A lesson count as the grids write it, "%2d".
+QString LessonCountText(int count);
+
 // Widths, row height and the day and lesson-number headers of a week grid.
 void SetUpWeekGrid(StringGrid& grid);
 // The last period of each day is closed by a black line.
