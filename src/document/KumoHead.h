@@ -232,7 +232,8 @@ struct ClassEntry {
 static_assert(sizeof(ClassEntry) == 33 && IsRawRecord<ClassEntry>);
 
 constexpr int MaxClassEntries = 60;
-constexpr int MaxVisibleClasses = 20;
+// Derived and never saved: room for every class of the index, whichever grades are shown.
+constexpr int MaxVisibleClasses = MaxClassEntries;
 
 // Kept up to date by the document's notices: the lines after every line edit, the periods of
 // every changed cell.

@@ -317,6 +317,8 @@ void TdlgEnvironment::ApplyScrollBars() {
                         : horizontal           ? GridScrollBars::Horizontal
                                                : GridScrollBars::None;
   app_.frmEdit->SetScrollBars(bars);
+  app_.frmTeachers->Grid().SetScrollBars(bars);
+  app_.frmClasses->Grid().SetScrollBars(bars);
 }
 
 int TdlgEnvironment::RunEnvironmentDialog(int page) {

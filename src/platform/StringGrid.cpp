@@ -54,6 +54,12 @@ StringGrid::StringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void StringGrid::ReshapeCells(int cols, int rows) {
+  // Rows come and go at the end of the row-major cells: the others stay where they are.
+  if (cols == colCount_) {
+    cells_.resize(static_cast<std::size_t>(cols) * rows);
+    rowCount_ = rows;
+    return;
+  }
   std::vector<QString> cells(static_cast<std::size_t>(cols) * rows);
   const int keepCols = std::min(cols, colCount_);
   const int keepRows = std::min(rows, rowCount_);
@@ -82,9 +88,10 @@ void StringGrid::SetColCount(int count) {
 void StringGrid::SetRowCount(int count) {
   count = std::max(count, 1);
   if (count == rowCount_) return;
+  const int changed = std::min(count, rowCount_);
   ReshapeCells(colCount_, count);
   fixedRows_ = std::min(fixedRows_, count - 1);
-  LayoutChanged();
+  LayoutChanged(changed);
 }
 
 void StringGrid::SetFixedCols(int count) {
@@ -134,12 +141,23 @@ void StringGrid::SetDefaultRowHeight(int height) {
 
 // Counts, fixed parts or sizes changed: bring the current cell, the anchor and the scroll
 // position back inside and repaint everything.
-void StringGrid::LayoutChanged() {
+void StringGrid::LayoutChanged(int firstRow) {
+  const GridRect selection = Selection();
+  const int left = leftCol_;
+  const int top = topRow_;
   current_ = ClampToNormal(current_);
   anchor_ = rangeSelect_ ? ClampToNormal(anchor_) : current_;
   leftCol_ = std::clamp(leftCol_, fixedCols_, MaxLeftCol());
   topRow_ = std::clamp(topRow_, fixedRows_, MaxTopRow());
   UpdateScrollBars();
+  // A grid that grew or shrank at its end, with nothing else moved, repaints only from there:
+  // a history of thousands of rows grows by one at every step.
+  if (firstRow > 0 && left == leftCol_ && top == topRow_ && selection == Selection()) {
+    const int y = firstRow >= topRow_ ? FixedHeight() + (firstRow - topRow_) * Pitch() : 0;
+    if (y < viewport()->height())
+      viewport()->update(0, y, viewport()->width(), viewport()->height() - y);
+    return;
+  }
   viewport()->update();
 }
 

@@ -171,7 +171,8 @@ class StringGrid : public QAbstractScrollArea {
   // The pixels of columns from..to-1, with their lines; negative when to lies before from.
   int ColumnsWidth(int from, int to) const;
   void ReshapeCells(int cols, int rows);
-  void LayoutChanged();
+  // firstRow: the first row added or removed when only the row count changed; 0 otherwise.
+  void LayoutChanged(int firstRow = 0);
   void UpdateScrollBars();
   int MaxLeftCol() const;
   int MaxTopRow() const;

@@ -1,8 +1,6 @@
 #include "views/KumoChrg.h"
 
-#include <QAction>
 #include <QEvent>
-#include <QMenu>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -10,6 +8,7 @@
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/StringGrid.h"
+#include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
 #include "shell/KumoApp.h"
 
@@ -61,22 +60,8 @@ void TfrmPickCharge::DocumentChanged(const DocumentChange& change) {
 }
 
 void TfrmPickCharge::BuildMenu() {
-  LocakMenu_ = new QMenu(this);
-  LocakMenu_->setObjectName("LocakMenu");
-  QAction* enter = LocakMenu_->addAction(QStringLiteral("入力(&I)"));
-  enter->setObjectName("mnuClass");
-  connect(enter, &QAction::triggered, this, [this] { sgrPickChargeDblClick(); });
-  LocakMenu_->addSeparator();
-  QAction* close = LocakMenu_->addAction(QStringLiteral("閉じる(&C)"));
-  close->setObjectName("mnuClose");
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  LocakMenu_->addSeparator();
-  QAction* help = LocakMenu_->addAction(QStringLiteral("ヘルプ(&H)"));
-  help->setObjectName("pmnHelp");
-  help->setProperty("HelpContext", HelpContext);
-  sgrPickCharge_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(sgrPickCharge_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { LocakMenu_->popup(sgrPickCharge_->mapToGlobal(pos)); });
+  AddToolMenu(*this, HelpContext, {{"mnuClass", "入力(&I)", [this] { sgrPickChargeDblClick(); }}},
+              {.Menu = "LocakMenu", .Close = "mnuClose"});
 }
 
 void TfrmPickCharge::FormCreate() {

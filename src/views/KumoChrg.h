@@ -6,8 +6,6 @@
 
 #include "document/DocumentChange.h"
 
-class QMenu;
-
 namespace kumo {
 
 class KumoApp;
@@ -36,7 +34,6 @@ class TfrmPickCharge : public QWidget, public DocumentObserver {
 
   KumoApp& app_;
   StringGrid* sgrPickCharge_ = nullptr;
-  QMenu* LocakMenu_ = nullptr;
 };
 
 }  // namespace kumo

@@ -1,14 +1,117 @@
 #include "views/KumoCl.h"
 
-#include "platform/Fonts.h"
-#include "platform/WindowKinds.h"
+#include <QAction>
+#include <QStyle>
+#include <string>
+
+#include "document/ClassWeek.h"
+#include "document/FullWidth.h"
+#include "platform/DocText.h"
+#include "platform/SpinButton.h"
+#include "platform/StringGrid.h"
+#include "platform/WeekGrid.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
+namespace {
 
-TfrmClass::TfrmClass(KumoApp& /*app*/) : QWidget(nullptr, CloseOnlyWindow) {
-  setWindowTitle(QStringLiteral("ｸﾗｽ時間割"));
-  setFont(GothicFont(12));
-  resize(136, 177);
+struct Layout {
+  int DayWidth;
+  int GridWidth;
+  int SpinLeft;
+};
+constexpr Layout Narrow{16, 122, 106};
+constexpr Layout Wide{30, 192, 176};
+
+}  // namespace
+
+TfrmClass::TfrmClass(KumoApp& app)
+    : TfrmOneWeek(app,
+                  {.Name = "frmClass",
+                   .Caption = "ｸﾗｽ時間割",
+                   .Size = {136, 177},
+                   .HelpContext = 6,
+                   .GridName = "sgrClass",
+                   .Hint = "クラスを変更する"},
+                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }}}) {}
+
+int TfrmClass::ShownCount() const {
+  return app_.classes.EntryCount;
+}
+
+const ClassEntry* TfrmClass::ShownEntry() const {
+  const TClassLines& classes = app_.classes;
+  if (ShownClass < 1 || ShownClass > classes.EntryCount) return nullptr;
+  return &classes.Entries[ShownClass];
+}
+
+void TfrmClass::LayOut() {
+  const Layout& layout = Letters == 1 ? Narrow : Wide;
+  StringGrid& grid = Grid();
+  grid.SetDefaultColWidth(layout.DayWidth);
+  grid.SetColWidth(0, Narrow.DayWidth);
+  grid.resize(layout.GridWidth, grid.height());
+  Spin().move(layout.SpinLeft, Spin().y());
+}
+
+void TfrmClass::RenewView() {
+  const TKumData& doc = app_.doc;
+  const ClassEntry* entry = ShownEntry();
+  LayOut();
+  if (entry == nullptr) {
+    shownGrade_ = 0;
+    shownClassNo_ = 0;
+    SetTitle(QString(), 0);
+    // The window fits the grid, with the sizing frame on either side.
+    resize(Grid().width() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth), height());
+    ClearPeriods();
+    return;
+  }
+  shownGrade_ = entry->Grade;
+  shownClassNo_ = entry->ClassNo;
+  // Letters are the class labels themselves; digits and circled digits read as plain digits.
+  const QString classText = app_.options.LetterLabels
+                                ? FromDocText(doc.ClassLabels[entry->ClassNo].View())
+                                : FromDocText(ToFullWidth(std::to_string(entry->ClassNo)));
+  SetTitle(FromDocText(ToFullWidth(std::to_string(entry->Grade))) + QStringLiteral("年") +
+               classText + QStringLiteral("組時間割"),
+           PieceColor(app_.options, entry->Grade));
+  for (int p = 1; p <= PeriodCount; ++p) {
+    const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
+    QString text = QStringLiteral("  ");
+    if (at.Homeroom || at.Teacher != 0) {
+      text = FromDocText(Letters == 1 ? doc.SubjectNames1[at.Subject].View()
+                                      : doc.SubjectNames2[at.Subject].View());
+    }
+    SetPeriodText(p, text);
+  }
+  Grid().viewport()->update();
+}
+
+std::optional<TfrmOneWeek::PeriodLook> TfrmClass::LookOf(int period) const {
+  const ClassEntry* entry = ShownEntry();
+  if (entry == nullptr) return std::nullopt;
+  const ClassPeriod at = ClassSubjectAt(app_.doc, *entry, period);
+  const Options& options = app_.options;
+  if (at.Homeroom) return PeriodLook{PieceColor(options, KindSubject)};
+  if (at.Teacher != 0) {
+    return PeriodLook{PieceColor(options, app_.doc.Lines[at.Teacher].Grade), at.Teacher, false};
+  }
+  return PeriodLook{PieceColor(options, KindEmpty)};
+}
+
+void TfrmClass::DocumentChanged(const DocumentChange& change) {
+  if (change.All || change.Lines) {
+    if (ShownClass != 0) ShownClass = app_.classes.FindClass(shownGrade_, shownClassNo_);
+    RenewView();
+  } else if (change.Subjects || change.Cells.any()) {
+    RenewView();
+  }
+}
+
+void TfrmClass::pmnViewClick() {
+  Letters = Letters == 1 ? 2 : 1;
+  RenewView();
 }
 
 }  // namespace kumo

@@ -1,13 +1,169 @@
 #include "views/KumoCls.h"
 
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "document/ClassWeek.h"
+#include "output/KumoEnv.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/ToolMenu.h"
+#include "platform/WeekGrid.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
+namespace {
 
-TfrmClasses::TfrmClasses(KumoApp& /*app*/) {
+constexpr int HelpContext = 4;
+constexpr int ViewPage = 1;
+
+}  // namespace
+
+TfrmClasses::TfrmClasses(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
+  setObjectName("frmClasses");
   setWindowTitle(QStringLiteral("クラス一覧"));
   setFont(GothicFont(12));
+  setProperty("HelpContext", HelpContext);
   resize(435, 400);
+
+  sgrClasses_ = new StringGrid(this);
+  sgrClasses_->setObjectName("sgrClasses");
+  SetUpWeekGrid(*sgrClasses_);
+  sgrClasses_->SetRangeSelect(false);
+  sgrClasses_->SetCells(0, 1, QStringLiteral("ク"));
+  sgrClasses_->SetCells(1, 1, QStringLiteral("担　任"));
+  sgrClasses_->SetCells(3, 1, QStringLiteral("時"));
+  sgrClasses_->OnClick = [this] { RenewAll(); };
+  sgrClasses_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
+    sgrClassesDrawCell(canvas, col, row, rect);
+  };
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(sgrClasses_);
+  BuildLocalMenu();
+}
+
+void TfrmClasses::BuildLocalMenu() {
+  AddToolMenu(*this, HelpContext, {{"pmnSetView", "表示設定(&V)", [this] { pmnSetViewClick(); }}});
+}
+
+// Renewals requested while hidden were skipped.
+void TfrmClasses::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RenewAll();
+}
+
+void TfrmClasses::RenewAll() {
+  if (!isVisible()) return;
+  // The document's notices keep the class index, its entries and their lines, up to date.
+  TClassLines& classes = app_.classes;
+  classes.VisibleCount = 0;
+  for (int e = 1; e <= std::min<int>(classes.EntryCount, MaxClassEntries); ++e) {
+    if (app_.options.ClassesGrade[classes.Entries[e].Grade - 1]) {
+      classes.VisibleEntries[++classes.VisibleCount] = static_cast<Byte>(e);
+    }
+  }
+  sgrClasses_->SetRowCount(std::max<int>(classes.VisibleCount, 1) + HeaderRows);
+  if (classes.VisibleCount == 0) {
+    for (int c = 0; c < WeekCols; ++c) sgrClasses_->SetCells(c, HeaderRows, QString());
+  }
+  for (int k = 1; k <= classes.VisibleCount; ++k) FillRow(k);
+  // Colours and styles follow the options and the history, not only the texts.
+  sgrClasses_->viewport()->update();
+}
+
+void TfrmClasses::RenewClass(int grade, int classNo) {
+  const TClassLines& classes = app_.classes;
+  for (int k = 1; k <= classes.VisibleCount; ++k) {
+    const ClassEntry& entry = classes.Entries[classes.VisibleEntries[k]];
+    if (entry.Grade == grade && entry.ClassNo == classNo) {
+      FillRow(k);
+      // Flags and the history change a cell's look even when its text stays.
+      sgrClasses_->viewport()->update();
+      return;
+    }
+  }
+}
+
+void TfrmClasses::FillRow(int k) {
+  const TKumData& doc = app_.doc;
+  const ClassEntry& entry = app_.classes.Entries[app_.classes.VisibleEntries[k]];
+  const int row = k + HeaderRows - 1;
+  const int home = entry.HomeroomLine;
+  sgrClasses_->SetCells(0, row, FromDocText(doc.ClassLabels[entry.ClassNo].View()));
+  sgrClasses_->SetCells(
+      1, row, doc.IsLineInUse(home) ? FromDocText(doc.Lines[home].Name.View()) : QString());
+  int count = 0;
+  for (int p = 1; p <= PeriodCount; ++p) {
+    const ClassPeriod at = ClassSubjectAt(doc, entry, p);
+    if (at.Counted()) ++count;
+    sgrClasses_->SetCells(ColOfPeriod(p), row, FromDocText(doc.SubjectNames1[at.Subject].View()));
+  }
+  sgrClasses_->SetCells(3, row, LessonCountText(count));
+}
+
+void TfrmClasses::DocumentChanged(const DocumentChange& change) {
+  if (!isVisible()) return;
+  if (change.All || change.Lines || change.Subjects) {
+    RenewAll();
+    return;
+  }
+  // Both classes of an exchange are among them.
+  for (int grade = 1; grade <= 3; ++grade) {
+    for (int classNo = 1; classNo <= MaxClassNo; ++classNo) {
+      if (change.Class(grade, classNo)) RenewClass(grade, classNo);
+    }
+  }
+  // The homeroom teacher's own subject pieces show in the class's row.
+  const TKumData& doc = app_.doc;
+  for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int p = 1; p <= PeriodCount; ++p) {
+      if (change.Cell(n, p)) {
+        RenewClass(doc.Lines[n].Grade, doc.Lines[n].Homeroom);
+        break;
+      }
+    }
+  }
+}
+
+void TfrmClasses::sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
+  const TKumData& doc = app_.doc;
+  const TClassLines& classes = app_.classes;
+  const Options& options = app_.options;
+  const int k = row - HeaderRows + 1;
+  ColorRef text = SystemColor(QPalette::WindowText);
+  if (row >= HeaderRows && k <= classes.VisibleCount) {
+    const ClassEntry& entry = classes.Entries[classes.VisibleEntries[k]];
+    if (col < HeaderCols) {
+      text = PieceColor(options, entry.Grade);
+    } else {
+      const int period = PeriodOfCol(col);
+      const int teacher = entry.PeriodLines[period];
+      const bool taught = doc.IsLineInUse(teacher);
+      if (taught && doc.Cell(teacher, period).Has(Locked)) {
+        canvas.SetBrushColor(LockedGrey);
+        canvas.FillRect(rect);
+      }
+      if (ClassSubjectAt(doc, entry, period).Homeroom) {
+        text = PieceColor(options, KindSubject);
+      } else {
+        text = PieceColor(options, taught ? doc.Lines[teacher].Grade : 0);
+      }
+      // Italic only: bold marks a teacher line's counted pieces, which this row does not show.
+      if (taught) SetPieceStyle(canvas, doc, options, teacher, period, false);
+    }
+  }
+  if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
+  if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
+  canvas.SetFontColor(text);
+  canvas.SetBrushClear();
+  WriteCellText(canvas, rect, sgrClasses_->Cells(col, row));
+}
+
+void TfrmClasses::pmnSetViewClick() {
+  app_.classes.BuildClassList();
+  app_.dlgEnvironment->RunEnvironmentDialog(ViewPage);
+  RenewAll();
 }
 
 }  // namespace kumo

@@ -1,18 +1,41 @@
-// The classes overview: the weeks of the classes of the chosen grades.
+// The classes overview: the weeks of the classes of the chosen grades, one class a row, each
+// period with the subject the class has then.
 #pragma once
 
 #include <QWidget>
+
+#include "document/DocumentChange.h"
+#include "platform/StringGrid.h"
 
 namespace kumo {
 
 class KumoApp;
 
-class TfrmClasses : public QWidget {
+class TfrmClasses : public QWidget, public DocumentObserver {
  public:
   explicit TfrmClasses(KumoApp& app);
 
-  void RenewAll() {}
-  void RenewClass(int /*grade*/, int /*classNo*/) {}
+  // Lists the classes of the ticked grades in the class index and fills every row; nothing
+  // while hidden.
+  void RenewAll();
+  // Refills the row of the class, if it is listed.
+  void RenewClass(int grade, int classNo);
+  void DocumentChanged(const DocumentChange& change) override;
+
+  StringGrid& Grid() { return *sgrClasses_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildLocalMenu();
+  // Data row k (from 1) from the visible class k of the index.
+  void FillRow(int k);
+  void sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
+  void pmnSetViewClick();
+
+  KumoApp& app_;
+  StringGrid* sgrClasses_ = nullptr;
 };
 
 }  // namespace kumo

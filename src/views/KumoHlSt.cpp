@@ -1,14 +1,68 @@
 #include "views/KumoHlSt.h"
 
-#include "platform/Fonts.h"
-#include "platform/WindowKinds.h"
+#include <algorithm>
+
+#include "document/PeriodName.h"
+#include "platform/DocText.h"
+#include "platform/StringGrid.h"
+#include "platform/WeekGrid.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
 
-TfrmHoldingStack::TfrmHoldingStack(KumoApp& /*app*/) : QWidget(nullptr, ToolWindow) {
+constexpr int HelpContext = 10;
+
+TfrmHoldingStack::TfrmHoldingStack(KumoApp& app)
+    : StackWindow("sgrHoldingStack", {{"No", 28}, {"ク", 16}, {"教師", 40}, {"時限", 28}},
+                  HelpContext),
+      DocumentObserver(app.doc),
+      app_(app) {
+  setObjectName("frmHoldingStack");
   setWindowTitle(QStringLiteral("保持クラス"));
-  setFont(GothicFont(12));
   resize(142, 158);
+}
+
+void TfrmHoldingStack::RenewHolding() {
+  ShowHoldingRow(0);
+  for (int b = 1; b < app_.doc.HoldingCount; ++b) ShowHoldingRow(b);
+}
+
+void TfrmHoldingStack::ShowHoldingRow(int a) {
+  const TKumData& doc = app_.doc;
+  const int rows = std::max(doc.HoldingCount + 1, 2);
+  Grid().SetRowCount(rows);
+  if (a >= 1 && a < doc.HoldingCount) {
+    const HeldPiece& held = doc.Holding[a];
+    const Byte item = held.Piece.Item;
+    // A piece whose origin is not known shows no teacher and no period.
+    const bool known = doc.IsLineInUse(held.FromLine);
+    WriteRow(a, {item <= MaxClassNo ? FromDocText(doc.ClassLabels[item].View()) : QString(),
+                 known ? FromDocText(doc.Lines[held.FromLine].Name.View()) : QString(),
+                 known ? FromDocText(PeriodName(held.FromPeriod)) : QString()});
+    RepaintRow(a);
+  }
+  // A piece taken into the hand leaves its row behind the new tail.
+  EmptyRow(rows - 1);
+  SelectRow(doc.HoldingCount);
+}
+
+void TfrmHoldingStack::DocumentChanged(const DocumentChange& change) {
+  if (change.All || change.Lines || change.Holding || change.Hand) RenewHolding();
+}
+
+void TfrmHoldingStack::ClearStack() {
+  app_.doc.ClearHolding();
+}
+
+std::optional<ColorRef> TfrmHoldingStack::TextColor(int col, int row) const {
+  const TKumData& doc = app_.doc;
+  if (row < 1 || row >= doc.HoldingCount) return std::nullopt;
+  const HeldPiece& held = doc.Holding[row];
+  if (col == 1) return PieceColor(app_.options, held.Piece.Kind);
+  if (col == 2 && doc.IsLineInUse(held.FromLine)) {
+    return PieceColor(app_.options, doc.Lines[held.FromLine].Grade);
+  }
+  return std::nullopt;
 }
 
 }  // namespace kumo

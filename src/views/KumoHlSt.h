@@ -1,18 +1,30 @@
 // The holding window: the pieces put aside on the holding stack.
 #pragma once
 
-#include <QWidget>
+#include "document/DocumentChange.h"
+#include "platform/StackWindow.h"
 
 namespace kumo {
 
 class KumoApp;
 
-class TfrmHoldingStack : public QWidget {
+class TfrmHoldingStack : public StackWindow, public DocumentObserver {
  public:
   explicit TfrmHoldingStack(KumoApp& app);
 
-  void RenewHolding() {}
-  void ShowHoldingRow(int /*row*/) {}
+  // Every row from the holding stack.
+  void RenewHolding();
+  // The rows for the held pieces, row a (0: none) from held piece a, the tail emptied and
+  // selected.
+  void ShowHoldingRow(int a);
+  void DocumentChanged(const DocumentChange& change) override;
+
+ protected:
+  void ClearStack() override;
+  std::optional<ColorRef> TextColor(int col, int row) const override;
+
+ private:
+  KumoApp& app_;
 };
 
 }  // namespace kumo

@@ -1,14 +1,102 @@
 #include "views/KumoStck.h"
 
-#include "platform/Fonts.h"
-#include "platform/WindowKinds.h"
+#include <QEvent>
+#include <QScrollBar>
+
+#include "document/PeriodName.h"
+#include "document/PieceLabel.h"
+#include "platform/DocText.h"
+#include "platform/StringGrid.h"
+#include "platform/WeekGrid.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
 
-TfrmStack::TfrmStack(KumoApp& /*app*/) : QWidget(nullptr, ToolWindow) {
+constexpr int HelpContext = 9;
+constexpr ColorRef PositionColor = Rgb(255, 0, 0);
+
+TfrmStack::TfrmStack(KumoApp& app)
+    : StackWindow("sgrStack", {{"No", 28}, {"名前", 40}, {"時限", 28}, {"前", 16}, {"後", 16}},
+                  HelpContext),
+      DocumentObserver(app.doc),
+      app_(app) {
+  setObjectName("frmStack");
   setWindowTitle(QStringLiteral("スタック"));
-  setFont(GothicFont(12));
   resize(168, 268);
+  // The rows follow the thumb while it is dragged through a long history.
+  Grid().verticalScrollBar()->setTracking(true);
+}
+
+void TfrmStack::RenewStack() {
+  ShowStackRow(0);
+  for (int a = 1; a < app_.doc.HistoryEnd; ++a) WriteStackRow(a);
+  // The colours may have changed with the settings.
+  Grid().viewport()->update();
+}
+
+void TfrmStack::ShowStackRow(int a) {
+  const TKumData& doc = app_.doc;
+  Grid().SetRowCount(doc.HistoryEnd + 1);
+  if (a >= 1 && a < doc.HistoryEnd) {
+    WriteStackRow(a);
+    RepaintRow(a);
+  }
+  ClearStackTail();
+  SelectRow(doc.HistoryPos);
+  RepaintCell(0, markedRow_);
+  markedRow_ = doc.HistoryPos;
+  RepaintCell(0, markedRow_);
+}
+
+// Steps recorded after some were undone leave the rows of those beyond the new end.
+void TfrmStack::ClearStackTail() {
+  EmptyRow(app_.doc.HistoryEnd);
+}
+
+void TfrmStack::DocumentChanged(const DocumentChange& change) {
+  const TKumData& doc = app_.doc;
+  if (change.All || change.Lines || change.Subjects) {
+    RenewStack();
+  } else if (change.History) {
+    for (int a = change.FirstEntry; a != 0 && a < doc.HistoryEnd; ++a) ShowStackRow(a);
+    // However far a walk went, only the position moved: its selection and its red number.
+    ShowStackRow(doc.HistoryPos - 1);
+  }
+}
+
+void TfrmStack::WriteStackRow(int a) {
+  const TKumData& doc = app_.doc;
+  const HistoryEntry& e = doc.History[a];
+  WriteRow(a, {doc.IsLineInUse(e.Line) ? FromDocText(doc.Lines[e.Line].Name.View()) : QString(),
+               FromDocText(PeriodName(e.Period)), FromDocText(PieceLabel(doc, e.Hand)),
+               FromDocText(PieceLabel(doc, e.Cell))});
+}
+
+void TfrmStack::ClearStack() {
+  app_.doc.ClearHistory();
+}
+
+std::optional<ColorRef> TfrmStack::TextColor(int col, int row) const {
+  const TKumData& doc = app_.doc;
+  if (col == 0) return row == doc.HistoryPos ? std::optional(PositionColor) : std::nullopt;
+  if (row < 1 || row >= doc.HistoryEnd) return std::nullopt;
+  const HistoryEntry& e = doc.History[row];
+  switch (col) {
+    case 1:
+      if (!doc.IsLineInUse(e.Line)) return std::nullopt;
+      return PieceColor(app_.options, doc.Lines[e.Line].Grade);
+    case 3:
+      return PieceColor(app_.options, e.Hand.Kind);
+    case 4:
+      return PieceColor(app_.options, e.Cell.Kind);
+    default:
+      return std::nullopt;
+  }
+}
+
+void TfrmStack::changeEvent(QEvent* event) {
+  StackWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) RenewStack();
 }
 
 }  // namespace kumo

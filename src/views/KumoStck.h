@@ -1,19 +1,36 @@
 // The history window: the recorded steps, the current position marked.
 #pragma once
 
-#include <QWidget>
+#include "document/DocumentChange.h"
+#include "platform/StackWindow.h"
 
 namespace kumo {
 
 class KumoApp;
 
-class TfrmStack : public QWidget {
+class TfrmStack : public StackWindow, public DocumentObserver {
  public:
   explicit TfrmStack(KumoApp& app);
 
-  void RenewStack() {}
-  void ShowStackRow(int /*row*/) {}
-  void ClearStackTail() {}
+  // Every row from the history.
+  void RenewStack();
+  // The rows for the history's length, row a (0: none) from entry a, the tail emptied and the
+  // position selected.
+  void ShowStackRow(int a);
+  void ClearStackTail();
+  // Recorded steps write their own rows; a walk moves only the position.
+  void DocumentChanged(const DocumentChange& change) override;
+
+ protected:
+  void ClearStack() override;
+  std::optional<ColorRef> TextColor(int col, int row) const override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void WriteStackRow(int a);
+
+  KumoApp& app_;
+  int markedRow_ = 1;  // the row whose number was painted red
 };
 
 }  // namespace kumo

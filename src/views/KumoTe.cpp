@@ -1,14 +1,58 @@
 #include "views/KumoTe.h"
 
-#include "platform/Fonts.h"
-#include "platform/WindowKinds.h"
+#include "document/PieceLabel.h"
+#include "platform/DocText.h"
+#include "platform/StringGrid.h"
+#include "platform/WeekGrid.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
 
-TfrmTeacher::TfrmTeacher(KumoApp& /*app*/) : QWidget(nullptr, CloseOnlyWindow) {
-  setWindowTitle(QStringLiteral("教師時間割"));
-  setFont(GothicFont(12));
-  resize(143, 177);
+TfrmTeacher::TfrmTeacher(KumoApp& app)
+    : TfrmOneWeek(app,
+                  {.Name = "frmTeacher",
+                   .Caption = "教師時間割",
+                   .Size = {143, 177},
+                   .HelpContext = 5,
+                   .GridName = "sgrTeacher",
+                   .Hint = "教師を変更する"},
+                  {}) {}
+
+int TfrmTeacher::ShownCount() const {
+  return app_.doc.LineCount;
+}
+
+// A line left past the last one by a cut shows as an empty line without a name.
+void TfrmTeacher::RenewView() {
+  const TKumData& doc = app_.doc;
+  if (ShownLine == 0) {
+    SetTitle(QString(), 0);
+    ClearPeriods();
+    return;
+  }
+  const bool inUse = doc.IsLineInUse(ShownLine);
+  const TeacherLine line = inUse ? doc.Lines[ShownLine] : TeacherLine{};
+  SetTitle(FromDocText(line.Name.View()) + QStringLiteral("先生時間割"),
+           PieceColor(app_.options, line.Grade));
+  for (int p = 1; p <= PeriodCount; ++p) {
+    const PeriodCell& cell = line.Cells[p];
+    SetPeriodText(p, cell.IsEmpty() ? QStringLiteral("  ") : FromDocText(PieceLabel(doc, cell)));
+  }
+  Grid().viewport()->update();
+}
+
+std::optional<TfrmOneWeek::PeriodLook> TfrmTeacher::LookOf(int period) const {
+  const TKumData& doc = app_.doc;
+  if (!doc.IsLineInUse(ShownLine)) return std::nullopt;
+  return PeriodLook{PieceColor(app_.options, doc.Cell(ShownLine, period).Kind), ShownLine, true};
+}
+
+void TfrmTeacher::DocumentChanged(const DocumentChange& change) {
+  bool renew = change.All || change.Lines || change.Subjects;
+  if (app_.doc.IsLineInUse(ShownLine)) {
+    for (int p = 1; p <= PeriodCount; ++p) renew = renew || change.Cell(ShownLine, p);
+  }
+  if (renew) RenewView();
 }
 
 }  // namespace kumo

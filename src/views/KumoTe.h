@@ -1,19 +1,23 @@
 // The single teacher timetable: one teacher line as a week table.
 #pragma once
 
-#include <QWidget>
+#include "views/KumoOneWeek.h"
 
 namespace kumo {
 
-class KumoApp;
-
-class TfrmTeacher : public QWidget {
+class TfrmTeacher : public TfrmOneWeek {
  public:
   explicit TfrmTeacher(KumoApp& app);
 
-  void RenewView() {}
+  void RenewView() override;
+  void DocumentChanged(const DocumentChange& change) override;
 
   int ShownLine = 0;  // 0: none
+
+ protected:
+  std::optional<PeriodLook> LookOf(int period) const override;
+  int& Shown() override { return ShownLine; }
+  int ShownCount() const override;
 };
 
 }  // namespace kumo

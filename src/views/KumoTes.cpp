@@ -1,13 +1,153 @@
 #include "views/KumoTes.h"
 
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "output/KumoEnv.h"
 #include "platform/Fonts.h"
+#include "platform/ToolMenu.h"
+#include "platform/WeekGrid.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
+namespace {
 
-TfrmTeachers::TfrmTeachers(KumoApp& /*app*/) {
+constexpr int HelpContext = 3;
+constexpr int ViewPage = 1;
+constexpr int Technology = 9;      // 技
+constexpr int HomeEconomics = 10;  // 家
+constexpr ColorRef White = Rgb(255, 255, 255);
+
+// 技 and 家 are taught as one subject: choosing either lists the teachers of both.
+bool SameSubject(int subject, int chosen) {
+  auto craft = [](int s) { return s == Technology || s == HomeEconomics; };
+  return subject == chosen || (craft(subject) && craft(chosen));
+}
+
+}  // namespace
+
+TfrmTeachers::TfrmTeachers(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
+  setObjectName("frmTeachers");
   setWindowTitle(QStringLiteral("教師一覧"));
   setFont(GothicFont(12));
+  setProperty("HelpContext", HelpContext);
   resize(435, 300);
+
+  sgrTeachers_ = new StringGrid(this);
+  sgrTeachers_->setObjectName("sgrTeachers");
+  SetUpWeekGrid(*sgrTeachers_);
+  sgrTeachers_->SetCells(0, 1, QStringLiteral("教"));
+  sgrTeachers_->SetCells(1, 1, QStringLiteral("名　前"));
+  sgrTeachers_->SetCells(2, 1, QStringLiteral("担"));
+  sgrTeachers_->SetCells(3, 1, QStringLiteral("時"));
+  sgrTeachers_->OnClick = [this] { RenewAll(); };
+  sgrTeachers_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
+                                    CellState state) {
+    sgrTeachersDrawCell(canvas, col, row, rect, state);
+  };
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(sgrTeachers_);
+  BuildLocalMenu();
+}
+
+void TfrmTeachers::BuildLocalMenu() {
+  AddToolMenu(*this, HelpContext, {{"pmnViewSet", "表示設定(&V)", [this] { pmnViewSetClick(); }}});
+}
+
+// Renewals requested while hidden were skipped.
+void TfrmTeachers::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RenewAll();
+}
+
+bool TfrmTeachers::Listed(const TeacherLine& line) const {
+  const Options& options = app_.options;
+  switch (options.TeachersGroup) {
+    case 0:
+      return SameSubject(line.Subject, options.TeachersSubject);
+    case 1:
+      // Lines of no grade are never listed, also when no grade is chosen.
+      return line.Grade >= 1 && line.Grade == options.TeachersGrade + 1;
+    default:
+      return false;
+  }
+}
+
+void TfrmTeachers::RenewAll() {
+  if (!isVisible()) return;
+  const TKumData& doc = app_.doc;
+  ListedLines.clear();
+  for (int n = 1; n <= doc.LineCount; ++n) {
+    if (Listed(doc.Lines[n])) ListedLines.push_back(n);
+  }
+  const int count = static_cast<int>(ListedLines.size());
+  sgrTeachers_->SetRowCount(std::max(count, 1) + HeaderRows);
+  if (count == 0) {
+    for (int c = 0; c < WeekCols; ++c) sgrTeachers_->SetCells(c, HeaderRows, QString());
+  }
+  for (int k = 0; k < count; ++k) WriteRow(k);
+  // Colours and styles follow the options and the history, not only the texts.
+  sgrTeachers_->viewport()->update();
+}
+
+void TfrmTeachers::WriteRow(int k) {
+  for (int c = 0; c < WeekCols; ++c) {
+    sgrTeachers_->SetCells(c, k + HeaderRows, WeekLineText(app_.doc, ListedLines[k], c));
+  }
+}
+
+void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
+  if (!isVisible()) return;
+  if (change.All || change.Lines || change.Subjects) {
+    RenewAll();
+    return;
+  }
+  // After a clash a move changes the clashing line as well as the cursor's.
+  bool renewed = false;
+  for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
+    for (int p = 1; p <= PeriodCount; ++p) {
+      if (change.Cell(ListedLines[k], p)) {
+        WriteRow(k);
+        renewed = true;
+        break;
+      }
+    }
+  }
+  // Flags and the history change a cell's look even when its text stays.
+  if (renewed) sgrTeachers_->viewport()->update();
+}
+
+void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
+                                       CellState state) {
+  const TKumData& doc = app_.doc;
+  const Options& options = app_.options;
+  const int k = row - HeaderRows;
+  const bool dataRow = k >= 0 && k < static_cast<int>(ListedLines.size());
+  const bool periodCell = dataRow && col >= HeaderCols;
+  const int line = dataRow ? ListedLines[k] : 0;
+  const int period = PeriodOfCol(col);
+  const PeriodCell cell = periodCell ? doc.Cell(line, period) : PeriodCell{};
+
+  // The selection is not shown: the overview only mirrors the edit table.
+  if (!state.Fixed) {
+    canvas.SetBrushColor(cell.Has(Locked) ? LockedGrey : White);
+    canvas.FillRect(rect);
+  }
+  if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
+  if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
+
+  ColorRef text = SystemColor(QPalette::WindowText);
+  if (dataRow) text = PieceColor(options, periodCell ? cell.Kind : doc.Lines[line].Grade);
+  canvas.SetFontColor(text);
+  if (periodCell) SetPieceStyle(canvas, doc, options, line, period, true);
+  canvas.SetBrushClear();
+  WriteCellText(canvas, rect, sgrTeachers_->Cells(col, row));
+}
+
+void TfrmTeachers::pmnViewSetClick() {
+  app_.dlgEnvironment->RunEnvironmentDialog(ViewPage);
+  RenewAll();
 }
 
 }  // namespace kumo

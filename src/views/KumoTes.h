@@ -1,18 +1,42 @@
-// The teachers overview: the weeks of one subject's or one grade's teachers.
+// The teachers overview: the weeks of one subject's or one grade's teachers, one under the
+// other, each row as the edit table shows its line.
 #pragma once
 
 #include <QWidget>
+#include <vector>
+
+#include "document/DocumentChange.h"
+#include "platform/StringGrid.h"
 
 namespace kumo {
 
 class KumoApp;
 
-class TfrmTeachers : public QWidget {
+class TfrmTeachers : public QWidget, public DocumentObserver {
  public:
   explicit TfrmTeachers(KumoApp& app);
 
-  void RenewAll() {}
-  void RenewCurrentLine() {}
+  // Lists the lines the display settings choose and fills every row; nothing while hidden.
+  void RenewAll();
+  void DocumentChanged(const DocumentChange& change) override;
+
+  StringGrid& Grid() { return *sgrTeachers_; }
+
+  std::vector<int> ListedLines;  // the line of each data row, in row order
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildLocalMenu();
+  bool Listed(const TeacherLine& line) const;
+  // Data row k (from 0) from its line.
+  void WriteRow(int k);
+  void sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
+  void pmnViewSetClick();
+
+  KumoApp& app_;
+  StringGrid* sgrTeachers_ = nullptr;
 };
 
 }  // namespace kumo

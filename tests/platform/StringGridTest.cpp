@@ -310,6 +310,21 @@ TEST_F(GridPaintTest, SettingACellRepaintsOnlyThatCell) {
   EXPECT_TRUE(drawn.empty());
 }
 
+// A long list grows by a row at every step; the rows above stay as they were painted.
+TEST_F(GridPaintTest, RowsAddedOrRemovedAtTheEndRepaintOnlyFromThere) {
+  const int rows = grid.RowCount();
+  grid.SetRowCount(rows + 1);
+  Settle();
+  for (const CellPos& cell : drawn) EXPECT_GE(cell.Row, rows) << cell.Row;
+  drawn.clear();
+  grid.SetCells(5, 10, "x");
+  grid.SetRowCount(3);
+  Settle();
+  for (const CellPos& cell : drawn) EXPECT_GE(cell.Row, 3) << cell.Row;
+  grid.SetRowCount(rows);
+  EXPECT_EQ(grid.Cells(5, 10), QString()) << "a row that went took its texts along";
+}
+
 TEST_F(GridPaintTest, LinesLieUnderTheHandlersPaint) {
   const ColorRef red = Rgb(255, 0, 0);
   grid.OnDrawCell = [&](Canvas& canvas, int col, int row, const QRect& rect, CellState state) {

@@ -1,0 +1,12 @@
+// How the lists name a period.
+#pragma once
+
+#include <string>
+
+namespace kumo {
+
+// The day name and the lesson number in full width, 月１ for period 1 (CP932); nothing for a
+// period off the week, such as the unknown origin 0 of a held piece.
+std::string PeriodName(int period);
+
+}  // namespace kumo
