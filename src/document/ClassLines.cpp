@@ -55,14 +55,8 @@ void TClassLines::DocumentChanged(const DocumentChange& change) {
     UpdateAllClasses();
     return;
   }
-  if (change.Cells.none()) return;
   for (int p = 1; p <= PeriodCount; ++p) {
-    for (int n = 1; n <= doc_.LineCount; ++n) {
-      if (change.Cell(n, p)) {
-        UpdatePeriod(p);
-        break;
-      }
-    }
+    if (change.PeriodChanged(p)) UpdatePeriod(p);
   }
 }
 

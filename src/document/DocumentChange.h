@@ -13,11 +13,13 @@ class TKumData;
 
 struct DocumentChange {
   std::bitset<MaxLines * PeriodCount> Cells;  // cells whose piece changed
-  std::bitset<3 * MaxClassNo> Classes;        // classes whose pieces came into or left a cell
-  bool Hand = false;                          // the piece in hand or its origin
-  bool Holding = false;                       // the holding stack
-  bool History = false;                       // entries, position or end of the history
-  int FirstEntry = 0;                         // the first history entry written; 0: none
+  std::bitset<MaxLines + 1> CellLines;        // the lines and periods of those cells
+  std::bitset<PeriodCount + 1> CellPeriods;
+  std::bitset<3 * MaxClassNo> Classes;  // classes whose pieces came into or left a cell
+  bool Hand = false;                    // the piece in hand or its origin
+  bool Holding = false;                 // the holding stack
+  bool History = false;                 // entries, position or end of the history
+  int FirstEntry = 0;                   // the first history entry written; 0: none
   bool Cursor = false;
   bool Lines = false;     // lines added, inserted, cut or their headers changed
   bool Subjects = false;  // the subject and symbol tables
@@ -26,6 +28,8 @@ struct DocumentChange {
   static int CellIndex(int line, int period) { return (line - 1) * PeriodCount + (period - 1); }
   static int ClassIndex(int grade, int classNo) { return (grade - 1) * MaxClassNo + (classNo - 1); }
   bool Cell(int line, int period) const { return Cells[CellIndex(line, period)]; }
+  bool LineChanged(int line) const { return CellLines[line]; }
+  bool PeriodChanged(int period) const { return CellPeriods[period]; }
   bool Class(int grade, int classNo) const { return Classes[ClassIndex(grade, classNo)]; }
   bool Any() const {
     return Cells.any() || Classes.any() || Hand || Holding || History || Cursor || Lines ||

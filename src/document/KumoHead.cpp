@@ -123,6 +123,8 @@ void TKumData::SetCellAt(int line, int period, const PeriodCell& value) {
   MarkClassOf(value);
   cell = value;
   pending_.Cells.set(DocumentChange::CellIndex(line, period));
+  pending_.CellLines.set(line);
+  pending_.CellPeriods.set(period);
 }
 
 void TKumData::SwapCursorCellWithHand() {

@@ -193,13 +193,11 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   }
   if (change.Cells.any()) {
     for (int n = 1; n <= doc.LineCount; ++n) {
-      bool changed = false;
+      if (!change.LineChanged(n)) continue;
       for (int p = 1; p <= PeriodCount; ++p) {
-        if (!change.Cell(n, p)) continue;
-        RedrawCell(n, p);
-        changed = true;
+        if (change.Cell(n, p)) RedrawCell(n, p);
       }
-      if (changed) WriteLessonCount(n);
+      WriteLessonCount(n);
     }
   }
   if (change.Hand) ShowHand();

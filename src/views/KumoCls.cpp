@@ -117,12 +117,7 @@ void TfrmClasses::DocumentChanged(const DocumentChange& change) {
   // The homeroom teacher's own subject pieces show in the class's row.
   const TKumData& doc = app_.doc;
   for (int n = 1; n <= doc.LineCount; ++n) {
-    for (int p = 1; p <= PeriodCount; ++p) {
-      if (change.Cell(n, p)) {
-        RenewClass(doc.Lines[n].Grade, doc.Lines[n].Homeroom);
-        break;
-      }
-    }
+    if (change.LineChanged(n)) RenewClass(doc.Lines[n].Grade, doc.Lines[n].Homeroom);
   }
 }
 

@@ -48,11 +48,8 @@ std::optional<TfrmOneWeek::PeriodLook> TfrmTeacher::LookOf(int period) const {
 }
 
 void TfrmTeacher::DocumentChanged(const DocumentChange& change) {
-  bool renew = change.All || change.Lines || change.Subjects;
-  if (app_.doc.IsLineInUse(ShownLine)) {
-    for (int p = 1; p <= PeriodCount; ++p) renew = renew || change.Cell(ShownLine, p);
-  }
-  if (renew) RenewView();
+  const bool lineChanged = app_.doc.IsLineInUse(ShownLine) && change.LineChanged(ShownLine);
+  if (change.All || change.Lines || change.Subjects || lineChanged) RenewView();
 }
 
 }  // namespace kumo

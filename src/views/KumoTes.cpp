@@ -103,19 +103,17 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
     RenewAll();
     return;
   }
-  // After a clash a move changes the clashing line as well as the cursor's.
-  bool renewed = false;
+  // After a clash a move changes the clashing line as well as the cursor's. Flags and the
+  // history change a cell's look even when its text stays: the whole row repaints.
   for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
-    for (int p = 1; p <= PeriodCount; ++p) {
-      if (change.Cell(ListedLines[k], p)) {
-        WriteRow(k);
-        renewed = true;
-        break;
-      }
+    if (!change.LineChanged(ListedLines[k])) continue;
+    WriteRow(k);
+    const QRect first = sgrTeachers_->CellRect(0, k + HeaderRows);
+    if (!first.isEmpty()) {
+      sgrTeachers_->viewport()->update(0, first.top(), sgrTeachers_->viewport()->width(),
+                                       first.height() + 1);
     }
   }
-  // Flags and the history change a cell's look even when its text stays.
-  if (renewed) sgrTeachers_->viewport()->update();
 }
 
 void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
