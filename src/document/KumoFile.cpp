@@ -203,21 +203,22 @@ void TKumData::SaveSubjects() const {
   WriteFileAtomically(SubjectFileName, out.Bytes());
 }
 
-void TKumData::LoadSubjects() {
+bool TKumData::LoadSubjects() {
   const Batch batch(*this);
   std::string bytes = ReadFileBytes(SubjectFileName, TablesSize + 1);
   // A subject file of another size, or a damaged one, is refused and changes nothing.
   if (bytes.size() < TablesSize) throw FileError(EarlyEndMessage(SubjectFileName));
   if (bytes.size() > TablesSize) {
     ReportCorrupt(*this, SubjectFileName, {"ファイルの大きさ", static_cast<int>(bytes.size())});
-    return;
+    return false;
   }
   ImageReader in(std::move(bytes), SubjectFileName);
   if (auto bad = ReadTables(*this, in)) {
     ReportCorrupt(*this, SubjectFileName, *bad);
-    return;
+    return false;
   }
   pending_.Subjects = true;
+  return true;
 }
 
 // The step records after the tables replace those worked out from the entries. False when they

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,15 @@ struct MoveChoices {
   bool Checks = true;            // refuse locked pieces and ask about marked ones
   bool FollowClash = true;       // after a clash the cursor goes to the clashing line
   bool ExchangeOnClash = false;  // and lifts the clashing piece at once (only when it follows)
+  bool ReturnHeld = true;        // a put-down without a clash takes the piece put aside last
+};
+
+// A range of the timetable: lines first..last, periods first..last.
+struct CellRange {
+  int FirstLine;
+  int LastLine;
+  int FirstPeriod;
+  int LastPeriod;
 };
 
 class TKumData {
@@ -127,9 +137,29 @@ class TKumData {
   bool MovePiece(const MoveChoices& choices);
   // The class palette: class (grade, classNo) into the cursor cell. False when refused.
   bool EnterClass(int grade, int classNo, bool followClash);
-  // Erase: after the user's word, lifts and discards every piece of lines first..last,
-  // periods first..last, one recorded step each. False when refused or not confirmed.
-  bool EraseRange(int firstLine, int lastLine, int firstPeriod, int lastPeriod);
+  // The subject and symbol palette: subject (row 0) or symbol (row 1) item into the cursor cell;
+  // on a lesson a subject becomes its own subject and a symbol replaces it. False when nothing
+  // was entered.
+  bool EnterSubject(int row, int item);
+  // After the user's word, EnterSubject on every cell of the range, row by row; the cursor ends
+  // on the range's last cell.
+  bool FillRange(const CellRange& range, int row, int item);
+  // Lesson details: the flags of the piece in the cursor cell, and flags added to every piece of
+  // a range. The piece is lifted and put back, two recorded steps, without questions and
+  // without following clashes. Empty cells are left alone.
+  bool SetFlags(Byte flags);
+  bool AddFlags(const CellRange& range, Byte flags);
+  // Column exchange: periods first and second trade places in every line, three moves a line,
+  // after the user's word. afterLine runs after each line's notice.
+  bool ExchangeColumns(int first, int second, const std::function<void()>& afterLine);
+  // The subject and symbol tables. Editing them is not a change of the timetable.
+  void SetSubject(int subject, std::string_view names1, std::string_view names2,
+                  std::string_view names4);
+  void SetSymbol(int symbol, std::string_view text, std::string_view meaning);
+  void ResetSubjectTables();
+  // Erase: after the user's word, lifts and discards every piece of the range, one recorded
+  // step each. False when refused or not confirmed.
+  bool EraseRange(const CellRange& range);
   // Discards the piece in hand; the piece put aside last comes into the hand.
   void DropHand();
 
@@ -146,7 +176,8 @@ class TKumData {
   // False when the file was refused (reported through the prompter; the document is empty).
   bool LoadFromFile();
   void SaveSubjects() const;
-  void LoadSubjects();
+  // False when the file was refused (reported through the prompter; nothing changed).
+  bool LoadSubjects();
 
   Prompter& Ui() { return prompter_; }
 
@@ -175,6 +206,26 @@ class TKumData {
   void LiftOrExchange(const MoveChoices& choices);
   void PutDown(const MoveChoices& choices);
   void MoveAgain(const MoveChoices& choices);
+  // A piece that stays in its place changes through a lift and a put-back (two steps Back
+  // walks through); change edits it in the hand in between. False, after a beep or a message,
+  // when the hand is busy or the history has no room.
+  bool ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
+                         const MoveChoices& choices);
+  // A palette step: the cell gets placed; Back takes placed into the hand. A class placed where
+  // another line teaches it then beeps, and may take the cursor there.
+  enum class OnClash { Ignore, Beep, Follow };
+  void PlaceAtCursor(const PeriodCell& placed, OnClash onClash);
+  bool RefuseLocked(const char* text);
+  bool RefuseFullHistory(int steps);
+  // The range within the lines in use and the week.
+  CellRange Clipped(const CellRange& range) const;
+  template <class Visit>
+  static void ForEachCell(const CellRange& range, Visit visit) {
+    for (int n = range.FirstLine; n <= range.LastLine; ++n) {
+      for (int p = range.FirstPeriod; p <= range.LastPeriod; ++p) visit(n, p);
+    }
+  }
+  void MoveCursor(int line, int period);
   // The next held piece into the empty hand, the cursor to where it was lifted. True when a
   // piece came.
   bool TakeHeldPiece();

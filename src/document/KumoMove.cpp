@@ -20,12 +20,17 @@ constexpr Caution Cautions[] = {
     {Attention, "この授業は注意！になっています。移動しますか"},
 };
 
+}  // namespace
+
 // A step the history cannot record could not be undone, and Back over the steps before it would
 // then lose or double the lessons it moved.
-constexpr const char* HistoryFullText =
-    "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。";
-
-}  // namespace
+bool TKumData::RefuseFullHistory(int steps) {
+  if (steps <= MaxHistory - HistoryPos) return false;
+  prompter_.MessageBox(
+      BoxType::Error, Buttons::OkCancel,
+      "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。");
+  return true;
+}
 
 bool TKumData::MovePiece(const MoveChoices& choices) {
   const Batch batch(*this);
@@ -64,10 +69,7 @@ bool TKumData::MoveAllowed() {
 bool TKumData::MoveAction(const MoveChoices& choices) {
   const bool lift = !CursorCell().IsEmpty();
   if (!lift && Hand.Piece.IsEmpty()) return true;  // nothing to move
-  if (HistoryFull()) {
-    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
-    return false;
-  }
+  if (RefuseFullHistory(1)) return false;
   if (lift) {
     LiftOrExchange(choices);
   } else {
@@ -117,7 +119,7 @@ void TKumData::PutDown(const MoveChoices& choices) {
       MarkCursor();
       again = choices.ExchangeOnClash;
     }
-  } else if (TakeHeldPiece()) {
+  } else if (choices.ReturnHeld && TakeHeldPiece()) {
     move = HoldPopped;
   }
   RecordStep(start, handMid, move);
@@ -130,84 +132,29 @@ void TKumData::MoveAgain(const MoveChoices& choices) {
   MoveAction(choices);
 }
 
-bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
-  const Batch batch(*this);
-  if (grade < KindGrade1 || grade > KindGrade3 || classNo < 1 || classNo > MaxClassNo ||
-      ClassCount(grade) < classNo || !CursorOnLine()) {
-    prompter_.Beep();
-    return false;
-  }
-  const PeriodCell cell = CursorCell();
-  if (cell.Has(Locked)) {
-    prompter_.Beep();
-    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "この時限はロックされています。");
-    return false;
-  }
-  // A subject or symbol piece is not replaced by a class.
-  if (cell.Kind > KindGrade3) {
-    prompter_.Beep();
-    return false;
-  }
-  if (HistoryFull()) {
-    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
-    return false;
-  }
-  StepStart start = BeginStep();
-  PeriodCell placed = cell;
-  placed.Kind = static_cast<Byte>(grade);
-  placed.Item = static_cast<Byte>(classNo);
-  SetCellAt(CurLine, CurPeriod, placed);
-  const bool carrying = !Hand.Piece.IsEmpty();
-  if (const std::optional<int> clash = FindCellClash()) {
-    prompter_.Beep();
-    // A carried piece keeps the cursor on its own line.
-    if (followClash && !carrying) {
-      CurLine = static_cast<Byte>(*clash);
-      MarkCursor();
-    }
-  }
-  // Back takes the placed class into the hand, as if it had been lifted there; a piece carried
-  // meanwhile waits on the holding stack until the class is put down.
-  start.HandBefore = {placed, start.Line, start.Period};
-  RecordStep(start, Hand.Piece, carrying ? HoldPopped : HoldNone);
-  return true;
-}
-
-bool TKumData::EraseRange(int firstLine, int lastLine, int firstPeriod, int lastPeriod) {
+bool TKumData::EraseRange(const CellRange& range) {
   const Batch batch(*this);
   // A carried piece would be put down or exchanged instead of a lift.
   if (!Hand.Piece.IsEmpty()) return false;
-  firstLine = std::max(firstLine, 1);
-  lastLine = std::min<int>(lastLine, LineCount);
-  firstPeriod = std::max(firstPeriod, 1);
-  lastPeriod = std::min(lastPeriod, PeriodCount);
+  const CellRange cells = Clipped(range);
   int pieces = 0;
-  for (int n = firstLine; n <= lastLine; ++n) {
-    for (int p = firstPeriod; p <= lastPeriod; ++p) pieces += Cell(n, p).IsEmpty() ? 0 : 1;
-  }
-  if (pieces > MaxHistory - HistoryPos) {
-    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, HistoryFullText);
-    return false;
-  }
+  ForEachCell(cells, [&](int n, int p) { pieces += Cell(n, p).IsEmpty() ? 0 : 1; });
+  if (RefuseFullHistory(pieces)) return false;
   if (prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel,
                            "選択範囲を消去します。よろしいか") != Answer::Ok) {
     return false;
   }
   // Locked and marked pieces go too; every piece is one step, so Back brings them back one by
   // one. The whole piece goes, so that no flag of it stays behind in the cell.
-  for (int n = firstLine; n <= lastLine; ++n) {
-    for (int p = firstPeriod; p <= lastPeriod; ++p) {
-      CurLine = static_cast<Byte>(n);
-      CurPeriod = static_cast<Byte>(p);
-      MarkCursor();
-      if (CursorCell().IsEmpty()) continue;
-      const StepStart start = BeginStep();
-      SetCellAt(n, p, {});
-      Hand = {};
-      MarkHand();
-      RecordStep(start, start.CellBefore, HoldNone);
-    }
-  }
+  ForEachCell(cells, [&](int n, int p) {
+    MoveCursor(n, p);
+    if (CursorCell().IsEmpty()) return;
+    const StepStart start = BeginStep();
+    SetCellAt(n, p, {});
+    Hand = {};
+    MarkHand();
+    RecordStep(start, start.CellBefore, HoldNone);
+  });
   DropRedoTail();
   Modified = true;
   return true;

@@ -115,6 +115,12 @@ void TfrmEdit::closeEvent(QCloseEvent* event) {
   event->ignore();
 }
 
+CellRange TfrmEdit::SelectedCells() const {
+  const GridRect range = Selection();
+  return {LineOfRow(range.Top), LineOfRow(range.Bottom), PeriodOfCol(range.Left),
+          PeriodOfCol(range.Right)};
+}
+
 void TfrmEdit::SetScrollBars(GridScrollBars bars) {
   sgrEdit_->SetScrollBars(bars);
   AlignSummary();

@@ -33,8 +33,10 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   void sgrEditDblClick();
   void SetScrollBars(GridScrollBars bars);
 
-  // The grid's selection, which Erase, Fill and the lesson details walk.
+  // The grid's selection, which Erase, Fill and the lesson details walk, and its lines and
+  // periods.
   GridRect Selection() const { return sgrEdit_->Selection(); }
+  CellRange SelectedCells() const;
   StringGrid& EditGrid() { return *sgrEdit_; }
   StringGrid& ViewGrid() { return *sgrView_; }
   // Gives the keyboard to the edit grid, as the history commands do when they end.

@@ -70,9 +70,7 @@ void TfrmKumo::Walk(bool (TKumData::*step)()) {
 }
 
 void TfrmKumo::mnuEditEraceClick() {
-  const GridRect range = app_.frmEdit->Selection();
-  app_.doc.EraseRange(LineOfRow(range.Top), LineOfRow(range.Bottom), PeriodOfCol(range.Left),
-                      PeriodOfCol(range.Right));
+  app_.doc.EraseRange(app_.frmEdit->SelectedCells());
 }
 
 void TfrmKumo::mnuEditFillClick() {

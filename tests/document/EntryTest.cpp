@@ -98,13 +98,13 @@ TEST_F(Entry, EraseLiftsEveryPieceOfTheRangeAsOneStepEach) {
   doc.Cell(3, 1) = Piece(1, 3);  // outside the range
 
   prompter.Expect(Answer::Cancel);
-  EXPECT_FALSE(doc.EraseRange(1, 2, 1, 3));
+  EXPECT_FALSE(doc.EraseRange({1, 2, 1, 3}));
   EXPECT_EQ(prompter.Boxes().at(0).Text, "選択範囲を消去します。よろしいか");
   EXPECT_EQ(prompter.Boxes()[0].Type, BoxType::Warning);
   EXPECT_EQ(doc.Cell(1, 1).Item, 1);
 
   prompter.Expect(Answer::Ok);
-  ASSERT_TRUE(doc.EraseRange(1, 2, 1, 3));
+  ASSERT_TRUE(doc.EraseRange({1, 2, 1, 3}));
   for (int line : {1, 2}) {
     for (int p : {1, 2, 3}) EXPECT_EQ(doc.Cell(line, p), PeriodCell{}) << line << "," << p;
   }
@@ -128,7 +128,7 @@ TEST_F(Entry, EraseIsRefusedWhileAPieceIsInHand) {
   doc.Cell(1, 1) = Piece(1, 1);
   doc.Cell(1, 2) = Piece(1, 2);
   MoveAt(1, 1);
-  EXPECT_FALSE(doc.EraseRange(1, 1, 1, 2));
+  EXPECT_FALSE(doc.EraseRange({1, 1, 1, 2}));
   EXPECT_TRUE(prompter.Boxes().empty());
   EXPECT_EQ(doc.Cell(1, 2).Item, 2);
 }
@@ -140,7 +140,7 @@ TEST_F(Entry, WalkingThroughAnEraseLeavesTheHoldingStackAlone) {
   doc.Cell(1, 2) = Piece(1, 2);
   Hold({Piece(1, 3), 3, 5});
   prompter.Expect(Answer::Ok);
-  doc.EraseRange(1, 1, 1, 2);
+  doc.EraseRange({1, 1, 1, 2});
   while (doc.HistoryPos > 1) doc.StepBack();
   EXPECT_EQ(doc.Cell(1, 1).Item, 1);
   EXPECT_EQ(doc.Cell(1, 2).Item, 2);

@@ -430,7 +430,7 @@ class HistoryProperty : public DocTest {
       for (int n = a; n <= std::min<int>(b, doc->LineCount); ++n) {
         for (int p = c; p <= d; ++p) Remove(expected, doc->Cell(n, p));
       }
-      refused = !doc->EraseRange(a, b, c, d);
+      refused = !doc->EraseRange({a, b, c, d});
     }
     if (op.kind == 'd') {
       doc->DropHand();

@@ -142,7 +142,7 @@ TEST_F(History, ForwardOverAnEraseLeavesThePieceErased) {
   doc.Cell(1, 1) = Piece(1, 1);
   doc.Cell(1, 2) = Piece(KindSymbol, 3, Locked);
   prompter.Expect(Answer::Ok);
-  ASSERT_TRUE(doc.EraseRange(1, 1, 1, 2));
+  ASSERT_TRUE(doc.EraseRange({1, 1, 1, 2}));
   const EditState erased = State();
   doc.StepBack();
   doc.StepBack();
@@ -247,7 +247,7 @@ TEST_F(History, StepsTheHistoryCannotHoldAreRefused) {
   doc.Cell(2, 2) = Piece(1, 2);
   doc.HistoryPos = doc.HistoryEnd = MaxHistory - 1;  // room for one step
   prompter.Expect(Answer::Ok);
-  EXPECT_FALSE(doc.EraseRange(1, 2, 1, 2));
+  EXPECT_FALSE(doc.EraseRange({1, 2, 1, 2}));
   EXPECT_EQ(
       prompter.Boxes().at(0).Text,
       "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。");

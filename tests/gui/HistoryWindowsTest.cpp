@@ -90,7 +90,7 @@ TEST_F(HistoryWindows, BatchesOfStepsAndWalksToEitherEndLeaveEveryRowRight) {
   MoveAt(2, 12);
   // One erase records a step for each piece.
   platform_.Expect(Answer::Ok);
-  ASSERT_TRUE(Doc().EraseRange(1, 2, 1, 12));
+  ASSERT_TRUE(Doc().EraseRange({1, 2, 1, 12}));
   const std::string c = Label(ClassPiece(1, 1));
   const std::string s = Label(SubjectPiece(3));
   rows.pop_back();

@@ -1,0 +1,115 @@
+// Pieces changed where they stand, the lesson details' flags, and the column exchange: each
+// made of piece moves without questions, recorded like the moves made by hand.
+#include <string>
+
+#include "base/Cp932.h"
+#include "document/KumoHead.h"
+#include "document/PeriodName.h"
+
+namespace kumo {
+namespace {
+
+// Batch commands ask nothing about marked pieces and leave the cursor and the holding stack
+// where they are.
+constexpr MoveChoices Quiet{
+    .Checks = false, .FollowClash = false, .ExchangeOnClash = false, .ReturnHeld = false};
+
+}  // namespace
+
+CellRange TKumData::Clipped(const CellRange& range) const {
+  return {std::max(range.FirstLine, 1), std::min<int>(range.LastLine, LineCount),
+          std::max(range.FirstPeriod, 1), std::min(range.LastPeriod, PeriodCount)};
+}
+
+void TKumData::MoveCursor(int line, int period) {
+  CurLine = static_cast<Byte>(line);
+  CurPeriod = static_cast<Byte>(period);
+  MarkCursor();
+}
+
+// The lift needs an empty hand, or it would exchange the carried piece into the cell.
+bool TKumData::ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
+                                 const MoveChoices& choices) {
+  if (!Hand.Piece.IsEmpty()) {
+    prompter_.Beep();
+    return false;
+  }
+  if (CursorCell().IsEmpty() || RefuseFullHistory(2)) return false;
+  if (choices.Checks && !MoveAllowed()) return false;
+  MoveAction(choices);
+  change(Hand.Piece);
+  MarkHand();
+  MoveAction(choices);
+  DropRedoTail();
+  return true;
+}
+
+bool TKumData::SetFlags(Byte flags) {
+  const Batch batch(*this);
+  if (!CursorOnLine() || CursorCell().IsEmpty() || CursorCell().Flags == flags) return false;
+  return ChangePlacedPiece([flags](PeriodCell& piece) { piece.Flags = flags; }, Quiet);
+}
+
+bool TKumData::AddFlags(const CellRange& range, Byte flags) {
+  const Batch batch(*this);
+  if (!Hand.Piece.IsEmpty()) {
+    prompter_.Beep();
+    return false;
+  }
+  const CellRange cells = Clipped(range);
+  int pieces = 0;
+  ForEachCell(cells, [&](int n, int p) {
+    const PeriodCell& cell = Cell(n, p);
+    pieces += !cell.IsEmpty() && cell.Flags != flags ? 1 : 0;
+  });
+  if (RefuseFullHistory(2 * pieces)) return false;
+  const int line = CurLine;
+  const int period = CurPeriod;
+  // Flags are only added: a piece with more flags than asked is lifted and put back as it is.
+  ForEachCell(cells, [&](int n, int p) {
+    const PeriodCell& cell = Cell(n, p);
+    if (cell.IsEmpty() || cell.Flags == flags) return;
+    MoveCursor(n, p);
+    ChangePlacedPiece([flags](PeriodCell& piece) { piece.Flags |= flags; }, Quiet);
+  });
+  MoveCursor(line, period);
+  return pieces > 0;
+}
+
+bool TKumData::ExchangeColumns(int first, int second, const std::function<void()>& afterLine) {
+  const auto inWeek = [](int p) { return p >= 1 && p <= PeriodCount; };
+  if (!inWeek(first) || !inWeek(second) || first == second) return false;
+  // The moves would carry the hand's piece into another teacher's line, and a put-down would
+  // take a held piece into the hand.
+  if (!Hand.Piece.IsEmpty() || HoldingCount > 1) {
+    prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
+                         "駒を持っているか保持クラスがあるので、列交換はできません。");
+    return false;
+  }
+  int steps = 0;
+  for (int n = 1; n <= LineCount; ++n) {
+    const int pieces = (Cell(n, first).IsEmpty() ? 0 : 1) + (Cell(n, second).IsEmpty() ? 0 : 1);
+    steps += pieces == 2 ? 3 : pieces == 1 ? 2 : 0;
+  }
+  if (RefuseFullHistory(steps)) return false;
+  if (prompter_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                           Cp932ToUtf8(PeriodName(first)) + "限と" +
+                               Cp932ToUtf8(PeriodName(second)) + "限を交換します。よろしいか") !=
+      Answer::Ok) {
+    return false;
+  }
+  for (int n = 1; n <= LineCount; ++n) {
+    {
+      const Batch line(*this);
+      for (const int p : {first, second, first}) {
+        MoveCursor(n, p);
+        MoveAction(Quiet);
+      }
+      DropRedoTail();
+    }
+    if (afterLine) afterLine();
+  }
+  return true;
+}
+
+}  // namespace kumo

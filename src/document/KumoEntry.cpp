@@ -1,0 +1,138 @@
+// The palettes' steps: a class, a subject or a symbol entered into the cursor cell or into a
+// range, and the subject and symbol tables.
+#include <algorithm>
+
+#include "document/KumoHead.h"
+
+namespace kumo {
+namespace {
+
+constexpr const char* LockedPeriodText = "この時限はロックされています。";
+
+}  // namespace
+
+bool TKumData::RefuseLocked(const char* text) {
+  if (!CursorCell().Has(Locked)) return false;
+  prompter_.Beep();
+  prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, text);
+  return true;
+}
+
+// Back takes the placed piece into the hand, as if it had been lifted there; a piece carried
+// meanwhile waits on the holding stack until the placed one is put down.
+void TKumData::PlaceAtCursor(const PeriodCell& placed, OnClash onClash) {
+  StepStart start = BeginStep();
+  SetCellAt(CurLine, CurPeriod, placed);
+  const std::optional<int> clash =
+      onClash == OnClash::Ignore ? std::optional<int>() : FindCellClash();
+  if (clash) {
+    prompter_.Beep();
+    if (onClash == OnClash::Follow) MoveCursor(*clash, CurPeriod);
+  }
+  start.HandBefore = {placed, start.Line, start.Period};
+  RecordStep(start, Hand.Piece, Hand.Piece.IsEmpty() ? HoldNone : HoldPopped);
+}
+
+bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
+  const Batch batch(*this);
+  if (grade < KindGrade1 || grade > KindGrade3 || classNo < 1 || classNo > MaxClassNo ||
+      ClassCount(grade) < classNo || !CursorOnLine()) {
+    prompter_.Beep();
+    return false;
+  }
+  if (RefuseLocked(LockedPeriodText)) return false;
+  PeriodCell placed = CursorCell();
+  // A subject or symbol piece is not replaced by a class.
+  if (placed.Kind > KindGrade3) {
+    prompter_.Beep();
+    return false;
+  }
+  if (RefuseFullHistory(1)) return false;
+  placed.Kind = static_cast<Byte>(grade);
+  placed.Item = static_cast<Byte>(classNo);
+  // A carried piece keeps the cursor on its own line.
+  PlaceAtCursor(placed, followClash && Hand.Piece.IsEmpty() ? OnClash::Follow : OnClash::Beep);
+  return true;
+}
+
+bool TKumData::EnterSubject(int row, int item) {
+  const Batch batch(*this);
+  const bool subject = row == 0;
+  const int last = subject ? MaxSubject : MaxSymbol;
+  if (row < 0 || row > 1 || item < 1 || item > last || !CursorOnLine()) return false;
+  if (RefuseLocked(LockedPeriodText)) return false;
+  // Subjects and symbols belong to the lines of a grade.
+  if (Lines[CurLine].Grade == 0) return false;
+  PeriodCell cell = CursorCell();
+  if (cell.IsEmpty()) {
+    if (RefuseFullHistory(1)) return false;
+    cell.Kind = subject ? KindSubject : KindSymbol;
+    cell.Item = static_cast<Byte>(item);
+    PlaceAtCursor(cell, OnClash::Ignore);
+    return true;
+  }
+  if (!cell.IsClass()) {
+    prompter_.Beep();  // a subject or symbol piece is there already
+    return false;
+  }
+  if (prompter_.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,
+                           subject ? "この授業の教科に設定しますか"
+                                   : "この授業を記号に置き換えますか") != Answer::Yes) {
+    return false;
+  }
+  if (subject) {
+    // The lesson keeps its class, flags and place; a clash only sounds.
+    return ChangePlacedPiece(
+        [item](PeriodCell& lesson) { lesson.LessonSubject = static_cast<Byte>(item); },
+        {.FollowClash = false, .ReturnHeld = false});
+  }
+  if (RefuseFullHistory(1)) return false;
+  cell.Kind = KindSymbol;
+  cell.Item = static_cast<Byte>(item);
+  PlaceAtCursor(cell, OnClash::Ignore);
+  return true;
+}
+
+bool TKumData::FillRange(const CellRange& range, int row, int item) {
+  const Batch batch(*this);
+  if (prompter_.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,
+                           "選択範囲に埋め込みますか") != Answer::Yes) {
+    return false;
+  }
+  bool entered = false;
+  ForEachCell(Clipped(range), [&](int n, int p) {
+    MoveCursor(n, p);
+    entered = EnterSubject(row, item) || entered;
+  });
+  return entered;
+}
+
+void TKumData::SetSubject(int subject, std::string_view names1, std::string_view names2,
+                          std::string_view names4) {
+  if (subject < 0 || subject > MaxSubject) return;
+  const Batch batch(*this);
+  SubjectNames1[subject].AssignWhole(names1);
+  SubjectNames2[subject].AssignWhole(names2);
+  SubjectNames4[subject].AssignWhole(names4);
+  pending_.Subjects = true;
+}
+
+void TKumData::SetSymbol(int symbol, std::string_view text, std::string_view meaning) {
+  if (symbol < 1 || symbol > MaxSymbol) return;
+  const Batch batch(*this);
+  Symbols[symbol].AssignWhole(text);
+  SymbolMeanings[symbol].AssignWhole(meaning);
+  pending_.Subjects = true;
+}
+
+void TKumData::ResetSubjectTables() {
+  const Batch batch(*this);
+  SubjectNames1 = DefaultSubjectNames1();
+  SubjectNames2 = DefaultSubjectNames2();
+  SubjectNames4 = DefaultSubjectNames4();
+  Symbols = DefaultSymbols();
+  SymbolMeanings = DefaultSymbolMeanings();
+  pending_.Subjects = true;
+}
+
+}  // namespace kumo
