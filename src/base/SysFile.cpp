@@ -310,6 +310,14 @@ std::string ProgramDirectory() {
   return dir;
 }
 
+std::string AbsolutePath(const std::string& path) {
+  const std::u8string absolute =
+      std::filesystem::absolute(std::filesystem::path(std::u8string(path.begin(), path.end())))
+          .lexically_normal()
+          .u8string();
+  return {absolute.begin(), absolute.end()};
+}
+
 std::string CurrentDirectory() {
   std::error_code ec;
   std::string dir = std::filesystem::current_path(ec).string();

@@ -26,6 +26,8 @@ std::string EarlyEndMessage(const std::string& path);
 // The directory of the running program, with its trailing separator.
 std::string ProgramDirectory();
 std::string CurrentDirectory();
+// The path made absolute against the current directory, without "." and ".." steps.
+std::string AbsolutePath(const std::string& path);
 // Throws FileError when the directory cannot be made current.
 void SetCurrentDirectory(const std::string& dir);
 // The directory part of a path, without the trailing separator ("" for a bare name).

@@ -10,4 +10,10 @@ std::string PeriodName(int period) {
   return std::string(DayName(DayOf(period))) + ToFullWidth(std::to_string(LessonOf(period)));
 }
 
+std::string LongPeriodName(int period) {
+  if (period < 1 || period > PeriodCount) return {};
+  return std::string(DayName(DayOf(period))) + "\x97\x6a" +           // 曜
+         ToFullWidth(std::to_string(LessonOf(period))) + "\x8c\xc0";  // 限
+}
+
 }  // namespace kumo

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QLineEdit;
+
 namespace kumo {
 
 class KumoApp;
@@ -11,7 +13,19 @@ class TfrmColumExchange : public QWidget {
  public:
   explicit TfrmColumExchange(KumoApp& app);
 
-  void OpenColumnExchange() {}
+  // Forgets the chosen columns and shows the window; the labels stay as they were.
+  void OpenColumnExchange();
+  void btnCol1Click();
+  void btnCol2Click();
+  void btnExchangeClick();
+
+  int Column1 = 0;  // the chosen periods; 0 while not chosen
+  int Column2 = 0;
+
+ private:
+  KumoApp& app_;
+  QLineEdit* edtCol1_ = nullptr;
+  QLineEdit* edtCol2_ = nullptr;
 };
 
 }  // namespace kumo

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QLabel;
 
 namespace kumo {
 
@@ -11,8 +15,20 @@ class TdlgMicro : public QDialog {
  public:
   explicit TdlgMicro(KumoApp& app);
 
-  void RunForCell() {}
-  void RunForRange() {}
+  // The lesson at the document cursor, and its flags set on OK.
+  void RunForCell();
+  // The checked flags added to every piece of the edit table's selected range on OK.
+  void RunForRange();
+
+ private:
+  std::uint8_t CheckedFlags() const;
+
+  KumoApp& app_;
+  QLabel* lblPeriod_ = nullptr;
+  QLabel* lblTeacher_ = nullptr;
+  QLabel* lblClass_ = nullptr;
+  QLabel* lblSubject_ = nullptr;
+  std::array<QCheckBox*, 6> cbxStates_{};
 };
 
 }  // namespace kumo

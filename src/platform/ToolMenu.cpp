@@ -16,6 +16,10 @@ QMenu* AddToolMenu(QWidget& window, int helpContext, std::initializer_list<ToolC
     return action;
   };
   for (const ToolCommand& command : commands) {
+    if (command.Name == nullptr) {
+      menu->addSeparator();
+      continue;
+    }
     QObject::connect(add(command.Name, command.Caption), &QAction::triggered, menu, command.Run);
   }
   if (commands.size() != 0) menu->addSeparator();

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace kumo {
 
+// A command without a name stands for a separator.
 struct ToolCommand {
   const char* Name;
   const char* Caption;

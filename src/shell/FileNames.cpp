@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <filesystem>
 #include <string_view>
 
 namespace kumo {
@@ -62,13 +61,6 @@ std::string BareName(const std::string& path) {
 
 std::string WithExtension(const std::string& path, const std::string& ext) {
   return path.substr(0, ExtensionDot(path)) + ext;
-}
-
-std::string AbsolutePath(const std::string& path) {
-  const std::u8string absolute =
-      std::filesystem::absolute(std::filesystem::path(std::u8string(path.begin(), path.end())))
-          .u8string();
-  return {absolute.begin(), absolute.end()};
 }
 
 bool CanBePath(const std::string& path) {

@@ -12,9 +12,6 @@ std::string BareName(const std::string& path);
 // the name has none.
 std::string WithExtension(const std::string& path, const std::string& ext);
 
-// The path made absolute against the current directory.
-std::string AbsolutePath(const std::string& path);
-
 // Whether the system could name a file so: not empty, no longer than the longest path it takes,
 // and without characters no path may hold.
 bool CanBePath(const std::string& path);

@@ -58,6 +58,9 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   void RefreshAllViews();
   // The history commands and the commands a piece in hand rules out follow the document.
   void DocumentChanged(const DocumentChange& change) override;
+  // Runs one command of any window; a file failure ends it with the error box. False when it
+  // failed.
+  bool Run(const std::function<void()>& command);
   // Whether a walk to either end of the history is under way.
   bool Walking() const { return walking_; }
   const Commands& Cmd() const { return cmd_; }
@@ -119,8 +122,6 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   void BuildMenus();
   void BuildSpeedButtons();
   void FitToBar();
-  // Runs one command; a file failure ends it with the error box. False when it failed.
-  bool Run(const std::function<void()>& command);
   void SetDocumentCommands(bool enabled);
   void SetBackCommands(bool enabled);
   void SetForwardCommands(bool enabled);

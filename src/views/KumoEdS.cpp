@@ -1,14 +1,29 @@
 #include "views/KumoEdS.h"
 
-#include "platform/Fonts.h"
-#include "platform/WindowKinds.h"
+#include <QGridLayout>
+#include <QLabel>
+
+#include "shell/KumoApp.h"
 
 namespace kumo {
 
-TdlgEditS::TdlgEditS(KumoApp& /*app*/) : QDialog(nullptr, ToolWindow) {
-  setWindowTitle(QStringLiteral("教科編集"));
-  setFont(GothicFont(12));
-  setFixedSize(251, 134);
+TdlgEditS::TdlgEditS(KumoApp& app) : TOKBottomDlg(QStringLiteral("教科編集"), 811), app_(app) {
+  auto* title = new QLabel(QStringLiteral("教科名を入力してください"), this);
+  title->setObjectName("lblTitle");
+  Body().addWidget(title, 0, 0, 1, 2);
+  AddEdit("lblStr1", QStringLiteral("教科名(全角１文字)："), "edtStr1", 2);
+  AddEdit("lblStr2", QStringLiteral("教科名(全角２文字)："), "edtStr2", 4);
+  AddEdit("lblStr4", QStringLiteral("教科名(全角４文字)："), "edtStr4", 8);
+}
+
+bool TdlgEditS::EditSubject(int k, QPoint origin) {
+  TKumData& doc = app_.doc;
+  return Run(
+      app_.platform, origin,
+      {doc.SubjectNames1[k].View(), doc.SubjectNames2[k].View(), doc.SubjectNames4[k].View()},
+      [&](const std::vector<std::string>& texts) {
+        doc.SetSubject(k, texts[0], texts[1], texts[2]);
+      });
 }
 
 }  // namespace kumo

@@ -1,14 +1,27 @@
 #include "views/KumoEdSi.h"
 
-#include "platform/Fonts.h"
-#include "platform/WindowKinds.h"
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "shell/KumoApp.h"
 
 namespace kumo {
 
-TdlgEditSi::TdlgEditSi(KumoApp& /*app*/) : QDialog(nullptr, ToolWindow) {
-  setWindowTitle(QStringLiteral("記号とその意味"));
-  setFont(GothicFont(12));
-  setFixedSize(258, 136);
+TdlgEditSi::TdlgEditSi(KumoApp& app)
+    : TOKBottomDlg(QStringLiteral("記号とその意味"), 821), app_(app) {
+  auto* title = new QLabel(QStringLiteral("記号とその意味を入力してください"), this);
+  title->setObjectName("lblTitle");
+  Body().addWidget(title, 0, 0, 1, 2);
+  // The symbol is one full-width character: a narrow field.
+  AddEdit("lblsi", QStringLiteral("記号："), "edtSi", 2)->setMaximumWidth(40);
+  AddEdit("lblAcc", QStringLiteral("意味："), "edtAcc", 20);
+}
+
+bool TdlgEditSi::EditSymbol(int k, QPoint origin) {
+  TKumData& doc = app_.doc;
+  return Run(app_.platform, origin, {doc.Symbols[k].View(), doc.SymbolMeanings[k].View()},
+             [&](const std::vector<std::string>& texts) { doc.SetSymbol(k, texts[0], texts[1]); });
 }
 
 }  // namespace kumo

@@ -1,14 +1,155 @@
 #include "views/KumoPicS.h"
 
+#include <QEvent>
+#include <QVBoxLayout>
+
+#include "base/SysFile.h"
+#include "editing/KumoEdit.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/StringGrid.h"
+#include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoEdS.h"
+#include "views/KumoEdSi.h"
 
 namespace kumo {
+namespace {
 
-TfrmPickS::TfrmPickS(KumoApp& /*app*/) : QWidget(nullptr, ToolWindow) {
+constexpr int HelpContext = 8;
+constexpr int CaptionWidth = 28;
+constexpr int SubjectRow = 0;
+constexpr const char* SubjectFilter = "Kumo教科記号ファイル|*.kms";
+constexpr const char* SubjectExt = "kms";
+
+}  // namespace
+
+TfrmPickS::TfrmPickS(KumoApp& app)
+    : QWidget(nullptr, ToolWindow), DocumentObserver(app.doc), app_(app) {
+  setObjectName("frmPickS");
   setWindowTitle(QStringLiteral("教科,記号入力"));
   setFont(GothicFont(12));
+  setProperty("HelpContext", HelpContext);
   resize(381, 78);
+
+  sgrPicks_ = new StringGrid(this);
+  sgrPicks_->setObjectName("sgrPicks");
+  sgrPicks_->setFont(GothicFont(12));
+  sgrPicks_->setToolTip(QStringLiteral("ダブルクリックで入力"));
+  sgrPicks_->SetRowCount(2);
+  sgrPicks_->SetColCount(MaxSubject + 1);
+  sgrPicks_->SetFixedRows(0);
+  sgrPicks_->SetFixedCols(1);
+  sgrPicks_->SetDefaultRowHeight(16);
+  sgrPicks_->SetScrollBars(GridScrollBars::Horizontal);
+  sgrPicks_->SetRangeSelect(false);
+  // Subjects in the subject colour, symbols in the symbol colour, captions included.
+  sgrPicks_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
+    canvas.SetFontColor(app_.options.PieceColors[row + KindSubject]);
+    canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
+  };
+  sgrPicks_->OnDblClick = [this] { sgrPicksDblClick(); };
+  sgrPicks_->SetCells(0, 0, QStringLiteral("教科"));
+  sgrPicks_->SetCells(0, 1, QStringLiteral("記号"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(sgrPicks_);
+
+  AddToolMenu(*this, HelpContext,
+              {{"pmnInput", "入力(&I)", [this] { sgrPicksDblClick(); }},
+               {"pmnEdit", "編集(&E)", [this] { pmnEditClick(); }},
+               {"pmnView", "表示切替(&V)", [this] { pmnViewClick(); }},
+               {nullptr, nullptr, nullptr},
+               {"pmnLoad", "呼出(&L)", [this] { pmnLoadClick(); }},
+               {"pmnSave", "保存(&S)", [this] { pmnSaveClick(); }},
+               {"pmnInit", "初期化(&J)", [this] { pmnInitClick(); }}});
+  RenewView();
+}
+
+void TfrmPickS::RenewView() {
+  const TKumData& doc = app_.doc;
+  sgrPicks_->SetDefaultColWidth(Letters == 1 ? 15 : 28);
+  sgrPicks_->SetColWidth(0, CaptionWidth);
+  for (int k = 1; k <= MaxSubject; ++k) {
+    sgrPicks_->SetCells(
+        k, 0,
+        FromDocText(Letters == 1 ? doc.SubjectNames1[k].View() : doc.SubjectNames2[k].View()));
+    sgrPicks_->SetCells(k, 1, FromDocText(doc.Symbols[k].View()));
+  }
+}
+
+void TfrmPickS::DocumentChanged(const DocumentChange& change) {
+  if (change.All || change.Subjects) RenewView();
+}
+
+void TfrmPickS::sgrPicksDblClick() {
+  const int row = sgrPicks_->Row();
+  const int item = sgrPicks_->Col();
+  TfrmEdit& edit = *app_.frmEdit;
+  if (edit.Selection().SingleCell()) {
+    app_.doc.EnterSubject(row, item);
+  } else {
+    app_.doc.FillRange(edit.SelectedCells(), row, item);
+  }
+  edit.FocusTable();
+}
+
+void TfrmPickS::pmnEditClick() {
+  const int k = sgrPicks_->Col();
+  if (sgrPicks_->Row() == SubjectRow) {
+    app_.dlgEditS->EditSubject(k, pos());
+  } else {
+    app_.dlgEditSi->EditSymbol(k, pos());
+  }
+}
+
+void TfrmPickS::pmnViewClick() {
+  Letters = Letters == 1 ? 2 : 1;
+  RenewView();
+}
+
+std::string TfrmPickS::SubjectFileDir() const {
+  const std::string& subjects = app_.doc.SubjectFileName;
+  if (!DirectoryOf(subjects).empty()) return DirectoryOf(subjects);
+  return DirectoryOf(AbsolutePath(app_.doc.FileName));
+}
+
+// A file that cannot be read, or is refused, changes nothing and leaves the name as it was.
+void TfrmPickS::pmnLoadClick() {
+  TKumData& doc = app_.doc;
+  const std::optional<std::string> path = app_.platform.OpenFileDialog(
+      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
+  if (!path) return;
+  const std::string previous = doc.SubjectFileName;
+  doc.SubjectFileName = AbsolutePath(*path);
+  bool loaded = false;
+  app_.frmKumo->Run([&] { loaded = doc.LoadSubjects(); });
+  if (!loaded) doc.SubjectFileName = previous;
+}
+
+void TfrmPickS::pmnSaveClick() {
+  TKumData& doc = app_.doc;
+  const std::optional<std::string> path = app_.platform.SaveFileDialog(
+      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
+  if (!path) return;
+  doc.SubjectFileName = AbsolutePath(*path);
+  app_.frmKumo->Run([&] { doc.SaveSubjects(); });
+}
+
+void TfrmPickS::pmnInitClick() {
+  app_.doc.ResetSubjectTables();
+}
+
+void TfrmPickS::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RenewView();
+}
+
+void TfrmPickS::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) RenewView();
 }
 
 }  // namespace kumo

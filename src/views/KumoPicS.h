@@ -3,17 +3,43 @@
 
 #include <QWidget>
 
+#include "document/DocumentChange.h"
+
 namespace kumo {
 
 class KumoApp;
+class StringGrid;
 
-class TfrmPickS : public QWidget {
+class TfrmPickS : public QWidget, public DocumentObserver {
  public:
   explicit TfrmPickS(KumoApp& app);
 
-  void RenewView() {}
+  // The grid from the document's tables and Letters.
+  void RenewView();
+  void DocumentChanged(const DocumentChange& change) override;
+  // Enters the subject or symbol under the grid cursor into the edit table's cursor cell, or
+  // into every cell of its selected range (also the menu's "入力(&I)").
+  void sgrPicksDblClick();
+  void pmnEditClick();
+  void pmnViewClick();
+  void pmnLoadClick();
+  void pmnSaveClick();
+  void pmnInitClick();
+
+  StringGrid& Grid() { return *sgrPicks_; }
 
   int Letters = 1;  // 1: one-character subject names; otherwise two
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The subject file dialogs start where the last subject file was, else beside the timetable.
+  std::string SubjectFileDir() const;
+
+  KumoApp& app_;
+  StringGrid* sgrPicks_ = nullptr;
 };
 
 }  // namespace kumo

@@ -67,6 +67,16 @@ class EditTableTest : public AppTest {
     AddLine("T4", 2, 1);
   }
 
+  // A new timetable with the four teachers, as the user starts one, the line header editor
+  // closed again.
+  void NewSchool() {
+    Trigger("mnuFileNew");
+    app_->frmLineHead->close();
+    FourTeachers();
+    Refresh();
+    platform_.Reset();
+  }
+
   void Cursor(int line, int period) {
     Doc().CurLine = static_cast<Byte>(line);
     Doc().CurPeriod = static_cast<Byte>(period);

@@ -1,0 +1,25 @@
+#include "platform/DialogButtons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace kumo {
+
+QDialogButtonBox* MakeDialogButtons(QDialog& dialog, int helpContext) {
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName("OKBtn");
+  ok->setDefault(true);
+  ok->setFocus();  // the control active when the dialog opens
+  buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole)
+      ->setObjectName("CancelBtn");
+  QPushButton* help = buttons->addButton(QStringLiteral("ヘルプ(&H)"), QDialogButtonBox::HelpRole);
+  help->setObjectName("HelpBtn");
+  help->setProperty("HelpContext", helpContext);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  return buttons;
+}
+
+}  // namespace kumo

@@ -1,0 +1,77 @@
+#include "views/OkCancl1.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "platform/DialogButtons.h"
+#include "platform/DocText.h"
+#include "platform/Fonts.h"
+#include "platform/Platform.h"
+#include "platform/WindowKinds.h"
+
+namespace kumo {
+
+TOKBottomDlg::TOKBottomDlg(const QString& caption, int helpContext) : QDialog(nullptr, ToolWindow) {
+  setWindowTitle(caption);
+  setFont(GothicFont(12));
+  setProperty("HelpContext", helpContext);
+  auto* layout = new QVBoxLayout(this);
+  auto* bevel = new QFrame(this);
+  bevel->setFrameShape(QFrame::StyledPanel);
+  bevel->setFrameShadow(QFrame::Sunken);
+  body_ = new QGridLayout(bevel);
+  layout->addWidget(bevel);
+
+  layout->addWidget(MakeDialogButtons(*this, helpContext));
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLineEdit* TOKBottomDlg::AddEdit(const char* labelName, const QString& caption,
+                                 const char* editName, std::size_t maxBytes) {
+  const int row = body_->rowCount();
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(labelName);
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(editName);
+  LimitToDocBytes(*edit, maxBytes);
+  label->setBuddy(edit);
+  edits_.push_back(edit);
+  body_->addWidget(label, row, 0);
+  body_->addWidget(edit, row, 1);
+  return edit;
+}
+
+bool TOKBottomDlg::Run(Platform& platform, QPoint origin,
+                       std::initializer_list<std::string_view> originals,
+                       const std::function<void(const std::vector<std::string>&)>& store) {
+  constexpr int Offset = 48;
+  move(origin + QPoint(Offset, Offset));
+  const std::vector<std::string_view> shown(originals);
+  for (std::size_t k = 0; k < edits_.size() && k < shown.size(); ++k) {
+    edits_[k]->setText(FromDocText(shown[k]));
+  }
+  edits_.front()->setFocus();
+  for (;;) {
+    if (platform.ExecDialog(*this) != QDialog::Accepted) return false;
+    std::vector<std::string> texts;
+    QString refused;
+    for (std::size_t k = 0; k < edits_.size(); ++k) {
+      std::optional<std::string> text =
+          ToDocText(edits_[k]->text(), k < shown.size() ? shown[k] : "", &refused);
+      if (!text) break;
+      texts.push_back(std::move(*text));
+    }
+    if (texts.size() == edits_.size()) {
+      store(texts);
+      return true;
+    }
+    platform.MessageBox(BoxType::Error, Buttons::OkCancel,
+                        "使えない文字があります：" + refused.toStdString());
+  }
+}
+
+}  // namespace kumo
