@@ -1,6 +1,8 @@
 #include "editing/KumoCexc.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -67,6 +69,13 @@ TfrmColumExchange::TfrmColumExchange(KumoApp& app)
 void TfrmColumExchange::OpenColumnExchange() {
   Column1 = 0;
   Column2 = 0;
+  // Centred on the screen the first time; later where the user left it.
+  if (!placed_) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      move(screen->availableGeometry().center() - rect().center());
+    }
+    placed_ = true;
+  }
   show();
   raise();
 }

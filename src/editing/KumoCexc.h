@@ -24,6 +24,7 @@ class TfrmColumExchange : public QWidget {
 
  private:
   KumoApp& app_;
+  bool placed_ = false;
   QLineEdit* edtCol1_ = nullptr;
   QLineEdit* edtCol2_ = nullptr;
 };

@@ -66,6 +66,7 @@ TfrmPickS::TfrmPickS(KumoApp& app)
                {"pmnSave", "保存(&S)", [this] { pmnSaveClick(); }},
                {"pmnInit", "初期化(&J)", [this] { pmnInitClick(); }}});
   RenewView();
+  sgrPicks_->SetCurrent(1, SubjectRow);
 }
 
 void TfrmPickS::RenewView() {
