@@ -1,23 +1,59 @@
-// Program start: the application, the platform, every window, and the event loop.
+// Program start: the command line, the application, the platform, every window, and the event
+// loop.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "platform/Translations.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 
+namespace {
+
+constexpr const char* Usage =
+    "使い方: kumo [時間割ファイル.kmt]\n"
+    "        kumo --help      この説明を表示する\n"
+    "        kumo --version   版を表示する\n"
+    "ファイル名が - で始まるときは ./ を付けるか、-- の後に書いてください。\n";
+
+// The terminal's options answer there without a window; nothing means: start the editor.
+std::optional<int> AnswerOnTerminal(int argc, char** argv) {
+  if (argc < 2) return std::nullopt;
+  const char* arg = argv[1];
+  if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+    std::fputs(Usage, stdout);
+    return 0;
+  }
+  if (std::strcmp(arg, "--version") == 0) {
+    std::puts("Kumo 2.0");
+    return 0;
+  }
+  if (arg[0] == '-' && std::strcmp(arg, "--") != 0) {
+    std::fprintf(stderr, "kumo: 不明なオプションです: %s\n%s", arg, Usage);
+    return 2;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kumo"));
   // The main window ends the program, whichever other windows are still open.
   QApplication::setQuitOnLastWindowClosed(false);
   kumo::InstallFontSubstitutions();
+  kumo::InstallJapaneseTranslations(application);
 
   kumo::QtPlatform platform;
   std::optional<std::string> startFile;
-  const QStringList arguments = QApplication::arguments();
+  QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1 && arguments[1] == QStringLiteral("--")) arguments.removeAt(1);
   if (arguments.size() > 1) startFile = arguments[1].toStdString();
   kumo::KumoApp app(platform, startFile);
   app.frmKumo->show();

@@ -77,7 +77,7 @@ const Menu MainMenu[] = {
          {"mnuFilePrint", "印刷(&P)...", &TfrmKumo::mnuFilePrintClick, "Ctrl+P",
           &Commands::mnuFilePrint},
          Separator,
-         {"mnuFileExit", "終了(&X)", &TfrmKumo::mnuFileExitClick, "Alt+X"},
+         {"mnuFileExit", "終了(&X)", &TfrmKumo::mnuFileExitClick, "Alt+X; Ctrl+Q"},
      }},
     {"mnuEdit",
      "編集(&E)",
@@ -229,7 +229,8 @@ void TfrmKumo::BuildMenus() {
       action->setObjectName(QString::fromUtf8(item.name));
       if (item.slot != nullptr) cmd_.*item.slot = action;
       if (item.shortcut != nullptr) {
-        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        // The menu shows the first; further ones are the desktop's habits ("Alt+X; Ctrl+Q").
+        action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(item.shortcut)));
         // Ctrl+S and the others work from every window of the program, the edit table above
         // all, where the timetable is worked on.
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -341,7 +342,8 @@ void TfrmKumo::Start() {
     } else if (app_.doc.FileName != NewTableName) {
       OpenDocument();
     } else {
-      mnuWindowCloseClick();
+      ShowNoDocument();
+      setWindowTitle(QStringLiteral("Kumo"));
     }
     app_.dlgEnvironment->ApplyScrollBars();
     RefreshAllViews();
@@ -392,16 +394,21 @@ void TfrmKumo::OpenDocument() {
   doc.FileName = AbsolutePath(doc.FileName);
   SetCurrentDirectory(DirectoryOf(doc.FileName));
   // A file that was refused or could not be read leaves no document open, so that no save can
-  // put an empty or partial timetable over it.
+  // put an empty or partial timetable over it, and is not named as the timetable to open at
+  // the next start, which would only fail again.
+  const auto refused = [&] {
+    ShowNoDocument();
+    doc.FileName = NewTableName;
+  };
   bool taken = false;
   try {
     taken = doc.LoadFromFile();
   } catch (const FileError&) {
-    ShowNoDocument();
+    refused();
     throw;
   }
   if (!taken) {
-    ShowNoDocument();
+    refused();
     return;
   }
   // The command states and the class index follow the load's notice.

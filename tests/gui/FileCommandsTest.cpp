@@ -232,6 +232,7 @@ TEST_F(FileCommandsTest, FailedOrRefusedOpenLeavesNoDocumentToSaveOverTheFile) {
     EXPECT_EQ(DocumentCommandsOn(), 0);
     EXPECT_EQ(app_->doc.LineCount, 0);
     EXPECT_FALSE(app_->doc.Modified);
+    EXPECT_EQ(app_->doc.FileName, NewTableName) << "not the timetable to open at the next start";
   }
   EXPECT_EQ(ReadFileBytes(cut, 100000), whole.substr(0, whole.size() - 10));
 }
