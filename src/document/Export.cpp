@@ -89,7 +89,7 @@ std::vector<int> TeacherDayEnds() {
 }  // namespace
 
 ExportTable TeacherTable(const TKumData& doc, const Options& options) {
-  ExportTable table{"教師時間割", 2, TeacherDayEnds(), {}};
+  ExportTable table{"教師時間割", 2, true, TeacherDayEnds(), {}};
   // The day name and "曜" stand over the third and fourth lessons of each day; the row ends
   // with one field more than the others.
   ExportRow days;
@@ -116,7 +116,7 @@ ExportTable TeacherTable(const TKumData& doc, const Options& options) {
 }
 
 ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Options& options) {
-  ExportTable table{"クラス時間割", 0, {1, 2, 3, 4, 5}, {}};
+  ExportTable table{"クラス時間割", 0, false, {1, 2, 3, 4, 5}, {}};
   for (int c = 1; c <= std::min<int>(classes.EntryCount, MaxClassEntries); ++c) {
     const ClassEntry& entry = classes.Entries[c];
     table.Rows.push_back({{{"    " + ClassTitle(doc, entry, Letters(options))}}, false});

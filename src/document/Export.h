@@ -26,8 +26,9 @@ struct ExportRow {
 };
 
 struct ExportTable {
-  std::string SheetName;  // UTF-8
-  int FrozenRows = 0;
+  std::string SheetName;     // UTF-8
+  int FrozenRows = 0;        // heading rows, kept in view and repeated on every printed page
+  bool Landscape = false;    // printed across the page
   std::vector<int> DayEnds;  // columns that close a day, from 0
   std::vector<ExportRow> Rows;
 };

@@ -46,7 +46,11 @@ std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
   lxw_workbook* book = workbook_new(scratch.Path().c_str());
   if (book == nullptr) Fail(path, LXW_ERROR_MEMORY_MALLOC_FAILED);
   lxw_worksheet* sheet = workbook_add_worksheet(book, table.SheetName.c_str());
+  // The week's grid is centred, so that a count never runs into the class beside it.
+  lxw_format* grid = workbook_add_format(book);
+  format_set_align(grid, LXW_ALIGN_CENTER);
   lxw_format* dayEnd = workbook_add_format(book);
+  format_set_align(dayEnd, LXW_ALIGN_CENTER);
   format_set_right(dayEnd, LXW_BORDER_THIN);
   for (std::size_t r = 0; r < table.Rows.size(); ++r) {
     const ExportRow& row = table.Rows[r];
@@ -55,7 +59,7 @@ std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
     for (int c = 0; c < columns; ++c) {
       const bool closesDay = row.Ruled && std::find(table.DayEnds.begin(), table.DayEnds.end(),
                                                     c) != table.DayEnds.end();
-      lxw_format* format = closesDay ? dayEnd : nullptr;
+      lxw_format* format = closesDay ? dayEnd : row.Ruled ? grid : nullptr;
       const auto at = static_cast<std::size_t>(c);
       const auto rowAt = static_cast<lxw_row_t>(r);
       const auto colAt = static_cast<lxw_col_t>(c);
@@ -63,7 +67,7 @@ std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
         worksheet_write_number(sheet, rowAt, colAt, *row.Fields[at].Number, format);
       } else if (at < row.Fields.size() && !texts[r][at].empty()) {
         worksheet_write_string(sheet, rowAt, colAt, texts[r][at].c_str(), format);
-      } else if (format != nullptr) {
+      } else if (closesDay) {
         worksheet_write_blank(sheet, rowAt, colAt, format);
       }
     }
@@ -72,8 +76,14 @@ std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
     const auto col = static_cast<lxw_col_t>(c);
     worksheet_set_column(sheet, col, col, ColumnWidth(widest[c]), nullptr);
   }
-  if (table.FrozenRows > 0)
-    worksheet_freeze_panes(sheet, static_cast<lxw_row_t>(table.FrozenRows), 0);
+  // On paper the sheet is one page wide, the heading rows repeated on every page.
+  worksheet_fit_to_pages(sheet, 1, 0);
+  if (table.Landscape) worksheet_set_landscape(sheet);
+  if (table.FrozenRows > 0) {
+    const auto headings = static_cast<lxw_row_t>(table.FrozenRows);
+    worksheet_freeze_panes(sheet, headings, 0);
+    worksheet_repeat_rows(sheet, 0, headings - 1);
+  }
   if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) Fail(path, error);
   return ReadFileBytes(scratch.Path(), MaxWorkbookBytes);
 }
