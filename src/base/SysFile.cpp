@@ -299,7 +299,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 ScratchFile::ScratchFile(std::string_view ending) {
   std::error_code ec;
   const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-  if (ec) Fail("作成できません", "temp", ec.value());
+  if (ec) Fail("作成できません", "一時フォルダ", ec.value());
   std::random_device random;
   // An exclusive create, so that no other process's file is ever taken over.
   for (int attempt = 0; attempt < 100; ++attempt) {

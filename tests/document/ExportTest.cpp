@@ -6,21 +6,10 @@
 #include "base/FileError.h"
 #include "document/DocFixture.h"
 #include "document/Export.h"
+#include "support/ExportBytes.h"
 
 namespace kumo::test {
 namespace {
-
-// Test texts are written in UTF-8 with \t and \n; the files hold CP932 with CR LF.
-std::string Bytes(const std::string& utf8) {
-  std::string crlf;
-  for (char c : utf8) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return Cp932Literal(crlf);
-}
-
-const std::string Headings =
-    "\t\t\t\t\t\t月\t曜\t\t\t\t\t火\t曜\t\t\t\t\t水\t曜\t\t\t\t\t木\t曜\t\t\t\t\t金\t曜\t\t\t\n"
-    "教\t名前\t担\t時\t１\t２\t３\t４\t５\t６\t１\t２\t３\t４\t５\t６\t１\t２\t３\t４\t５\t６"
-    "\t１\t２\t３\t４\t５\t６\t１\t２\t３\t４\t５\t６\n";
 
 // A teacher row: the four header fields, then the 30 periods given from period 1 on.
 std::string TeacherRow(const std::string& header, std::vector<std::string> periods) {

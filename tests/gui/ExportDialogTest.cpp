@@ -7,27 +7,15 @@
 #include <QTabWidget>
 #include <sstream>
 
-#include "base/Cp932.h"
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
 #include "output/KumoExp.h"
 #include "platform/RadioGroup.h"
 #include "shell/ExportCommand.h"
+#include "support/ExportBytes.h"
 
 namespace kumo::test {
 namespace {
-
-// UTF-8 with \n to the CP932 and CR LF of the files.
-std::string Bytes(const std::string& utf8) {
-  std::string crlf;
-  for (char c : utf8) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return Cp932Literal(crlf);
-}
-
-const std::string Headings =
-    "\t\t\t\t\t\t月\t曜\t\t\t\t\t火\t曜\t\t\t\t\t水\t曜\t\t\t\t\t木\t曜\t\t\t\t\t金\t曜\t\t\t\n"
-    "教\t名前\t担\t時\t１\t２\t３\t４\t５\t６\t１\t２\t３\t４\t５\t６\t１\t２\t３\t４\t５\t６"
-    "\t１\t２\t３\t４\t５\t６\t１\t２\t３\t４\t５\t６\n";
 
 // The teacher export of WritePlan's two lines: T1 with class 1-1 in period 1, T2 with class
 // 1-2 in period 2, each its own homeroom, under the homeroom style given.
