@@ -104,8 +104,12 @@ TEST(QtPlatformTest, BoxesWithLongPathsFitOnTheScreen) {
 TEST(QtPlatformTest, SaveDialogNamesTakeTheChosenFiltersEnding) {
   QtPlatform platform;
   const QString dir = QDir::tempPath();
-  for (const auto& [filter, ending] : {std::pair{1, ".xlsx"}, std::pair{2, ".txt"}}) {
-    QTimer::singleShot(0, [filter] {
+  struct Case {
+    int filter;
+    const char* ending;
+  };
+  for (const Case& c : {Case{1, ".xlsx"}, Case{2, ".txt"}}) {
+    QTimer::singleShot(0, [filter = c.filter] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
       auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
@@ -119,7 +123,7 @@ TEST(QtPlatformTest, SaveDialogNamesTakeTheChosenFiltersEnding) {
     const auto chosen = platform.SaveFileDialog(
         nullptr, {"テキスト|*.txt|Excel ブック|*.xlsx|全て|*.*", "txt", "", dir.toStdString(), ""});
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, (dir + "/plan" + ending).toStdString());
+    EXPECT_EQ(*chosen, (dir + "/plan" + c.ending).toStdString());
   }
 }
 
