@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "base/FileError.h"
 
@@ -294,6 +295,29 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
 }
 #endif
+
+ScratchFile::ScratchFile(std::string_view ending) {
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+  if (ec) Fail("作成できません", "一時フォルダ", ec.value());
+  std::random_device random;
+  // An exclusive create, so that no other process's file is ever taken over.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string path =
+        (folder / ("kumo-" + std::to_string(random()) + std::string(ending))).string();
+    if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
+      std::fclose(f);
+      path_ = path;
+      return;
+    }
+    if (errno != EEXIST) Fail("作成できません", path, errno);
+  }
+  Fail("作成できません", folder.string(), EEXIST);
+}
+
+ScratchFile::~ScratchFile() {
+  std::remove(path_.c_str());
+}
 
 std::string ProgramDirectory() {
   std::error_code ec;

@@ -20,6 +20,20 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
 // rewritten in place, which a failure part way can leave half old, half new. Throws FileError.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// A new empty file of its own in the system's temporary folder, removed with the object: for a
+// library that writes only to a file it opens by name. Throws FileError.
+class ScratchFile {
+ public:
+  explicit ScratchFile(std::string_view ending);
+  ~ScratchFile();
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 // The message for a file that ends before all of it could be read.
 std::string EarlyEndMessage(const std::string& path);
 

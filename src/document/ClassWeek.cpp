@@ -1,5 +1,8 @@
 #include "document/ClassWeek.h"
 
+#include "base/Cp932.h"
+#include "document/FullWidth.h"
+
 namespace kumo {
 
 ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int period) {
@@ -17,6 +20,13 @@ ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int per
   result.Subject = lesson != 0 ? lesson : doc.Lines[teacher].Subject;
   if (result.Subject > MaxSubject) result.Subject = 0;
   return result;
+}
+
+std::string ClassTitle(const TKumData& doc, const ClassEntry& entry, bool letters) {
+  const std::string classNo = letters ? std::string(doc.ClassLabels[entry.ClassNo].View())
+                                      : ToFullWidth(std::to_string(entry.ClassNo));
+  return ToFullWidth(std::to_string(entry.Grade)) + Cp932Literal("年") + classNo +
+         Cp932Literal("組時間割");
 }
 
 }  // namespace kumo

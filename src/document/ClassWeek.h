@@ -2,6 +2,8 @@
 // edit table, the classes overview, the single class timetable, the class prints and exports.
 #pragma once
 
+#include <string>
+
 #include "document/KumoHead.h"
 
 namespace kumo {
@@ -12,10 +14,16 @@ struct ClassPeriod {
   int Teacher = 0;        // the line teaching the class then; 0 for none
   // A lesson of a teaching line; homeroom subject pieces are not counted.
   bool Counted() const { return !Homeroom && Teacher != 0; }
+  // Something is there: a homeroom subject or a lesson.
+  bool Found() const { return Homeroom || Teacher != 0; }
 };
 
 // The first that applies: the homeroom teacher's subject piece; the teaching line's lesson
 // subject, else that teacher's subject; nothing.
 ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int period);
+
+// "１年２組時間割" (CP932): the class number as its letter label when letters, else in full-width
+// digits, whatever the labels are.
+std::string ClassTitle(const TKumData& doc, const ClassEntry& entry, bool letters);
 
 }  // namespace kumo

@@ -1,13 +1,100 @@
 #include "output/KumoExp.h"
 
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "base/SysFile.h"
+#include "document/Export.h"
+#include "output/KumoEnv.h"
 #include "platform/Fonts.h"
+#include "platform/RadioGroup.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
 
 namespace kumo {
+namespace {
 
-TdlgExport::TdlgExport(KumoApp& /*app*/) {
+constexpr int HelpContext = 411;
+constexpr int PrintPage = 2;
+const char* const ExportFilter = "テキスト|*.txt|Excel ブック|*.xlsx|全て|*.*";
+
+}  // namespace
+
+TdlgExport::TdlgExport(KumoApp& app) : QDialog(nullptr), app_(app) {
+  setObjectName("dlgExport");
   setWindowTitle(QStringLiteral("ファイルエクスポート"));
   setFont(GothicFont(13));
-  resize(360, 200);
+  setProperty("HelpContext", HelpContext);
+
+  rgpExport_ =
+      new RadioGroup(QStringLiteral("形式の選択"),
+                     {QStringLiteral("教師時間割"), QStringLiteral("クラス時間割")}, 2, nullptr);
+  rgpExport_->setObjectName("rgpExport");
+  rgpExport_->SetItemIndex(0);
+
+  auto* fileGroup = new QGroupBox(QStringLiteral("ファイル名"));
+  auto* fileRow = new QHBoxLayout(fileGroup);
+  edtFileName_ = new QLineEdit;
+  edtFileName_->setObjectName("edtFileName");
+  edtFileName_->setMinimumWidth(260);
+  auto* btnRefer = new QPushButton(QStringLiteral("参照..."));
+  btnRefer->setObjectName("btnRefer");
+  connect(btnRefer, &QPushButton::clicked, this, [this] { btnReferClick(); });
+  fileRow->addWidget(edtFileName_);
+  fileRow->addWidget(btnRefer);
+
+  auto* btnEnvironment = new QPushButton(QStringLiteral("環境設定..."));
+  btnEnvironment->setObjectName("btnEnvironment");
+  connect(btnEnvironment, &QPushButton::clicked, this, [this] { btnEnvironmentClick(); });
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(btnEnvironment);
+  bottom->addStretch();
+  bottom->addWidget(buttons);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("テキスト形式のファイルにエクスポートします")));
+  layout->addWidget(rgpExport_);
+  layout->addWidget(fileGroup);
+  layout->addLayout(bottom);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TdlgExport::RunExportDialog() {
+  for (;;) {
+    if (app_.platform.ExecDialog(*this) != QDialog::Accepted) return;
+    // A name of spaces alone is no name either; any other name is taken as typed.
+    if (!edtFileName_->text().trimmed().isEmpty()) break;
+    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel, "ファイル名を指定してください");
+  }
+  const ExportKind kind = rgpExport_->ItemIndex() == 1 ? ExportKind::Classes : ExportKind::Teachers;
+  WriteExport(app_.doc, app_.classes, app_.options, kind, edtFileName_->text().toStdString());
+}
+
+// The field takes whatever the save dialog ends with: after a cancel, the name it held before.
+void TdlgExport::btnReferClick() {
+  const FileDialogRequest request{ExportFilter, "txt", referName_, InitialDir(), "エクスポート"};
+  if (auto chosen = app_.platform.SaveFileDialog(this, request)) referName_ = *chosen;
+  edtFileName_->setText(QString::fromStdString(referName_));
+}
+
+void TdlgExport::btnEnvironmentClick() {
+  app_.dlgEnvironment->RunEnvironmentDialog(PrintPage);
+}
+
+std::string TdlgExport::InitialDir() const {
+  const bool open = app_.frmKumo->Cmd().mnuFileClose->isEnabled();
+  if (open && app_.doc.FileName != NewTableName) return DirectoryOf(app_.doc.FileName);
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
 
 }  // namespace kumo

@@ -1,17 +1,36 @@
-// The export dialog: the teacher list or the class timetables as tab-separated text.
+// The export dialog: the teacher list or the class timetables as tab-separated text, or as a
+// workbook when the file name ends in ".xlsx".
 #pragma once
 
 #include <QDialog>
+#include <string>
+
+class QLineEdit;
 
 namespace kumo {
 
 class KumoApp;
+class RadioGroup;
 
 class TdlgExport : public QDialog {
  public:
   explicit TdlgExport(KumoApp& app);
 
-  void RunExportDialog() {}
+  // Shows the dialog; on OK writes the chosen export to the named file. A file failure throws
+  // FileError, which the main window shows.
+  void RunExportDialog();
+
+ private:
+  void btnReferClick();
+  void btnEnvironmentClick();
+  // Where the save dialog starts: the open timetable's folder, else the user's documents.
+  std::string InitialDir() const;
+
+  KumoApp& app_;
+  RadioGroup* rgpExport_;
+  QLineEdit* edtFileName_;
+  // The save dialog's own file name, which it keeps from run to run.
+  std::string referName_;
 };
 
 }  // namespace kumo

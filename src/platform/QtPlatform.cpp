@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace kumo {
@@ -75,6 +76,14 @@ QString BoxText(const std::string& text) {
   return lines.join(QLatin1Char('\n'));
 }
 
+// The one ending a name filter such as "Excel ブック (*.xlsx)" stands for; fallback for a
+// filter of every file or of several endings.
+QString FilterEnding(const QString& filter, const QString& fallback) {
+  static const QRegularExpression single(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+  const QRegularExpressionMatch match = single.match(filter);
+  return match.hasMatch() ? match.captured(1) : fallback;
+}
+
 std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                                          QFileDialog::AcceptMode mode) {
   QFileDialog dialog(owner);
@@ -85,7 +94,14 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogRequest
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!request.Title.empty()) dialog.setWindowTitle(QString::fromStdString(request.Title));
   dialog.setNameFilters(QtNameFilters(request.Filter).split(QStringLiteral(";;")));
-  dialog.setDefaultSuffix(QString::fromStdString(request.DefaultExt));
+  const QString defaultExt = QString::fromStdString(request.DefaultExt);
+  dialog.setDefaultSuffix(defaultExt);
+  // As the system's save dialog does: a name typed without an ending takes the ending of the
+  // filter the user chose, or the default one under a filter of every file.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, defaultExt](const QString& filter) {
+                     dialog.setDefaultSuffix(FilterEnding(filter, defaultExt));
+                   });
   if (!request.InitialDir.empty()) dialog.setDirectory(QString::fromStdString(request.InitialDir));
   if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

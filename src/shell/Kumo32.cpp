@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "base/SysFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "platform/Translations.h"
+#include "shell/ExportCommand.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 
@@ -18,6 +22,7 @@ constexpr const char* Usage =
     "使い方: kumo [時間割ファイル.kmt]\n"
     "        kumo --help      この説明を表示する\n"
     "        kumo --version   版を表示する\n"
+    "        kumo --export teachers|classes 時間割ファイル 出力ファイル\n"
     "ファイル名が - で始まるときは ./ を付けるか、-- の後に書いてください。\n";
 
 // The terminal's options answer there without a window; nothing means: start the editor.
@@ -42,6 +47,12 @@ std::optional<int> AnswerOnTerminal(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // An export from the command line needs neither the windows nor a display.
+  if (argc > 1 && std::string_view(argv[1]) == kumo::ExportOption) {
+    QCoreApplication core(argc, argv);
+    return kumo::RunExportCommand(QCoreApplication::arguments().mid(1), kumo::ProgramDirectory(),
+                                  std::cerr);
+  }
   if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kumo"));

@@ -341,6 +341,16 @@ void LoadSettings(KumoApp& app) {
   DeriveOptions(options);
 }
 
+Options StoredOptions(const std::string& programDir) {
+  const SettingsFiles files = SettingsPlace(programDir);
+  const Profile ini{IniFile(files.Defaults), IniFile(files.Own)};
+  Options options;
+  Options defaults;
+  LoadOptions(ini, options, defaults);
+  DeriveOptions(options);
+  return options;
+}
+
 void SaveSettings(KumoApp& app) {
   const std::string path = SettingsPlace(app.ProgramDir).Own;
   try {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "document/Options.h"
+
 namespace kumo {
 
 class KumoApp;
@@ -25,6 +27,9 @@ SettingsFiles SettingsPlace(const std::string& programDir);
 // Missing files or keys give the defaults; an unreadable file is reported and gives them too.
 // Window places and sizes are kept within reach on the screens.
 void LoadSettings(KumoApp& app);
+// The options alone, as the settings files hold them, for work done without the windows.
+// Throws FileError when a file exists but cannot be read.
+Options StoredOptions(const std::string& programDir);
 // Writes every key in a fixed order into the own file, keeping its other lines; a failure is
 // reported and leaves the old file as it was.
 void SaveSettings(KumoApp& app);

@@ -2,10 +2,8 @@
 
 #include <QAction>
 #include <QStyle>
-#include <string>
 
 #include "document/ClassWeek.h"
-#include "document/FullWidth.h"
 #include "platform/DocText.h"
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
@@ -70,16 +68,12 @@ void TfrmClass::RenewView() {
   shownGrade_ = entry->Grade;
   shownClassNo_ = entry->ClassNo;
   // Letters are the class labels themselves; digits and circled digits read as plain digits.
-  const QString classText = app_.options.LetterLabels
-                                ? FromDocText(doc.ClassLabels[entry->ClassNo].View())
-                                : FromDocText(ToFullWidth(std::to_string(entry->ClassNo)));
-  SetTitle(FromDocText(ToFullWidth(std::to_string(entry->Grade))) + QStringLiteral("年") +
-               classText + QStringLiteral("組時間割"),
+  SetTitle(FromDocText(ClassTitle(doc, *entry, app_.options.LetterLabels)),
            PieceColor(app_.options, entry->Grade));
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
     QString text = QStringLiteral("  ");
-    if (at.Homeroom || at.Teacher != 0) {
+    if (at.Found()) {
       text = FromDocText(Letters == 1 ? doc.SubjectNames1[at.Subject].View()
                                       : doc.SubjectNames2[at.Subject].View());
     }

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -92,6 +96,34 @@ TEST(QtPlatformTest, BoxesWithLongPathsFitOnTheScreen) {
     const std::string shown = reply.text.remove(QChar(0x200B)).toStdString();
     EXPECT_TRUE(shown.starts_with("\"/home/aaa") && shown.ends_with("aaa.kmt\" を開けません。"))
         << shown;
+  }
+}
+
+// A name typed without an ending takes the ending of the filter chosen, as on Windows; under a
+// filter of every file, the default one.
+TEST(QtPlatformTest, SaveDialogNamesTakeTheChosenFiltersEnding) {
+  QtPlatform platform;
+  const QString dir = QDir::tempPath();
+  struct Case {
+    int filter;
+    const char* ending;
+  };
+  for (const Case& c : {Case{1, ".xlsx"}, Case{2, ".txt"}}) {
+    QTimer::singleShot(0, [filter = c.filter] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      ASSERT_NE(types, nullptr);
+      types->setCurrentIndex(filter);
+      emit types->activated(filter);
+      emit types->textActivated(types->itemText(filter));
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("plan");
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const auto chosen = platform.SaveFileDialog(
+        nullptr, {"テキスト|*.txt|Excel ブック|*.xlsx|全て|*.*", "txt", "", dir.toStdString(), ""});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, (dir + "/plan" + c.ending).toStdString());
   }
 }
 

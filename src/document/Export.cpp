@@ -1,0 +1,169 @@
+#include "document/Export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "base/Cp932.h"
+#include "base/SysFile.h"
+#include "document/ClassWeek.h"
+#include "document/FullWidth.h"
+#include "document/PieceLabel.h"
+
+namespace kumo {
+namespace {
+
+constexpr int HeaderColumns = 4;  // subject, name, homeroom, lesson count
+constexpr int LetterBeforeA = 64;
+
+enum class ClassStyle { GradeAndLabel = 0, LabelOwnGrade = 1, Dashed = 2 };
+
+ClassStyle StyleOf(const Options& options) {
+  switch (options.TeachersKind) {
+    case 1:
+      return ClassStyle::LabelOwnGrade;
+    case 2:
+      return ClassStyle::Dashed;
+    default:
+      return ClassStyle::GradeAndLabel;
+  }
+}
+
+bool Letters(const Options& options) {
+  return options.ViewClassType == 2;
+}
+
+// A class of grade `grade` and number `classNo` in a teacher row of a line of grade lineGrade:
+// "1②", "②" in the line's own grade under the second style, or "1-2" (letters "1-B").
+std::string ClassText(const TKumData& doc, const Options& options, Byte grade, Byte classNo,
+                      Byte lineGrade) {
+  const std::string gradeText = std::to_string(grade);
+  const PeriodCell piece{grade, classNo, 0, 0};
+  switch (StyleOf(options)) {
+    case ClassStyle::LabelOwnGrade:
+      if (grade == lineGrade) return std::string(PieceLabel(doc, piece));
+      break;
+    case ClassStyle::Dashed:
+      return gradeText + "-" +
+             (Letters(options) ? std::string(1, static_cast<char>(LetterBeforeA + classNo))
+                               : std::to_string(classNo));
+    case ClassStyle::GradeAndLabel:
+      break;
+  }
+  return gradeText + std::string(PieceLabel(doc, piece));
+}
+
+std::string CellText(const TKumData& doc, const Options& options, const TeacherLine& line,
+                     const PeriodCell& cell) {
+  if (cell.IsClass()) return ClassText(doc, options, cell.Kind, cell.Item, line.Grade);
+  if (cell.IsEmpty()) return {};
+  // Subject and symbol pieces keep the space that follows them.
+  return std::string(PieceLabel(doc, cell)) + " ";
+}
+
+ExportRow TeacherRow(const TKumData& doc, const Options& options, int n) {
+  const TeacherLine& line = doc.Lines[n];
+  ExportRow row;
+  row.Fields.reserve(HeaderColumns + PeriodCount);
+  row.Fields.push_back({std::string(PieceLabel(doc, {KindSubject, line.Subject, 0, 0}))});
+  row.Fields.push_back({std::string(line.Name.View())});
+  const bool homeroom = line.Grade >= 1 && line.Grade <= 3 && line.Homeroom != 0;
+  row.Fields.push_back(
+      {homeroom ? ClassText(doc, options, line.Grade, line.Homeroom, line.Grade) : std::string()});
+  const int count = doc.LessonCount(n);
+  char countText[8];
+  std::snprintf(countText, sizeof countText, "%2d", count);
+  row.Fields.push_back({countText, count});
+  for (int p = 1; p <= PeriodCount; ++p) {
+    row.Fields.push_back({CellText(doc, options, line, line.Cells[p])});
+  }
+  return row;
+}
+
+std::vector<int> TeacherDayEnds() {
+  std::vector<int> ends;
+  for (int d = 0; d < DayCount; ++d) ends.push_back(HeaderColumns + (d + 1) * PeriodsPerDay - 1);
+  return ends;
+}
+
+}  // namespace
+
+ExportTable TeacherTable(const TKumData& doc, const Options& options) {
+  ExportTable table{"教師時間割", 2, true, TeacherDayEnds(), {}};
+  // The day name and "曜" stand over the third and fourth lessons of each day; the row ends
+  // with one field more than the others.
+  ExportRow days;
+  days.Fields.resize(HeaderColumns);
+  for (int d = 0; d < DayCount; ++d) {
+    for (int k = 1; k <= PeriodsPerDay; ++k) {
+      std::string text = k == 3 ? std::string(DayName(d)) : k == 4 ? Cp932Literal("曜") : "";
+      days.Fields.push_back({std::move(text)});
+    }
+  }
+  days.Fields.push_back({});
+  table.Rows.push_back(std::move(days));
+
+  ExportRow lessons;
+  for (const char* caption : {"教", "名前", "担", "時"})
+    lessons.Fields.push_back({Cp932Literal(caption)});
+  for (int p = 1; p <= PeriodCount; ++p) {
+    lessons.Fields.push_back({ToFullWidth(std::to_string(LessonOf(p)))});
+  }
+  table.Rows.push_back(std::move(lessons));
+
+  for (int n = 1; n <= doc.LineCount; ++n) table.Rows.push_back(TeacherRow(doc, options, n));
+  return table;
+}
+
+ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Options& options) {
+  ExportTable table{"クラス時間割", 0, false, {1, 2, 3, 4, 5}, {}};
+  for (int c = 1; c <= std::min<int>(classes.EntryCount, MaxClassEntries); ++c) {
+    const ClassEntry& entry = classes.Entries[c];
+    table.Rows.push_back({{{"    " + ClassTitle(doc, entry, Letters(options))}}, false});
+    ExportRow days;
+    days.Fields.push_back({});
+    for (int d = 0; d < DayCount; ++d) days.Fields.push_back({std::string(DayName(d))});
+    table.Rows.push_back(std::move(days));
+    for (int lesson = 1; lesson <= PeriodsPerDay; ++lesson) {
+      ExportRow row;
+      row.Fields.push_back({ToFullWidth(std::to_string(lesson))});
+      for (int d = 0; d < DayCount; ++d) {
+        const ClassPeriod at = ClassSubjectAt(doc, entry, d * PeriodsPerDay + lesson);
+        row.Fields.push_back(
+            {at.Found() ? std::string(doc.SubjectNames1[at.Subject].View()) : std::string()});
+      }
+      table.Rows.push_back(std::move(row));
+    }
+    table.Rows.push_back({{}, false});
+  }
+  return table;
+}
+
+std::string ExportText(const ExportTable& table) {
+  std::string text;
+  for (const ExportRow& row : table.Rows) {
+    for (std::size_t i = 0; i < row.Fields.size(); ++i) {
+      if (i > 0) text += '\t';
+      text += row.Fields[i].Text;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+bool IsWorkbookName(const std::string& path) {
+  constexpr std::string_view Ending = ".xlsx";
+  if (path.size() < Ending.size()) return false;
+  return std::equal(Ending.begin(), Ending.end(), path.end() - Ending.size(), [](char a, char b) {
+    return a == std::tolower(static_cast<unsigned char>(b));
+  });
+}
+
+void WriteExport(const TKumData& doc, const TClassLines& classes, const Options& options,
+                 ExportKind kind, const std::string& path) {
+  const ExportTable table =
+      kind == ExportKind::Teachers ? TeacherTable(doc, options) : ClassTable(doc, classes, options);
+  WriteFileAtomically(path, IsWorkbookName(path) ? WorkbookBytes(table, path) : ExportText(table));
+}
+
+}  // namespace kumo
