@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "platform/HelpWindow.h"
+
 namespace kumo {
 
 namespace {
@@ -93,6 +95,9 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogRequest
 }
 
 }  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 QString QtNameFilters(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
