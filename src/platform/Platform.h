@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,16 @@ struct FileDialogRequest {
   std::string InitialDir;  // empty: the current directory
   std::string Title;       // empty: the platform's own title
 };
+
+// The sizes window layouts are computed from, in pixels.
+struct SystemMetrics {
+  int Frame = 0;    // a sizing border: the left and right ones together are twice this
+  int Caption = 0;  // the title bar: Caption + 2 × Frame is all the frame adds to a height
+  int VScroll = 0;  // a vertical scroll bar's width
+  int HScroll = 0;  // a horizontal scroll bar's arrow
+};
+
+enum class HelpView { Contents, Index, Topic };
 
 class Platform : public virtual Prompter {
  public:
@@ -44,6 +55,13 @@ class Platform : public virtual Prompter {
   virtual void ProcessMessages() = 0;
   // Puts a top-level window into or out of the stay-on-top state, without hiding it.
   virtual void SetStayOnTop(QWidget& window, bool on) = 0;
+  // The window's frame as the window manager draws it, or as the style estimates it until the
+  // window has been framed; the scroll bars as the style draws them.
+  virtual SystemMetrics Metrics(const QWidget& window) = 0;
+  // The free area (without panels and docks) of the screen the window is on.
+  virtual QRect ScreenArea(const QWidget& window) = 0;
+  // The help window on its contents, on its keyword index, or on the topic of a context number.
+  virtual void ShowHelp(HelpView view, int context = 0) = 0;
 };
 
 }  // namespace kumo

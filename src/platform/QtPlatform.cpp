@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "platform/HelpWindow.h"
+
 namespace kumo {
 
 namespace {
@@ -109,6 +111,9 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogRequest
 }
 
 }  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 QString QtNameFilters(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));

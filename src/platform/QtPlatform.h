@@ -3,13 +3,18 @@
 #pragma once
 
 #include <QPrinter>
+#include <memory>
 
 #include "platform/Platform.h"
 
 namespace kumo {
 
+class HelpWindow;
+
 class QtPlatform : public Platform {
  public:
+  QtPlatform();
+  ~QtPlatform() override;
   Answer MessageBox(BoxType type, Buttons buttons, const std::string& text) override;
   void Beep() override;
   std::optional<std::string> OpenFileDialog(QWidget* owner,
@@ -25,12 +30,16 @@ class QtPlatform : public Platform {
   bool PrinterSetup(QWidget* owner) override;
   // In QtPlatformWindows.cpp.
   void SetStayOnTop(QWidget& window, bool on) override;
+  SystemMetrics Metrics(const QWidget& window) override;
+  QRect ScreenArea(const QWidget& window) override;
+  void ShowHelp(HelpView view, int context) override;
 
   // The printer every print goes to, as the printer set-up left it.
   QPrinter& Printer() { return printer_; }
 
  private:
   QPrinter printer_;
+  std::unique_ptr<HelpWindow> help_;  // made when help is first asked for
 };
 
 // "Desc|*.a;*.b|All|*.*" as Qt's name filter list: "Desc (*.a *.b);;All (*.*)".

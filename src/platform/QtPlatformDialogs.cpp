@@ -10,11 +10,20 @@
 #include "platform/QtPlatform.h"
 
 namespace kumo {
+namespace {
+
+// The help topics of the environment dialog's font, colour and printer dialogs.
+constexpr int FontHelp = 611;
+constexpr int ColorHelp = 612;
+constexpr int PrinterHelp = 613;
+
+}  // namespace
 
 std::optional<ColorRef> QtPlatform::ChooseColor(QWidget* owner, ColorRef initial) {
-  QColor chosen = QColorDialog::getColor(ToQColor(initial), owner);
-  if (!chosen.isValid()) return std::nullopt;
-  return FromQColor(chosen);
+  QColorDialog dialog(ToQColor(initial), owner);
+  dialog.setProperty("HelpContext", ColorHelp);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return FromQColor(dialog.selectedColor());
 }
 
 // Printing lays out text by character cells, so only fixed-pitch faces are offered, and size
@@ -22,6 +31,7 @@ std::optional<ColorRef> QtPlatform::ChooseColor(QWidget* owner, ColorRef initial
 std::optional<QFont> QtPlatform::ChooseFont(QWidget* owner, const QFont& initial) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QStringLiteral("フォント"));
+  dialog.setProperty("HelpContext", FontHelp);
   auto* list = new QListWidget(&dialog);
   for (const QString& family : QFontDatabase::families()) {
     if (!QFontDatabase::isFixedPitch(family)) continue;
@@ -43,6 +53,7 @@ std::optional<QFont> QtPlatform::ChooseFont(QWidget* owner, const QFont& initial
 
 bool QtPlatform::PrinterSetup(QWidget* owner) {
   QPrintDialog dialog(&printer_, owner);
+  dialog.setProperty("HelpContext", PrinterHelp);
   return dialog.exec() == QDialog::Accepted;
 }
 

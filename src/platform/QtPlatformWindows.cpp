@@ -1,7 +1,11 @@
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/HelpWindow.h"
 #include "platform/QtPlatform.h"
+#include "platform/WindowFrame.h"
 
 namespace kumo {
 
@@ -12,6 +16,22 @@ void QtPlatform::SetStayOnTop(QWidget& window, bool on) {
   flags.setFlag(Qt::WindowStaysOnTopHint, on);
   window.overrideWindowFlags(flags);
   if (QWindow* handle = window.windowHandle()) handle->setFlags(flags);
+}
+
+SystemMetrics QtPlatform::Metrics(const QWidget& window) {
+  const QSize extra = FrameExtraOf(window);
+  const int frame = extra.width() / 2;
+  const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window);
+  return {frame, extra.height() - 2 * frame, bar, bar};
+}
+
+QRect QtPlatform::ScreenArea(const QWidget& window) {
+  return window.screen()->availableGeometry();
+}
+
+void QtPlatform::ShowHelp(HelpView view, int context) {
+  if (!help_) help_ = std::make_unique<HelpWindow>(ShippedHelpFile());
+  help_->ShowView(view, context);
 }
 
 }  // namespace kumo

@@ -112,6 +112,8 @@ class StringGrid : public QAbstractScrollArea {
   int ColWidth(int col) const;
   void SetColWidth(int col, int width);
   int DefaultRowHeight() const { return rowHeight_; }
+  // Every column with its line: the width that shows the whole grid without scrolling sideways.
+  int FullWidth() const { return ColumnsWidth(0, colCount_); }
   void SetDefaultRowHeight(int height);
 
   int Col() const { return current_.Col; }

@@ -7,6 +7,7 @@
 #include "output/KumoEnv.h"
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
+#include "shell/HelpLinks.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChrg.h"
@@ -43,6 +44,7 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   frmTeacher = std::make_unique<TfrmTeacher>(*this);
   dlgEditS = std::make_unique<TdlgEditS>(*this);
   dlgEditSi = std::make_unique<TdlgEditSi>(*this);
+  ConnectHelp(*this);
 }
 
 // The members go in reverse order of declaration, which is the reverse order of creation; the

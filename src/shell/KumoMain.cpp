@@ -19,6 +19,7 @@
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
 #include "platform/Fonts.h"
+#include "shell/Arrange.h"
 #include "shell/FileNames.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoApp.h"
@@ -584,19 +585,33 @@ void TfrmKumo::mnuToolFileClick() {
   app_.dlgExport->RunExportDialog();
 }
 
-void TfrmKumo::mnuWindowNormalClick() {}
+void TfrmKumo::mnuWindowNormalClick() {
+  ArrangeWindows(app_, NormalLayout);
+}
 
-void TfrmKumo::mnuWindowPriorClick() {}
+void TfrmKumo::mnuWindowPriorClick() {
+  ArrangeWindows(app_, PriorLayout);
+}
 
-void TfrmKumo::mnuWindowTripleClick() {}
+void TfrmKumo::mnuWindowTripleClick() {
+  ArrangeWindows(app_, TripleLayout);
+}
 
-void TfrmKumo::mnuWindowFullClick() {}
+void TfrmKumo::mnuWindowFullClick() {
+  ArrangeWindows(app_, FullLayout);
+}
 
-void TfrmKumo::mnuWindowDayClick() {}
+void TfrmKumo::mnuWindowDayClick() {
+  ArrangeWindows(app_, DayLayout);
+}
 
-void TfrmKumo::mnuWindowMatchMainClick() {}
+void TfrmKumo::mnuWindowMatchMainClick() {
+  ArrangeWindows(app_, MatchMain);
+}
 
-void TfrmKumo::mnuWindowMatchEditClick() {}
+void TfrmKumo::mnuWindowMatchEditClick() {
+  ArrangeWindows(app_, MatchEdit);
+}
 
 void TfrmKumo::mnuWindowCloseClick() {
   app_.frmTeachers->hide();
@@ -609,9 +624,13 @@ void TfrmKumo::mnuWindowCloseClick() {
   app_.frmPickS->hide();
 }
 
-void TfrmKumo::mnuHelpIndexClick() {}
+void TfrmKumo::mnuHelpIndexClick() {
+  app_.platform.ShowHelp(HelpView::Contents);
+}
 
-void TfrmKumo::mnuHelpKeyWordClick() {}
+void TfrmKumo::mnuHelpKeyWordClick() {
+  app_.platform.ShowHelp(HelpView::Index);
+}
 
 void TfrmKumo::mnuHelpAboutClick() {
   app_.platform.ExecDialog(*app_.AboutBox);

@@ -5,8 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QStyle>
-#include <QWindow>
 #include <algorithm>
 #include <string_view>
 #include <utility>
@@ -18,6 +16,7 @@
 #include "editing/KumoEdit.h"
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
+#include "platform/WindowFrame.h"
 #include "shell/FileNames.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
@@ -95,23 +94,6 @@ struct Geometry {
   int Height;
   int Width;
 };
-
-QSize FrameExtra(const QWidget& window) {
-  return window.frameGeometry().size() - window.size();
-}
-
-// A window manager frames a window only once it is shown, and the settings are read before that:
-// until then the frame is taken to be a title bar and a border as the style draws them. The guess
-// depends on nothing else, so a window that is never shown is written as it was read.
-QSize GuessedFrameExtra(const QWidget& window) {
-  const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-  return {2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
-}
-
-QSize FrameExtraOf(const QWidget& window) {
-  const QSize real = FrameExtra(window);
-  return real.isNull() ? GuessedFrameExtra(window) : real;
-}
 
 // Once the window manager has framed a window placed from the file, its inner size is put right
 // so that the outer size is the file's again; otherwise a guessed frame that differs from the real
@@ -211,14 +193,6 @@ QPoint ReachablePlace(QPoint place, QPoint fallback, int width, int barHeight) {
   return QGuiApplication::primaryScreen()->availableGeometry().topLeft();
 }
 
-// Places a window by its outer top-left corner. A move to where Qt already thinks the window is
-// does not reach a window that is being shown, and the window manager would then place it by
-// itself: the native window is told too.
-void Place(QWidget& window, QPoint place) {
-  window.move(place);
-  if (QWindow* native = window.windowHandle()) native->setFramePosition(place);
-}
-
 void LoadGeometry(const Profile& ini, const char* section, QWidget& window, Geometry d) {
   QSize extra = FrameExtraOf(window);
   if (FrameExtra(window).isNull()) new FrameFixer(window);
@@ -228,7 +202,7 @@ void LoadGeometry(const Profile& ini, const char* section, QWidget& window, Geom
   const QPoint place = ReachablePlace(
       {GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top)},
       {d.Left, d.Top}, size.width(), extra.height());
-  Place(window, place);
+  PlaceWindow(window, place);
   window.resize(size - extra);
 }
 
@@ -252,9 +226,9 @@ void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
 
 void LoadWindows(const Profile& ini, KumoApp& app) {
   QWidget& main = *app.frmKumo;
-  Place(main, ReachablePlace(
-                  {GetPixels(ini, "MainWindow", "Left", 0), GetPixels(ini, "MainWindow", "Top", 0)},
-                  {0, 0}, GeometryOf(main).Width, FrameExtraOf(main).height()));
+  PlaceWindow(main, ReachablePlace({GetPixels(ini, "MainWindow", "Left", 0),
+                                    GetPixels(ini, "MainWindow", "Top", 0)},
+                                   {0, 0}, GeometryOf(main).Width, FrameExtraOf(main).height()));
   Geometry m = GeometryOf(main);
   int screenHeight = main.screen()->geometry().height();
   LoadGeometry(ini, "EditWindow", *app.frmEdit,

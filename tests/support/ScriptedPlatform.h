@@ -45,6 +45,19 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   bool PrinterSetup(QWidget* owner) override;
   void ProcessMessages() override;
   void SetStayOnTop(QWidget& window, bool on) override { onTop_[&window] = on; }
+  // Fixed metrics and a fixed screen, the same for every window, so layouts are exact.
+  SystemMetrics Metrics(const QWidget& /*window*/) override { return metrics_; }
+  QRect ScreenArea(const QWidget& /*window*/) override { return screen_; }
+  void SetMetrics(SystemMetrics metrics) { metrics_ = metrics; }
+  void SetScreenArea(QRect area) { screen_ = area; }
+  // Records the request; the help window itself is the help's own test's.
+  void ShowHelp(HelpView view, int context) override { helps_.push_back({view, context}); }
+  struct HelpRequest {
+    HelpView View;
+    int Context;
+    bool operator==(const HelpRequest&) const = default;
+  };
+  const std::vector<HelpRequest>& HelpRequests() const { return helps_; }
   // Records, with the box, whether a shown window stayed on top of the others meanwhile.
   Answer MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) override;
   void Reset() {
@@ -75,6 +88,9 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::vector<QDialog*> shownDialogs_;
   std::map<const QWidget*, bool> onTop_;
   std::vector<bool> onTopAtBoxes_;
+  SystemMetrics metrics_{4, 20, 16, 16};
+  QRect screen_{0, 0, 1024, 768};
+  std::vector<HelpRequest> helps_;
 };
 
 }  // namespace kumo::test

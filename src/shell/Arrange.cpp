@@ -1,0 +1,99 @@
+#include "shell/Arrange.h"
+
+#include <QWidget>
+
+#include "editing/KumoEdit.h"
+#include "platform/StringGrid.h"
+#include "platform/WindowFrame.h"
+#include "shell/KumoApp.h"
+#include "shell/KumoMain.h"
+#include "views/KumoChrg.h"
+#include "views/KumoCl.h"
+#include "views/KumoCls.h"
+#include "views/KumoHlSt.h"
+#include "views/KumoPicS.h"
+#include "views/KumoStck.h"
+#include "views/KumoTe.h"
+#include "views/KumoTes.h"
+
+namespace kumo {
+namespace {
+
+// The row height the subject palette's grid is designed with, for a palette without its grid.
+constexpr int PaletteRow = 16;
+
+int RowHeightOf(const QWidget& palette) {
+  const auto* grid = palette.findChild<const StringGrid*>();
+  return grid != nullptr ? grid->DefaultRowHeight() : PaletteRow;
+}
+
+// The windows by their outer bounds, converted through the frame the platform reports, so that
+// what is set is what is read back.
+class WidgetPlaces : public WindowPlaces {
+ public:
+  explicit WidgetPlaces(KumoApp& app) : app_(app) {}
+
+  Bounds Get(Win window) const override {
+    const QWidget& w = Widget(window);
+    const SystemMetrics m = app_.platform.Metrics(w);
+    return {w.x(), w.y(), w.width() + 2 * m.Frame, w.height() + m.Caption + 2 * m.Frame};
+  }
+  void Set(Win window, const Bounds& b) override {
+    QWidget& w = Widget(window);
+    const SystemMetrics m = app_.platform.Metrics(w);
+    w.resize(b.Width - 2 * m.Frame, b.Height - m.Caption - 2 * m.Frame);
+    PlaceWindow(w, {b.Left, b.Top});
+  }
+  FrameSize Frame(Win window) const override {
+    const SystemMetrics m = app_.platform.Metrics(Widget(window));
+    return {m.Frame, m.Caption};
+  }
+
+ private:
+  QWidget& Widget(Win window) const {
+    switch (window) {
+      case Win::Main:
+        return *app_.frmKumo;
+      case Win::Edit:
+        return *app_.frmEdit;
+      case Win::Teachers:
+        return *app_.frmTeachers;
+      case Win::Classes:
+        return *app_.frmClasses;
+      case Win::Teacher:
+        return *app_.frmTeacher;
+      case Win::Class:
+        return *app_.frmClass;
+      case Win::Stack:
+        return *app_.frmStack;
+      case Win::Holding:
+        return *app_.frmHoldingStack;
+      case Win::PickCharge:
+        return *app_.frmPickCharge;
+      case Win::PickS:
+        break;
+    }
+    return *app_.frmPickS;
+  }
+
+  KumoApp& app_;
+};
+
+}  // namespace
+
+void ArrangeWindows(KumoApp& app, LayoutRule rule) {
+  const SystemMetrics m = app.platform.Metrics(*app.frmEdit);
+  const QRect screen = app.platform.ScreenArea(*app.frmKumo);
+  const LayoutSizes sizes{
+      .VS = m.VScroll,
+      .HS = m.HScroll,
+      .Screen = {screen.left(), screen.top(), screen.width(), screen.height()},
+      .PickChargeRow = app.frmPickCharge->Grid().DefaultRowHeight(),
+      .PickSRow = RowHeightOf(*app.frmPickS),
+      .EditGridWidth = app.frmEdit->EditGrid().FullWidth(),
+  };
+  WidgetPlaces places(app);
+  rule(places, sizes);
+}
+
+}  // namespace kumo

@@ -1,0 +1,48 @@
+// The help file the build makes: a topic behind every context number, and no broken link.
+#include <gtest/gtest.h>
+
+#include <QHelpEngineCore>
+#include <QRegularExpression>
+
+#include "base/TempDir.h"
+#include "platform/HelpWindow.h"
+
+namespace kumo::test {
+namespace {
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override { OpenHelp(engine_, QStringLiteral(KUMO_HELP_FILE)); }
+
+  TempDir dir_;
+  QHelpEngineCore engine_{QString::fromStdString(dir_.File("help.qhc"))};
+};
+
+TEST_F(HelpTest, EveryContextNumberOpensATopicOfItsOwn) {
+  const int contexts[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  111, 211,
+                          221, 311, 312, 313, 411, 511, 611, 612, 613, 811, 821};
+  for (int context : contexts) {
+    const QUrl topic = TopicUrl(engine_, context);
+    EXPECT_NE(topic, ContentsUrl()) << context;
+    EXPECT_FALSE(engine_.fileData(topic).isEmpty()) << context;
+  }
+  EXPECT_EQ(TopicUrl(engine_, 999), ContentsUrl());
+  EXPECT_FALSE(engine_.fileData(ContentsUrl()).isEmpty());
+}
+
+TEST_F(HelpTest, EveryLinkOfEveryPageLeadsToAPage) {
+  const QList<QUrl> files = engine_.files(QStringLiteral("jp.kumo.help"), QString(), "html");
+  ASSERT_GT(files.size(), 20);
+  const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
+  for (const QUrl& page : files) {
+    const QString text = QString::fromUtf8(engine_.fileData(page));
+    for (const auto& match : link.globalMatch(text)) {
+      const QUrl target = page.resolved(QUrl(match.captured(1)));
+      EXPECT_FALSE(engine_.fileData(target).isEmpty())
+          << page.toString().toStdString() << " → " << match.captured(1).toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kumo::test
