@@ -1,5 +1,8 @@
 #include "document/ClassWeek.h"
 
+#include "base/Cp932.h"
+#include "document/FullWidth.h"
+
 namespace kumo {
 
 ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int period) {
@@ -17,6 +20,14 @@ ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int per
   result.Subject = lesson != 0 ? lesson : doc.Lines[teacher].Subject;
   if (result.Subject > MaxSubject) result.Subject = 0;
   return result;
+}
+
+std::string ClassTitle(const TKumData& doc, const Options& options, const ClassEntry& entry) {
+  const std::string classText = options.LetterLabels && entry.ClassNo <= MaxClassNo
+                                    ? std::string(doc.ClassLabels[entry.ClassNo].View())
+                                    : ToFullWidth(std::to_string(entry.ClassNo));
+  return ToFullWidth(std::to_string(entry.Grade)) + Cp932Literal("年") + classText +
+         Cp932Literal("組時間割");
 }
 
 }  // namespace kumo

@@ -2,6 +2,8 @@
 // edit table, the classes overview, the single class timetable, the class prints and exports.
 #pragma once
 
+#include <string>
+
 #include "document/KumoHead.h"
 
 namespace kumo {
@@ -17,5 +19,13 @@ struct ClassPeriod {
 // The first that applies: the homeroom teacher's subject piece; the teaching line's lesson
 // subject, else that teacher's subject; nothing.
 ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int period);
+
+}  // namespace kumo
+
+namespace kumo {
+
+// The heading of a class's week (CP932): "１年２組時間割", the class as its letter label when the
+// classes show as letters.
+std::string ClassTitle(const TKumData& doc, const Options& options, const ClassEntry& entry);
 
 }  // namespace kumo

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "document/ClassWeek.h"
-#include "document/FullWidth.h"
 #include "platform/DocText.h"
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
@@ -69,12 +68,7 @@ void TfrmClass::RenewView() {
   }
   shownGrade_ = entry->Grade;
   shownClassNo_ = entry->ClassNo;
-  // Letters are the class labels themselves; digits and circled digits read as plain digits.
-  const QString classText = app_.options.LetterLabels
-                                ? FromDocText(doc.ClassLabels[entry->ClassNo].View())
-                                : FromDocText(ToFullWidth(std::to_string(entry->ClassNo)));
-  SetTitle(FromDocText(ToFullWidth(std::to_string(entry->Grade))) + QStringLiteral("年") +
-               classText + QStringLiteral("組時間割"),
+  SetTitle(FromDocText(ClassTitle(doc, app_.options, *entry)),
            PieceColor(app_.options, entry->Grade));
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
