@@ -62,6 +62,12 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   const int u = pu.u;
   const double row = pu.lh * w;
 
+  const int top = RoundEven(row * 1.9);
+  const int bottom = top + RoundEven((n + 2) * row);
+  const int right = 137 * o + u;
+  // The widest pen reaches a pixel past the frame.
+  job.FitPage(shift.x() + right + 2, shift.y() + bottom + 2);
+
   Canvas& canvas = job.Page();
   QFont font = in.font;
   font.setFamily(QString::fromStdString(options.PrintFontName));
@@ -113,7 +119,8 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
     canvas.SetUnderline(false);
     colour(l.Grade);
     if (l.Subject <= MaxSubject) text(o, y, doc.SubjectNames1[l.Subject].View());
-    text(4 * o, y, l.Name.View());
+    // Five full-width characters are wider than the column: they are narrowed to fit it.
+    canvas.TextOutNarrowed(shift.x() + 4 * o, shift.y() + y, FromDocText(l.Name.View()), 6 * o);
     text((options.TeachersKind == 1 ? 12 : 11) * o, y, HomeroomText(doc, options, l));
     if (l.Grade >= 1 && l.Grade <= 3) {
       char count[8];
@@ -138,9 +145,6 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   }
   canvas.SetUnderline(false);
 
-  const int top = RoundEven(row * 1.9);
-  const int bottom = top + RoundEven((n + 2) * row);
-  const int right = 137 * o + u;
   for (int r = 0; r <= n + 2; ++r) {
     const int y = top + RoundEven(r * row);
     line(r == 0 || r == 2 || r == n + 2 ? 3 : 1, u, y, right, y);

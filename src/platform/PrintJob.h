@@ -31,6 +31,9 @@ class PrintJob {
   // The current page's surface; the origin is the page's printable top-left corner.
   virtual Canvas& Page() = 0;
   virtual void NewPage() = 0;
+  // Scales the page down, keeping its proportions, when a drawing of this size from the origin
+  // would not fit the printable area; lost rows would be worse than smaller ones.
+  virtual void FitPage(int width, int height) = 0;
   // The printer's pixels per inch.
   virtual int DpiX() const = 0;
   virtual int DpiY() const = 0;

@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <algorithm>
 
 #include "base/FileError.h"
 #include "platform/Canvas.h"
@@ -15,21 +16,35 @@ namespace {
 
 class QtPrintJob : public PrintJob {
  public:
-  QtPrintJob(QPrinter& printer, QPainter& painter) : printer_(printer), canvas_(painter) {
+  QtPrintJob(QPrinter& printer, QPainter& painter)
+      : printer_(printer), painter_(painter), canvas_(painter) {
     // Text is written on the paper, not on boxes of its own.
     canvas_.SetBrushClear();
   }
   Canvas& Page() override { return canvas_; }
   void NewPage() override { printer_.newPage(); }
+  void FitPage(int width, int height) override {
+    const double scale = std::min(static_cast<double>(printer_.width()) / width,
+                                  static_cast<double>(printer_.height()) / height);
+    if (scale < 1) painter_.scale(scale, scale);
+  }
   int DpiX() const override { return printer_.logicalDpiX(); }
   int DpiY() const override { return printer_.logicalDpiY(); }
 
  private:
   QPrinter& printer_;
+  QPainter& painter_;
   Canvas canvas_;
 };
 
+// The pages are laid out in printer pixels, and the class tables' vertical offsets grow with the
+// resolution: at the resolution of common office printers on every device, so that a page looks
+// the same on every printer, in every PDF file and in the preview. (The system's print service
+// receives the pages as vector graphics, so nothing prints coarser for it.)
+constexpr int PrintDpi = 600;
+
 void SetUpPrinter(QPrinter& printer, const PrintRequest& request) {
+  printer.setResolution(PrintDpi);
   static const QPageSize::PageSizeId papers[] = {QPageSize::A4, QPageSize::JisB4, QPageSize::A3};
   printer.setDocName(QString::fromStdString(request.Name));
   printer.setPageSize(QPageSize(papers[request.Paper]));
@@ -71,7 +86,8 @@ void PrintPdfFile(const PrintTask& task, const std::string& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(file);
   printer.setFontEmbeddingEnabled(true);
-  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  // About what printers leave unprinted at the edges, so that the file prints whole anywhere.
+  printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
   SetUpPrinter(printer, task.Request);
   if (!DrawTask(printer, task)) throw FileError(path + " に書き込めません");
 }

@@ -3,6 +3,7 @@
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QTextItem>
+#include <algorithm>
 
 namespace kumo::test {
 
@@ -91,6 +92,11 @@ QSize PagePixels(const PrintRequest& request, int dpi) {
 }
 
 }  // namespace
+
+void RecordingJob::FitPage(int width, int height) {
+  record_.Scale = std::min({1.0, static_cast<double>(device_.width()) / width,
+                            static_cast<double>(device_.height()) / height});
+}
 
 RecordingJob::RecordingJob(int dpi, PrintedJob& record)
     : dpi_(dpi),

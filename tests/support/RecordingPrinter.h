@@ -38,6 +38,7 @@ struct PrintedJob {
   PrintRequest Request;
   int Copies = 1;  // the printer's copy count the job printed with
   int Pages = 1;
+  double Scale = 1;  // as FitPage left the page
   std::vector<DrawnText> Texts;
   std::vector<DrawnLine> Lines;
 
@@ -70,6 +71,8 @@ class RecordingJob : public PrintJob {
   RecordingJob(int dpi, PrintedJob& record);
   Canvas& Page() override { return canvas_; }
   void NewPage() override { ++record_.Pages; }
+  // Records the scale; the texts and lines keep the coordinates they were drawn at.
+  void FitPage(int width, int height) override;
   int DpiX() const override { return dpi_; }
   int DpiY() const override { return dpi_; }
 
