@@ -14,6 +14,7 @@
 
 #include "base/Cp932.h"
 #include "base/FileError.h"
+#include "document/DocFixture.h"
 #include "gui/AppFixture.h"
 #include "output/KumoPrn.h"
 #include "platform/QtPlatform.h"
@@ -53,12 +54,14 @@ class PrintTest : public AppTest {
     for (int k = 0; k < n; ++k) app_->doc.AddLine(Teacher(1, 0, "T"));
   }
   static TeacherLine Teacher(Byte grade, Byte homeroom, const char* name, Byte subject = 1) {
-    TeacherLine line{};
-    line.Grade = grade;
-    line.Homeroom = homeroom;
-    line.Subject = subject;
-    line.Name.Assign(Cp932Literal(name));
-    return line;
+    return TeacherLineOf(grade, homeroom, name, subject);
+  }
+  // The teacher list's style and the class display type, as the environment dialog sets them.
+  void ShowClassesAs(int style, int viewType) {
+    app_->options.TeachersKind = style;
+    app_->options.ViewClassType = viewType;
+    DeriveOptions(app_->options);
+    app_->doc.MakeClassLabels();
   }
   // Runs the dialog with the user doing act and then pressing OK.
   void RunOk(const std::function<void()>& act) {
@@ -142,7 +145,6 @@ TEST_F(PrintTest, TeacherListHeadingsGridAndOneLine) {
 // Classes in the three styles, with the forced circled labels, and the labels restored after.
 TEST_F(PrintTest, TeacherListClassStylesAndLabelsRestored) {
   TKumData& doc = app_->doc;
-  Options& options = app_->options;
   doc.AddLine(Teacher(2, 1, "A"));
   doc.Lines[1].Cells[1] = {KindGrade2, 3, 0, 0};
   doc.Lines[1].Cells[2] = {KindGrade1, 2, 0, 0};
@@ -160,10 +162,7 @@ TEST_F(PrintTest, TeacherListClassStylesAndLabelsRestored) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "style " << c.style << " type " << c.viewType);
-    options.TeachersKind = c.style;
-    options.ViewClassType = c.viewType;
-    DeriveOptions(options);
-    doc.MakeClassLabels();
+    ShowClassesAs(c.style, c.viewType);
     const auto before = doc.ClassLabels;
     const PrintedJob job = Printed(TeacherListTask(Input(), 1));
     EXPECT_EQ(TextAt(job, 1, {125 + c.homeroomAt * 46, row}), U(c.homeroom));
@@ -315,7 +314,8 @@ TEST_F(PrintTest, LabelsCutAndClassListFollowsTheDisplayType) {
   });
   Dialog().RunPrintDialog();
   EXPECT_EQ(Find<QLabel>("lblTitle")->text(), U("タイトル：１２３４５６７８９０"));
-  EXPECT_EQ(Find<QLabel>("lblComment")->text(), U("コメント：ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴ"));
+  EXPECT_EQ(Find<QLabel>("lblComment")->text(),
+            U("コメント：ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴ"));
   EXPECT_EQ(Find<QComboBox>("cmbClassSpecify")->currentText(), U("1-A"));
   EXPECT_EQ(Find<QComboBox>("cmbClassSpecify")->itemText(1), U("1-B"));
   EXPECT_TRUE(platform_.Printed().empty());
