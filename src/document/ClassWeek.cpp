@@ -22,10 +22,11 @@ ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int per
   return result;
 }
 
-std::string ClassTitle(const TKumData& doc, const ClassEntry& entry, bool letters) {
-  const std::string classNo = letters ? std::string(doc.ClassLabels[entry.ClassNo].View())
-                                      : ToFullWidth(std::to_string(entry.ClassNo));
-  return ToFullWidth(std::to_string(entry.Grade)) + Cp932Literal("年") + classNo +
+std::string ClassTitle(const TKumData& doc, const Options& options, const ClassEntry& entry) {
+  const std::string classText = options.LetterLabels && entry.ClassNo <= MaxClassNo
+                                    ? std::string(doc.ClassLabels[entry.ClassNo].View())
+                                    : ToFullWidth(std::to_string(entry.ClassNo));
+  return ToFullWidth(std::to_string(entry.Grade)) + Cp932Literal("年") + classText +
          Cp932Literal("組時間割");
 }
 

@@ -22,8 +22,8 @@ struct ClassPeriod {
 // subject, else that teacher's subject; nothing.
 ClassPeriod ClassSubjectAt(const TKumData& doc, const ClassEntry& entry, int period);
 
-// "１年２組時間割" (CP932): the class number as its letter label when letters, else in full-width
-// digits, whatever the labels are.
-std::string ClassTitle(const TKumData& doc, const ClassEntry& entry, bool letters);
+// The heading of a class's week (CP932): "１年２組時間割", the class as its letter label when the
+// classes show as letters.
+std::string ClassTitle(const TKumData& doc, const Options& options, const ClassEntry& entry);
 
 }  // namespace kumo

@@ -119,7 +119,7 @@ ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Op
   ExportTable table{"クラス時間割", 0, false, {1, 2, 3, 4, 5}, {}};
   for (int c = 1; c <= std::min<int>(classes.EntryCount, MaxClassEntries); ++c) {
     const ClassEntry& entry = classes.Entries[c];
-    table.Rows.push_back({{{"    " + ClassTitle(doc, entry, Letters(options))}}, false});
+    table.Rows.push_back({{{"    " + ClassTitle(doc, options, entry)}}, false});
     ExportRow days;
     days.Fields.push_back({});
     for (int d = 0; d < DayCount; ++d) days.Fields.push_back({std::string(DayName(d))});

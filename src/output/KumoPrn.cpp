@@ -1,12 +1,217 @@
 #include "output/KumoPrn.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "base/Cp932.h"
+#include "base/FileError.h"
+#include "output/KumoEnv.h"
+#include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "shell/KumoApp.h"
 
 namespace kumo {
+namespace {
 
-TdlgPrintOut::TdlgPrintOut(KumoApp& /*app*/) : PrintFont(QStringLiteral("ＭＳ ゴシック")) {
+constexpr int HelpContext = 111;
+constexpr int EnvironmentPrintPage = 2;
+
+QCheckBox* AddCheck(QLayout* layout, const char* name, const QString& caption) {
+  auto* box = new QCheckBox(caption);
+  box->setObjectName(name);
+  layout->addWidget(box);
+  return box;
+}
+
+QPushButton* AddButton(QLayout* layout, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  layout->addWidget(button);
+  return button;
+}
+
+// caption and the document's text, cut to maxBytes in whole characters.
+QString CutLabel(const QString& caption, std::string_view text, std::size_t maxBytes) {
+  return QString::fromStdString(
+      CutToCp932Bytes((caption + FromDocText(text)).toStdString(), maxBytes));
+}
+
+}  // namespace
+
+TdlgPrintOut::TdlgPrintOut(KumoApp& app) : PrintFont(QStringLiteral("ＭＳ ゴシック")), app_(app) {
+  setObjectName("dlgPrintOut");
   setWindowTitle(QStringLiteral("印刷"));
   setFont(GothicFont(13));
+  setProperty("HelpContext", HelpContext);
+  auto* layout = new QVBoxLayout(this);
+  lblTitle_ = new QLabel;
+  lblTitle_->setObjectName("lblTitle");
+  lblComment_ = new QLabel;
+  lblComment_->setObjectName("lblComment");
+  layout->addWidget(lblTitle_);
+  layout->addWidget(lblComment_);
+
+  auto* choice = new QGroupBox(QStringLiteral("印刷の選択"));
+  auto* choices = new QVBoxLayout(choice);
+  cbxPrintTeachers_ = AddCheck(choices, "cbxPrintTeachers", QStringLiteral("教師時間割一覧"));
+  cbxPrintClass_ = AddCheck(choices, "cbxPrintClass", QStringLiteral("クラス時間割"));
+  connect(cbxPrintClass_, &QCheckBox::clicked, this, [this] { cbxPrintClassClick(); });
+  gbxClassTable_ = new QGroupBox(QStringLiteral("クラス時間割"));
+  gbxClassTable_->setObjectName("gbxClassTable");
+  auto* classes = new QHBoxLayout(gbxClassTable_);
+  cbxClassSpecify_ = AddCheck(classes, "cbxClassSpecify", QStringLiteral("クラス指定"));
+  connect(cbxClassSpecify_, &QCheckBox::clicked, this, [this] { cbxClassSpecifyClick(); });
+  cmbClassSpecify_ = new QComboBox;
+  cmbClassSpecify_->setObjectName("cmbClassSpecify");
+  cmbClassSpecify_->setPlaceholderText(QStringLiteral("1-1"));
+  classes->addWidget(cmbClassSpecify_);
+  choices->addWidget(gbxClassTable_);
+  layout->addWidget(choice);
+
+  auto* copies = new QHBoxLayout;
+  copies->addWidget(new QLabel(QStringLiteral("部数")));
+  speCopies_ = new QSpinBox;
+  speCopies_->setObjectName("speCopies");
+  // A copy count below one prints nothing, or fails at the printer.
+  speCopies_->setRange(1, 999);
+  speCopies_->setValue(1);
+  copies->addWidget(speCopies_);
+  copies->addStretch();
+  layout->addLayout(copies);
+
+  auto* tools = new QHBoxLayout;
+  connect(AddButton(tools, "btnPrinterSetUp", QStringLiteral("プリンタ設定")),
+          &QPushButton::clicked, this, [this] { btnPrinterSetUpClick(); });
+  connect(AddButton(tools, "btnEnvironment", QStringLiteral("環境設定")), &QPushButton::clicked,
+          this, [this] { btnEnvironmentClick(); });
+  connect(AddButton(tools, "btnPreview", QStringLiteral("プレビュー")), &QPushButton::clicked, this,
+          [this] { btnPreviewClick(); });
+  layout->addLayout(tools);
+
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] { btnOkClick(); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  cbxPrintClassClick();
+}
+
+int TdlgPrintOut::RunPrintDialog() {
+  FormShow();
+  return app_.platform.ExecDialog(*this);
+}
+
+void TdlgPrintOut::FormShow() {
+  lblTitle_->setText(CutLabel(QStringLiteral("タイトル："), app_.doc.Title.View(), 30));
+  lblComment_->setText(CutLabel(QStringLiteral("コメント："), app_.doc.Comment.View(), 50));
+  paper_ = app_.options.PaperSize;
+  // A list made for another document would print another class than the one it names.
+  if (cbxClassSpecify_->isChecked()) {
+    const QString shown = cmbClassSpecify_->currentText();
+    cbxClassSpecifyClick();
+    const int again = cmbClassSpecify_->findText(shown);
+    if (again >= 0) cmbClassSpecify_->setCurrentIndex(again);
+  }
+}
+
+void TdlgPrintOut::cbxPrintClassClick() {
+  const bool on = cbxPrintClass_->isChecked();
+  gbxClassTable_->setEnabled(on);
+  cbxClassSpecify_->setEnabled(on);
+  cmbClassSpecify_->setEnabled(on);
+}
+
+void TdlgPrintOut::cbxClassSpecifyClick() {
+  cmbClassSpecify_->clear();
+  if (!cbxClassSpecify_->isChecked()) return;
+  const TClassLines& classes = app_.classes;
+  for (int c = 1; c <= std::min<int>(classes.EntryCount, MaxClassEntries); ++c) {
+    const ClassEntry& entry = classes.Entries[c];
+    const QString number = app_.options.LetterLabels ? QString(QChar(64 + entry.ClassNo))
+                                                     : QString::number(entry.ClassNo);
+    cmbClassSpecify_->addItem(QString::number(entry.Grade) + QStringLiteral("-") + number);
+  }
+  cmbClassSpecify_->setCurrentIndex(cmbClassSpecify_->count() > 0 ? 0 : -1);
+}
+
+void TdlgPrintOut::btnPrinterSetUpClick() {
+  app_.platform.PrinterSetup(this);
+}
+
+void TdlgPrintOut::btnEnvironmentClick() {
+  app_.dlgEnvironment->RunEnvironmentDialog(EnvironmentPrintPage);
+  FormShow();
+}
+
+PrintInput TdlgPrintOut::Input() const {
+  return {app_.doc,
+          app_.classes,
+          app_.options,
+          PrintFont,
+          logicalDpiY(),
+          paper_,
+          QDateTime::currentDateTime()};
+}
+
+std::vector<PrintTask> TdlgPrintOut::Tasks() const {
+  const PrintInput in = Input();
+  std::vector<PrintTask> tasks;
+  if (cbxPrintTeachers_->isChecked()) tasks.push_back(TeacherListTask(in, speCopies_->value()));
+  if (!cbxPrintClass_->isChecked() || app_.classes.EntryCount == 0) return tasks;
+  if (app_.options.ClassSmall) tasks.push_back(ClassTablesSmallTask(in));
+  if (app_.options.ClassLarge) {
+    int only = 0;
+    if (cbxClassSpecify_->isChecked()) {
+      only = cmbClassSpecify_->currentIndex() + 1;
+      // No class chosen: nothing to print.
+      if (only < 1 || only > app_.classes.EntryCount) return tasks;
+    }
+    tasks.push_back(ClassTablesLargeTask(in, only));
+  }
+  return tasks;
+}
+
+void TdlgPrintOut::btnPreviewClick() {
+  const std::vector<PrintTask> tasks = Tasks();
+  if (!tasks.empty()) app_.platform.PrintPreview(this, tasks);
+}
+
+void TdlgPrintOut::btnOkClick() {
+  try {
+    for (const PrintTask& task : Tasks()) {
+      if (!app_.platform.Print(task)) break;
+    }
+  } catch (const FileError& e) {
+    app_.platform.ErrorBox(e.what());
+  }
+  accept();
+}
+
+PrintTask TeacherListTask(const PrintInput& in, int copies) {
+  return {{"教師時間割一覧", static_cast<PaperSize>(in.paper),
+           in.doc.LineCount <= 40 ? PageOrientation::Landscape : PageOrientation::Portrait, copies},
+          [in](PrintJob& job) { PrintTeacherList(in, job); }};
+}
+
+PrintTask ClassTablesSmallTask(const PrintInput& in) {
+  return {{"クラス時間割（小）", static_cast<PaperSize>(in.paper), PageOrientation::Landscape,
+           std::nullopt},
+          [in](PrintJob& job) { PrintClassTablesSmall(in, job); }};
+}
+
+PrintTask ClassTablesLargeTask(const PrintInput& in, int onlyEntry) {
+  return {{"クラス時間割（大）", static_cast<PaperSize>(in.paper), PageOrientation::Portrait,
+           std::nullopt},
+          [in, onlyEntry](PrintJob& job) { PrintClassTablesLarge(in, job, onlyEntry); }};
 }
 
 }  // namespace kumo

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPen>
+#include <algorithm>
 
 namespace kumo {
 
@@ -116,6 +117,20 @@ void Canvas::TextOut(int x, int y, const QString& text) {
   }
   painter_.setPen(ToQColor(fontColor_));
   painter_.drawText(x, y + metrics.ascent(), text);
+}
+
+void Canvas::TextOutNarrowed(int x, int y, const QString& text, int width) {
+  const int full = TextWidth(text);
+  if (full <= width) {
+    TextOut(x, y, text);
+    return;
+  }
+  const QFont saved = font_;
+  QFont narrow = font_;
+  narrow.setStretch(std::max(1, 100 * width / full));
+  SetFont(narrow);
+  TextOut(x, y, text);
+  SetFont(saved);
 }
 
 int Canvas::TextWidth(const QString& text) {

@@ -52,6 +52,8 @@ class Canvas {
   void FillRect(const QRect& rect);
   // Writes text with its top-left corner at (x, y), on the brush unless the brush is clear.
   void TextOut(int x, int y, const QString& text);
+  // TextOut, the letters narrowed so that the text takes no more than width.
+  void TextOutNarrowed(int x, int y, const QString& text, int width);
   int TextWidth(const QString& text);
   int TextHeight(const QString& text);
 

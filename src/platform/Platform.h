@@ -1,14 +1,17 @@
 // Our stand-in for the Windows platform services the windows use: message boxes, the beep,
-// the common file dialogs, the application's error box, modal dialogs and the message loop.
+// the common file dialogs, the application's error box, modal dialogs, printing and the message
+// loop.
 #pragma once
 
 #include <QFont>
 #include <QRect>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/Options.h"
 #include "document/Prompter.h"
+#include "platform/PrintJob.h"
 
 class QDialog;
 class QWidget;
@@ -50,6 +53,12 @@ class Platform : public virtual Prompter {
   virtual std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) = 0;
   // The printer set-up dialog for the one printer all printing uses; true when confirmed.
   virtual bool PrinterSetup(QWidget* owner) = 0;
+  // One print job on the printer the set-up chose, or into a PDF file the user names when that
+  // is the destination. False when the user cancelled; a job that fails throws FileError naming
+  // the reason.
+  virtual bool Print(const PrintTask& task) = 0;
+  // Shows the pages of each task in turn, zoomable; the user may print them from there.
+  virtual void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) = 0;
   // Lets pending window messages run, so that long walks repaint as they go. The user's input
   // waits until the running command has ended, so that no command runs inside another.
   virtual void ProcessMessages() = 0;

@@ -28,6 +28,9 @@ class QtPlatform : public Platform {
   std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
   std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
   bool PrinterSetup(QWidget* owner) override;
+  // In QtPlatformPrint.cpp.
+  bool Print(const PrintTask& task) override;
+  void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) override;
   // In QtPlatformWindows.cpp.
   void SetStayOnTop(QWidget& window, bool on) override;
   SystemMetrics Metrics(const QWidget& window) override;
@@ -38,9 +41,14 @@ class QtPlatform : public Platform {
   QPrinter& Printer() { return printer_; }
 
  private:
-  QPrinter printer_;
+  // At the printer's own resolution, as the print units expect.
+  QPrinter printer_{QPrinter::HighResolution};
   std::unique_ptr<HelpWindow> help_;  // made when help is first asked for
 };
+
+// Writes the task's pages into a PDF file with the fonts embedded, whatever printer is chosen.
+// Throws FileError naming the reason when the file cannot be written.
+void PrintPdfFile(const PrintTask& task, const std::string& path);
 
 // "Desc|*.a;*.b|All|*.*" as Qt's name filter list: "Desc (*.a *.b);;All (*.*)".
 QString QtNameFilters(const std::string& filter);

@@ -15,6 +15,7 @@
 #include "shell/ExportCommand.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
+#include "shell/PdfCommand.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ constexpr const char* Usage =
     "        kumo --help      この説明を表示する\n"
     "        kumo --version   版を表示する\n"
     "        kumo --export teachers|classes 時間割ファイル 出力ファイル\n"
+    "        kumo --pdf teachers|small|large 時間割ファイル 出力ファイル.pdf\n"
     "ファイル名が - で始まるときは ./ を付けるか、-- の後に書いてください。\n";
 
 // The terminal's options answer there without a window; nothing means: start the editor.
@@ -53,7 +55,14 @@ int main(int argc, char** argv) {
     return kumo::RunExportCommand(QCoreApplication::arguments().mid(1), kumo::ProgramDirectory(),
                                   std::cerr);
   }
-  if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
+  // A PDF written from the command line needs no screen.
+  const bool pdf = argc > 1 && std::string(argv[1]) == "--pdf";
+  if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  if (!pdf) {
+    if (const std::optional<int> answered = AnswerOnTerminal(argc, argv)) return *answered;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kumo"));
   // The main window ends the program, whichever other windows are still open.
@@ -61,9 +70,11 @@ int main(int argc, char** argv) {
   kumo::InstallFontSubstitutions();
   kumo::InstallJapaneseTranslations(application);
 
+  QStringList arguments = QApplication::arguments();
+  if (pdf) return kumo::RunPdfCommand(arguments);
+
   kumo::QtPlatform platform;
   std::optional<std::string> startFile;
-  QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1 && arguments[1] == QStringLiteral("--")) arguments.removeAt(1);
   if (arguments.size() > 1) startFile = arguments[1].toStdString();
   kumo::KumoApp app(platform, startFile);

@@ -511,7 +511,7 @@ void TfrmKumo::ShowNoDocument() {
 }
 
 void TfrmKumo::mnuFilePrintClick() {
-  app_.platform.ExecDialog(*app_.dlgPrintOut);
+  app_.dlgPrintOut->RunPrintDialog();
 }
 
 void TfrmKumo::mnuFileExitClick() {

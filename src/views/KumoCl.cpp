@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QStyle>
+#include <string>
 
 #include "document/ClassWeek.h"
 #include "platform/DocText.h"
@@ -67,13 +68,12 @@ void TfrmClass::RenewView() {
   }
   shownGrade_ = entry->Grade;
   shownClassNo_ = entry->ClassNo;
-  // Letters are the class labels themselves; digits and circled digits read as plain digits.
-  SetTitle(FromDocText(ClassTitle(doc, *entry, app_.options.LetterLabels)),
+  SetTitle(FromDocText(ClassTitle(doc, app_.options, *entry)),
            PieceColor(app_.options, entry->Grade));
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
     QString text = QStringLiteral("  ");
-    if (at.Found()) {
+    if (at.Homeroom || at.Teacher != 0) {
       text = FromDocText(Letters == 1 ? doc.SubjectNames1[at.Subject].View()
                                       : doc.SubjectNames2[at.Subject].View());
     }

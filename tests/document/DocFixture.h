@@ -15,6 +15,17 @@
 
 namespace kumo::test {
 
+// A teacher line with no pieces; name in UTF-8.
+inline TeacherLine TeacherLineOf(Byte grade, Byte homeroom, const char* name = "",
+                                 Byte subject = 0) {
+  TeacherLine l{};
+  l.Grade = grade;
+  l.Homeroom = homeroom;
+  l.Subject = subject;
+  l.Name.Assign(Cp932Literal(name));
+  return l;
+}
+
 class DocTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -41,12 +52,7 @@ class DocTest : public ::testing::Test {
   }
 
   static TeacherLine Line(Byte grade, Byte homeroom, const char* name = "", Byte subject = 0) {
-    TeacherLine l{};
-    l.Grade = grade;
-    l.Homeroom = homeroom;
-    l.Subject = subject;
-    l.Name.Assign(Cp932Literal(name));
-    return l;
+    return TeacherLineOf(grade, homeroom, name, subject);
   }
   static PeriodCell Piece(Byte kind, Byte item, Byte flags = 0) { return {kind, item, 0, flags}; }
 

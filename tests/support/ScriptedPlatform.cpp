@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include "base/FileError.h"
+
 namespace kumo::test {
 
 namespace {
@@ -32,6 +34,7 @@ ScriptedPlatform::~ScriptedPlatform() {
   EXPECT_TRUE(colors_.empty() && fonts_.empty() && printerSetups_.empty())
       << "colour, font or printer dialogs were never shown";
   EXPECT_EQ(expectedErrors_, 0) << "expected error boxes were never shown";
+  EXPECT_TRUE(printFailures_.empty()) << "expected print failures never happened";
 }
 
 std::optional<std::string> ScriptedPlatform::OpenFileDialog(QWidget* /*owner*/,
@@ -76,6 +79,35 @@ std::optional<QFont> ScriptedPlatform::ChooseFont(QWidget* /*owner*/, const QFon
 
 bool ScriptedPlatform::PrinterSetup(QWidget* /*owner*/) {
   return Next(printerSetups_, "printer set-up dialog", false);
+}
+
+namespace {
+
+PrintedJob Record(const PrintTask& task, int dpi, int& copies) {
+  PrintedJob record;
+  record.Request = task.Request;
+  if (task.Request.Copies) copies = *task.Request.Copies;
+  record.Copies = copies;
+  RecordingJob job(dpi, record);
+  task.Draw(job);
+  return record;
+}
+
+}  // namespace
+
+bool ScriptedPlatform::Print(const PrintTask& task) {
+  printed_.push_back(Record(task, printerDpi_, copies_));
+  if (!printFailures_.empty()) {
+    const std::string reason = printFailures_.front();
+    printFailures_.pop_front();
+    throw FileError(reason);
+  }
+  return true;
+}
+
+void ScriptedPlatform::PrintPreview(QWidget* /*owner*/, const std::vector<PrintTask>& tasks) {
+  int copies = copies_;
+  for (const PrintTask& task : tasks) previewed_.push_back(Record(task, printerDpi_, copies));
 }
 
 Answer ScriptedPlatform::MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) {

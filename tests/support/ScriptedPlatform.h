@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "support/RecordingPrinter.h"
 #include "support/ScriptedPrompter.h"
 
 namespace kumo::test {
@@ -33,6 +34,10 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   void ExpectColor(std::optional<ColorRef> color) { colors_.push_back(color); }
   void ExpectFont(std::optional<QFont> font) { fonts_.push_back(std::move(font)); }
   void ExpectPrinterSetup(bool confirmed) { printerSetups_.push_back(confirmed); }
+  // The next print job draws its pages, then fails with this reason.
+  void ExpectPrintFailure(std::string reason) { printFailures_.push_back(std::move(reason)); }
+  // The printer's resolution for the jobs that follow.
+  void SetPrinterDpi(int dpi) { printerDpi_ = dpi; }
 
   std::optional<std::string> OpenFileDialog(QWidget* owner,
                                             const FileDialogRequest& request) override;
@@ -43,6 +48,8 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
   std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
   bool PrinterSetup(QWidget* owner) override;
+  bool Print(const PrintTask& task) override;
+  void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) override;
   void ProcessMessages() override;
   void SetStayOnTop(QWidget& window, bool on) override { onTop_[&window] = on; }
   // Fixed metrics and a fixed screen, the same for every window, so layouts are exact.
@@ -73,6 +80,9 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   const std::vector<FileDialogRequest>& SaveRequests() const { return saveRequests_; }
   const std::vector<std::string>& ErrorBoxes() const { return errors_; }
   const std::vector<QDialog*>& Dialogs() const { return shownDialogs_; }
+  // Every job printed, and every job shown in a preview, in order.
+  const std::vector<PrintedJob>& Printed() const { return printed_; }
+  const std::vector<PrintedJob>& Previewed() const { return previewed_; }
 
  private:
   std::deque<std::optional<std::string>> opens_;
@@ -81,7 +91,12 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::deque<std::optional<ColorRef>> colors_;
   std::deque<std::optional<QFont>> fonts_;
   std::deque<bool> printerSetups_;
+  std::deque<std::string> printFailures_;
   int expectedErrors_ = 0;
+  int printerDpi_ = 600;
+  int copies_ = 1;  // the printer's copy count
+  std::vector<PrintedJob> printed_;
+  std::vector<PrintedJob> previewed_;
   std::vector<FileDialogRequest> openRequests_;
   std::vector<FileDialogRequest> saveRequests_;
   std::vector<std::string> errors_;

@@ -1,0 +1,21 @@
+// How the teacher list writes homerooms and class pieces, in the three styles the user picks
+// ("1②", " ②", "1-2"); shared by the printed list and its text export.
+#pragma once
+
+#include <string>
+
+#include "document/KumoHead.h"
+
+namespace kumo {
+
+// The line's homeroom (CP932): style 0 the grade and the class label, style 1 the label alone,
+// style 2 grade, "-" and the class as a letter (letters display type) or a number. Empty for a
+// line without a grade 1..3 or without a homeroom.
+std::string HomeroomText(const TKumData& doc, const Options& options, const TeacherLine& line);
+
+// A class piece of the line (CP932). Style 1 leaves out the grade, as a space, when it is the
+// line's own grade.
+std::string ClassPieceText(const TKumData& doc, const Options& options, const TeacherLine& line,
+                           const PeriodCell& piece);
+
+}  // namespace kumo
