@@ -4,9 +4,9 @@
 #include <string>
 
 #include "base/FileError.h"
+#include "base/SysFile.h"
 #include "output/KumoPrn.h"
 #include "platform/QtPlatform.h"
-#include "shell/FileNames.h"
 #include "shell/KumoApp.h"
 #include "shell/Settings.h"
 
