@@ -19,14 +19,6 @@
 namespace kumo {
 namespace {
 
-// The row height the subject palette's grid is designed with, for a palette without its grid.
-constexpr int PaletteRow = 16;
-
-int RowHeightOf(const QWidget& palette) {
-  const auto* grid = palette.findChild<const StringGrid*>();
-  return grid != nullptr ? grid->DefaultRowHeight() : PaletteRow;
-}
-
 // The windows by their outer bounds, converted through the frame the platform reports, so that
 // what is set is what is read back.
 class WidgetPlaces : public WindowPlaces {
@@ -89,7 +81,7 @@ void ArrangeWindows(KumoApp& app, LayoutRule rule) {
       .HS = m.HScroll,
       .Screen = {screen.left(), screen.top(), screen.width(), screen.height()},
       .PickChargeRow = app.frmPickCharge->Grid().DefaultRowHeight(),
-      .PickSRow = RowHeightOf(*app.frmPickS),
+      .PickSRow = app.frmPickS->Grid().DefaultRowHeight(),
       .EditGridWidth = app.frmEdit->EditGrid().FullWidth(),
   };
   WidgetPlaces places(app);
