@@ -46,6 +46,9 @@ class KumoApp {
   TClassLines classes;
   std::optional<std::string> StartFile;
   std::string ProgramDir;  // the program's directory, with its trailing separator
+  // The user's documents folder, with its trailing separator: where the sample school is
+  // copied on the first start.
+  std::string DocumentsDir;
 
   // Every window, created in this order by the constructor; destroyed in reverse.
   std::unique_ptr<TfrmKumo> frmKumo;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QThread>
 #include <QToolButton>
@@ -23,6 +24,7 @@
 #include "shell/FileNames.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoApp.h"
+#include "shell/Sample.h"
 #include "shell/Settings.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
@@ -212,6 +214,8 @@ TfrmKumo::TfrmKumo(KumoApp& app)
   SetForwardCommands(false);
   SetBackCommands(false);
   app_.ProgramDir = ProgramDirectory();
+  app_.DocumentsDir =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() + "/";
   FitToBar();
 }
 
@@ -333,6 +337,10 @@ void TfrmKumo::showEvent(QShowEvent* event) {
 
 void TfrmKumo::Start() {
   Run([this] {
+    // A new user, without settings yet, meets a filled timetable.
+    if (!app_.StartFile && !SettingsExist(app_.ProgramDir)) {
+      app_.StartFile = SampleSchool(app_.ProgramDir, app_.DocumentsDir);
+    }
     LoadSettings(app_);
     if (app_.StartFile) {
       // Made absolute first: the current directory is about to change.

@@ -291,6 +291,12 @@ SettingsFiles SettingsPlace(const std::string& programDir) {
   return {exists ? inProgramDir : std::string(), UserSettingsDirectory() + FileName};
 }
 
+bool SettingsExist(const std::string& programDir) {
+  const SettingsFiles files = SettingsPlace(programDir);
+  return QFileInfo::exists(QString::fromStdString(files.Own)) ||
+         (!files.Defaults.empty() && QFileInfo::exists(QString::fromStdString(files.Defaults)));
+}
+
 void LoadSettings(KumoApp& app) {
   const SettingsFiles files = SettingsPlace(app.ProgramDir);
   const Profile ini(ReadProfile(app, files.Defaults), ReadProfile(app, files.Own));

@@ -23,6 +23,8 @@ struct SettingsFiles {
   std::string Own;       // read over the defaults, and the one file written
 };
 SettingsFiles SettingsPlace(const std::string& programDir);
+// Whether any settings file has been written yet: false on the program's first start.
+bool SettingsExist(const std::string& programDir);
 
 // Missing files or keys give the defaults; an unreadable file is reported and gives them too.
 // Window places and sizes are kept within reach on the screens.

@@ -42,6 +42,7 @@ class AppTest : public ::testing::Test {
   KumoApp& Create(std::optional<std::string> file = std::nullopt) {
     app_ = std::make_unique<KumoApp>(platform_, std::move(file));
     app_->ProgramDir = dir_.Dir();
+    app_->DocumentsDir = dir_.File("documents/");
     return *app_;
   }
   // Creates every window and shows the main window, which runs the start-up.

@@ -70,6 +70,26 @@ TEST_F(FileCommandsTest, StartWithPathOpensItAndNamesItInTheCaption) {
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
+// The first start opens the user's own copy of the shipped sample; once settings exist, the
+// start is the usual one, and an existing copy is never overwritten.
+TEST_F(FileCommandsTest, FirstStartOpensACopyOfTheSampleSchool) {
+  std::filesystem::create_directory(dir_.File("sample"));
+  std::filesystem::rename(WritePlan("school.kmt", {.lines = 4}), dir_.File("sample/school.kmt"));
+  Start();
+  const std::string copy = dir_.File("documents/見本中学校.kmt");
+  EXPECT_EQ(Caption(), "Kumo - 見本中学校");
+  EXPECT_EQ(app_->doc.FileName, copy);
+  EXPECT_EQ(app_->doc.LineCount, 4);
+  Trigger("mnuFileClose");
+  app_->frmKumo->close();  // writes the settings
+
+  WriteFileAtomically(dir_.File("sample/school.kmt"), "changed");
+  app_.reset();
+  Start();
+  EXPECT_EQ(Caption(), "Kumo - 見本中学校") << "the timetable named by the settings";
+  EXPECT_EQ(app_->doc.LineCount, 4);
+}
+
 TEST_F(FileCommandsTest, SaveOfAnUnchangedOpenedFileLeavesItByteIdentical) {
   const std::string path = WritePlan("plan.kmt", {.lines = 4, .historySteps = 3});
   const std::string before = dir_.Read("plan.kmt");

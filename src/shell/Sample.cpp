@@ -1,0 +1,34 @@
+#include "shell/Sample.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "base/FileError.h"
+#include "base/SysFile.h"
+
+namespace kumo {
+namespace {
+
+constexpr int MaxSampleBytes = 1 << 20;
+
+}  // namespace
+
+std::optional<std::string> SampleSchool(const std::string& programDir,
+                                        const std::string& documentsDir) {
+  const std::string copy = documentsDir + "見本中学校.kmt";
+  if (QFileInfo::exists(QString::fromStdString(copy))) return copy;
+  for (const char* place : {"sample/school.kmt", "../share/kumo/sample/school.kmt"}) {
+    const std::string shipped = programDir + place;
+    if (!QFileInfo::exists(QString::fromStdString(shipped))) continue;
+    try {
+      QDir().mkpath(QString::fromStdString(documentsDir));
+      WriteFileAtomically(copy, ReadFileBytes(shipped, MaxSampleBytes));
+      return copy;
+    } catch (const FileError&) {
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace kumo
