@@ -1,12 +1,14 @@
 // The colour, font and printer common dialogs of the Qt platform.
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QFontDatabase>
+#include <QPushButton>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QVBoxLayout>
 
 #include "platform/Canvas.h"
+#include "platform/DialogButtons.h"
+#include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 
 namespace kumo {
@@ -33,14 +35,11 @@ std::optional<QFont> QtPlatform::ChooseFont(QWidget* owner, const QFont& initial
   dialog.setWindowTitle(QStringLiteral("フォント"));
   dialog.setProperty("HelpContext", FontHelp);
   auto* list = new QListWidget(&dialog);
-  for (const QString& family : QFontDatabase::families()) {
-    if (!QFontDatabase::isFixedPitch(family)) continue;
+  for (const QString& family : PrintFaces(initial.family())) {
     list->addItem(family);
     if (family == initial.family()) list->setCurrentRow(list->count() - 1);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeDialogButtons(dialog, FontHelp);
   QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(list);
@@ -54,6 +53,11 @@ std::optional<QFont> QtPlatform::ChooseFont(QWidget* owner, const QFont& initial
 bool QtPlatform::PrinterSetup(QWidget* owner) {
   QPrintDialog dialog(&printer_, owner);
   dialog.setProperty("HelpContext", PrinterHelp);
+  // Qt's dialog is made for printing at once; here it only chooses the printer and its paper.
+  dialog.setWindowTitle(QStringLiteral("プリンタの設定"));
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+  }
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -44,6 +44,17 @@ TEST(Fonts, TheOtherFacesHaveTheirIpaCounterparts) {
   }
 }
 
+// Japanese fixed-pitch faces are offered by their plain names; proportional and Western-only
+// faces are not; the default and the current face always are.
+TEST(PrintFaces, JapaneseFixedPitchFacesAndTheDefaultAndTheCurrentOne) {
+  const QStringList faces = PrintFaces(QStringLiteral("Chosen Earlier"));
+  EXPECT_TRUE(faces.contains(QStringLiteral("IPAGothic")));
+  EXPECT_TRUE(faces.contains(QStringLiteral("ＭＳ ゴシック")));
+  EXPECT_TRUE(faces.contains(QStringLiteral("Chosen Earlier")));
+  EXPECT_FALSE(faces.contains(QStringLiteral("IPAPGothic"))) << "proportional";
+  for (const QString& face : faces) EXPECT_FALSE(face.contains('[')) << face.toStdString();
+}
+
 TEST(QtNameFilters, PairsBecomeQtFiltersAndPatternListsSpaceSeparated) {
   EXPECT_EQ(QtNameFilters("Kumo Ver.2 ファイル|*.kmt").toStdString(),
             "Kumo Ver.2 ファイル (*.kmt)");
