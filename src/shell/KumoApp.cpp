@@ -1,5 +1,8 @@
 #include "shell/KumoApp.h"
 
+#include <QWindow>
+#include <initializer_list>
+
 #include "editing/KumoCexc.h"
 #include "editing/KumoEdit.h"
 #include "editing/KumoLh.h"
@@ -45,6 +48,18 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   dlgEditS = std::make_unique<TdlgEditS>(*this);
   dlgEditSi = std::make_unique<TdlgEditSi>(*this);
   ConnectHelp(*this);
+  // One program, one taskbar entry: the other windows belong to the main window, with which the
+  // window manager minimises and restores them.
+  frmKumo->winId();
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           frmTeachers.get(), frmColumExchange.get(), frmPickCharge.get(), frmClass.get(),
+           frmClasses.get(), frmEdit.get(), frmHoldingStack.get(), frmLineHead.get(),
+           frmPickS.get(), frmStack.get(), frmTeacher.get()}) {
+    // As utility windows of the main window, the window manager keeps them with it.
+    window->setWindowFlags(window->windowFlags() | Qt::Tool);
+    window->winId();
+    window->windowHandle()->setTransientParent(frmKumo->windowHandle());
+  }
 }
 
 // The members go in reverse order of declaration, which is the reverse order of creation; the

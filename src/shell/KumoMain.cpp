@@ -4,12 +4,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QThread>
 #include <QToolButton>
 #include <algorithm>
+#include <map>
+#include <string_view>
 
 #include "base/FileError.h"
 #include "base/SysFile.h"
@@ -172,6 +175,13 @@ struct SpeedButton {
   QToolButton* Commands::*slot = nullptr;
 };
 
+// The icon theme's names of the glyphs the style draws least clearly.
+const std::map<std::string_view, const char*> ThemedGlyphs{
+    {"sbnPrint", "document-print"},
+    {"sbnSetUp", "preferences-system"},
+    {"sbnHelp", "help-contents"},
+};
+
 const SpeedButton SpeedButtons[] = {
     {"sbnFileOpen", "ファイルを開く", QStyle::SP_DialogOpenButton, &TfrmKumo::mnuFileOpenClick},
     {"sbnFileSave", "ファイルの保存", QStyle::SP_DialogSaveButton, &TfrmKumo::mnuFileSaveClick,
@@ -257,7 +267,12 @@ void TfrmKumo::BuildSpeedButtons() {
     auto* button = new QToolButton(panel);
     button->setObjectName(QString::fromUtf8(b.name));
     button->setToolTip(QString::fromUtf8(b.hint));
-    button->setIcon(style()->standardIcon(b.glyph));
+    // The desktop's own glyph where its icon theme has one, else the style's.
+    const QIcon glyph = style()->standardIcon(b.glyph);
+    const auto themed = ThemedGlyphs.find(b.name);
+    button->setIcon(themed == ThemedGlyphs.end()
+                        ? glyph
+                        : QIcon::fromTheme(QString::fromUtf8(themed->second), glyph));
     button->setAutoRaise(true);
     button->setFixedSize(ButtonSize, ButtonSize);
     if (b.slot != nullptr) cmd_.*b.slot = button;
@@ -267,6 +282,8 @@ void TfrmKumo::BuildSpeedButtons() {
     row->addWidget(button);
   }
   setCentralWidget(panel);
+  // The hints show while the user works in another of the program's windows too.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 // The window is exactly the bar: the menu above one row of speed buttons. It is wide enough
