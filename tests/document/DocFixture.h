@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "base/Cp932.h"
@@ -30,8 +31,10 @@ class DocTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // Random too, so that two runs of the suite at once never share a directory.
     dir_ = std::filesystem::temp_directory_path() /
-           (std::string("kumo-doc-") + info->test_suite_name() + "-" + info->name());
+           (std::string("kumo-doc-") + info->test_suite_name() + "-" + info->name() + "-" +
+            std::to_string(std::random_device()()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
