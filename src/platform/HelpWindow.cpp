@@ -6,15 +6,16 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
-#include <QHelpSearchEngine>
-#include <QHelpSearchQueryWidget>
-#include <QHelpSearchResultWidget>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/SysFile.h"
 
@@ -71,6 +72,28 @@ QUrl ContentsUrl() {
   return QUrl(QStringLiteral("qthelp://%1/doc/index.html").arg(QLatin1String(Namespace)));
 }
 
+QList<HelpHit> SearchHelp(QHelpEngineCore& engine, const QString& query) {
+  const QStringList words =
+      query.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  QList<HelpHit> hits;
+  if (words.isEmpty()) return hits;
+  const QString space = QString::fromLatin1(Namespace);
+  for (const QUrl& url : engine.files(space, QString(), QStringLiteral("html"))) {
+    const QString html = QString::fromUtf8(engine.fileData(url));
+    const QString text = QTextDocumentFragment::fromHtml(html).toPlainText();
+    const bool all = std::all_of(words.begin(), words.end(), [&](const QString& word) {
+      return text.contains(word, Qt::CaseInsensitive);
+    });
+    if (!all) continue;
+    const QRegularExpressionMatch title =
+        QRegularExpression(QStringLiteral("<title>(.*?)</title>"),
+                           QRegularExpression::DotMatchesEverythingOption)
+            .match(html);
+    hits.push_back({title.hasMatch() ? title.captured(1).trimmed() : url.fileName(), url});
+  }
+  return hits;
+}
+
 QUrl TopicUrl(const QHelpEngineCore& engine, int context) {
   const QList<QHelpLink> links =
       engine.documentsForIdentifier(QStringLiteral("context-%1").arg(context));
@@ -86,15 +109,16 @@ HelpWindow::HelpWindow(const QString& document) : QWidget(nullptr, Qt::Window) {
   QDir().mkpath(cache);
   engine_ = new QHelpEngine(cache + QStringLiteral("/help.qhc"), this);
   OpenHelp(*engine_, document);
-  engine_->searchEngine()->reindexDocumentation();
 
   tabs_ = new QTabWidget;
   tabs_->addTab(engine_->contentWidget(), QStringLiteral("目次"));
   keyword_ = new QLineEdit;
   keyword_->setPlaceholderText(QStringLiteral("キーワードを入力"));
   tabs_->addTab(Column(keyword_, engine_->indexWidget()), QStringLiteral("キーワード"));
-  QHelpSearchEngine* search = engine_->searchEngine();
-  tabs_->addTab(Column(search->queryWidget(), search->resultWidget()), QStringLiteral("検索"));
+  query_ = new QLineEdit;
+  query_->setPlaceholderText(QStringLiteral("探す言葉を入力して Enter"));
+  hits_ = new QListWidget;
+  tabs_->addTab(Column(query_, hits_), QStringLiteral("検索"));
 
   page_ = new HelpBrowser(*engine_, this);
   auto* splitter = new QSplitter(this);
@@ -116,10 +140,21 @@ HelpWindow::HelpWindow(const QString& document) : QWidget(nullptr, Qt::Window) {
           [this](const QHelpLink& link, const QString&) { ShowPage(link.url); });
   connect(engine_->indexWidget(), &QHelpIndexWidget::documentsActivated, this,
           [this](const QList<QHelpLink>& links, const QString&) { ShowPage(links.first().url); });
-  connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
-          [search] { search->search(search->queryWidget()->searchInput()); });
-  connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
-          [this](const QUrl& url) { ShowPage(url); });
+  connect(query_, &QLineEdit::returnPressed, this, [this] { Search(); });
+  connect(hits_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toUrl()); });
+}
+
+void HelpWindow::Search() {
+  hits_->clear();
+  const QList<HelpHit> hits = SearchHelp(*engine_, query_->text());
+  for (const HelpHit& hit : hits) {
+    auto* item = new QListWidgetItem(hit.Title, hits_);
+    item->setData(Qt::UserRole, hit.Url);
+  }
+  if (hits.isEmpty() && !query_->text().trimmed().isEmpty()) {
+    new QListWidgetItem(QStringLiteral("見つかりませんでした"), hits_);
+  }
 }
 
 HelpWindow::~HelpWindow() = default;

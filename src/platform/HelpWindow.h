@@ -11,6 +11,7 @@
 class QHelpEngine;
 class QHelpEngineCore;
 class QLineEdit;
+class QListWidget;
 class QTabWidget;
 class QTextBrowser;
 
@@ -29,10 +30,18 @@ void OpenHelp(QHelpEngineCore& engine, const QString& document);
 QUrl TopicUrl(const QHelpEngineCore& engine, int context);
 QUrl ContentsUrl();
 
+struct HelpHit {
+  QString Title;
+  QUrl Url;
+};
+// The pages whose text holds every word of query (words apart by spaces), in the help's
+// order. Japanese runs no spaces between its words, so the text is searched as it stands, not
+// through a word index.
+QList<HelpHit> SearchHelp(QHelpEngineCore& engine, const QString& query);
+
 class HelpWindow : public QWidget {
  public:
-  // document: the help file; the collection lives in the user's cache folder, which also keeps
-  // the search index.
+  // document: the help file; the collection lives in the user's cache folder.
   explicit HelpWindow(const QString& document);
   ~HelpWindow() override;
 
@@ -40,10 +49,13 @@ class HelpWindow : public QWidget {
 
  private:
   void ShowPage(const QUrl& url);
+  void Search();
 
   QHelpEngine* engine_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QLineEdit* keyword_ = nullptr;
+  QLineEdit* query_ = nullptr;
+  QListWidget* hits_ = nullptr;
   QTextBrowser* page_ = nullptr;
 };
 

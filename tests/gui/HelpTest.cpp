@@ -44,5 +44,15 @@ TEST_F(HelpTest, EveryLinkOfEveryPageLeadsToAPage) {
   }
 }
 
+// Japanese is searched as written, without spaces between its words; every word must be there.
+TEST_F(HelpTest, SearchFindsJapaneseWordsInsideTheText) {
+  const QList<HelpHit> exchange = SearchHelp(engine_, QStringLiteral("列交換"));
+  ASSERT_FALSE(exchange.isEmpty());
+  EXPECT_FALSE(exchange.first().Title.isEmpty());
+  EXPECT_LT(SearchHelp(engine_, QStringLiteral("列交換 ロック")).size(), exchange.size() + 1);
+  EXPECT_TRUE(SearchHelp(engine_, QStringLiteral("列交換 存在しない言葉")).isEmpty());
+  EXPECT_TRUE(SearchHelp(engine_, QStringLiteral("  ")).isEmpty());
+}
+
 }  // namespace
 }  // namespace kumo::test
