@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -77,6 +78,10 @@ void TfrmEdit::BuildGrids() {
   Panel2_->setVisible(app_.options.ScrollVertical);
   strip->addWidget(Panel2_);
   column->addWidget(panel1);
+  lblWhy_ = new QLabel(this);
+  lblWhy_->setObjectName(QStringLiteral("lblWhy"));
+  lblWhy_->setContentsMargins(2, 0, 2, 0);
+  column->addWidget(lblWhy_);
   sgrEdit_->installEventFilter(this);
   sgrEdit_->verticalScrollBar()->installEventFilter(this);
   // The summary follows the table sideways, column for column.
@@ -193,6 +198,7 @@ void TfrmEdit::RedrawCell(int line, int period) {
 
 void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   const TKumData& doc = app_.doc;
+  RenewAids(change);
   if (change.All || change.Lines || change.Subjects) {
     RedrawTable();
     return;

@@ -9,6 +9,7 @@
 #include "output/KumoPrn.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoMain.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -43,6 +44,7 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   frmTeacher = std::make_unique<TfrmTeacher>(*this);
   dlgEditS = std::make_unique<TdlgEditS>(*this);
   dlgEditSi = std::make_unique<TdlgEditSi>(*this);
+  frmChecks = std::make_unique<TfrmChecks>(*this);
 }
 
 // The members go in reverse order of declaration, which is the reverse order of creation; the

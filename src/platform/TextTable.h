@@ -1,0 +1,40 @@
+// A read-only table of texts for the item views of the lists: rows replaced whole, heading rows
+// on grey, and single cells marked by a tint.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+namespace kumo {
+
+struct TextRow {
+  QStringList Cells;
+  bool Heading = false;
+  std::vector<bool> Marked;  // per cell; missing cells are not marked
+  QString Hint;              // the tooltip of the row
+
+  bool operator==(const TextRow&) const = default;
+};
+
+class TextTable : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  // Replaces the rows and the column headers; nothing happens when they are the same, so that
+  // the view keeps its place and selection.
+  void SetRows(QStringList headers, std::vector<TextRow> rows);
+  const std::vector<TextRow>& Rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  QStringList headers_;
+  std::vector<TextRow> rows_;
+  int columns_ = 0;
+};
+
+}  // namespace kumo
