@@ -19,6 +19,7 @@
 #include "output/KumoPrn.h"
 #include "platform/RadioGroup.h"
 #include "shell/Settings.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -184,6 +185,9 @@ TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
   const QRect editFrame = app_->frmEdit->frameGeometry();
   app_->frmPickS->Letters = 2;
   app_->options.TenKeys = true;
+  app_->options.ShowPlaces = false;
+  app_->frmChecks->show();
+  app_->frmChecks->SetShowEmpty(false);
   Close();
 
   Restart();
@@ -194,6 +198,9 @@ TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
   EXPECT_EQ(app_->frmEdit->frameGeometry(), editFrame);
   EXPECT_EQ(app_->frmPickS->Letters, 2);
   EXPECT_TRUE(app_->dlgEnvironment->findChild<QCheckBox*>("cbxTenKeys")->isChecked());
+  EXPECT_FALSE(app_->dlgEnvironment->findChild<QCheckBox*>("cbxShowPlaces")->isChecked());
+  EXPECT_TRUE(app_->frmChecks->isVisible());
+  EXPECT_FALSE(app_->frmChecks->ShowEmpty());
   Close();
 
   std::string other = WritePlan("other.kmt");
