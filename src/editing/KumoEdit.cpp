@@ -81,6 +81,9 @@ void TfrmEdit::BuildGrids() {
   lblWhy_ = new QLabel(this);
   lblWhy_->setObjectName(QStringLiteral("lblWhy"));
   lblWhy_->setContentsMargins(2, 0, 2, 0);
+  // However long the text, the window keeps its size and the table its layout.
+  lblWhy_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  lblWhy_->setFixedHeight(CellSize + 2);
   column->addWidget(lblWhy_);
   sgrEdit_->installEventFilter(this);
   sgrEdit_->verticalScrollBar()->installEventFilter(this);

@@ -14,14 +14,45 @@ const QColor MarkTint(255, 214, 153);
 }  // namespace
 
 void TextTable::SetRows(QStringList headers, std::vector<TextRow> rows) {
-  if (headers == headers_ && rows == rows_) return;
-  beginResetModel();
-  headers_ = std::move(headers);
-  rows_ = std::move(rows);
-  columns_ = static_cast<int>(headers_.size());
-  for (const TextRow& row : rows_)
-    columns_ = std::max(columns_, static_cast<int>(row.Cells.size()));
-  endResetModel();
+  int columns = static_cast<int>(headers.size());
+  for (const TextRow& row : rows) columns = std::max(columns, static_cast<int>(row.Cells.size()));
+  if (headers != headers_ || columns != columns_) {
+    beginResetModel();
+    headers_ = std::move(headers);
+    rows_ = std::move(rows);
+    columns_ = columns;
+    endResetModel();
+    return;
+  }
+  // Only the rows between the unchanged ones at either end are told, so that the view repaints
+  // no more than what changed.
+  const auto oldSize = static_cast<int>(rows_.size());
+  const auto newSize = static_cast<int>(rows.size());
+  int head = 0;
+  while (head < oldSize && head < newSize && rows_[head] == rows[head]) ++head;
+  int tail = 0;
+  while (tail < oldSize - head && tail < newSize - head &&
+         rows_[oldSize - 1 - tail] == rows[newSize - 1 - tail]) {
+    ++tail;
+  }
+  const int oldMiddle = oldSize - head - tail;
+  const int newMiddle = newSize - head - tail;
+  const int kept = std::min(oldMiddle, newMiddle);
+  for (int r = head; r < head + kept; ++r) {
+    if (rows_[r] == rows[r]) continue;
+    rows_[r] = std::move(rows[r]);
+    emit dataChanged(index(r, 0), index(r, columns_ - 1));
+  }
+  if (newMiddle > oldMiddle) {
+    beginInsertRows({}, head + kept, head + newMiddle - 1);
+    rows_.insert(rows_.begin() + head + kept, std::make_move_iterator(rows.begin() + head + kept),
+                 std::make_move_iterator(rows.begin() + head + newMiddle));
+    endInsertRows();
+  } else if (oldMiddle > newMiddle) {
+    beginRemoveRows({}, head + kept, head + oldMiddle - 1);
+    rows_.erase(rows_.begin() + head + kept, rows_.begin() + head + oldMiddle);
+    endRemoveRows();
+  }
 }
 
 int TextTable::rowCount(const QModelIndex& parent) const {

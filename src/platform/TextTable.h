@@ -21,8 +21,8 @@ class TextTable : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  // Replaces the rows and the column headers; nothing happens when they are the same, so that
-  // the view keeps its place and selection.
+  // Replaces the rows and the column headers. Rows that stay the same are not touched, so that
+  // the view keeps its place and selection and repaints only what changed.
   void SetRows(QStringList headers, std::vector<TextRow> rows);
   const std::vector<TextRow>& Rows() const { return rows_; }
 

@@ -70,6 +70,7 @@ TfrmChecks::TfrmChecks(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
   lineHours_ = new TextTable(this);
   BuildChecksPage();
   BuildHoursPage();
+  connect(tnbChecks_, &QTabWidget::currentChanged, this, [this] { RenewView(); });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tnbChecks_);
@@ -78,11 +79,13 @@ TfrmChecks::TfrmChecks(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
 
 void TfrmChecks::BuildChecksPage() {
   auto* page = new QWidget;
+  // A list that changes repaints on the page's own background, not on the tabs' frame.
+  page->setAutoFillBackground(true);
   auto* column = new QVBoxLayout(page);
-  lblSummary_ = new QLabel;
-  lblSummary_->setObjectName("lblSummary");
-  lblSummary_->setWordWrap(true);
-  column->addWidget(lblSummary_);
+  auto* hint = new QLabel(
+      QStringLiteral("行をダブルクリックすると、編集テーブルのカーソルがその場所へ移ります。"));
+  hint->setWordWrap(true);
+  column->addWidget(hint);
   cbxShowEmpty_ = new QCheckBox(QStringLiteral("空き時限も表示する"));
   cbxShowEmpty_->setObjectName("cbxShowEmpty");
   cbxShowEmpty_->setChecked(true);
@@ -92,6 +95,9 @@ void TfrmChecks::BuildChecksPage() {
   lvwChecks_->setObjectName("lvwChecks");
   lvwChecks_->setModel(checkRows_);
   lvwChecks_->setUniformItemSizes(true);
+  // Long rows are cut short: a row growing longer then changes no scroll range, and the list
+  // repaints only that row.
+  lvwChecks_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lvwChecks_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(lvwChecks_, &QListView::doubleClicked, this,
           [this](const QModelIndex& index) { lvwChecksDblClick(index.row()); });
@@ -101,6 +107,7 @@ void TfrmChecks::BuildChecksPage() {
 
 void TfrmChecks::BuildHoursPage() {
   auto* page = new QWidget;
+  page->setAutoFillBackground(true);
   auto* columns = new QHBoxLayout(page);
   auto* classes = new QVBoxLayout;
   auto* lines = new QVBoxLayout;
@@ -111,6 +118,11 @@ void TfrmChecks::BuildHoursPage() {
            classHours_);
   AddTable(lines, "tblLineHours", QStringLiteral("教師別の授業時数"), lineHours_);
   tnbChecks_->addTab(page, QStringLiteral("時数表"));
+}
+
+QString TfrmChecks::Summary() const {
+  const std::vector<TextRow>& rows = checkRows_->Rows();
+  return rows.empty() ? QString() : rows[0].Cells.value(0);
 }
 
 bool TfrmChecks::ShowEmpty() const {
@@ -133,42 +145,54 @@ void TfrmChecks::DocumentChanged(const DocumentChange& change) {
   }
 }
 
+// Only the page shown: the other renews when it is turned to.
 void TfrmChecks::RenewView() {
   if (!isVisible()) return;
-  RenewChecks();
-  RenewHours();
+  if (tnbChecks_->currentIndex() == 0) {
+    RenewChecks();
+  } else {
+    RenewHours();
+  }
 }
 
+// Row 0 says how much is left to fix; then each kind under its heading, with what to do about it.
+// A lift or a put-down rewrites a few short rows and moves none, so that the list repaints little.
 void TfrmChecks::RenewChecks() {
   items_ = FindChecks(app_.doc, app_.classes);
   std::array<int, CheckKindCount> counts{};
   for (const CheckItem& item : items_) ++counts[static_cast<int>(item.Kind)];
   std::vector<TextRow> rows;
   itemOfRow_.clear();
+  auto add = [&](TextRow row, int item) {
+    rows.push_back(std::move(row));
+    itemOfRow_.push_back(item);
+  };
+  add({{}, true, {}, {}}, -1);
   int toFix = 0;
   for (int k = 0; k < CheckKindCount; ++k) {
     const auto kind = static_cast<CheckKind>(k);
     const bool shown = kind != CheckKind::EmptyPeriod || ShowEmpty();
     const CheckKindText& text = TextOf(kind);
-    if (kind != CheckKind::EmptyPeriod) toFix += counts[k];
+    const QString advice = Utf8(text.Advice);
+    // The timetable's own faults; a piece in hand is a move under way, not one of them.
+    if (kind != CheckKind::EmptyPeriod && kind != CheckKind::Unplaced) toFix += counts[k];
     QString heading = "■ " + Utf8(text.Name) + "　" + QString::number(counts[k]) + " 件";
     if (!shown) heading += QStringLiteral("（表示しない）");
-    if (shown && counts[k] > 0) heading += "：" + Utf8(text.Advice);
-    rows.push_back({{heading}, true, {}, Utf8(text.Advice)});
-    itemOfRow_.push_back(-1);
+    add({{heading}, true, {}, advice}, -1);
     if (!shown) continue;
+    // The pieces not put down keep their advice and a row for the hand even when there are none.
+    const bool unplaced = kind == CheckKind::Unplaced;
+    if (counts[k] > 0 || unplaced) add({{"　→ " + advice}, true, {}, {}}, -1);
+    if (unplaced && app_.doc.Hand.Piece.IsEmpty())
+      add({{QStringLiteral("　手：なし")}, false, {}, {}}, -1);
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
-      if (items_[i].Kind != kind) continue;
-      rows.push_back({{"　" + Utf8(items_[i].Text)}, false, {}, Utf8(text.Advice)});
-      itemOfRow_.push_back(i);
+      if (items_[i].Kind == kind) add({{"　" + Utf8(items_[i].Text)}, false, {}, advice}, i);
     }
   }
+  rows[0].Cells =
+      QStringList{toFix == 0 ? QStringLiteral("時間割に直すところはありません。")
+                             : QStringLiteral("時間割に直すところが %1 件あります。").arg(toFix)};
   checkRows_->SetRows({}, std::move(rows));
-  lblSummary_->setText(toFix == 0
-                           ? QStringLiteral("直すところはありません。")
-                           : QStringLiteral("直すところが %1 件あります。行をダブルクリックすると、"
-                                            "編集テーブルのカーソルがその場所へ移ります。")
-                                 .arg(toFix));
 }
 
 void TfrmChecks::RenewHours() {

@@ -9,7 +9,6 @@
 #include "document/DocumentChange.h"
 
 class QCheckBox;
-class QLabel;
 class QListView;
 class QTabWidget;
 class QTableView;
@@ -23,7 +22,7 @@ class TfrmChecks : public QWidget, public DocumentObserver {
  public:
   explicit TfrmChecks(KumoApp& app);
 
-  // Finds the checks and counts the hours anew; nothing while hidden.
+  // Finds the checks or counts the hours anew, for the page shown; nothing while hidden.
   void RenewView();
   void DocumentChanged(const DocumentChange& change) override;
   // The edit table's cursor to the place of list row `row`, if it has one.
@@ -34,7 +33,8 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   void SetShowEmpty(bool on);
 
   QTabWidget& Pages() { return *tnbChecks_; }
-  QLabel& Summary() { return *lblSummary_; }
+  // The list's first row: how much is left to fix.
+  QString Summary() const;
   TextTable& CheckRows() { return *checkRows_; }
   TextTable& ClassHourRows() { return *classHours_; }
   TextTable& LineHourRows() { return *lineHours_; }
@@ -50,7 +50,6 @@ class TfrmChecks : public QWidget, public DocumentObserver {
 
   KumoApp& app_;
   QTabWidget* tnbChecks_ = nullptr;
-  QLabel* lblSummary_ = nullptr;
   QCheckBox* cbxShowEmpty_ = nullptr;
   QListView* lvwChecks_ = nullptr;
   TextTable* checkRows_ = nullptr;

@@ -96,7 +96,7 @@ TEST_F(Aids, AChecksRowLeadsTheCursorToTheFaultAndTheListSaysWhenAllIsFixed) {
   // The clash taken away, to another day; the empty class periods are not faults to fix.
   MoveAt(1, 3);
   MoveAt(1, 9);
-  EXPECT_EQ(checks.Summary().text(), QStringLiteral("直すところはありません。"));
+  EXPECT_EQ(checks.Summary(), QStringLiteral("時間割に直すところはありません。"));
 }
 
 TEST_F(Aids, TheLineUnderTheTableSaysWhyItBeeped) {
