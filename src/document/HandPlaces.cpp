@@ -5,14 +5,20 @@
 namespace kumo {
 namespace {
 
-// Whether a line other than `except` has the piece in the period. The class index answers for a
-// class it lists; it names only the upper of two lines, so when that is `except` the period is
-// looked down, as it is for subjects and symbols.
+// Whether a line other than `except` has the piece in the period, or, for a class, its homeroom
+// teacher's subject piece (学活, 道徳 …) takes the period, as the classes overview shows it. The
+// class index answers for a class it lists; it names only the upper of two lines, so when that is
+// `except` the period is looked down, as it is for subjects and symbols.
 bool ElsewhereInPeriod(const TKumData& doc, const TClassLines& classes, const PeriodCell& piece,
                        int period, int except) {
   if (piece.IsClass()) {
     if (const int k = classes.FindClass(piece.Kind, piece.Item); k != 0) {
-      const int teacher = classes.Entries[k].PeriodLines[period];
+      const ClassEntry& entry = classes.Entries[k];
+      const int home = entry.HomeroomLine;
+      if (home != except && doc.IsLineInUse(home) && doc.Cell(home, period).Kind == KindSubject) {
+        return true;
+      }
+      const int teacher = entry.PeriodLines[period];
       if (teacher != except) return teacher != 0;
     }
   }

@@ -11,7 +11,7 @@ enum class PlaceTint : Byte {
   Good,     // the class is free then, and the piece there, if any, is free where the hand came from
   Careful,  // the class is free then, but the piece it displaces would clash where the hand came
             // from
-  Clash,    // another line already teaches the class then
+  Clash,    // another line already teaches the class then, or its homeroom teacher's 学活 or 道徳
 };
 
 struct HandPlaces {

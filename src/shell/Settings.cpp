@@ -298,7 +298,7 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
   const Geometry e = GeometryOf(*app.frmEdit);
   const Geometry h = GeometryOf(*app.frmHoldingStack);
   LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
-                 {h.Top + h.Height + 2, e.Left + e.Width + 2, 300, 360});
+                 {h.Top + h.Height + 2, e.Left + e.Width + 2, 320, 420});
   app.frmChecks->SetShowEmpty(ini.GetBool("ChecksWindow", "ShowEmpty", true));
 }
 

@@ -62,7 +62,7 @@ TfrmChecks::TfrmChecks(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
   setWindowTitle(QStringLiteral("点検"));
   setFont(GothicFont(12));
   setProperty("HelpContext", HelpContext);
-  resize(360, 300);
+  resize(420, 320);
   tnbChecks_ = new QTabWidget(this);
   tnbChecks_->setObjectName("tnbChecks");
   checkRows_ = new TextTable(this);

@@ -51,13 +51,14 @@ class Aids : public DocTest {
 TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
   doc.Cell(1, 1) = Piece(1, 1);
   doc.Cell(2, 3) = Piece(1, 1);  // T2 teaches 1-1 in period 3
-  doc.Cell(1, 3) = Piece(1, 2);  //
+  doc.Cell(1, 3) = Piece(1, 2);
   doc.Cell(1, 4) = Piece(1, 3);  // 1-3 would go back to period 1, where T3 has it
-  doc.Cell(3, 1) = Piece(1, 3);  //
+  doc.Cell(3, 1) = Piece(1, 3);
   doc.Cell(1, 5) = Piece(1, 2);  // 1-2 is free in period 1
   doc.Cell(1, 6) = Piece(1, 2, Locked);
-  doc.Cell(1, 7) = Piece(KindSubject, Moral);  // T2 has 道徳 in period 1 too
-  doc.Cell(2, 1) = Piece(KindSubject, Moral);
+  doc.Cell(1, 7) = Piece(KindSubject, Moral);  // T4, 2-1's homeroom teacher, has 道徳 in period 1
+  doc.Cell(4, 1) = Piece(KindSubject, Moral);
+  doc.Cell(1, 8) = Piece(2, 1);
   Renew();
   ASSERT_EQ(FindHandPlaces(doc, classes).Line, 0) << "nothing in hand";
   MoveAt(1, 1);
@@ -75,7 +76,8 @@ TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
       {4, PlaceTint::Careful, "the displaced 1-3 clashes with T3 in period 1"},
       {5, PlaceTint::Good, "an exchange with 1-2, free in period 1"},
       {6, PlaceTint::None, "locked: stays grey"},
-      {7, PlaceTint::Careful, "the displaced 道徳 is in T2's period 1"},
+      {7, PlaceTint::Careful, "the displaced 道徳 is in T4's period 1"},
+      {8, PlaceTint::Careful, "the displaced 2-1 has 道徳 with its homeroom teacher then"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -91,7 +93,9 @@ TEST_F(Aids, EveryTintForetellsTheMove) {
     for (int p = 1; p <= 8; ++p) {
       const int k = (n * 7 + p * 3) % 5;
       if (k < 3) doc.Cell(n, p) = Piece(1, static_cast<Byte>(k + 1));
-      if (k == 3) doc.Cell(n, p) = Piece(KindSubject, Moral);
+      // Subject pieces where the move, which knows no homerooms, judges them as the tints do:
+      // in the hand's line and in 2-1's homeroom line.
+      if (k == 3 && (n == 1 || n == 4)) doc.Cell(n, p) = Piece(KindSubject, Moral);
     }
   }
   Renew();
