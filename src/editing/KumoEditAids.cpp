@@ -34,10 +34,15 @@ ColorRef MarkColor(PlaceTint tint) {
 
 void TfrmEdit::RenewAids(const DocumentChange& change) {
   if (change.All || change.Lines || change.Cells.any() || change.Hand) ShowPlaces();
-  if (change.All) lastRefusal_ = {};
-  if (change.Refused.Kind != RefusalKind::None) lastRefusal_ = change.Refused;
-  if (change.All || change.Lines || change.Subjects || change.Hand || change.Holding ||
-      change.Refused.Kind != RefusalKind::None) {
+  // The reason stays until the next change of the timetable, which makes it old news.
+  const bool refused = change.Refused.Kind != RefusalKind::None;
+  if (refused) {
+    lastRefusal_ = change.Refused;
+  } else if (change.All || change.Cells.any()) {
+    lastRefusal_ = {};
+  }
+  if (change.All || change.Lines || change.Subjects || change.Hand || change.Holding || refused ||
+      change.Cells.any()) {
     lblWhy_->setText(QString::fromStdString(RefusalLine(app_.doc, lastRefusal_)));
   }
 }
