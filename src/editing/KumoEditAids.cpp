@@ -10,24 +10,21 @@ namespace {
 
 // Light enough for every piece colour to read on, and told apart without colour vision too:
 // blue and yellow differ for every kind of colour blindness, and the two that warn carry a mark.
-constexpr ColorRef GoodTint = Rgb(204, 232, 255);
-constexpr ColorRef CarefulTint = Rgb(255, 236, 160);
-constexpr ColorRef ClashTint = Rgb(242, 204, 226);
-// The marks, and the frame of the cursor cell that keeps its own colour.
-constexpr ColorRef GoodMark = Rgb(0, 114, 178);
-constexpr ColorRef CarefulMark = Rgb(230, 159, 0);
-constexpr ColorRef ClashMark = Rgb(213, 94, 0);
+// The mark's colour also frames the cursor cell, which keeps its own colour.
+struct PlaceColors {
+  ColorRef Tint;
+  ColorRef Mark;
+};
+constexpr PlaceColors ColorsOfPlace[] = {
+    {},                                      // None: never drawn
+    {Rgb(204, 232, 255), Rgb(0, 114, 178)},  // Good
+    {Rgb(255, 236, 160), Rgb(230, 159, 0)},  // Careful
+    {Rgb(242, 204, 226), Rgb(213, 94, 0)},   // Clash
+};
 constexpr int MarkSize = 5;
 
-ColorRef MarkColor(PlaceTint tint) {
-  switch (tint) {
-    case PlaceTint::Good:
-      return GoodMark;
-    case PlaceTint::Careful:
-      return CarefulMark;
-    default:
-      return ClashMark;
-  }
+const PlaceColors& ColorsOf(PlaceTint tint) {
+  return ColorsOfPlace[static_cast<int>(tint)];
 }
 
 }  // namespace
@@ -63,21 +60,13 @@ void TfrmEdit::RepaintPeriods(int line) {
 }
 
 ColorRef TfrmEdit::PlaceBrush(PlaceTint tint) const {
-  switch (tint) {
-    case PlaceTint::Good:
-      return GoodTint;
-    case PlaceTint::Careful:
-      return CarefulTint;
-    default:
-      return ClashTint;
-  }
+  return ColorsOf(tint).Tint;
 }
 
 // A careful place has a corner mark, a clash a bar along the bottom; the cursor cell, drawn in
 // its own colour, is framed in the mark's colour as well.
 void TfrmEdit::DrawPlaceMark(Canvas& canvas, const QRect& rect, PlaceTint tint, bool cursor) const {
-  const ColorRef mark = MarkColor(tint);
-  canvas.SetBrushColor(mark);
+  canvas.SetBrushColor(ColorsOf(tint).Mark);
   if (cursor) {
     const QRect inner = rect.adjusted(0, 0, -1, -1);
     for (const QRect& side : {QRect(inner.left(), inner.top(), inner.width(), 2),

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QPainter>
 #include <algorithm>
 
 namespace kumo {
@@ -87,6 +88,45 @@ QVariant TextTable::data(const QModelIndex& index, int role) const {
 QVariant TextTable::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
   return section < headers_.size() ? headers_[section] : QString();
+}
+
+void TextTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+  const QVariant background = index.data(Qt::BackgroundRole);
+  if (option.state & QStyle::State_Selected) {
+    painter->fillRect(option.rect, option.palette.highlight());
+  } else if (background.isValid()) {
+    painter->fillRect(option.rect, background.value<QBrush>());
+  }
+  const QString text = index.data(Qt::DisplayRole).toString();
+  if (text.isEmpty()) return;
+  const QStaticText& laid = Laid(text, option.font);
+  const QSizeF size = laid.size();
+  constexpr int Margin = 3;
+  const bool centred = index.data(Qt::TextAlignmentRole).isValid();
+  const qreal x = centred ? option.rect.left() + (option.rect.width() - size.width()) / 2
+                          : option.rect.left() + Margin;
+  const qreal y = option.rect.top() + (option.rect.height() - size.height()) / 2;
+  painter->save();
+  painter->setClipRect(option.rect);
+  painter->setFont(option.font);
+  painter->setPen(option.palette.color(
+      option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+  painter->drawStaticText(QPointF(x, y), laid);
+  painter->restore();
+}
+
+const QStaticText& TextTableDelegate::Laid(const QString& text, const QFont& font) const {
+  // Texts of rows long gone are let go of now and then.
+  if (laid_.size() > 4096) laid_.clear();
+  auto found = laid_.find(text);
+  if (found == laid_.end()) {
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    found = laid_.insert(text, laid);
+  }
+  return *found;
 }
 
 }  // namespace kumo

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QStaticText>
 #include <QStringList>
+#include <QStyledItemDelegate>
 #include <vector>
 
 namespace kumo {
@@ -35,6 +38,21 @@ class TextTable : public QAbstractTableModel {
   QStringList headers_;
   std::vector<TextRow> rows_;
   int columns_ = 0;
+};
+
+// Paints a TextTable's cells: the background it gives, the text laid out once and kept, so that
+// a list repainted after every move does not lay out its Japanese texts again each time.
+class TextTableDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+
+ private:
+  const QStaticText& Laid(const QString& text, const QFont& font) const;
+
+  mutable QHash<QString, QStaticText> laid_;
 };
 
 }  // namespace kumo

@@ -39,6 +39,7 @@ QTableView* AddTable(QVBoxLayout* column, const char* name, const QString& capti
   auto* view = new QTableView;
   view->setObjectName(name);
   view->setModel(model);
+  view->setItemDelegate(new TextTableDelegate(view));
   view->verticalHeader()->hide();
   view->verticalHeader()->setDefaultSectionSize(RowHeight);
   view->horizontalHeader()->setMinimumSectionSize(16);
@@ -94,6 +95,7 @@ void TfrmChecks::BuildChecksPage() {
   lvwChecks_ = new QListView;
   lvwChecks_->setObjectName("lvwChecks");
   lvwChecks_->setModel(checkRows_);
+  lvwChecks_->setItemDelegate(new TextTableDelegate(lvwChecks_));
   lvwChecks_->setUniformItemSizes(true);
   // Long rows are cut short: a row growing longer then changes no scroll range, and the list
   // repaints only that row.
