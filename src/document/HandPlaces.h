@@ -6,12 +6,16 @@
 
 namespace kumo {
 
+// What putting the class in hand down in a period of its line would do.
 enum class PlaceTint : Byte {
-  None,     // drawn as ever: a locked cell, or no class in hand
-  Good,     // the class is free then, and the piece there, if any, is free where the hand came from
-  Careful,  // the class is free then, but the piece it displaces would clash where the hand came
-            // from
-  Clash,    // another line already teaches the class then, or its homeroom teacher's 学活 or 道徳
+  // Drawn as ever: a locked cell, or no class in hand.
+  None,
+  // The class is free then, and the piece there, if any, is free where the hand came from.
+  Good,
+  // The class is free then, but the piece it displaces would clash where the hand came from.
+  Careful,
+  // Another line already teaches the class then, or its homeroom teacher holds 学活 or 道徳.
+  Clash,
 };
 
 struct HandPlaces {
