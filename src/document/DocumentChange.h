@@ -6,6 +6,7 @@
 #include <bitset>
 
 #include "document/Records.h"
+#include "document/Refusal.h"
 
 namespace kumo {
 
@@ -24,6 +25,7 @@ struct DocumentChange {
   bool Lines = false;     // lines added, inserted, cut or their headers changed
   bool Subjects = false;  // the subject and symbol tables
   bool All = false;       // everything: a document replaced, or shown anew after the settings
+  Refusal Refused;        // the last refusal or clash the operation beeped for
 
   static int CellIndex(int line, int period) { return (line - 1) * PeriodCount + (period - 1); }
   static int ClassIndex(int grade, int classNo) { return (grade - 1) * MaxClassNo + (classNo - 1); }
@@ -33,7 +35,7 @@ struct DocumentChange {
   bool Class(int grade, int classNo) const { return Classes[ClassIndex(grade, classNo)]; }
   bool Any() const {
     return Cells.any() || Classes.any() || Hand || Holding || History || Cursor || Lines ||
-           Subjects || All;
+           Subjects || All || Refused.Kind != RefusalKind::None;
   }
 };
 

@@ -31,7 +31,7 @@ void TKumData::MoveCursor(int line, int period) {
 bool TKumData::ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
                                  const MoveChoices& choices) {
   if (!Hand.Piece.IsEmpty()) {
-    prompter_.Beep();
+    BeepFor({RefusalKind::HandBusy, Hand.Piece});
     return false;
   }
   if (CursorCell().IsEmpty() || RefuseFullHistory(2)) return false;
@@ -53,7 +53,7 @@ bool TKumData::SetFlags(Byte flags) {
 bool TKumData::AddFlags(const CellRange& range, Byte flags) {
   const Batch batch(*this);
   if (!Hand.Piece.IsEmpty()) {
-    prompter_.Beep();
+    BeepFor({RefusalKind::HandBusy, Hand.Piece});
     return false;
   }
   const CellRange cells = Clipped(range);

@@ -13,7 +13,7 @@ constexpr const char* LockedPeriodText = "この時限はロックされてい�
 
 bool TKumData::RefuseLocked(const char* text) {
   if (!CursorCell().Has(Locked)) return false;
-  prompter_.Beep();
+  BeepFor(AtCursor(RefusalKind::Locked));
   prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, text);
   return true;
 }
@@ -26,7 +26,7 @@ void TKumData::PlaceAtCursor(const PeriodCell& placed, OnClash onClash) {
   const std::optional<int> clash =
       onClash == OnClash::Ignore ? std::optional<int>() : FindCellClash();
   if (clash) {
-    prompter_.Beep();
+    BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (onClash == OnClash::Follow) MoveCursor(*clash, CurPeriod);
   }
   start.HandBefore = {placed, start.Line, start.Period};
@@ -37,14 +37,15 @@ bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
   const Batch batch(*this);
   if (grade < KindGrade1 || grade > KindGrade3 || classNo < 1 || classNo > MaxClassNo ||
       ClassCount(grade) < classNo || !CursorOnLine()) {
-    prompter_.Beep();
+    BeepFor({CursorOnLine() ? RefusalKind::NoSuchClass : RefusalKind::None,
+             {static_cast<Byte>(grade), static_cast<Byte>(classNo), 0, 0}});
     return false;
   }
   if (RefuseLocked(LockedPeriodText)) return false;
   PeriodCell placed = CursorCell();
   // A subject or symbol piece is not replaced by a class.
   if (placed.Kind > KindGrade3) {
-    prompter_.Beep();
+    BeepFor(AtCursor(RefusalKind::Occupied));
     return false;
   }
   if (RefuseFullHistory(1)) return false;
@@ -72,7 +73,7 @@ bool TKumData::EnterSubject(int row, int item) {
     return true;
   }
   if (!cell.IsClass()) {
-    prompter_.Beep();  // a subject or symbol piece is there already
+    BeepFor(AtCursor(RefusalKind::Occupied));
     return false;
   }
   if (prompter_.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,

@@ -96,8 +96,7 @@ Byte TKumData::LessonCount(int line) const {
   if (line < 1 || line > MaxLines) return 0;
   Byte count = 0;
   for (const PeriodCell& cell : Lines[line].Cells.Items) {
-    bool countedPiece = (cell.Kind == KindSubject || cell.Kind == KindSymbol) && cell.Has(Counted);
-    if (cell.IsClass() || countedPiece) ++count;
+    if (cell.IsLessonHour()) ++count;
   }
   return count;
 }

@@ -232,7 +232,8 @@ class TKumData {
   void HoldPush();
   void HoldPop();
   // Back and Forward refuse a step whose cell no longer holds what the step left or found.
-  bool StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal);
+  bool StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal,
+                RefusalKind kind);
   // Before a step is undone or redone the hand must hold the piece the step expects there. The
   // user may have dropped pieces since: a piece the drop brought from the holding stack goes
   // back onto it, and the expected piece is taken from the holding stack when it waits there,
@@ -250,6 +251,17 @@ class TKumData {
   void MarkLines() { pending_.Lines = true; }
   void MarkAll() { pending_.All = true; }
   void MarkClassOf(const PeriodCell& piece);
+  // The beep of a refusal or a clash, and the reason told with the notice; Refused alone for a
+  // refusal that shows its own box.
+  void BeepFor(const Refusal& why) {
+    prompter_.Beep();
+    Refused(why);
+  }
+  void Refused(const Refusal& why) { pending_.Refused = why; }
+  // The cursor cell, with its piece, for a refusal there.
+  Refusal AtCursor(RefusalKind kind, Byte otherLine = 0) const {
+    return {kind, Cell(CurLine, CurPeriod), CurLine, CurPeriod, otherLine};
+  }
   void Notify();
   // Adds or removes one at line numbers from `from` on, in the history and the held pieces.
   void RenumberLines(int from, int delta);

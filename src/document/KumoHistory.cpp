@@ -15,7 +15,7 @@ TKumData::StepStart TKumData::BeginStep() const {
 void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move) {
   Modified = true;
   if (HistoryFull()) {
-    prompter_.Beep();
+    BeepFor({RefusalKind::HistoryFull});
   } else {
     History[HistoryPos] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
     Steps[HistoryPos] = {
@@ -35,12 +35,14 @@ void TKumData::DropRedoTail() {
   MarkHistory();
 }
 
-bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal) {
+bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal,
+                        RefusalKind kind) {
   if (!IsLineInUse(e.Line) || e.Period < 1 || e.Period > PeriodCount) {
-    prompter_.Beep();
+    BeepFor({kind});
     return false;
   }
   if (Cell(e.Line, e.Period) == expected) return true;
+  Refused({kind, Cell(e.Line, e.Period), e.Line, e.Period});
   prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, refusal);
   return false;
 }
@@ -48,7 +50,7 @@ bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const
 bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
   if (Hand.Piece == expected) {
     if (HoldingCount + pushes <= MaxHolding) return true;
-    prompter_.Beep();
+    BeepFor({RefusalKind::HoldingFull, Hand.Piece});
     return false;
   }
   const bool stray = !Hand.Piece.IsEmpty();
@@ -60,7 +62,7 @@ bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
   const int freed = waiting && !stray ? 1 : 0;
   const int added = stray && !waiting ? 1 : 0;
   if (HoldingCount - freed + added + pushes > MaxHolding) {
-    prompter_.Beep();
+    BeepFor({RefusalKind::HoldingFull, Hand.Piece});
     return false;
   }
   // Pieces put aside on the way may lie over it: taken from under them it is not copied.
@@ -93,13 +95,14 @@ void TKumData::Walked() {
 bool TKumData::StepBack() {
   const Batch batch(*this);
   if (HistoryPos <= 1) {
-    prompter_.Beep();
+    BeepFor({RefusalKind::NothingBack});
     return false;
   }
   const int k = HistoryPos - 1;
   const HistoryEntry e = History[k];
   const StepRecord r = Steps[k];
-  if (!StepFits(e, e.Cell, "時間割がスタックの記録と合わないので、このステップは戻せません。")) {
+  if (!StepFits(e, e.Cell, "時間割がスタックの記録と合わないので、このステップは戻せません。",
+                RefusalKind::BackMismatch)) {
     return false;
   }
   // The hand gives back what the step left in it: a piece the step took from the holding stack
@@ -120,13 +123,14 @@ bool TKumData::StepBack() {
 bool TKumData::StepForward() {
   const Batch batch(*this);
   if (HistoryPos >= HistoryEnd) {
-    prompter_.Beep();
+    BeepFor({RefusalKind::NothingForward});
     return false;
   }
   const HistoryEntry e = History[HistoryPos];
   const StepRecord r = Steps[HistoryPos];
   if (!StepFits(e, r.CellBefore,
-                "時間割がスタックの記録と合わないので、このステップは進められません。") ||
+                "時間割がスタックの記録と合わないので、このステップは進められません。",
+                RefusalKind::ForwardMismatch) ||
       !BringHandTo(r.HandBefore.Piece, r.Move() == HoldPushed ? 1 : 0)) {
     return false;
   }

@@ -26,6 +26,7 @@ constexpr Caution Cautions[] = {
 // then lose or double the lessons it moved.
 bool TKumData::RefuseFullHistory(int steps) {
   if (steps <= MaxHistory - HistoryPos) return false;
+  Refused({RefusalKind::HistoryFull});
   prompter_.MessageBox(
       BoxType::Error, Buttons::OkCancel,
       "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。");
@@ -52,7 +53,7 @@ bool TKumData::MovePiece(const MoveChoices& choices) {
 bool TKumData::MoveAllowed() {
   const PeriodCell& cell = CursorCell();
   if (cell.Has(Locked)) {
-    prompter_.Beep();
+    BeepFor(AtCursor(RefusalKind::Locked));
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          "この授業はロックされています。移動できません");
     return false;
@@ -88,11 +89,11 @@ void TKumData::LiftOrExchange(const MoveChoices& choices) {
   // An exchange put a class down: another teacher may already teach it in this period.
   const std::optional<int> clash = CursorCell().IsClass() ? FindCellClash() : std::optional<int>();
   if (clash) {
-    prompter_.Beep();
+    BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (choices.FollowClash) {
       if (HoldingCount >= MaxHolding) {
         // Nowhere to put the lifted piece aside: it stays in hand on its own line.
-        prompter_.Beep();
+        BeepFor({RefusalKind::HoldingFull, Hand.Piece});
       } else {
         HoldPush();
         move = HoldPushed;
@@ -113,7 +114,7 @@ void TKumData::PutDown(const MoveChoices& choices) {
   bool again = false;
   // Any piece counts here, subjects and symbols as well as classes.
   if (const std::optional<int> clash = FindCellClash()) {
-    prompter_.Beep();
+    BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (choices.FollowClash) {
       CurLine = static_cast<Byte>(*clash);
       MarkCursor();

@@ -20,6 +20,8 @@ struct Options {
   bool TenKeys = false;
   bool ScrollVertical = true;
   bool ScrollHorizontal = true;
+  // The edit table tints the periods of the hand's line by where the class in hand can go.
+  bool ShowPlaces = true;
 
   // View page. Item indexes; -1 selects nothing.
   int ViewClassType = 0;  // 0 digits, 1 circled, 2 letters

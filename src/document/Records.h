@@ -105,6 +105,10 @@ struct PeriodCell {
   bool IsEmpty() const { return Kind == KindEmpty; }
   bool Has(PieceFlag f) const { return (Flags & f) != 0; }
   bool SamePiece(const PeriodCell& o) const { return Kind == o.Kind && Item == o.Item; }
+  // A lesson hour of its line: a class, or a subject or symbol counted as one.
+  bool IsLessonHour() const {
+    return IsClass() || ((Kind == KindSubject || Kind == KindSymbol) && Has(Counted));
+  }
   bool operator==(const PeriodCell&) const = default;
 };
 

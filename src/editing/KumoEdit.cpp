@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -77,6 +78,13 @@ void TfrmEdit::BuildGrids() {
   Panel2_->setVisible(app_.options.ScrollVertical);
   strip->addWidget(Panel2_);
   column->addWidget(panel1);
+  lblWhy_ = new QLabel(this);
+  lblWhy_->setObjectName(QStringLiteral("lblWhy"));
+  lblWhy_->setContentsMargins(2, 0, 2, 0);
+  // However long the text, the window keeps its size and the table its layout.
+  lblWhy_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  lblWhy_->setFixedHeight(CellSize + 2);
+  column->addWidget(lblWhy_);
   sgrEdit_->installEventFilter(this);
   sgrEdit_->verticalScrollBar()->installEventFilter(this);
   // The summary follows the table sideways, column for column.
@@ -193,6 +201,7 @@ void TfrmEdit::RedrawCell(int line, int period) {
 
 void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   const TKumData& doc = app_.doc;
+  RenewAids(change);
   if (change.All || change.Lines || change.Subjects) {
     RedrawTable();
     return;

@@ -5,11 +5,13 @@
 #include <QWidget>
 
 #include "document/DocumentChange.h"
+#include "document/HandPlaces.h"
 #include "document/Records.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace kumo {
@@ -39,6 +41,10 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   CellRange SelectedCells() const;
   StringGrid& EditGrid() { return *sgrEdit_; }
   StringGrid& ViewGrid() { return *sgrView_; }
+  // The line under the table that says why the last beep sounded.
+  QLabel& WhyLine() { return *lblWhy_; }
+  // Where the class in hand can go, as the table tints it.
+  const HandPlaces& Places() const { return places_; }
   // Gives the keyboard to the edit grid, as the history commands do when they end.
   void FocusTable();
 
@@ -75,6 +81,14 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   void sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
   void sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
 
+  // The timetabler's aids: the tints of the hand's line and the line that says why it beeped.
+  void RenewAids(const DocumentChange& change);
+  void ShowPlaces();
+  void RepaintPeriods(int line);
+  // The tint's brush, or the cursor's colour framed in the tint, and its mark.
+  ColorRef PlaceBrush(PlaceTint tint) const;
+  void DrawPlaceMark(Canvas& canvas, const QRect& rect, PlaceTint tint, bool cursor) const;
+
   void pmnHomeRoomStateClick();
   void pmnClassClick();
   void pmnTeacherClick();
@@ -97,6 +111,9 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   QAction* pmnFill_ = nullptr;
   QAction* pmnLineHead_ = nullptr;
   QAction* pmnSelfTeaching_ = nullptr;
+  QLabel* lblWhy_ = nullptr;
+  HandPlaces places_;
+  Refusal lastRefusal_;
 };
 
 }  // namespace kumo

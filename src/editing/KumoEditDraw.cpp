@@ -21,6 +21,8 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   const bool periodCol = col >= HeaderCols;
   const PeriodCell cell = dataRow && periodCol ? doc.Cell(line, period) : PeriodCell{};
 
+  // The hand's line is tinted by where the class in hand can go; locked cells stay grey.
+  const PlaceTint place = dataRow && periodCol ? places_.At(line, period) : PlaceTint::None;
   ColorRef brush = White;
   if (state.Fixed) {
     brush = SystemColor(QPalette::Button);
@@ -28,12 +30,15 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
     brush = options.CursorColor;
   } else if (cell.Has(Locked)) {
     brush = LockedGrey;
+  } else if (place != PlaceTint::None) {
+    brush = PlaceBrush(place);
   }
   // The grid has already filled the cell with its own brush for the state.
   if (!state.Fixed && brush != canvas.BrushColor()) {
     canvas.SetBrushColor(brush);
     canvas.FillRect(rect);
   }
+  if (place != PlaceTint::None) DrawPlaceMark(canvas, rect, place, state.Selected);
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
 

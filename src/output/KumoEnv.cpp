@@ -122,6 +122,7 @@ void TdlgEnvironment::BuildEditPage() {
            o.CountedView);
   AddCheck(page, "cbxASDFKeys", QStringLiteral("ＡＳＤＦキーを使う"), o.ASDFKeys);
   AddCheck(page, "cbxTenKeys", QStringLiteral("テンキーを使う"), o.TenKeys);
+  AddCheck(page, "cbxShowPlaces", QStringLiteral("置ける時限を色で表示する"), o.ShowPlaces);
   QVBoxLayout* bars = AddGroup(page, QStringLiteral("ｽｸﾛｰﾙﾊﾞｰの表示"));
   for (QCheckBox* box :
        {AddCheck(bars, "cbxVertical", QStringLiteral("垂直"), o.ScrollVertical),

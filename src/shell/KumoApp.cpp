@@ -13,6 +13,7 @@
 #include "shell/HelpLinks.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoMain.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -47,6 +48,7 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   frmTeacher = std::make_unique<TfrmTeacher>(*this);
   dlgEditS = std::make_unique<TdlgEditS>(*this);
   dlgEditSi = std::make_unique<TdlgEditSi>(*this);
+  frmChecks = std::make_unique<TfrmChecks>(*this);
   ConnectHelp(*this);
   // One program, one taskbar entry: the other windows belong to the main window, with which the
   // window manager minimises and restores them.
@@ -54,7 +56,7 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   for (QWidget* window : std::initializer_list<QWidget*>{
            frmTeachers.get(), frmColumExchange.get(), frmPickCharge.get(), frmClass.get(),
            frmClasses.get(), frmEdit.get(), frmHoldingStack.get(), frmLineHead.get(),
-           frmPickS.get(), frmStack.get(), frmTeacher.get()}) {
+           frmPickS.get(), frmStack.get(), frmTeacher.get(), frmChecks.get()}) {
     // As utility windows of the main window, the window manager keeps them with it.
     window->setWindowFlags(window->windowFlags() | Qt::Tool);
     window->winId();

@@ -31,6 +31,7 @@ class TfrmStack;
 class TfrmTeacher;
 class TdlgEditS;
 class TdlgEditSi;
+class TfrmChecks;
 
 class KumoApp {
  public:
@@ -70,6 +71,7 @@ class KumoApp {
   std::unique_ptr<TfrmTeacher> frmTeacher;
   std::unique_ptr<TdlgEditS> dlgEditS;
   std::unique_ptr<TdlgEditSi> dlgEditSi;
+  std::unique_ptr<TfrmChecks> frmChecks;
 };
 
 }  // namespace kumo

@@ -29,6 +29,7 @@
 #include "shell/KumoApp.h"
 #include "shell/Sample.h"
 #include "shell/Settings.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -128,6 +129,8 @@ const Menu MainMenu[] = {
          Separator,
          {"mnuViewStack", "スタック(&S)", &TfrmKumo::mnuViewStackClick, nullptr},
          {"mnuViewHoldingStack", "保持クラス(&H)", &TfrmKumo::mnuViewHoldingStackClick, nullptr},
+         Separator,
+         {"mnuViewChecks", "点検(&J)", &TfrmKumo::mnuViewChecksClick, "Ctrl+J"},
          Separator,
          {"mnuViewRenew", "表示の更新(&R)", &TfrmKumo::mnuViewRenewClick, nullptr},
      },
@@ -595,6 +598,11 @@ void TfrmKumo::mnuViewStackClick() {
 
 void TfrmKumo::mnuViewHoldingStackClick() {
   app_.frmHoldingStack->show();
+}
+
+void TfrmKumo::mnuViewChecksClick() {
+  app_.frmChecks->show();
+  app_.frmChecks->raise();
 }
 
 void TfrmKumo::mnuViewRenewClick() {

@@ -94,6 +94,7 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   void mnuViewPickSClick();
   void mnuViewStackClick();
   void mnuViewHoldingStackClick();
+  void mnuViewChecksClick();
   void mnuViewRenewClick();
 
   void mnuToolEnvClick();

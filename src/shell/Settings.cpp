@@ -20,6 +20,7 @@
 #include "shell/FileNames.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -265,6 +266,22 @@ void LoadOptions(const Profile& ini, Options& options, Options& defaults) {
   }
 }
 
+// The timetabler's aids keep their settings in sections of their own, after all the others.
+void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
+  app.options.ShowPlaces = ini.GetBool("Aids", "ShowPlaces", defaults.ShowPlaces);
+  const Geometry e = GeometryOf(*app.frmEdit);
+  const Geometry h = GeometryOf(*app.frmHoldingStack);
+  LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
+                 {h.Top + h.Height + 2, e.Left + e.Width + 2, 320, 420});
+  app.frmChecks->SetShowEmpty(ini.GetBool("ChecksWindow", "ShowEmpty", true));
+}
+
+void SaveAids(IniFile& ini, const KumoApp& app) {
+  ini.SetBool("Aids", "ShowPlaces", app.options.ShowPlaces);
+  SaveToolWindow(ini, "ChecksWindow", *app.frmChecks);
+  ini.SetBool("ChecksWindow", "ShowEmpty", app.frmChecks->ShowEmpty());
+}
+
 IniFile ReadProfile(KumoApp& app, const std::string& path) {
   try {
     return IniFile(path);
@@ -307,6 +324,7 @@ void LoadSettings(KumoApp& app) {
   Options& options = app.options;
   Options defaults;
   LoadOptions(ini, options, defaults);
+  LoadAids(ini, app, defaults);
   app.dlgEnvironment->LoadFromOptions();
   options.PieceColors[0] = 0;
   for (int i = 0; i < 5; ++i) {
@@ -365,6 +383,7 @@ void SaveSettings(KumoApp& app) {
     }
     ini.SetInt("Color", "Cursor", static_cast<int>(options.CursorColor));
     ini.SetString("Printer", "Font", options.PrintFontName);
+    SaveAids(ini, app);
     ini.Save();
   } catch (const FileError&) {
     app.platform.ErrorBox(path + " に書き込めません");

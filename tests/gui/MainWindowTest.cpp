@@ -57,6 +57,7 @@ const ItemRow Items[] = {
     {"mnuView", "mnuViewPickS", "教科,記号(&K)", "", true, true},
     {"mnuView", "mnuViewStack", "スタック(&S)", "", false, true},
     {"mnuView", "mnuViewHoldingStack", "保持クラス(&H)", "", true, true},
+    {"mnuView", "mnuViewChecks", "点検(&J)", "Ctrl+J", true, true},
     {"mnuView", "mnuViewRenew", "表示の更新(&R)", "", false, true},
     {"mnuTool", "mnuToolEnv", "環境設定(&S)...", "", true, true},
     {"mnuTool", "mnuToolFile", "ﾌｧｲﾙｴｸｽﾎﾟｰﾄ(&E)...", "", false, true},

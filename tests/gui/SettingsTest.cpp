@@ -19,6 +19,7 @@
 #include "output/KumoPrn.h"
 #include "platform/RadioGroup.h"
 #include "shell/Settings.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -120,12 +121,15 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
        "[Print]",       "TeachersKinde", "ClassSmall",     "ClassLarge",   "PaperSize",
        "ClassLetters",  "Color",         "CountedPrint",   "[ScrollBars]", "Vertical",
        "Horizontal",    "[Color]",       "Grade1",         "Grade2",       "Grade3",
-       "Subject",       "Signiture",     "Cursor",         "[Printer]",    "Font"});
+       "Subject",       "Signiture",     "Cursor",         "[Printer]",    "Font",
+       "[Aids]",        "ShowPlaces",    "[ChecksWindow]", "Top",          "Left",
+       "Height",        "Width",         "Visible",        "ShowEmpty"});
   Written w = ReadWritten(dir_.Read("Kumo.Ini"));
   EXPECT_EQ(w.Names, expected);
   std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
                                                {"Edit/AutoLocate", "1"},
                                                {"Edit/AutoExchange", "0"},
+                                               {"Aids/ShowPlaces", "1"},
                                                {"ClassesWindow/Visible", "0"},
                                                {"PickSWindow/Letters", "1"},
                                                {"ViewTeachers/Subject", "0"},
@@ -181,6 +185,9 @@ TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
   const QRect editFrame = app_->frmEdit->frameGeometry();
   app_->frmPickS->Letters = 2;
   app_->options.TenKeys = true;
+  app_->options.ShowPlaces = false;
+  app_->frmChecks->show();
+  app_->frmChecks->SetShowEmpty(false);
   Close();
 
   Restart();
@@ -191,6 +198,9 @@ TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
   EXPECT_EQ(app_->frmEdit->frameGeometry(), editFrame);
   EXPECT_EQ(app_->frmPickS->Letters, 2);
   EXPECT_TRUE(app_->dlgEnvironment->findChild<QCheckBox*>("cbxTenKeys")->isChecked());
+  EXPECT_FALSE(app_->dlgEnvironment->findChild<QCheckBox*>("cbxShowPlaces")->isChecked());
+  EXPECT_TRUE(app_->frmChecks->isVisible());
+  EXPECT_FALSE(app_->frmChecks->ShowEmpty());
   Close();
 
   std::string other = WritePlan("other.kmt");

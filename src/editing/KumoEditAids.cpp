@@ -1,0 +1,88 @@
+// The edit table's aids: the periods of the hand's line tinted by where the class in hand can go,
+// and the line under the table that says why the last beep sounded.
+#include <QLabel>
+
+#include "editing/KumoEdit.h"
+#include "shell/KumoApp.h"
+
+namespace kumo {
+namespace {
+
+// Light enough for every piece colour to read on, and told apart without colour vision too:
+// blue and yellow differ for every kind of colour blindness, and the two that warn carry a mark.
+// The mark's colour also frames the cursor cell, which keeps its own colour.
+struct PlaceColors {
+  ColorRef Tint;
+  ColorRef Mark;
+};
+constexpr PlaceColors ColorsOfPlace[] = {
+    {},                                      // None: never drawn
+    {Rgb(204, 232, 255), Rgb(0, 114, 178)},  // Good
+    {Rgb(255, 236, 160), Rgb(230, 159, 0)},  // Careful
+    {Rgb(242, 204, 226), Rgb(213, 94, 0)},   // Clash
+};
+constexpr int MarkSize = 5;
+
+const PlaceColors& ColorsOf(PlaceTint tint) {
+  return ColorsOfPlace[static_cast<int>(tint)];
+}
+
+}  // namespace
+
+void TfrmEdit::RenewAids(const DocumentChange& change) {
+  if (change.All || change.Lines || change.Cells.any() || change.Hand) ShowPlaces();
+  // The reason stays until the next change of the timetable, which makes it old news.
+  const bool refused = change.Refused.Kind != RefusalKind::None;
+  if (refused) {
+    lastRefusal_ = change.Refused;
+  } else if (change.All || change.Cells.any()) {
+    lastRefusal_ = {};
+  }
+  if (change.All || change.Lines || change.Subjects || change.Hand || change.Holding || refused ||
+      change.Cells.any()) {
+    lblWhy_->setText(QString::fromStdString(RefusalLine(app_.doc, lastRefusal_)));
+  }
+}
+
+void TfrmEdit::ShowPlaces() {
+  const HandPlaces places =
+      app_.options.ShowPlaces ? FindHandPlaces(app_.doc, app_.classes) : HandPlaces{};
+  if (places == places_) return;
+  const int before = places_.Line;
+  places_ = places;
+  RepaintPeriods(before);
+  if (places_.Line != before) RepaintPeriods(places_.Line);
+}
+
+void TfrmEdit::RepaintPeriods(int line) {
+  if (!app_.doc.IsLineInUse(line)) return;
+  for (int p = 1; p <= PeriodCount; ++p) RepaintCell(*sgrEdit_, ColOfPeriod(p), RowOfLine(line));
+}
+
+ColorRef TfrmEdit::PlaceBrush(PlaceTint tint) const {
+  return ColorsOf(tint).Tint;
+}
+
+// A careful place has a corner mark, a clash a bar along the bottom; the cursor cell, drawn in
+// its own colour, is framed in the mark's colour as well.
+void TfrmEdit::DrawPlaceMark(Canvas& canvas, const QRect& rect, PlaceTint tint, bool cursor) const {
+  canvas.SetBrushColor(ColorsOf(tint).Mark);
+  if (cursor) {
+    const QRect inner = rect.adjusted(0, 0, -1, -1);
+    for (const QRect& side : {QRect(inner.left(), inner.top(), inner.width(), 2),
+                              QRect(inner.left(), inner.bottom() - 1, inner.width(), 2),
+                              QRect(inner.left(), inner.top(), 2, inner.height()),
+                              QRect(inner.right() - 1, inner.top(), 2, inner.height())}) {
+      canvas.FillRect(side);
+    }
+  }
+  if (tint == PlaceTint::Careful) {
+    for (int k = 0; k < MarkSize; ++k) {
+      canvas.FillRect(QRect(rect.right() - MarkSize + k, rect.top() + k, MarkSize - k, 1));
+    }
+  } else if (tint == PlaceTint::Clash) {
+    canvas.FillRect(QRect(rect.left(), rect.bottom() - 2, rect.width(), 3));
+  }
+}
+
+}  // namespace kumo
