@@ -655,6 +655,7 @@ void TfrmKumo::mnuWindowCloseClick() {
   app_.frmHoldingStack->hide();
   app_.frmPickCharge->hide();
   app_.frmPickS->hide();
+  app_.frmChecks->hide();
 }
 
 void TfrmKumo::mnuHelpIndexClick() {
