@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QValidator>
+#include <string>
+#include <unordered_map>
 
 #include "base/Cp932.h"
 
@@ -23,8 +25,15 @@ class DocBytesValidator : public QValidator {
 
 }  // namespace
 
+// The grids ask for the same few short labels (１, 数, ×, 学活 …) on every paint; decoding each
+// anew costs more than the painting.
 QString FromDocText(std::string_view cp932) {
-  return QString::fromStdString(Cp932ToUtf8(cp932));
+  constexpr std::size_t ShortText = 8;
+  if (cp932.size() > ShortText) return QString::fromStdString(Cp932ToUtf8(cp932));
+  thread_local std::unordered_map<std::string, QString> decoded;
+  const auto [at, added] = decoded.try_emplace(std::string(cp932));
+  if (added) at->second = QString::fromStdString(Cp932ToUtf8(cp932));
+  return at->second;
 }
 
 std::optional<std::string> ToDocText(const QString& text, std::string_view original,
