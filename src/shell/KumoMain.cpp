@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <map>
@@ -23,6 +24,7 @@
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
 #include "platform/Fonts.h"
+#include "platform/WindowFrame.h"
 #include "shell/Arrange.h"
 #include "shell/FileNames.h"
 #include "shell/KumoAbout.h"
@@ -358,10 +360,12 @@ void TfrmKumo::showEvent(QShowEvent* event) {
 void TfrmKumo::Start() {
   Run([this] {
     // A new user, without settings yet, meets a filled timetable.
-    if (!app_.StartFile && !SettingsExist(app_.ProgramDir)) {
+    const bool firstStart = !SettingsExist(app_.ProgramDir);
+    if (!app_.StartFile && firstStart) {
       app_.StartFile = SampleSchool(app_.ProgramDir, app_.DocumentsDir);
     }
     LoadSettings(app_);
+    if (firstStart) ArrangeOnceFramed();
     if (app_.StartFile) {
       // Made absolute first: the current directory is about to change.
       const std::string path = AbsolutePath(*app_.StartFile);
@@ -377,6 +381,22 @@ void TfrmKumo::Start() {
     app_.dlgEnvironment->ApplyScrollBars();
     RefreshAllViews();
   });
+}
+
+// The first places were worked out from a guess at the window manager's frames; once the main
+// window has its real frame the standard layout puts every title bar in sight. Without a window
+// manager no frame ever comes, and the guess stands.
+void TfrmKumo::ArrangeOnceFramed() {
+  constexpr int TryEveryMs = 50;
+  constexpr int Tries = 40;
+  auto* timer = new QTimer(this);
+  timer->setInterval(TryEveryMs);
+  connect(timer, &QTimer::timeout, this, [this, timer, left = Tries]() mutable {
+    const bool framed = !FrameExtra(*this).isNull();
+    if (framed) Run([this] { mnuWindowNormalClick(); });
+    if (framed || --left == 0) timer->deleteLater();
+  });
+  timer->start();
 }
 
 void TfrmKumo::closeEvent(QCloseEvent* event) {

@@ -121,6 +121,8 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   using Handler = void (TfrmKumo::*)();
 
   void BuildMenus();
+  // The standard layout, once the window manager has framed the main window.
+  void ArrangeOnceFramed();
   void BuildSpeedButtons();
   void FitToBar();
   void SetDocumentCommands(bool enabled);
