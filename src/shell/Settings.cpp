@@ -286,7 +286,8 @@ SettingsFiles SettingsPlace(const std::string& programDir) {
   const QFileInfo file(QString::fromStdString(inProgramDir));
   const bool exists = file.exists();
   // An installed program's folder (bin/ beside share/kumo/) is the system's, even for root.
-  const bool installed = QFileInfo(QString::fromStdString(programDir + "../share/kumo")).isDir();
+  const bool installed =
+      QFileInfo(QString::fromStdString(InstalledDataDirectory(programDir))).isDir();
   if (!installed &&
       (exists ? file.isWritable() : QFileInfo(QString::fromStdString(programDir)).isWritable())) {
     return {std::string(), inProgramDir};
