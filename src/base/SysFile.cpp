@@ -334,6 +334,10 @@ std::string ProgramDirectory() {
   return dir;
 }
 
+std::string InstalledDataDirectory(const std::string& programDir) {
+  return AbsolutePath(programDir + "../share/kumo") + Separator;
+}
+
 std::string AbsolutePath(const std::string& path) {
   const std::u8string absolute =
       std::filesystem::absolute(std::filesystem::path(std::u8string(path.begin(), path.end())))

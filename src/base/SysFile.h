@@ -39,6 +39,9 @@ std::string EarlyEndMessage(const std::string& path);
 
 // The directory of the running program, with its trailing separator.
 std::string ProgramDirectory();
+// The data directory of an installed program (share/kumo/ beside the bin/ it runs from), with
+// its trailing separator, whether it exists or not.
+std::string InstalledDataDirectory(const std::string& programDir);
 std::string CurrentDirectory();
 // The path made absolute against the current directory, without "." and ".." steps.
 std::string AbsolutePath(const std::string& path);

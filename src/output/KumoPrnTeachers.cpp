@@ -87,7 +87,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   text(4 * pu.cw, 0, title.View());
   canvas.SetFontPointSize(pu.S);
   const QString comment =
-      FromDocText("(" + std::string(doc.Comment.View()) + ") ") + QStringLiteral(" [") +
+      QStringLiteral("(") + FromDocText(doc.Comment.View()) + QStringLiteral(")  [") +
       QFileInfo(QString::fromStdString(doc.FileName)).fileName() + QStringLiteral("] ") +
       QLocale::system().toString(in.now.date(), QLocale::ShortFormat) + QStringLiteral(" ") +
       LongTime(in.now.time());

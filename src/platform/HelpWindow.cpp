@@ -51,12 +51,11 @@ QWidget* Column(QWidget* first, QWidget* second) {
 }  // namespace
 
 QString ShippedHelpFile() {
-  const QString program = QString::fromStdString(ProgramDirectory());
-  const QString inBuildTree = program + QStringLiteral("help/") + HelpFileName;
-  const QString installed = program + QStringLiteral("../share/kumo/help/") + HelpFileName;
-  return QFileInfo::exists(inBuildTree) || !QFileInfo::exists(installed)
-             ? inBuildTree
-             : QDir::cleanPath(installed);
+  const std::string program = ProgramDirectory();
+  const QString inBuildTree = QString::fromStdString(program + "help/") + HelpFileName;
+  const QString installed =
+      QString::fromStdString(InstalledDataDirectory(program) + "help/") + HelpFileName;
+  return QFileInfo::exists(inBuildTree) || !QFileInfo::exists(installed) ? inBuildTree : installed;
 }
 
 void OpenHelp(QHelpEngineCore& engine, const QString& document) {

@@ -1,6 +1,7 @@
 // Program start: the command line, the application, the platform, every window, and the event
 // loop.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kumo"));
+  // An installation's desktop entry and icon name the program's windows to the desktop.
+  QGuiApplication::setDesktopFileName(QStringLiteral("kumo"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kumo")));
   // The main window ends the program, whichever other windows are still open.
   QApplication::setQuitOnLastWindowClosed(false);
   kumo::InstallFontSubstitutions();

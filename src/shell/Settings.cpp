@@ -302,7 +302,11 @@ SettingsFiles SettingsPlace(const std::string& programDir) {
   const std::string inProgramDir = programDir + FileName;
   const QFileInfo file(QString::fromStdString(inProgramDir));
   const bool exists = file.exists();
-  if (exists ? file.isWritable() : QFileInfo(QString::fromStdString(programDir)).isWritable()) {
+  // An installed program's folder (bin/ beside share/kumo/) is the system's, even for root.
+  const bool installed =
+      QFileInfo(QString::fromStdString(InstalledDataDirectory(programDir))).isDir();
+  if (!installed &&
+      (exists ? file.isWritable() : QFileInfo(QString::fromStdString(programDir)).isWritable())) {
     return {std::string(), inProgramDir};
   }
   return {exists ? inProgramDir : std::string(), UserSettingsDirectory() + FileName};

@@ -15,9 +15,9 @@ class KumoApp;
 std::string UserSettingsDirectory();
 
 // The files the settings are kept in. "Kumo.Ini" in the program's directory when the user may
-// write it (or create it there): then that file alone. Otherwise that file, when there is one,
-// holds the defaults (an administrator's, or a folder the user may not write) and the user's
-// own file in UserSettingsDirectory() holds his changes.
+// write it (or create it there) and the program is not installed: then that file alone. Otherwise
+// that file, when there is one, holds the defaults (an administrator's, or a folder the user may
+// not write) and the user's own file in UserSettingsDirectory() holds his changes.
 struct SettingsFiles {
   std::string Defaults;  // read first and never written; empty for none
   std::string Own;       // read over the defaults, and the one file written

@@ -319,6 +319,11 @@ TEST_F(SettingsTest, UnreadableAndUnwritableFileIsReportedAndLosesNothing) {
 // go to a file of his own, which wins over it at the next start.
 TEST_F(SettingsTest, ReadOnlyFileGivesTheDefaultsUnderTheUsersOwnFile) {
   EXPECT_EQ(SettingsPlace(dir_.Dir() + "missing/").Own, UserIniPath());
+  // An installed program keeps them in the user's folder even where it may write its own.
+  std::filesystem::create_directories(dir_.Dir() + "share/kumo");
+  std::filesystem::create_directory(dir_.Dir() + "bin");
+  EXPECT_EQ(SettingsPlace(dir_.Dir() + "bin/").Own, UserIniPath());
+  EXPECT_EQ(SettingsPlace(dir_.Dir()).Own, IniPath());
   if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
   const std::string defaults = "[Edit]\nTenKeys=1\nAutoLocate=0\nSelfTeaching=1\n";
   dir_.Write("Kumo.Ini", defaults);
