@@ -17,8 +17,8 @@ std::optional<std::string> SampleSchool(const std::string& programDir,
                                         const std::string& documentsDir) {
   const std::string copy = documentsDir + "見本中学校.kmt";
   if (QFileInfo::exists(QString::fromStdString(copy))) return copy;
-  for (const char* place : {"sample/school.kmt", "../share/kumo/sample/school.kmt"}) {
-    const std::string shipped = programDir + place;
+  for (const std::string& shipped : {programDir + "sample/school.kmt",
+                                     InstalledDataDirectory(programDir) + "sample/school.kmt"}) {
     if (!QFileInfo::exists(QString::fromStdString(shipped))) continue;
     try {
       QDir().mkpath(QString::fromStdString(documentsDir));
