@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QThread>
@@ -180,11 +182,32 @@ struct SpeedButton {
   QToolButton* Commands::*slot = nullptr;
 };
 
-// The icon theme's names of the glyphs the style draws least clearly.
-const std::map<std::string_view, const char*> ThemedGlyphs{
-    {"sbnPrint", "document-print"},
-    {"sbnSetUp", "preferences-system"},
-    {"sbnHelp", "help-contents"},
+// A printer in dark lines, which the style greys visibly when the button is disabled; the
+// style's white page looks the same either way.
+QIcon PrinterGlyph() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setPen(QColor(0x30, 0x30, 0x30));
+  painter.setBrush(Qt::white);
+  painter.drawRect(4, 1, 7, 5);  // the paper going in
+  painter.setBrush(QColor(0x90, 0x90, 0x90));
+  painter.drawRect(1, 6, 13, 6);  // the body
+  painter.setBrush(Qt::white);
+  painter.drawRect(4, 10, 7, 4);  // the page coming out
+  return QIcon(pixmap);
+}
+
+// The icon theme's names of the glyphs the style draws least clearly, and a glyph of our own
+// where the style's would not do.
+struct ThemedGlyph {
+  const char* Theme;
+  QIcon (*Drawn)() = nullptr;
+};
+const std::map<std::string_view, ThemedGlyph> ThemedGlyphs{
+    {"sbnPrint", {"document-print", PrinterGlyph}},
+    {"sbnSetUp", {"preferences-system"}},
+    {"sbnHelp", {"help-contents"}},
 };
 
 const SpeedButton SpeedButtons[] = {
@@ -273,11 +296,14 @@ void TfrmKumo::BuildSpeedButtons() {
     button->setObjectName(QString::fromUtf8(b.name));
     button->setToolTip(QString::fromUtf8(b.hint));
     // The desktop's own glyph where its icon theme has one, else the style's.
-    const QIcon glyph = style()->standardIcon(b.glyph);
     const auto themed = ThemedGlyphs.find(b.name);
-    button->setIcon(themed == ThemedGlyphs.end()
-                        ? glyph
-                        : QIcon::fromTheme(QString::fromUtf8(themed->second), glyph));
+    if (themed == ThemedGlyphs.end()) {
+      button->setIcon(style()->standardIcon(b.glyph));
+    } else {
+      const ThemedGlyph& g = themed->second;
+      button->setIcon(QIcon::fromTheme(QString::fromUtf8(g.Theme),
+                                       g.Drawn ? g.Drawn() : style()->standardIcon(b.glyph)));
+    }
     button->setAutoRaise(true);
     button->setFixedSize(ButtonSize, ButtonSize);
     if (b.slot != nullptr) cmd_.*b.slot = button;
