@@ -2,9 +2,9 @@
 
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "document/PeriodName.h"
 #include "platform/DocText.h"

@@ -1,9 +1,9 @@
 // The colour, font and printer common dialogs of the Qt platform.
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QListWidget>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/Canvas.h"

@@ -19,8 +19,8 @@ class HelpTest : public ::testing::Test {
 };
 
 TEST_F(HelpTest, EveryContextNumberOpensATopicOfItsOwn) {
-  const int contexts[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  111, 211,
-                          221, 311, 312, 313, 411, 511, 611, 612, 613, 811, 821};
+  const int contexts[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  111,
+                          211, 221, 311, 312, 313, 411, 511, 611, 612, 613, 811, 821};
   for (int context : contexts) {
     const QUrl topic = TopicUrl(engine_, context);
     EXPECT_NE(topic, ContentsUrl()) << context;
