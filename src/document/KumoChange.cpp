@@ -93,9 +93,8 @@ bool TKumData::ExchangeColumns(int first, int second, const std::function<void()
   }
   if (RefuseFullHistory(steps)) return false;
   if (prompter_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
-                           Cp932ToUtf8(PeriodName(first)) + "限と" +
-                               Cp932ToUtf8(PeriodName(second)) + "限を交換します。よろしいか") !=
-      Answer::Ok) {
+                           Cp932ToUtf8(ColumnName(first)) + "と" + Cp932ToUtf8(ColumnName(second)) +
+                               "を交換します。よろしいか") != Answer::Ok) {
     return false;
   }
   for (int n = 1; n <= LineCount; ++n) {

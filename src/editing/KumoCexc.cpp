@@ -17,11 +17,6 @@ namespace {
 
 constexpr int HelpContext = 221;
 
-QString ColumnLabel(int period) {
-  const std::string name = PeriodName(period);
-  return name.empty() ? QString() : FromDocText(name) + QStringLiteral("限");
-}
-
 }  // namespace
 
 TfrmColumExchange::TfrmColumExchange(KumoApp& app)
@@ -82,12 +77,12 @@ void TfrmColumExchange::OpenColumnExchange() {
 
 void TfrmColumExchange::btnCol1Click() {
   Column1 = app_.doc.CurPeriod;
-  edtCol1_->setText(ColumnLabel(Column1));
+  edtCol1_->setText(FromDocText(ColumnName(Column1)));
 }
 
 void TfrmColumExchange::btnCol2Click() {
   Column2 = app_.doc.CurPeriod;
-  edtCol2_->setText(ColumnLabel(Column2));
+  edtCol2_->setText(FromDocText(ColumnName(Column2)));
 }
 
 // The question and any refusal come out of the stay-on-top state, so the window cannot hide

@@ -50,18 +50,15 @@ bool TOKBottomDlg::Run(Platform& platform, QPoint origin,
                        const std::function<void(const std::vector<std::string>&)>& store) {
   constexpr int Offset = 48;
   move(origin + QPoint(Offset, Offset));
-  const std::vector<std::string_view> shown(originals);
-  for (std::size_t k = 0; k < edits_.size() && k < shown.size(); ++k) {
-    edits_[k]->setText(FromDocText(shown[k]));
-  }
+  const std::vector<std::string_view> shown(originals);  // one for each edit
+  for (std::size_t k = 0; k < edits_.size(); ++k) edits_[k]->setText(FromDocText(shown.at(k)));
   edits_.front()->setFocus();
   for (;;) {
     if (platform.ExecDialog(*this) != QDialog::Accepted) return false;
     std::vector<std::string> texts;
     QString refused;
     for (std::size_t k = 0; k < edits_.size(); ++k) {
-      std::optional<std::string> text =
-          ToDocText(edits_[k]->text(), k < shown.size() ? shown[k] : "", &refused);
+      std::optional<std::string> text = ToDocText(edits_[k]->text(), shown[k], &refused);
       if (!text) break;
       texts.push_back(std::move(*text));
     }

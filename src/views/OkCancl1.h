@@ -22,7 +22,8 @@ class TOKBottomDlg : public QDialog {
 
   // Runs modally at origin + 48 pixels until Cancel, or until OK with every edit's text
   // representable in the document; then store gets the edits' CP932 texts in the order they
-  // were added. A text still as shown keeps its original bytes.
+  // were added. originals holds the text each edit starts with; a text still as shown keeps its
+  // original bytes.
   bool Run(Platform& platform, QPoint origin, std::initializer_list<std::string_view> originals,
            const std::function<void(const std::vector<std::string>&)>& store);
 
