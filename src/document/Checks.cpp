@@ -53,7 +53,7 @@ struct Finder {
 
   // Two lessons of a subject on one day, unless they make a continuous lesson side by side.
   void SameSubjects() {
-    for (int k = 1; k <= std::min<int>(classes.EntryCount, MaxClassEntries); ++k) {
+    for (int k = 1; k <= classes.UsedEntries(); ++k) {
       const ClassEntry& entry = classes.Entries[k];
       for (int day = 0; day < DayCount; ++day) {
         ClassPeriod at[PeriodsPerDay];
@@ -96,7 +96,7 @@ struct Finder {
   }
 
   void EmptyPeriods() {
-    for (int k = 1; k <= std::min<int>(classes.EntryCount, MaxClassEntries); ++k) {
+    for (int k = 1; k <= classes.UsedEntries(); ++k) {
       const ClassEntry& entry = classes.Entries[k];
       for (int p = 1; p <= PeriodCount; ++p) {
         const ClassPeriod at = ClassSubjectAt(doc, entry, p);

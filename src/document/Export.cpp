@@ -9,53 +9,15 @@
 #include "document/ClassWeek.h"
 #include "document/FullWidth.h"
 #include "document/PieceLabel.h"
+#include "document/TeacherListText.h"
 
 namespace kumo {
 namespace {
 
 constexpr int HeaderColumns = 4;  // subject, name, homeroom, lesson count
-constexpr int LetterBeforeA = 64;
-
-enum class ClassStyle { GradeAndLabel = 0, LabelOwnGrade = 1, Dashed = 2 };
-
-ClassStyle StyleOf(const Options& options) {
-  switch (options.TeachersKind) {
-    case 1:
-      return ClassStyle::LabelOwnGrade;
-    case 2:
-      return ClassStyle::Dashed;
-    default:
-      return ClassStyle::GradeAndLabel;
-  }
-}
-
-bool Letters(const Options& options) {
-  return options.ViewClassType == 2;
-}
-
-// A class of grade `grade` and number `classNo` in a teacher row of a line of grade lineGrade:
-// "1②", "②" in the line's own grade under the second style, or "1-2" (letters "1-B").
-std::string ClassText(const TKumData& doc, const Options& options, Byte grade, Byte classNo,
-                      Byte lineGrade) {
-  const std::string gradeText = std::to_string(grade);
-  const PeriodCell piece{grade, classNo, 0, 0};
-  switch (StyleOf(options)) {
-    case ClassStyle::LabelOwnGrade:
-      if (grade == lineGrade) return std::string(PieceLabel(doc, piece));
-      break;
-    case ClassStyle::Dashed:
-      return gradeText + "-" +
-             (Letters(options) ? std::string(1, static_cast<char>(LetterBeforeA + classNo))
-                               : std::to_string(classNo));
-    case ClassStyle::GradeAndLabel:
-      break;
-  }
-  return gradeText + std::string(PieceLabel(doc, piece));
-}
-
 std::string CellText(const TKumData& doc, const Options& options, const TeacherLine& line,
                      const PeriodCell& cell) {
-  if (cell.IsClass()) return ClassText(doc, options, cell.Kind, cell.Item, line.Grade);
+  if (cell.IsClass()) return ClassPieceText(doc, options, line, cell, OwnGrade::Omitted);
   if (cell.IsEmpty()) return {};
   // Subject and symbol pieces keep the space that follows them.
   return std::string(PieceLabel(doc, cell)) + " ";
@@ -67,9 +29,7 @@ ExportRow TeacherRow(const TKumData& doc, const Options& options, int n) {
   row.Fields.reserve(HeaderColumns + PeriodCount);
   row.Fields.push_back({std::string(PieceLabel(doc, {KindSubject, line.Subject, 0, 0}))});
   row.Fields.push_back({std::string(line.Name.View())});
-  const bool homeroom = line.Grade >= 1 && line.Grade <= 3 && line.Homeroom != 0;
-  row.Fields.push_back(
-      {homeroom ? ClassText(doc, options, line.Grade, line.Homeroom, line.Grade) : std::string()});
+  row.Fields.push_back({HomeroomText(doc, options, line)});
   const int count = doc.LessonCount(n);
   char countText[8];
   std::snprintf(countText, sizeof countText, "%2d", count);
@@ -117,7 +77,7 @@ ExportTable TeacherTable(const TKumData& doc, const Options& options) {
 
 ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Options& options) {
   ExportTable table{"クラス時間割", 0, false, {1, 2, 3, 4, 5}, {}};
-  for (int c = 1; c <= std::min<int>(classes.EntryCount, MaxClassEntries); ++c) {
+  for (int c = 1; c <= classes.UsedEntries(); ++c) {
     const ClassEntry& entry = classes.Entries[c];
     table.Rows.push_back({{{"    " + ClassTitle(doc, options, entry)}}, false});
     ExportRow days;

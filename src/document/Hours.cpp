@@ -32,7 +32,7 @@ std::optional<int> MostCommon(const std::vector<int>& counts) {
 
 ClassHours CountClassHours(const TKumData& doc, const TClassLines& classes) {
   ClassHours hours;
-  const int entries = std::min<int>(classes.EntryCount, MaxClassEntries);
+  const int entries = classes.UsedEntries();
   // Counts by entry and subject index.
   std::vector<std::array<int, MaxSubject + 1>> counts(entries);
   std::array<bool, MaxSubject + 1> occurs{};

@@ -316,11 +316,12 @@ class TClassLines : public DocumentObserver {
   void UpdateClass(int entry);
   void UpdateAllClasses();
   int FindClass(int grade, int classNo) const;
+  // The entries in use: EntryCount, within the room of the index.
+  int UsedEntries() const { return std::min<int>(EntryCount, MaxClassEntries); }
 
  private:
   const TKumData& doc_;
 
-  int UsedEntries() const { return std::min<int>(EntryCount, MaxClassEntries); }
   // The line teaching each class in period p, from one pass over the lines.
   void UpdatePeriod(int period);
 };

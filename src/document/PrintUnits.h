@@ -28,5 +28,9 @@ PrintUnits ComputePrintUnits(int s0, int paper, int screenDpi, int printerDpiX, 
 
 // The teacher list's row spacing factor for n lines.
 double TeacherRowFactor(int lines);
+// The teacher list goes on a landscape page up to 40 lines, on a portrait one beyond.
+constexpr bool TeacherListLandscape(int lines) {
+  return lines <= 40;
+}
 
 }  // namespace kumo

@@ -18,6 +18,18 @@ constexpr bool IsSjisLeadByte(Byte b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// How many bytes of s, at most max, hold whole characters: a double-byte character that would
+// be cut, or whose second byte is missing, is left out.
+constexpr std::size_t WholeCharBytes(std::string_view s, std::size_t max) {
+  std::size_t n = 0;
+  while (n < s.size()) {
+    const std::size_t step = IsSjisLeadByte(static_cast<Byte>(s[n])) ? 2 : 1;
+    if (n + step > max || n + step > s.size()) break;
+    n += step;
+  }
+  return n;
+}
+
 // A length-prefixed text of capacity N (N + 1 bytes). Bytes past the length are filler that is
 // kept as it is: assigning a shorter text leaves them alone and whole-record copies carry them.
 template <std::size_t N>
@@ -36,15 +48,7 @@ struct Text {
     std::copy_n(s.data(), Len, Bytes);
   }
   // Cut at N bytes, but never in the middle of a double-byte character.
-  void AssignWhole(std::string_view s) {
-    std::size_t n = 0;
-    while (n < s.size()) {
-      std::size_t step = IsSjisLeadByte(static_cast<Byte>(s[n])) ? 2 : 1;
-      if (n + step > N || n + step > s.size()) break;
-      n += step;
-    }
-    Assign(s.substr(0, n));
-  }
+  void AssignWhole(std::string_view s) { Assign(s.substr(0, WholeCharBytes(s, N))); }
   bool Empty() const { return Len == 0; }
 };
 

@@ -3,33 +3,40 @@
 namespace kumo {
 namespace {
 
-// grade, then the class as the style writes it; showGrade false puts a space for the grade.
+// grade, then the class as the style writes it; gradeText stands for the grade.
 std::string ClassText(const TKumData& doc, const Options& options, int grade, int classNo,
-                      bool showGrade) {
+                      const std::string& gradeText) {
   if (classNo < 0 || classNo > MaxClassNo) return {};
-  const std::string gradeText = showGrade ? std::to_string(grade) : std::string(" ");
   if (options.TeachersKind != 2) return gradeText + std::string(doc.ClassLabels[classNo].View());
-  const std::string number = options.ViewClassType == 2 && classNo >= 1
-                                 ? std::string(1, static_cast<char>(64 + classNo))
-                                 : std::to_string(classNo);
-  return gradeText + "-" + number;
+  return DashedClassName(options, grade, classNo);
 }
 
 }  // namespace
+
+std::string DashedClassName(const Options& options, int grade, int classNo) {
+  constexpr char BeforeA = 'A' - 1;
+  const std::string number = options.ViewClassType == 2 && classNo >= 1
+                                 ? std::string(1, static_cast<char>(BeforeA + classNo))
+                                 : std::to_string(classNo);
+  return std::to_string(grade) + "-" + number;
+}
 
 std::string HomeroomText(const TKumData& doc, const Options& options, const TeacherLine& line) {
   if (line.Grade < 1 || line.Grade > 3 || line.Homeroom == 0) return {};
   if (options.TeachersKind == 1 && line.Homeroom <= MaxClassNo) {
     return std::string(doc.ClassLabels[line.Homeroom].View());
   }
-  return ClassText(doc, options, line.Grade, line.Homeroom, true);
+  return ClassText(doc, options, line.Grade, line.Homeroom, std::to_string(line.Grade));
 }
 
 std::string ClassPieceText(const TKumData& doc, const Options& options, const TeacherLine& line,
-                           const PeriodCell& piece) {
+                           const PeriodCell& piece, OwnGrade ownGrade) {
   if (!piece.IsClass()) return {};
-  const bool ownGrade = options.TeachersKind == 1 && piece.Kind == line.Grade;
-  return ClassText(doc, options, piece.Kind, piece.Item, !ownGrade);
+  const bool leftOut = options.TeachersKind == 1 && piece.Kind == line.Grade;
+  const std::string gradeText = !leftOut                      ? std::to_string(piece.Kind)
+                                : ownGrade == OwnGrade::Space ? std::string(" ")
+                                                              : std::string();
+  return ClassText(doc, options, piece.Kind, piece.Item, gradeText);
 }
 
 }  // namespace kumo

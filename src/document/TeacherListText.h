@@ -13,9 +13,15 @@ namespace kumo {
 // line without a grade 1..3 or without a homeroom.
 std::string HomeroomText(const TKumData& doc, const Options& options, const TeacherLine& line);
 
-// A class piece of the line (CP932). Style 1 leaves out the grade, as a space, when it is the
-// line's own grade.
+// "1-2", or "1-B" under the letters display type: the third style, and the print dialog's list.
+std::string DashedClassName(const Options& options, int grade, int classNo);
+
+// Where style 1 leaves out the grade of a class in the line's own grade: the printed list keeps
+// its column with a space, the export writes the label alone.
+enum class OwnGrade { Space, Omitted };
+
+// A class piece of the line (CP932).
 std::string ClassPieceText(const TKumData& doc, const Options& options, const TeacherLine& line,
-                           const PeriodCell& piece);
+                           const PeriodCell& piece, OwnGrade ownGrade = OwnGrade::Space);
 
 }  // namespace kumo

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "base/SysFile.h"
@@ -94,7 +93,7 @@ void TdlgExport::btnEnvironmentClick() {
 std::string TdlgExport::InitialDir() const {
   const bool open = app_.frmKumo->Cmd().mnuFileClose->isEnabled();
   if (open && app_.doc.FileName != NewTableName) return DirectoryOf(app_.doc.FileName);
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  return app_.DocumentsDir;
 }
 
 }  // namespace kumo

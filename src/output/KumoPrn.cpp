@@ -12,6 +12,7 @@
 
 #include "base/Cp932.h"
 #include "base/FileError.h"
+#include "document/TeacherListText.h"
 #include "output/KumoEnv.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
@@ -134,11 +135,10 @@ void TdlgPrintOut::cbxClassSpecifyClick() {
   cmbClassSpecify_->clear();
   if (!cbxClassSpecify_->isChecked()) return;
   const TClassLines& classes = app_.classes;
-  for (int c = 1; c <= std::min<int>(classes.EntryCount, MaxClassEntries); ++c) {
+  for (int c = 1; c <= classes.UsedEntries(); ++c) {
     const ClassEntry& entry = classes.Entries[c];
-    const QString number = app_.options.LetterLabels ? QString(QChar(64 + entry.ClassNo))
-                                                     : QString::number(entry.ClassNo);
-    cmbClassSpecify_->addItem(QString::number(entry.Grade) + QStringLiteral("-") + number);
+    cmbClassSpecify_->addItem(
+        QString::fromStdString(DashedClassName(app_.options, entry.Grade, entry.ClassNo)));
   }
   cmbClassSpecify_->setCurrentIndex(cmbClassSpecify_->count() > 0 ? 0 : -1);
 }
@@ -198,7 +198,9 @@ void TdlgPrintOut::btnOkClick() {
 
 PrintTask TeacherListTask(const PrintInput& in, int copies) {
   return {{"教師時間割一覧", static_cast<PaperSize>(in.paper),
-           in.doc.LineCount <= 40 ? PageOrientation::Landscape : PageOrientation::Portrait, copies},
+           TeacherListLandscape(in.doc.LineCount) ? PageOrientation::Landscape
+                                                  : PageOrientation::Portrait,
+           copies},
           [in](PrintJob& job) { PrintTeacherList(in, job); }};
 }
 

@@ -16,12 +16,7 @@ namespace {
 
 // The whole characters of text that fit in bytes, and the rest.
 std::pair<std::string_view, std::string_view> SplitWhole(std::string_view text, std::size_t bytes) {
-  std::size_t n = 0;
-  while (n < text.size()) {
-    const std::size_t step = IsSjisLeadByte(static_cast<Byte>(text[n])) ? 2 : 1;
-    if (n + step > bytes) break;
-    n += step;
-  }
+  const std::size_t n = WholeCharBytes(text, bytes);
   return {text.substr(0, n), text.substr(n)};
 }
 
@@ -54,7 +49,7 @@ void DrawClassTable(const PrintInput& in, Canvas& canvas, const PrintUnits& unit
   for (int d = 0; d < DayCount; ++d) {
     for (int p = 1; p <= PeriodsPerDay; ++p) {
       const ClassPeriod at = ClassSubjectAt(doc, entry, d * PeriodsPerDay + p);
-      if (!at.Homeroom && at.Teacher == 0) continue;
+      if (!at.Found()) continue;
       const int x = x0 + (3 * d + 4) * o;
       const int top = y(2 * (p + 1) * lh);
       switch (in.options.PrintClassLetters) {
@@ -98,7 +93,7 @@ void PrintClassTablesSmall(const PrintInput& in, PrintJob& job) {
   const PrintUnits units = ComputePrintUnits(12, in.paper, in.screenDpi, job.DpiX(), job.DpiY());
   const QPoint shift(units.ShiftRight, 0);
   UsePrintFont(in, job.Page(), units);
-  const int count = std::min<int>(in.classes.EntryCount, MaxClassEntries);
+  const int count = in.classes.UsedEntries();
   for (int c = 1; c <= count; ++c) {
     const int X = ((c - 1) % 5) * 216;
     const int Y = (((c - 1) % 15) / 5) * 216 + units.lh / 2;
@@ -116,7 +111,7 @@ void PrintClassTablesLarge(const PrintInput& in, PrintJob& job, int onlyEntry) {
     DrawClassTable(in, job.Page(), units, shift, onlyEntry, 0, 0);
     return;
   }
-  for (int c = 1; c <= std::min<int>(in.classes.EntryCount, MaxClassEntries); ++c) {
+  for (int c = 1; c <= in.classes.UsedEntries(); ++c) {
     if (c > 1) job.NewPage();
     DrawClassTable(in, job.Page(), units, shift, c, 0, 0);
   }

@@ -7,6 +7,7 @@
 
 #include "base/Cp932.h"
 #include "document/FullWidth.h"
+#include "document/PieceLabel.h"
 #include "document/PrintUnits.h"
 #include "document/TeacherListText.h"
 #include "output/KumoPrn.h"
@@ -53,7 +54,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   const Options& options = in.options;
   const CircledLabels circled(in.doc, in.options);
   const int n = doc.LineCount;
-  const bool landscape = n <= 40;
+  const bool landscape = TeacherListLandscape(n);
   const PrintUnits pu =
       ComputePrintUnits(landscape ? 11 : 7, in.paper, in.screenDpi, job.DpiX(), job.DpiY());
   const QPoint shift = landscape ? QPoint(pu.ShiftRight, 0) : QPoint(0, pu.ShiftDown);
@@ -118,7 +119,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
     const int y = RoundEven(row * (k + 3));
     canvas.SetUnderline(false);
     colour(l.Grade);
-    if (l.Subject <= MaxSubject) text(o, y, doc.SubjectNames1[l.Subject].View());
+    text(o, y, PieceLabel(doc, {KindSubject, l.Subject, 0, 0}));
     // Five full-width characters are wider than the column: they are narrowed to fit it.
     canvas.TextOutNarrowed(shift.x() + 4 * o, shift.y() + y, FromDocText(l.Name.View()), 6 * o);
     text((options.TeachersKind == 1 ? 12 : 11) * o, y, HomeroomText(doc, options, l));
@@ -135,12 +136,10 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
         text((4 * i + 14) * o, y, ClassPieceText(doc, options, l, cell));
         continue;
       }
-      const bool subject = cell.Kind == KindSubject && cell.Item <= MaxSubject;
-      const bool symbol = cell.Kind == KindSymbol && cell.Item >= 1 && cell.Item <= MaxSymbol;
-      if (!subject && !symbol) continue;
+      const std::string_view label = PieceLabel(doc, cell);
+      if (label.empty()) continue;
       canvas.SetUnderline(cell.Has(Counted) && options.CountedPrint);
-      text((4 * i + 15) * o, y,
-           subject ? doc.SubjectNames1[cell.Item].View() : doc.Symbols[cell.Item].View());
+      text((4 * i + 15) * o, y, label);
     }
   }
   canvas.SetUnderline(false);

@@ -58,7 +58,7 @@ void TfrmClasses::RenewAll() {
   // The document's notices keep the class index, its entries and their lines, up to date.
   TClassLines& classes = app_.classes;
   classes.VisibleCount = 0;
-  for (int e = 1; e <= std::min<int>(classes.EntryCount, MaxClassEntries); ++e) {
+  for (int e = 1; e <= classes.UsedEntries(); ++e) {
     if (app_.options.ClassesGrade[classes.Entries[e].Grade - 1]) {
       classes.VisibleEntries[++classes.VisibleCount] = static_cast<Byte>(e);
     }

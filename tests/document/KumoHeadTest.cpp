@@ -199,3 +199,23 @@ TEST_F(DocModel, ClashSearchesSkipTheCursorLineAndFindTheFirstOther) {
 
 }  // namespace
 }  // namespace kumo::test
+
+namespace kumo::test {
+namespace {
+
+// Whole characters only: a double-byte character is never cut, nor taken without its second
+// byte (a damaged name ending in a lead byte).
+TEST(WholeCharBytes, KeepsWholeCharactersWithinTheLimit) {
+  const std::string two = Cp932Literal("数学");  // 4 bytes
+  const struct {
+    std::string text;
+    std::size_t max, whole;
+  } cases[] = {
+      {two, 4, 4},     {two, 3, 2}, {two, 1, 0},       {"ab" + two, 3, 2},
+      {"a\x90", 8, 1}, {"", 4, 0},  {two + "x", 5, 5},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WholeCharBytes(c.text, c.max), c.whole) << c.max;
+}
+
+}  // namespace
+}  // namespace kumo::test

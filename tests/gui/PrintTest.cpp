@@ -303,7 +303,8 @@ TEST_F(PrintTest, LabelsCutAndClassListFollowsTheDisplayType) {
   doc.Title.Assign(Cp932Literal("１２３４５６７８９０"));
   doc.Comment.Assign(Cp932Literal("ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴ"));
   doc.AddLine(Teacher(1, 2, "A"));
-  app_->options.LetterLabels = true;
+  app_->options.ViewClassType = 2;  // Ａ,Ｂ,Ｃ…
+  DeriveOptions(app_->options);
   platform_.ExpectDialog([this](QDialog&) {
     Find<QCheckBox>("cbxPrintClass")->click();
     EXPECT_TRUE(Find<QCheckBox>("cbxClassSpecify")->isEnabled());

@@ -36,8 +36,8 @@ class RecordingEngine : public QPaintEngine {
   void drawTextItem(const QPointF& baseline, const QTextItem& item) override {
     const QFont font = item.font();
     const QPoint topLeft(qRound(baseline.x()), qRound(baseline.y() - qRound(item.ascent())));
-    record_.Texts.push_back({record_.Pages, topLeft, item.text(), font.pointSize(),
-                             font.underline(), pen_.color(), font.family()});
+    record_.Texts.push_back(
+        {record_.Pages, topLeft, item.text(), font.pointSize(), font.underline(), pen_.color()});
   }
 
  private:

@@ -24,7 +24,6 @@ struct DrawnText {
   int Points;
   bool Underline;
   QColor Color;
-  QString Family;
 };
 
 struct DrawnLine {
@@ -53,7 +52,6 @@ class RecordingDevice : public QPaintDevice {
   RecordingDevice(QSize pixels, int dpi, PrintedJob& record);
   ~RecordingDevice() override;
   QPaintEngine* paintEngine() const override;
-  PrintedJob& Record() { return record_; }
 
  protected:
   int metric(PaintDeviceMetric metric) const override;

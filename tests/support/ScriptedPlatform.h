@@ -36,8 +36,6 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   void ExpectPrinterSetup(bool confirmed) { printerSetups_.push_back(confirmed); }
   // The next print job draws its pages, then fails with this reason.
   void ExpectPrintFailure(std::string reason) { printFailures_.push_back(std::move(reason)); }
-  // The printer's resolution for the jobs that follow.
-  void SetPrinterDpi(int dpi) { printerDpi_ = dpi; }
 
   std::optional<std::string> OpenFileDialog(QWidget* owner,
                                             const FileDialogRequest& request) override;
@@ -93,7 +91,7 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::deque<bool> printerSetups_;
   std::deque<std::string> printFailures_;
   int expectedErrors_ = 0;
-  int printerDpi_ = 600;
+  static constexpr int printerDpi_ = 600;
   int copies_ = 1;  // the printer's copy count
   std::vector<PrintedJob> printed_;
   std::vector<PrintedJob> previewed_;
