@@ -58,7 +58,6 @@ TdlgMicro::TdlgMicro(KumoApp& app) : QDialog(nullptr), app_(app) {
   setObjectName("dlgMicro");
   setWindowTitle(QStringLiteral("授業詳細"));
   setFont(GothicFont(12));
-  setProperty("HelpContext", HelpContext);
   auto* layout = new QVBoxLayout(this);
   auto addLabel = [&](const char* name) {
     auto* label = new QLabel(this);

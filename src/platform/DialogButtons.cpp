@@ -7,6 +7,7 @@
 namespace kumo {
 
 QDialogButtonBox* MakeDialogButtons(QDialog& dialog, int helpContext) {
+  dialog.setProperty("HelpContext", helpContext);
   auto* buttons = new QDialogButtonBox(&dialog);
   QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName("OKBtn");
@@ -16,7 +17,6 @@ QDialogButtonBox* MakeDialogButtons(QDialog& dialog, int helpContext) {
       ->setObjectName("CancelBtn");
   QPushButton* help = buttons->addButton(QStringLiteral("ヘルプ(&H)"), QDialogButtonBox::HelpRole);
   help->setObjectName("HelpBtn");
-  help->setProperty("HelpContext", helpContext);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   return buttons;

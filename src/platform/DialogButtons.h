@@ -6,8 +6,8 @@ class QDialogButtonBox;
 
 namespace kumo {
 
-// OK is the default button, has the focus and accepts; Cancel rejects; Help opens the topic
-// helpContext.
+// OK is the default button, has the focus and accepts; Cancel rejects; Help asks for the
+// dialog's topic, helpContext, which the dialog takes as its own.
 QDialogButtonBox* MakeDialogButtons(QDialog& dialog, int helpContext);
 
 }  // namespace kumo

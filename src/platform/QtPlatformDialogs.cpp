@@ -33,13 +33,15 @@ std::optional<ColorRef> QtPlatform::ChooseColor(QWidget* owner, ColorRef initial
 std::optional<QFont> QtPlatform::ChooseFont(QWidget* owner, const QFont& initial) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QStringLiteral("フォント"));
-  dialog.setProperty("HelpContext", FontHelp);
   auto* list = new QListWidget(&dialog);
   for (const QString& family : PrintFaces(initial.family())) {
     list->addItem(family);
     if (family == initial.family()) list->setCurrentRow(list->count() - 1);
   }
   QDialogButtonBox* buttons = MakeDialogButtons(dialog, FontHelp);
+  // Made after the windows' help was wired, so it asks for its topic itself.
+  QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                   [this] { ShowHelp(HelpView::Topic, FontHelp); });
   QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(list);

@@ -16,6 +16,7 @@
 #include "output/KumoPrn.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -70,28 +71,17 @@ class HelpKey : public QObject {
 }  // namespace
 
 void ConnectHelp(KumoApp& app) {
-  const std::pair<QWidget*, int> windows[] = {
-      {app.frmKumo.get(), 1},
-      {app.frmEdit.get(), 2},
-      {app.frmTeachers.get(), 3},
-      {app.frmClasses.get(), 4},
-      {app.frmTeacher.get(), 5},
-      {app.frmClass.get(), 6},
-      {app.frmPickCharge.get(), 7},
-      {app.frmPickS.get(), 8},
-      {app.frmStack.get(), 9},
-      {app.frmHoldingStack.get(), 10},
-      {app.dlgPrintOut.get(), 111},
-      {app.frmLineHead.get(), 211},
-      {app.frmColumExchange.get(), 221},
-      {app.dlgEnvironment.get(), 311},
-      {app.dlgExport.get(), 411},
-      {app.dlgMicro.get(), 511},
-      {app.dlgEditS.get(), 811},
-      {app.dlgEditSi.get(), 821},
+  // Each window names its own topic; these are the ones that have help items and buttons.
+  const QWidget* const windows[] = {
+      app.frmKumo.get(),         app.frmEdit.get(),          app.frmTeachers.get(),
+      app.frmClasses.get(),      app.frmTeacher.get(),       app.frmClass.get(),
+      app.frmPickCharge.get(),   app.frmPickS.get(),         app.frmStack.get(),
+      app.frmHoldingStack.get(), app.frmChecks.get(),        app.dlgPrintOut.get(),
+      app.frmLineHead.get(),     app.frmColumExchange.get(), app.dlgEnvironment.get(),
+      app.dlgExport.get(),       app.dlgMicro.get(),         app.dlgEditS.get(),
+      app.dlgEditSi.get(),
   };
-  for (const auto& [window, context] : windows) {
-    if (!window->property(Property).isValid()) window->setProperty(Property, context);
+  for (const QWidget* window : windows) {
     for (QAction* item : window->findChildren<QAction*>()) {
       if (!item->property(Property).isValid()) continue;
       QObject::connect(item, &QAction::triggered, window, [&app, item] { ShowTopic(app, item); });

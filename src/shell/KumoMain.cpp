@@ -237,6 +237,7 @@ TfrmKumo::TfrmKumo(KumoApp& app)
       DocumentObserver(app.doc),
       app_(app) {
   setWindowTitle(QStringLiteral("Kumo"));
+  setProperty("HelpContext", 1);
   setFont(GothicFont(13));
   setAttribute(Qt::WA_WindowPropagation);  // the menus take the window's font
   BuildMenus();

@@ -18,7 +18,6 @@ namespace kumo {
 TOKBottomDlg::TOKBottomDlg(const QString& caption, int helpContext) : QDialog(nullptr, ToolWindow) {
   setWindowTitle(caption);
   setFont(GothicFont(12));
-  setProperty("HelpContext", helpContext);
   auto* layout = new QVBoxLayout(this);
   auto* bevel = new QFrame(this);
   bevel->setFrameShape(QFrame::StyledPanel);

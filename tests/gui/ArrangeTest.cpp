@@ -6,14 +6,17 @@
 #include <functional>
 
 #include "editing/KumoCexc.h"
+#include "editing/KumoMic.h"
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
 #include "platform/StringGrid.h"
 #include "shell/WindowLayout.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
 #include "views/KumoHlSt.h"
+#include "views/KumoPicS.h"
 #include "views/KumoStck.h"
 #include "views/KumoTe.h"
 #include "views/KumoTes.h"
@@ -96,10 +99,10 @@ TEST_F(ArrangeTest, HelpMenuAndButtonOpenContentsAndIndex) {
 
 TEST_F(ArrangeTest, PopupHelpItemsOpenTheirWindowsTopics) {
   const std::pair<QWidget*, int> windows[] = {
-      {app_->frmEdit.get(), 2},    {app_->frmTeachers.get(), 3},
-      {app_->frmClasses.get(), 4}, {app_->frmTeacher.get(), 5},
-      {app_->frmClass.get(), 6},   {app_->frmPickCharge.get(), 7},
-      {app_->frmStack.get(), 9},   {app_->frmHoldingStack.get(), 10},
+      {app_->frmEdit.get(), 2},    {app_->frmTeachers.get(), 3}, {app_->frmClasses.get(), 4},
+      {app_->frmTeacher.get(), 5}, {app_->frmClass.get(), 6},    {app_->frmPickCharge.get(), 7},
+      {app_->frmPickS.get(), 8},   {app_->frmStack.get(), 9},    {app_->frmHoldingStack.get(), 10},
+      {app_->frmChecks.get(), 11},
   };
   for (const auto& [window, context] : windows) {
     auto* item = window->findChild<QAction*>(QStringLiteral("pmnHelp"));
@@ -122,11 +125,20 @@ TEST_F(ArrangeTest, F1AndHelpButtonsOpenTheActiveTopic) {
     return QDialog::Rejected;
   });
   Trigger("mnuToolEnv");
+  // A dialog of our own button row asks once for its topic.
+  platform_.ExpectDialog([](QDialog& dialog) {
+    dialog.findChild<QPushButton*>(QStringLiteral("HelpBtn"))->click();
+    return QDialog::Rejected;
+  });
+  app_->doc.AddLine(TeacherLine{});
+  app_->doc.SetCursor(1, 1);
+  app_->dlgMicro->RunForCell();
   using R = ScriptedPlatform::HelpRequest;
   EXPECT_EQ(Helps(), (std::vector<R>{{HelpView::Topic, 2},
                                      {HelpView::Topic, 211},
                                      {HelpView::Topic, 312},
-                                     {HelpView::Topic, 312}}));
+                                     {HelpView::Topic, 312},
+                                     {HelpView::Topic, 511}}));
 }
 
 }  // namespace
