@@ -1,19 +1,17 @@
 # Installs the build into PREFIX and checks that every file landed where the program and the
-# desktop look for it. Run by ctest with -DBUILD_DIR, -DPREFIX, -DSAMPLE (0 or 1) and the paths of
+# desktop look for it. Run by ctest with -DBUILD_DIR, -DPREFIX, and the paths of
 # desktop-file-validate and update-mime-database.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 
-set(expected bin/kumo share/kumo/help/kumo.qch share/applications/kumo.desktop
-    share/mime/packages/kumo.xml share/icons/hicolor/scalable/apps/kumo.svg)
+set(expected bin/kumo share/kumo/help/kumo.qch share/kumo/sample/school.kmt
+    share/applications/kumo.desktop share/mime/packages/kumo.xml
+    share/icons/hicolor/scalable/apps/kumo.svg)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/kumo.png)
 endforeach()
-if(SAMPLE)
-  list(APPEND expected share/kumo/sample/school.kmt)
-endif()
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")

@@ -73,9 +73,9 @@ int SubjectOf(const std::string& utf8, int lineNo) {
 
 // "月6" is Monday's sixth lesson.
 int PeriodOf(const std::string& text, int lineNo) {
-  static const std::array<std::string, DayCount> days{"月", "火", "水", "木", "金"};
   for (int d = 0; d < DayCount; ++d) {
-    if (text.rfind(days[d], 0) == 0 && text.size() == days[d].size() + 1) {
+    const std::string day = Cp932ToUtf8(DayName(d));
+    if (text.rfind(day, 0) == 0 && text.size() == day.size() + 1) {
       const int lesson = text.back() - '0';
       if (lesson >= 1 && lesson <= PeriodsPerDay) return d * PeriodsPerDay + lesson;
     }

@@ -338,6 +338,17 @@ std::string InstalledDataDirectory(const std::string& programDir) {
   return AbsolutePath(programDir + "../share/kumo") + Separator;
 }
 
+std::string ShippedFile(const std::string& programDir, const std::string& relative) {
+  const auto exists = [](const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                                   ec);
+  };
+  const std::string inBuildTree = programDir + relative;
+  const std::string installed = InstalledDataDirectory(programDir) + relative;
+  return exists(inBuildTree) || !exists(installed) ? inBuildTree : installed;
+}
+
 std::string AbsolutePath(const std::string& path) {
   const std::u8string absolute =
       std::filesystem::absolute(std::filesystem::path(std::u8string(path.begin(), path.end())))

@@ -42,6 +42,10 @@ std::string ProgramDirectory();
 // The data directory of an installed program (share/kumo/ beside the bin/ it runs from), with
 // its trailing separator, whether it exists or not.
 std::string InstalledDataDirectory(const std::string& programDir);
+// A file shipped with the program, by its path below the data (relative, "help/kumo.qch"):
+// beside the program in the build tree, else in the installation's data directory; the build
+// tree's path when neither exists.
+std::string ShippedFile(const std::string& programDir, const std::string& relative);
 std::string CurrentDirectory();
 // The path made absolute against the current directory, without "." and ".." steps.
 std::string AbsolutePath(const std::string& path);

@@ -100,7 +100,7 @@ struct Finder {
       const ClassEntry& entry = classes.Entries[k];
       for (int p = 1; p <= PeriodCount; ++p) {
         const ClassPeriod at = ClassSubjectAt(doc, entry, p);
-        if (at.Homeroom || at.Teacher != 0) continue;
+        if (at.Found()) continue;
         Add(CheckKind::EmptyPeriod, doc.IsLineInUse(entry.HomeroomLine) ? entry.HomeroomLine : 0, p,
             ClassName(doc, entry.Grade, entry.ClassNo) + " " + PeriodText(p));
       }

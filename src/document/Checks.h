@@ -21,8 +21,6 @@ struct CheckItem {
   int Line;  // where the edit table's cursor goes to fix it; 0: nowhere
   int Period;
   std::string Text;  // UTF-8
-
-  bool operator==(const CheckItem&) const = default;
 };
 
 // In the order of the kinds, each kind in the order of the timetable.

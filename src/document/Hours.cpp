@@ -39,7 +39,7 @@ ClassHours CountClassHours(const TKumData& doc, const TClassLines& classes) {
   for (int k = 1; k <= entries; ++k) {
     for (int p = 1; p <= PeriodCount; ++p) {
       const ClassPeriod at = ClassSubjectAt(doc, classes.Entries[k], p);
-      if (!at.Homeroom && at.Teacher == 0) continue;
+      if (!at.Found()) continue;
       ++counts[k - 1][at.Subject];
       occurs[at.Subject] = true;
     }

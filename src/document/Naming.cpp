@@ -3,6 +3,7 @@
 #include "base/Cp932.h"
 #include "document/FullWidth.h"
 #include "document/PeriodName.h"
+#include "document/PieceLabel.h"
 
 namespace kumo {
 
@@ -23,10 +24,7 @@ std::string PieceName(const TKumData& doc, const PeriodCell& piece) {
   if (piece.Kind == KindSubject && piece.Item <= MaxSubject) {
     return Cp932ToUtf8(doc.SubjectNames2[piece.Item].View());
   }
-  if (piece.Kind == KindSymbol && piece.Item >= 1 && piece.Item <= MaxSymbol) {
-    return Cp932ToUtf8(doc.Symbols[piece.Item].View());
-  }
-  return {};
+  return Cp932ToUtf8(PieceLabel(doc, piece));  // a symbol as itself
 }
 
 std::string PeriodText(int period) {

@@ -25,8 +25,8 @@ class DocBytesValidator : public QValidator {
 
 }  // namespace
 
-// The grids ask for the same few short labels (１, 数, ×, 学活 …) on every paint; decoding each
-// anew costs more than the painting.
+// The grids and the prints ask for the same few short labels (１, 数, ×, 学活 …) over and over
+// as they fill their cells and draw their pages; decoding each anew costs more than the rest.
 QString FromDocText(std::string_view cp932) {
   constexpr std::size_t ShortText = 8;
   if (cp932.size() > ShortText) return QString::fromStdString(Cp932ToUtf8(cp932));

@@ -51,11 +51,8 @@ QWidget* Column(QWidget* first, QWidget* second) {
 }  // namespace
 
 QString ShippedHelpFile() {
-  const std::string program = ProgramDirectory();
-  const QString inBuildTree = QString::fromStdString(program + "help/") + HelpFileName;
-  const QString installed =
-      QString::fromStdString(InstalledDataDirectory(program) + "help/") + HelpFileName;
-  return QFileInfo::exists(inBuildTree) || !QFileInfo::exists(installed) ? inBuildTree : installed;
+  return QString::fromStdString(
+      ShippedFile(ProgramDirectory(), std::string("help/") + HelpFileName));
 }
 
 void OpenHelp(QHelpEngineCore& engine, const QString& document) {

@@ -17,18 +17,15 @@ std::optional<std::string> SampleSchool(const std::string& programDir,
                                         const std::string& documentsDir) {
   const std::string copy = documentsDir + "見本中学校.kmt";
   if (QFileInfo::exists(QString::fromStdString(copy))) return copy;
-  for (const std::string& shipped : {programDir + "sample/school.kmt",
-                                     InstalledDataDirectory(programDir) + "sample/school.kmt"}) {
-    if (!QFileInfo::exists(QString::fromStdString(shipped))) continue;
-    try {
-      QDir().mkpath(QString::fromStdString(documentsDir));
-      WriteFileAtomically(copy, ReadFileBytes(shipped, MaxSampleBytes));
-      return copy;
-    } catch (const FileError&) {
-      return std::nullopt;
-    }
+  const std::string shipped = ShippedFile(programDir, "sample/school.kmt");
+  if (!QFileInfo::exists(QString::fromStdString(shipped))) return std::nullopt;
+  try {
+    QDir().mkpath(QString::fromStdString(documentsDir));
+    WriteFileAtomically(copy, ReadFileBytes(shipped, MaxSampleBytes));
+    return copy;
+  } catch (const FileError&) {
+    return std::nullopt;
   }
-  return std::nullopt;
 }
 
 }  // namespace kumo

@@ -314,8 +314,8 @@ SettingsFiles SettingsPlace(const std::string& programDir) {
 
 bool SettingsExist(const std::string& programDir) {
   const SettingsFiles files = SettingsPlace(programDir);
-  return QFileInfo::exists(QString::fromStdString(files.Own)) ||
-         (!files.Defaults.empty() && QFileInfo::exists(QString::fromStdString(files.Defaults)));
+  // The place names the defaults only when they exist.
+  return !files.Defaults.empty() || QFileInfo::exists(QString::fromStdString(files.Own));
 }
 
 void LoadSettings(KumoApp& app) {

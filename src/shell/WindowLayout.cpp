@@ -11,7 +11,6 @@ class Layout {
   Layout(WindowPlaces& places, const LayoutSizes& sizes) : places_(places), sizes_(sizes) {}
 
   Bounds operator[](Win window) const { return places_.Get(window); }
-  const LayoutSizes& Sizes() const { return sizes_; }
   int ScreenH() const { return sizes_.Screen.Height; }
   FrameSize Frame(Win window) const { return places_.Frame(window); }
 
@@ -114,8 +113,7 @@ void FullLayout(WindowPlaces& places, const LayoutSizes& sizes) {
 
 void DayLayout(WindowPlaces& places, const LayoutSizes& sizes) {
   Layout l(places, sizes);
-  MainToCorner(l);
-  NormalLayout(places, sizes);
+  NormalLayout(places, sizes);  // which puts the main window in its corner first
   const Bounds m = l[Win::Main];
   const FrameSize f = l.Frame(Win::Edit);
   l.Put(Win::Edit, {m.Left, m.Top + m.Height + 2, 2 * f.F + sizes.VS + 198, l.ScreenH() - 200});

@@ -115,10 +115,11 @@ void TfrmChecks::BuildHoursPage() {
   auto* lines = new QVBoxLayout;
   columns->addLayout(classes, 3);
   columns->addLayout(lines, 2);
-  AddTable(classes, "tblClassHours",
-           QStringLiteral("クラス別の教科の時数（▼▲：同じ学年で最も多い時数より少ない・多い）"),
-           classHours_);
-  AddTable(lines, "tblLineHours", QStringLiteral("教師別の授業時数"), lineHours_);
+  tblClassHours_ =
+      AddTable(classes, "tblClassHours",
+               QStringLiteral("クラス別の教科の時数（▼▲：同じ学年で最も多い時数より少ない・多い）"),
+               classHours_);
+  tblLineHours_ = AddTable(lines, "tblLineHours", QStringLiteral("教師別の授業時数"), lineHours_);
   tnbChecks_->addTab(page, QStringLiteral("時数表"));
 }
 
@@ -228,7 +229,8 @@ void TfrmChecks::RenewHours() {
   for (int d = 0; d < DayCount; ++d) lineHeaders << FromDocText(DayName(d));
   lineHeaders << QStringLiteral("計");
   lineHours_->SetRows(std::move(lineHeaders), std::move(lineRows));
-  for (auto* view : findChildren<QTableView*>()) view->setColumnWidth(0, NameWidth);
+  // A new table takes the default widths again.
+  for (QTableView* view : {tblClassHours_, tblLineHours_}) view->setColumnWidth(0, NameWidth);
 }
 
 void TfrmChecks::lvwChecksDblClick(int row) {

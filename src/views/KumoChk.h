@@ -32,12 +32,9 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   bool ShowEmpty() const;
   void SetShowEmpty(bool on);
 
-  QTabWidget& Pages() { return *tnbChecks_; }
   // The list's first row: how much is left to fix.
   QString Summary() const;
   TextTable& CheckRows() { return *checkRows_; }
-  TextTable& ClassHourRows() { return *classHours_; }
-  TextTable& LineHourRows() { return *lineHours_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -55,6 +52,8 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   TextTable* checkRows_ = nullptr;
   TextTable* classHours_ = nullptr;
   TextTable* lineHours_ = nullptr;
+  QTableView* tblClassHours_ = nullptr;
+  QTableView* tblLineHours_ = nullptr;
   std::vector<CheckItem> items_;
   std::vector<int> itemOfRow_;  // index into items_ for each list row; -1 for a heading
 };

@@ -169,7 +169,9 @@ TEST(IniFile, KeysOfAVeryLongFileAreFoundAtOnce) {
   }
   EXPECT_TRUE(ini.GetBool("edit", "tenkeys", false));
   EXPECT_TRUE(ini.GetBool("Edit", "ASDFKeys", false));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+  // Generous, for busy and instrumented builds: a lookup that reads the whole file each time
+  // takes far longer.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   ini.Save();
   EXPECT_EQ(IniFile(dir.File("a.ini")).GetInt("Window19", "99", 0), 99 * 199);
 }

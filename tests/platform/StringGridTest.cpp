@@ -315,6 +315,7 @@ TEST_F(GridPaintTest, RowsAddedOrRemovedAtTheEndRepaintOnlyFromThere) {
   const int rows = grid.RowCount();
   grid.SetRowCount(rows + 1);
   Settle();
+  ASSERT_FALSE(drawn.empty());
   for (const CellPos& cell : drawn) EXPECT_GE(cell.Row, rows) << cell.Row;
   drawn.clear();
   grid.SetCells(5, 10, "x");
