@@ -48,7 +48,6 @@ class RecordingEngine : public QPaintEngine {
 RecordingDevice::RecordingDevice(QSize pixels, int dpi, PrintedJob& record)
     : pixels_(pixels),
       dpi_(dpi),
-      record_(record),
       engine_(std::make_unique<RecordingEngine>(record)) {}
 
 RecordingDevice::~RecordingDevice() = default;

@@ -59,7 +59,6 @@ class RecordingDevice : public QPaintDevice {
  private:
   QSize pixels_;
   int dpi_;
-  PrintedJob& record_;
   std::unique_ptr<RecordingEngine> engine_;
 };
 
