@@ -101,17 +101,21 @@ LargestTimetable& Table() {
 }
 
 // One piece lifted and put back, with the renewals of both moves and the repaint after them.
+void LiftAndPutBack(KumoApp& app) {
+  app.doc.CurLine = 50;
+  app.doc.CurPeriod = 15;
+  app.frmEdit->SyncGridCursor();
+  app.frmEdit->sgrEditDblClick();
+  app.frmEdit->sgrEditDblClick();
+  QApplication::processEvents();
+}
+
 void BM_PieceMove(benchmark::State& state) {
   KumoApp& app = Table().App();
   TKumData& doc = app.doc;
   const std::uint16_t pos = doc.HistoryPos;
   for (auto _ : state) {
-    doc.CurLine = 50;
-    doc.CurPeriod = 15;
-    app.frmEdit->SyncGridCursor();
-    app.frmEdit->sgrEditDblClick();
-    app.frmEdit->sgrEditDblClick();
-    QApplication::processEvents();
+    LiftAndPutBack(app);
     doc.HistoryPos = doc.HistoryEnd = pos;  // the history keeps its length
   }
 }
@@ -189,6 +193,18 @@ void BM_HomeOverTheWholeHistory(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HomeOverTheWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// BM_PieceMove with the history full: each move forgets the oldest step, the entries move down
+// and so do the history window's rows. Last, since it leaves the history changed.
+void BM_PieceMoveAtTheLimit(benchmark::State& state) {
+  KumoApp& app = Table().App();
+  TKumData& doc = app.doc;
+  doc.SetCursor(50, 15);
+  while (doc.HistoryPos < MaxHistory) doc.MovePiece({});
+  QApplication::processEvents();
+  for (auto _ : state) LiftAndPutBack(app);
+}
+BENCHMARK(BM_PieceMoveAtTheLimit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kumo

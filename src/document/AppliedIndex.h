@@ -9,7 +9,7 @@
 
 namespace kumo {
 
-using HistoryTable = Indexed<HistoryEntry, 1, MaxHistory>;
+using HistoryTable = SlidingTable<HistoryEntry, MaxHistory>;
 
 class AppliedIndex {
  public:

@@ -21,6 +21,7 @@ struct DocumentChange {
   bool Holding = false;                 // the holding stack
   bool History = false;                 // entries, position or end of the history
   int FirstEntry = 0;                   // the first history entry written; 0: none
+  int Forgotten = 0;  // oldest steps forgotten at the history's limit: the entries moved down
   bool Cursor = false;
   bool Lines = false;     // lines added, inserted, cut or their headers changed
   bool Subjects = false;  // the subject and symbol tables

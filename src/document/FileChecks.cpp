@@ -33,13 +33,28 @@ Finding CheckTexts(const Table& table, const char* name) {
 
 // A cell of Kind 0 is empty whatever its other bytes hold.
 template <class Label>
-Finding CheckPiece(const PeriodCell& piece, const Label& where) {
+Finding CheckKindAndItem(const PeriodCell& piece, const Label& where) {
   if (piece.IsEmpty()) return std::nullopt;
   if (piece.Kind > KindSymbol) return BadValue{where() + "の駒の種類", piece.Kind};
   int lo = piece.Kind == KindSubject ? 0 : 1;
   int hi = piece.IsClass() ? MaxClassNo : piece.Kind == KindSubject ? MaxSubject : MaxSymbol;
-  if (auto bad = InRange(piece.Item, lo, hi, [&] { return where() + "の駒の番号"; })) return bad;
+  return InRange(piece.Item, lo, hi, [&] { return where() + "の駒の番号"; });
+}
+
+template <class Label>
+Finding CheckLessonSubject(const PeriodCell& piece, const Label& where) {
+  if (piece.IsEmpty()) return std::nullopt;
   return InRange(piece.LessonSubject, 0, MaxSubject, [&] { return where() + "の駒の教科"; });
+}
+
+template <class Label>
+Finding CheckPiece(const PeriodCell& piece, const Label& where) {
+  if (auto bad = CheckKindAndItem(piece, where)) return bad;
+  return CheckLessonSubject(piece, where);
+}
+
+std::string HeldName(int held) {
+  return held == 0 ? std::string("手持ち") : "保持クラス " + std::to_string(held) + " 番";
 }
 
 std::string Numbered(const char* prefix, int n, const char* suffix) {
@@ -48,9 +63,12 @@ std::string Numbered(const char* prefix, int n, const char* suffix) {
 
 }  // namespace
 
+std::string BadValueText(const BadValue& bad) {
+  return bad.What + " の値 " + std::to_string(bad.Value) + " が正しくありません。";
+}
+
 std::string CorruptFileMessage(const std::string& path, const BadValue& bad) {
-  return path + " は壊れています。\n" + bad.What + " の値 " + std::to_string(bad.Value) +
-         " が正しくありません。";
+  return path + " は壊れています。\n" + BadValueText(bad);
 }
 
 Finding CheckLine(const TeacherLine& line, int n) {
@@ -104,9 +122,11 @@ Finding CheckHoldingCount(int count) {
 }
 
 Finding CheckHeldPiece(const HeldPiece& p, int held) {
-  return CheckPiece(p.Piece, [held] {
-    return held == 0 ? std::string("手持ち") : Numbered("保持クラス ", held, " 番");
-  });
+  return CheckKindAndItem(p.Piece, [held] { return HeldName(held); });
+}
+
+Finding CheckHeldSubject(const HeldPiece& p, int held) {
+  return CheckLessonSubject(p.Piece, [held] { return HeldName(held); });
 }
 
 bool OriginFits(const HeldPiece& p, int lineCount) {

@@ -16,6 +16,8 @@ struct BadValue {
 };
 using Finding = std::optional<BadValue>;
 
+// "<what> の値 <value> が正しくありません。"
+std::string BadValueText(const BadValue& bad);
 // "<file> は壊れています。..." naming the value.
 std::string CorruptFileMessage(const std::string& path, const BadValue& bad);
 
@@ -28,8 +30,10 @@ bool HistoryPosFits(int pos, int end);
 Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount);
 Finding CheckStepRecord(const StepRecord& r, int k, int lineCount);
 Finding CheckHoldingCount(int count);
-// The piece of the hand (held == 0) or of held piece k.
+// The piece of the hand (held == 0) or of held piece k: its kind and number. Its lesson subject
+// is checked alone, since a bad one can be cleared and the lesson kept.
 Finding CheckHeldPiece(const HeldPiece& p, int held);
+Finding CheckHeldSubject(const HeldPiece& p, int held);
 // A held piece comes from a cell of a line in use; 0 marks an origin not known.
 bool OriginFits(const HeldPiece& p, int lineCount);
 Finding CheckTitle(const Text<20>& title);

@@ -62,6 +62,11 @@ class ImageReader {
   // Throws the FileError of a file that ends early.
   [[noreturn]] void FailEarlyEnd() const;
   std::size_t Remaining() const { return bytes_.size() - pos_; }
+  std::size_t Offset() const { return pos_; }
+  // The bytes read since offset from.
+  std::string_view ReadSince(std::size_t from) const {
+    return std::string_view(bytes_).substr(from, pos_ - from);
+  }
   // The bytes not read yet.
   std::string_view Rest() const { return std::string_view(bytes_).substr(pos_); }
 

@@ -34,13 +34,16 @@ bool TKumData::ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
     BeepFor({RefusalKind::HandBusy, Hand.Piece});
     return false;
   }
-  if (CursorCell().IsEmpty() || RefuseFullHistory(2)) return false;
+  if (CursorCell().IsEmpty()) return false;
   if (choices.Checks && !MoveAllowed()) return false;
   MoveAction(choices);
+  // The change is part of the lift: its step leaves the changed piece in the hand, so that Back
+  // over both steps gives the cell its piece as it was, and Forward the changed one.
   change(Hand.Piece);
+  History[HistoryPos - 1].Hand = Hand.Piece;
+  Steps[HistoryPos - 1].HandAfter.Piece = Hand.Piece;
   MarkHand();
   MoveAction(choices);
-  DropRedoTail();
   return true;
 }
 
@@ -56,21 +59,16 @@ bool TKumData::AddFlags(const CellRange& range, Byte flags) {
     BeepFor({RefusalKind::HandBusy, Hand.Piece});
     return false;
   }
-  const CellRange cells = Clipped(range);
   int pieces = 0;
-  ForEachCell(cells, [&](int n, int p) {
-    const PeriodCell& cell = Cell(n, p);
-    pieces += !cell.IsEmpty() && cell.Flags != flags ? 1 : 0;
-  });
-  if (RefuseFullHistory(2 * pieces)) return false;
   const int line = CurLine;
   const int period = CurPeriod;
   // Flags are only added: a piece with more flags than asked is lifted and put back as it is.
-  ForEachCell(cells, [&](int n, int p) {
+  ForEachCell(Clipped(range), [&](int n, int p) {
     const PeriodCell& cell = Cell(n, p);
     if (cell.IsEmpty() || cell.Flags == flags) return;
     MoveCursor(n, p);
     ChangePlacedPiece([flags](PeriodCell& piece) { piece.Flags |= flags; }, Quiet);
+    ++pieces;
   });
   MoveCursor(line, period);
   return pieces > 0;
@@ -86,12 +84,6 @@ bool TKumData::ExchangeColumns(int first, int second, const std::function<void()
                          "駒を持っているか保持クラスがあるので、列交換はできません。");
     return false;
   }
-  int steps = 0;
-  for (int n = 1; n <= LineCount; ++n) {
-    const int pieces = (Cell(n, first).IsEmpty() ? 0 : 1) + (Cell(n, second).IsEmpty() ? 0 : 1);
-    steps += pieces == 2 ? 3 : pieces == 1 ? 2 : 0;
-  }
-  if (RefuseFullHistory(steps)) return false;
   if (prompter_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
                            Cp932ToUtf8(ColumnName(first)) + "と" + Cp932ToUtf8(ColumnName(second)) +
                                "を交換します。よろしいか") != Answer::Ok) {
@@ -104,7 +96,6 @@ bool TKumData::ExchangeColumns(int first, int second, const std::function<void()
         MoveCursor(n, p);
         MoveAction(Quiet);
       }
-      DropRedoTail();
     }
     if (afterLine) afterLine();
   }

@@ -18,10 +18,10 @@ bool TKumData::RefuseLocked(const char* text) {
   return true;
 }
 
-// Back takes the placed piece into the hand, as if it had been lifted there; a piece carried
-// meanwhile waits on the holding stack until the placed one is put down.
+// The hand and the holding stack stay as they are, and Back restores the cell alone: the placed
+// piece goes, the former one comes back.
 void TKumData::PlaceAtCursor(const PeriodCell& placed, OnClash onClash) {
-  StepStart start = BeginStep();
+  const StepStart start = BeginStep();
   SetCellAt(CurLine, CurPeriod, placed);
   const std::optional<int> clash =
       onClash == OnClash::Ignore ? std::optional<int>() : FindCellClash();
@@ -29,8 +29,17 @@ void TKumData::PlaceAtCursor(const PeriodCell& placed, OnClash onClash) {
     BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (onClash == OnClash::Follow) MoveCursor(*clash, CurPeriod);
   }
-  start.HandBefore = {placed, start.Line, start.Period};
-  RecordStep(start, Hand.Piece, Hand.Piece.IsEmpty() ? HoldNone : HoldPopped);
+  RecordStep(start, Hand.Piece, HoldNone);
+}
+
+// A class keeps the subject and flags of the class it replaces; an empty cell's leftover bytes
+// are nobody's.
+PeriodCell TKumData::EnteredPiece(Byte kind, int item) const {
+  PeriodCell placed = Cell(CurLine, CurPeriod);
+  if (placed.IsEmpty()) placed = {};
+  placed.Kind = kind;
+  placed.Item = static_cast<Byte>(item);
+  return placed;
 }
 
 bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
@@ -42,17 +51,14 @@ bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
     return false;
   }
   if (RefuseLocked(LockedPeriodText)) return false;
-  PeriodCell placed = CursorCell();
   // A subject or symbol piece is not replaced by a class.
-  if (placed.Kind > KindGrade3) {
+  if (CursorCell().Kind > KindGrade3) {
     BeepFor(AtCursor(RefusalKind::Occupied));
     return false;
   }
-  if (RefuseFullHistory(1)) return false;
-  placed.Kind = static_cast<Byte>(grade);
-  placed.Item = static_cast<Byte>(classNo);
   // A carried piece keeps the cursor on its own line.
-  PlaceAtCursor(placed, followClash && Hand.Piece.IsEmpty() ? OnClash::Follow : OnClash::Beep);
+  PlaceAtCursor(EnteredPiece(static_cast<Byte>(grade), classNo),
+                followClash && Hand.Piece.IsEmpty() ? OnClash::Follow : OnClash::Beep);
   return true;
 }
 
@@ -64,12 +70,9 @@ bool TKumData::EnterSubject(int row, int item) {
   if (RefuseLocked(LockedPeriodText)) return false;
   // Subjects and symbols belong to the lines of a grade.
   if (Lines[CurLine].Grade == 0) return false;
-  PeriodCell cell = CursorCell();
+  const PeriodCell cell = CursorCell();
   if (cell.IsEmpty()) {
-    if (RefuseFullHistory(1)) return false;
-    cell.Kind = subject ? KindSubject : KindSymbol;
-    cell.Item = static_cast<Byte>(item);
-    PlaceAtCursor(cell, OnClash::Ignore);
+    PlaceAtCursor(EnteredPiece(subject ? KindSubject : KindSymbol, item), OnClash::Ignore);
     return true;
   }
   if (!cell.IsClass()) {
@@ -87,10 +90,8 @@ bool TKumData::EnterSubject(int row, int item) {
         [item](PeriodCell& lesson) { lesson.LessonSubject = static_cast<Byte>(item); },
         {.FollowClash = false, .ReturnHeld = false});
   }
-  if (RefuseFullHistory(1)) return false;
-  cell.Kind = KindSymbol;
-  cell.Item = static_cast<Byte>(item);
-  PlaceAtCursor(cell, OnClash::Ignore);
+  // The symbol keeps the lesson's flags and subject byte.
+  PlaceAtCursor(EnteredPiece(KindSymbol, item), OnClash::Ignore);
   return true;
 }
 

@@ -1,6 +1,8 @@
 // The timetable file and the subject file: flat images of the document's records.
 #include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "base/FileError.h"
 #include "base/SysFile.h"
@@ -103,12 +105,14 @@ void TKumData::SaveToFile() {
   int held = std::min<int>(HoldingCount, MaxHolding);
   out.Put(static_cast<Byte>(lines));
   out.PutRecords(Lines.Items, lines);
+  const std::size_t undoFrom = out.Bytes().size();
   out.PutU16(HistoryPos);
   out.PutU16(static_cast<std::uint16_t>(steps));
-  out.PutRecords(History.Items, steps);
+  out.PutRecords(&History[1], steps);
   out.Put(static_cast<Byte>(held));
   out.Put(Hand);
   out.PutRecords(Holding.Items, held);
+  const std::size_t undoTo = out.Bytes().size();
   out.Put(CurLine);
   out.Put(CurPeriod);
   out.Put(Title);
@@ -117,9 +121,12 @@ void TKumData::SaveToFile() {
   std::string bytes = out.Bytes();
   // Records worked out from a file that had none add nothing: such a file saved unchanged
   // stays as it was.
-  const bool known = std::any_of(Steps.Items, Steps.Items + steps - 1,
+  const bool known = std::any_of(&Steps[1], &Steps[1] + (steps - 1),
                                  [](const StepRecord& r) { return !r.Inferred(); });
-  if (known) bytes += StepBlock(Steps.Items, steps - 1);
+  if (known) {
+    bytes += StepBlock(&Steps[1], steps - 1,
+                       std::string_view(bytes).substr(undoFrom, undoTo - undoFrom));
+  }
   WriteFileAtomically(FileName, bytes);
 }
 
@@ -128,7 +135,8 @@ bool TKumData::LoadFromFile() {
   Clear();
   ImageReader in(ReadFileBytes(FileName, LargestTimetableFile + 1), FileName);
   // Block by block: the document keeps what was read when the file ends early, and a damaged
-  // file leaves the empty document. Damaged undo data is cleared instead: the timetable opens.
+  // file leaves the empty document. Damaged undo data is mended instead, and named in one
+  // message at the end: the timetable opens.
   auto refused = [this](const Finding& bad) {
     if (!bad) return false;
     Clear();
@@ -148,34 +156,38 @@ bool TKumData::LoadFromFile() {
     if (refused(CheckLine(Lines[n], n))) return false;
   }
 
+  std::vector<std::string> notes;
+  const std::size_t undoFrom = in.Offset();
   HistoryCounts counts{};
   in.Get(counts);
   if (refused(CheckHistoryEnd(counts.End()))) return false;
+  const int fileEnd = counts.End();
+  in.GetRecords(&History[1], fileEnd);
   // Whatever stops the reading further on, the history stays one that Back and Forward can
   // walk without losing a piece.
-  bool historySound = HistoryPosFits(counts.Pos(), counts.End());
-  HistoryPos = static_cast<std::uint16_t>(historySound ? counts.Pos() : 1);
-  HistoryEnd = static_cast<std::uint16_t>(counts.End());
-  in.GetRecords(History.Items, HistoryEnd);
-  for (int k = 1; k < HistoryEnd && historySound; ++k) {
-    historySound = !CheckHistoryEntry(History[k], k, LineCount);
-  }
-  if (historySound) {
-    InferStepRecords();
-  } else {
-    ForgetHistory();
-  }
+  ReadHistory(counts.Pos(), fileEnd, notes);
 
+  // A held piece keeps its class when its subject is not one of the tables'; mended at once,
+  // so that a file ending early leaves none in the document either.
+  auto heldRefused = [&](HeldPiece& held, int k) {
+    if (refused(CheckHeldPiece(held, k))) return true;
+    if (const Finding bad = CheckHeldSubject(held, k)) {
+      held.Piece.LessonSubject = 0;
+      notes.push_back(BadValueText(*bad) + "教科をクリアしました（駒は残しました）。");
+    }
+    return false;
+  };
   Byte holdingCount = 0;
   in.Get(holdingCount);
   if (refused(CheckHoldingCount(holdingCount))) return false;
   in.Get(Hand);
-  if (refused(CheckHeldPiece(Hand, 0))) return false;
+  if (heldRefused(Hand, 0)) return false;
   in.GetRecords(Holding.Items, holdingCount);
   for (int k = 1; k < holdingCount; ++k) {
-    if (refused(CheckHeldPiece(Holding[k], k))) return false;
+    if (heldRefused(Holding[k], k)) return false;
   }
   HoldingCount = holdingCount;
+  const std::string_view undoBytes = in.ReadSince(undoFrom);
 
   // A cursor off the document moves to the nearest cell; a timetable without lines keeps line 1.
   in.Get(CurLine);
@@ -189,12 +201,14 @@ bool TKumData::LoadFromFile() {
   if (refused(CheckComment(Comment))) return false;
   if (refused(ReadTables(*this, in))) return false;
 
-  if (historySound && !ReadSteps(in.Rest())) {
-    historySound = false;
-    ForgetHistory();
+  if (HistoryEnd > 1) ReadSteps(in.Rest(), fileEnd - 1, undoBytes, notes);
+  KeepHeldPieces(notes);
+  if (!notes.empty()) {
+    std::string text = FileName + " に正しくない値がありました。\n";
+    for (const std::string& note : notes) text += note + "\n";
+    prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel, text + "時間割は読み込みました。");
+    Modified = true;
   }
-  const bool originsSound = KeepHeldPieces();
-  if (!historySound || !originsSound) ReportClearedUndoData(historySound, originsSound);
   return true;
 }
 void TKumData::SaveSubjects() const {
@@ -221,28 +235,54 @@ bool TKumData::LoadSubjects() {
   return true;
 }
 
-// The step records after the tables replace those worked out from the entries. False when they
-// cannot be trusted.
-bool TKumData::ReadSteps(std::string_view rest) {
-  const int count = HistoryEnd - 1;
-  switch (ReadStepBlock(rest, count, Steps.Items)) {
+// The entries before the first bad one are kept; a position the entries cannot have clears them.
+void TKumData::ReadHistory(int pos, int end, std::vector<std::string>& notes) {
+  if (!HistoryPosFits(pos, end)) {
+    notes.push_back(BadValueText({"スタックの位置", pos}) + "スタックをクリアしました。");
+    ForgetHistory();
+    return;
+  }
+  HistoryPos = static_cast<std::uint16_t>(pos);
+  HistoryEnd = static_cast<std::uint16_t>(end);
+  for (int k = 1; k < end; ++k) {
+    const Finding bad = CheckHistoryEntry(History[k], k, LineCount);
+    if (!bad) continue;
+    notes.push_back(BadValueText(*bad) +
+                    (k == 1 ? std::string("スタックをクリアしました。")
+                            : "スタックは " + std::to_string(k - 1) + " 番までを残しました。"));
+    std::fill(&History[k], &History[end] + 1, HistoryEntry{});
+    HistoryEnd = static_cast<std::uint16_t>(k);
+    HistoryPos = static_cast<std::uint16_t>(std::min(pos, k));
+    break;
+  }
+  InferStepRecords();
+}
+
+// The step records after the tables replace those worked out from the entries, unless they
+// cannot be trusted: then the records stay worked out, as for a file without them.
+void TKumData::ReadSteps(std::string_view rest, int count, std::string_view covered,
+                         std::vector<std::string>& notes) {
+  switch (ReadStepBlock(rest, count, covered, &Steps[1])) {
     case StepBlockRead::Absent:
-      return true;
+      return;
+    case StepBlockRead::Taken: {
+      bool sound = true;
+      for (int k = 1; k < HistoryEnd && sound; ++k) {
+        sound = !CheckStepRecord(Steps[k], k, LineCount);
+      }
+      if (sound) return;
+      break;
+    }
     case StepBlockRead::Damaged:
-      return false;
-    case StepBlockRead::Taken:
       break;
   }
-  for (int k = 1; k <= count; ++k) {
-    if (CheckStepRecord(Steps[k], k, LineCount)) return false;
-  }
-  return true;
+  InferStepRecords();
+  notes.push_back("元に戻すための記録が壊れていたので、スタックの内容から作り直しました。");
 }
 
 // Held lessons are never dropped for a bad origin: a held piece forgets it, the piece in hand is
-// carried on from the cursor. Empty entries, which hold no lesson, leave the stack. False when
-// an origin was cleared.
-bool TKumData::KeepHeldPieces() {
+// carried on from the cursor. Empty entries, which hold no lesson, leave the stack.
+void TKumData::KeepHeldPieces(std::vector<std::string>& notes) {
   bool sound = true;
   if (!Hand.Piece.IsEmpty() && !OriginFits(Hand, LineCount)) {
     sound = false;
@@ -264,7 +304,7 @@ bool TKumData::KeepHeldPieces() {
     Holding[kept + 1] = Holding[HoldingCount];  // the scratch slot
     HoldingCount = static_cast<Byte>(kept + 1);
   }
-  return sound;
+  if (!sound) notes.push_back("保持している駒の元の位置をクリアしました。");
 }
 
 void TKumData::ForgetHistory() {
@@ -273,15 +313,6 @@ void TKumData::ForgetHistory() {
   History = {};
   Steps = {};
   applied_.Invalidate();
-}
-
-void TKumData::ReportClearedUndoData(bool historySound, bool originsSound) {
-  std::string text = FileName + " の元に戻すための記録に正しくない値がありました。\n";
-  if (!historySound) text += "スタックをクリアしました。\n";
-  if (!originsSound) text += "保持している駒の元の位置をクリアしました。\n";
-  text += "時間割は読み込みました。";
-  prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel, text);
-  Modified = true;
 }
 
 }  // namespace kumo

@@ -33,6 +33,7 @@ void TKumData::Clear() {
   MakeClassLabels();
   History = {};
   Steps = {};
+  forgettingTold_ = false;
   Lines = {};
   applied_.Invalidate();
   Title.Len = 0;

@@ -56,7 +56,7 @@ class TKumData {
  public:
   // Field order as the document declares it; the file layout is separate (see KumoFile.cpp).
   Indexed<TeacherLine, 1, MaxLines> Lines{};
-  Indexed<HistoryEntry, 1, MaxHistory> History{};
+  SlidingTable<HistoryEntry, MaxHistory> History{};
   std::uint16_t HistoryPos{};
   std::uint16_t HistoryEnd{};
   ClassLabelTable ClassLabels{};
@@ -78,7 +78,7 @@ class TKumData {
   MeaningTable SymbolMeanings{};
   // Beside History, entry by entry: what each step did to its cell, the hand and the holding
   // stack.
-  Indexed<StepRecord, 1, MaxHistory> Steps{};
+  SlidingTable<StepRecord, MaxHistory> Steps{};
 
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
@@ -121,9 +121,11 @@ class TKumData {
   const PeriodCell& Cell(int line, int period) const { return Lines[line].Cells[period]; }
   PeriodCell& CursorCell() { return Cell(CurLine, CurPeriod); }
   bool IsLineInUse(int line) const { return line >= 1 && line <= LineCount; }
-  bool CursorOnLine() const {
-    return IsLineInUse(CurLine) && CurPeriod >= 1 && CurPeriod <= PeriodCount;
+  // A cell of a line in use.
+  bool OnTimetable(int line, int period) const {
+    return IsLineInUse(line) && period >= 1 && period <= PeriodCount;
   }
+  bool CursorOnLine() const { return OnTimetable(CurLine, CurPeriod); }
 
   Byte ClassCount(int grade) const;
   Byte MaxClassCount() const;
@@ -133,7 +135,7 @@ class TKumData {
   std::optional<int> FindCellClash() const;
 
   // The piece move at the cursor: lift, put down or exchange, and what follows a clash.
-  // False when a check refused it or the history is full.
+  // False when a check refused it.
   bool MovePiece(const MoveChoices& choices);
   // The class palette: class (grade, classNo) into the cursor cell. False when refused.
   bool EnterClass(int grade, int classNo, bool followClash);
@@ -160,15 +162,18 @@ class TKumData {
   // Erase: after the user's word, lifts and discards every piece of the range, one recorded
   // step each. False when refused or not confirmed.
   bool EraseRange(const CellRange& range);
-  // Discards the piece in hand; the piece put aside last comes into the hand.
+  // Discards the piece in hand, a recorded step; the piece put aside last comes into the hand.
   void DropHand();
 
   // The history walk. Back and Forward restore exactly the state before and after the step,
   // hand, origin and holding stack included; false when there is nothing to step or the step
-  // is refused (it would lose a piece, or the timetable no longer matches it).
+  // is refused (it would lose a piece, or the timetable no longer matches it). At its limit
+  // the history forgets its oldest step for each new one.
   bool StepBack();
   bool StepForward();
   void ClearHistory();
+  // Discards the piece in hand and the held pieces, one recorded step each, so that Back
+  // brings them back and Forward discards them again.
   void ClearHolding();
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.
@@ -197,26 +202,29 @@ class TKumData {
   // marks the document modified: the one place where steps are recorded. handMid is the piece in
   // hand right after the cell changed.
   void RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move);
-  void DropRedoTail();
-  bool HistoryFull() const { return HistoryPos >= MaxHistory; }
+  // Makes room at the history's limit: entries move down by one.
+  void ForgetOldestStep();
+  // Discards the piece in hand, then takes the next held piece: carried on from where it was
+  // lifted, or only into the hand.
+  void DiscardHand(bool carryOn);
 
   bool MoveAllowed();
-  // False when the history has no room for the step.
-  bool MoveAction(const MoveChoices& choices);
+  void MoveAction(const MoveChoices& choices);
   void LiftOrExchange(const MoveChoices& choices);
   void PutDown(const MoveChoices& choices);
   void MoveAgain(const MoveChoices& choices);
   // A piece that stays in its place changes through a lift and a put-back (two steps Back
-  // walks through); change edits it in the hand in between. False, after a beep or a message,
-  // when the hand is busy or the history has no room.
+  // walks through); change edits it in the hand in between. False, after a beep, when the hand
+  // is busy.
   bool ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
                          const MoveChoices& choices);
-  // A palette step: the cell gets placed; Back takes placed into the hand. A class placed where
-  // another line teaches it then beeps, and may take the cursor there.
+  // A palette step: the cell gets placed; Back gives the cell its former piece. A class placed
+  // where another line teaches it then beeps, and may take the cursor there.
   enum class OnClash { Ignore, Beep, Follow };
   void PlaceAtCursor(const PeriodCell& placed, OnClash onClash);
+  // The piece an entry of (kind, item) makes of the cursor cell.
+  PeriodCell EnteredPiece(Byte kind, int item) const;
   bool RefuseLocked(const char* text);
-  bool RefuseFullHistory(int steps);
   // The range within the lines in use and the week.
   CellRange Clipped(const CellRange& range) const;
   template <class Visit>
@@ -231,14 +239,16 @@ class TKumData {
   bool TakeHeldPiece();
   void HoldPush();
   void HoldPop();
-  // Back and Forward refuse a step whose cell no longer holds what the step left or found.
-  bool StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal,
-                RefusalKind kind);
-  // Before a step is undone or redone the hand must hold the piece the step expects there. The
-  // user may have dropped pieces since: a piece the drop brought from the holding stack goes
-  // back onto it, and the expected piece is taken from the holding stack when it waits there,
-  // on top or under pieces put aside since. False, after a beep, when the stack has no room for
-  // this and for the step's own pushes.
+  // Back and Forward refuse a step whose cell no longer holds what the step left or found, or
+  // whose piece in hand is neither in the hand nor on the holding stack: a walk never makes a
+  // lesson up.
+  bool StepFits(const HistoryEntry& e, const PeriodCell& expected, const PeriodCell& inHand,
+                const char* refusal, RefusalKind kind);
+  // Before a step is undone or redone the hand must hold the piece the step expects there.
+  // Records worked out from a file's entries may not know every move of the holding stack: a
+  // piece in hand that the step does not expect goes onto it, and the expected piece is taken
+  // from it, on top or under pieces put aside since. False, after a beep, when the stack has
+  // no room for this and for the step's own pushes.
   bool BringHandTo(const PeriodCell& expected, int pushes);
   void Walked();
 
@@ -272,15 +282,17 @@ class TKumData {
   DocumentChange pending_;
   int batches_ = 0;
   bool notifying_ = false;
-  bool labelsBuilt_ = false;  // a circled or letter table has been built since start
+  bool labelsBuilt_ = false;     // a circled or letter table has been built since start
+  bool forgettingTold_ = false;  // the limit's beep sounded since the history was last below it
   mutable AppliedIndex applied_;
 
-  // Reading the undo data of a timetable file.
-  bool ReadSteps(std::string_view rest);
+  // Reading the undo data of a timetable file; what was mended is added to notes.
+  void ReadHistory(int pos, int end, std::vector<std::string>& notes);
+  void ReadSteps(std::string_view rest, int count, std::string_view covered,
+                 std::vector<std::string>& notes);
   void InferStepRecords();
-  bool KeepHeldPieces();
+  void KeepHeldPieces(std::vector<std::string>& notes);
   void ForgetHistory();
-  void ReportClearedUndoData(bool historySound, bool originsSound);
 
   // Another line with this piece in the cursor period.
   std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;

@@ -11,38 +11,55 @@ TKumData::StepStart TKumData::BeginStep() const {
   return {CurLine, CurPeriod, Cell(CurLine, CurPeriod), Hand};
 }
 
-// The steps check for room first: a step the history cannot hold could not be undone.
+// Every step is recorded, the last ones at the limit too: a step the history did not hold
+// could not be undone, and Back over the steps before it would lose or double its lessons.
 void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move) {
   Modified = true;
-  if (HistoryFull()) {
-    BeepFor({RefusalKind::HistoryFull});
+  HistoryEnd = HistoryPos;  // the steps that could have been redone
+  if (HistoryPos >= MaxHistory) {
+    ForgetOldestStep();
   } else {
-    History[HistoryPos] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
-    Steps[HistoryPos] = {
-        start.CellBefore, start.HandBefore, Hand, static_cast<Byte>(move | StepRecorded),
-        CurLine,          CurPeriod};
-    if (pending_.FirstEntry == 0) pending_.FirstEntry = HistoryPos;
-    ++HistoryPos;
-    applied_.Invalidate();
-    MarkHistory();
+    forgettingTold_ = false;
   }
-  DropRedoTail();
-}
-
-void TKumData::DropRedoTail() {
-  if (HistoryEnd == HistoryPos) return;
+  History[HistoryPos] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
+  Steps[HistoryPos] = {
+      start.CellBefore, start.HandBefore, Hand, static_cast<Byte>(move | StepRecorded),
+      CurLine,          CurPeriod};
+  if (pending_.FirstEntry == 0) pending_.FirstEntry = HistoryPos;
+  ++HistoryPos;
   HistoryEnd = HistoryPos;
+  applied_.Invalidate();
   MarkHistory();
 }
 
-bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const char* refusal,
-                        RefusalKind kind) {
-  if (!IsLineInUse(e.Line) || e.Period < 1 || e.Period > PeriodCount) {
+void TKumData::ForgetOldestStep() {
+  History.DropFirst();
+  Steps.DropFirst();
+  --HistoryPos;
+  --HistoryEnd;
+  ++pending_.Forgotten;
+  if (pending_.FirstEntry > 1) --pending_.FirstEntry;
+  if (!forgettingTold_) {
+    forgettingTold_ = true;
+    BeepFor({RefusalKind::OldestForgotten});
+  }
+}
+
+bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const PeriodCell& inHand,
+                        const char* refusal, RefusalKind kind) {
+  if (!OnTimetable(e.Line, e.Period)) {
     BeepFor({kind});
     return false;
   }
-  if (Cell(e.Line, e.Period) == expected) return true;
-  Refused({kind, Cell(e.Line, e.Period), e.Line, e.Period});
+  if (Cell(e.Line, e.Period) != expected) {
+    Refused({kind, Cell(e.Line, e.Period), e.Line, e.Period});
+  } else if (!inHand.IsEmpty() && Hand.Piece != inHand &&
+             std::none_of(&Holding[1], &Holding[1] + (HoldingCount - 1),
+                          [&](const HeldPiece& held) { return held.Piece == inHand; })) {
+    Refused({kind, inHand});
+  } else {
+    return true;
+  }
   prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, refusal);
   return false;
 }
@@ -101,16 +118,16 @@ bool TKumData::StepBack() {
   const int k = HistoryPos - 1;
   const HistoryEntry e = History[k];
   const StepRecord r = Steps[k];
-  if (!StepFits(e, e.Cell, "時間割がスタックの記録と合わないので、このステップは戻せません。",
-                RefusalKind::BackMismatch)) {
-    return false;
-  }
   // The hand gives back what the step left in it: a piece the step took from the holding stack
   // goes back on top, a piece it put aside there comes back.
   const PeriodCell left = r.Move() == HoldPopped   ? PeriodCell{}
                           : r.Move() == HoldPushed ? e.Hand
                                                    : r.HandAfter.Piece;
-  if (!BringHandTo(left, 0)) return false;
+  if (!StepFits(e, e.Cell, left, "時間割がスタックの記録と合わないので、このステップは戻せません。",
+                RefusalKind::BackMismatch) ||
+      !BringHandTo(left, 0)) {
+    return false;
+  }
   SetCellAt(e.Line, e.Period, r.CellBefore);
   Hand = r.HandBefore;
   CurLine = e.Line;
@@ -128,7 +145,7 @@ bool TKumData::StepForward() {
   }
   const HistoryEntry e = History[HistoryPos];
   const StepRecord r = Steps[HistoryPos];
-  if (!StepFits(e, r.CellBefore,
+  if (!StepFits(e, r.CellBefore, r.HandBefore.Piece,
                 "時間割がスタックの記録と合わないので、このステップは進められません。",
                 RefusalKind::ForwardMismatch) ||
       !BringHandTo(r.HandBefore.Piece, r.Move() == HoldPushed ? 1 : 0)) {
@@ -213,7 +230,7 @@ bool TKumData::TakeHeldPiece() {
   HoldPop();
   if (Hand.Piece.IsEmpty()) return false;
   // A piece whose origin was lost is carried on from where the cursor stands.
-  if (IsLineInUse(Hand.FromLine) && Hand.FromPeriod >= 1 && Hand.FromPeriod <= PeriodCount) {
+  if (OnTimetable(Hand.FromLine, Hand.FromPeriod)) {
     CurLine = Hand.FromLine;
     CurPeriod = Hand.FromPeriod;
     MarkCursor();
@@ -224,11 +241,34 @@ bool TKumData::TakeHeldPiece() {
   return true;
 }
 
-void TKumData::DropHand() {
-  const Batch batch(*this);
+// The step names the cell the piece came from, or the cursor's; that cell stays as it is.
+void TKumData::DiscardHand(bool carryOn) {
+  const bool fromKnown = !Hand.Piece.IsEmpty() && OnTimetable(Hand.FromLine, Hand.FromPeriod);
+  const int line = fromKnown ? Hand.FromLine : CurLine;
+  const int period = fromKnown ? Hand.FromPeriod : CurPeriod;
+  const StepStart start{static_cast<Byte>(line), static_cast<Byte>(period),
+                        OnTimetable(line, period) ? Cell(line, period) : PeriodCell{}, Hand};
   Hand = {};
   MarkHand();
-  TakeHeldPiece();
+  bool took = false;
+  if (carryOn) {
+    took = TakeHeldPiece();
+  } else if (HoldingCount > 1) {
+    HoldPop();
+    took = true;
+  }
+  // Without a line there is no history to bring the piece back.
+  if (OnTimetable(line, period)) {
+    RecordStep(start, start.HandBefore.Piece, took ? HoldPopped : HoldNone);
+  } else {
+    Modified = true;
+  }
+}
+
+void TKumData::DropHand() {
+  const Batch batch(*this);
+  if (Hand.Piece.IsEmpty() && HoldingCount <= 1) return;
+  DiscardHand(true);
 }
 
 // Held lessons would lose the history that can bring them back to their places.
@@ -263,10 +303,8 @@ void TKumData::ClearHolding() {
                            "保持クラスをクリアします。よろしいですか") != Answer::Ok) {
     return;
   }
-  HoldingCount = 1;
-  Hand = {};
-  MarkHand();
-  MarkHolding();
+  // The cursor stays: the pieces are not carried on.
+  while (!Hand.Piece.IsEmpty() || HoldingCount > 1) DiscardHand(false);
 }
 
 }  // namespace kumo

@@ -89,9 +89,10 @@ bool TKumData::SplitSelfTeaching() {
     return false;
   }
   if (!InsertLine(line)) return false;
-  // The whole cell goes: a flag left in an emptied cell (a lock) would refuse every later move
-  // onto it and paint it grey.
-  SetCellAt(CurLine + 1, CurPeriod, {});
+  // Only the kind goes: the other bytes stay as leftovers, which lock and mark nothing.
+  PeriodCell emptied = Cell(CurLine + 1, CurPeriod);
+  emptied.Kind = KindEmpty;
+  SetCellAt(CurLine + 1, CurPeriod, emptied);
   return true;
 }
 

@@ -22,17 +22,6 @@ constexpr Caution Cautions[] = {
 
 }  // namespace
 
-// A step the history cannot record could not be undone, and Back over the steps before it would
-// then lose or double the lessons it moved.
-bool TKumData::RefuseFullHistory(int steps) {
-  if (steps <= MaxHistory - HistoryPos) return false;
-  Refused({RefusalKind::HistoryFull});
-  prompter_.MessageBox(
-      BoxType::Error, Buttons::OkCancel,
-      "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。");
-  return true;
-}
-
 bool TKumData::MovePiece(const MoveChoices& choices) {
   const Batch batch(*this);
   // A carried piece stays on its own line, wherever the click or key that moves it landed.
@@ -43,10 +32,9 @@ bool TKumData::MovePiece(const MoveChoices& choices) {
   // The blank row of a timetable without lines is not a line to move on.
   if (!CursorOnLine()) return false;
   if (choices.Checks && !MoveAllowed()) return false;
-  const bool moved = MoveAction(choices);
-  // Even a move that changed nothing ends the steps that could have been redone.
-  DropRedoTail();
-  return moved;
+  // A move that changes nothing keeps the steps that can be redone.
+  MoveAction(choices);
+  return true;
 }
 
 // The flags of the cursor cell guard it, whatever the cell and the hand hold.
@@ -67,16 +55,12 @@ bool TKumData::MoveAllowed() {
   return true;
 }
 
-bool TKumData::MoveAction(const MoveChoices& choices) {
-  const bool lift = !CursorCell().IsEmpty();
-  if (!lift && Hand.Piece.IsEmpty()) return true;  // nothing to move
-  if (RefuseFullHistory(1)) return false;
-  if (lift) {
+void TKumData::MoveAction(const MoveChoices& choices) {
+  if (!CursorCell().IsEmpty()) {
     LiftOrExchange(choices);
-  } else {
+  } else if (!Hand.Piece.IsEmpty()) {
     PutDown(choices);
   }
-  return true;
 }
 
 void TKumData::LiftOrExchange(const MoveChoices& choices) {
@@ -137,17 +121,13 @@ bool TKumData::EraseRange(const CellRange& range) {
   const Batch batch(*this);
   // A carried piece would be put down or exchanged instead of a lift.
   if (!Hand.Piece.IsEmpty()) return false;
-  const CellRange cells = Clipped(range);
-  int pieces = 0;
-  ForEachCell(cells, [&](int n, int p) { pieces += Cell(n, p).IsEmpty() ? 0 : 1; });
-  if (RefuseFullHistory(pieces)) return false;
   if (prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel,
                            "選択範囲を消去します。よろしいか") != Answer::Ok) {
     return false;
   }
   // Locked and marked pieces go too; every piece is one step, so Back brings them back one by
   // one. The whole piece goes, so that no flag of it stays behind in the cell.
-  ForEachCell(cells, [&](int n, int p) {
+  ForEachCell(Clipped(range), [&](int n, int p) {
     MoveCursor(n, p);
     if (CursorCell().IsEmpty()) return;
     const StepStart start = BeginStep();
@@ -156,7 +136,6 @@ bool TKumData::EraseRange(const CellRange& range) {
     MarkHand();
     RecordStep(start, start.CellBefore, HoldNone);
   });
-  DropRedoTail();
   Modified = true;
   return true;
 }

@@ -33,7 +33,7 @@ std::string PeriodText(int period) {
 
 std::string HeldPieceText(const TKumData& doc, const HeldPiece& held) {
   std::string text = PieceName(doc, held.Piece);
-  if (doc.IsLineInUse(held.FromLine) && held.FromPeriod >= 1 && held.FromPeriod <= PeriodCount) {
+  if (doc.OnTimetable(held.FromLine, held.FromPeriod)) {
     text += "（" + LineName(doc, held.FromLine) + " " + PeriodText(held.FromPeriod) + " から）";
   }
   return text;

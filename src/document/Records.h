@@ -70,6 +70,35 @@ struct Indexed {
   }
 };
 
+// A table numbered 1..N, as Indexed, whose first entry can be dropped, the others moving down
+// by one: they live in a window of a store twice as long, which moves back to the front of the
+// store only once every N drops.
+template <class T, int N>
+struct SlidingTable {
+  static constexpr int Low = 1;
+  static constexpr int High = N;
+  T Items[2 * N];
+  int Start;  // where entry 1 lies in Items, 0..N
+
+  T& operator[](int i) {
+    assert(i >= 1 && i <= N);
+    return Items[Start + i - 1];
+  }
+  const T& operator[](int i) const {
+    assert(i >= 1 && i <= N);
+    return Items[Start + i - 1];
+  }
+  // Entries 2..N become 1..N − 1; entry N is empty.
+  void DropFirst() {
+    if (Start == N) {
+      std::copy_n(Items + Start, N, Items);
+      Start = 0;
+    }
+    ++Start;
+    (*this)[N] = T{};
+  }
+};
+
 enum PieceKind : Byte {
   KindEmpty = 0,
   KindGrade1 = 1,
@@ -107,7 +136,9 @@ struct PeriodCell {
 
   bool IsClass() const { return Kind >= KindGrade1 && Kind <= KindGrade3; }
   bool IsEmpty() const { return Kind == KindEmpty; }
-  bool Has(PieceFlag f) const { return (Flags & f) != 0; }
+  // An empty cell's other bytes are leftovers of the pieces that passed through it: no flag of
+  // theirs locks, marks or counts anything.
+  bool Has(PieceFlag f) const { return !IsEmpty() && (Flags & f) != 0; }
   bool SamePiece(const PeriodCell& o) const { return Kind == o.Kind && Item == o.Item; }
   // A lesson hour of its line: a class, or a subject or symbol counted as one.
   bool IsLessonHour() const {

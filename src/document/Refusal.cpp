@@ -19,17 +19,17 @@ std::string DescribeRefusal(const TKumData& doc, const Refusal& r) {
       return "ロック：" + line + " の " + period + " はロックされていて動かせません";
     case RefusalKind::HoldingFull:
       return "保持クラスがいっぱいなので、" + piece + " は手に残りました";
-    case RefusalKind::HistoryFull:
-      return "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してくださ"
-             "い";
+    case RefusalKind::OldestForgotten:
+      return "スタックがいっぱいになったので、これからは一番古いステップから消していきます";
     case RefusalKind::NothingBack:
       return "戻るステップはありません（スタックの先頭です）";
     case RefusalKind::NothingForward:
       return "進むステップはありません（スタックの後尾です）";
     case RefusalKind::BackMismatch:
-      return line + " の " + period + " がスタックの記録と合わないので、戻せません";
     case RefusalKind::ForwardMismatch:
-      return line + " の " + period + " がスタックの記録と合わないので、進められません";
+      // A cell, or the piece the hand should hold and holds nowhere.
+      return (r.Line != 0 ? line + " の " + period : piece) + " がスタックの記録と合わないので、" +
+             (r.Kind == RefusalKind::BackMismatch ? "戻せません" : "進められません");
     case RefusalKind::HandBusy:
       return "駒を持っているので、できません。先に駒を置いてください";
     case RefusalKind::NoSuchClass:

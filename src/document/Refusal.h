@@ -12,13 +12,13 @@ class TKumData;
 
 enum class RefusalKind : Byte {
   None,
-  Clash,           // the piece was put where OtherLine has it too
-  Locked,          // the cell is locked
-  HoldingFull,     // the holding stack had no room
-  HistoryFull,     // the history had no room for the step
-  NothingBack,     // Back at the start of the history
-  NothingForward,  // Forward at its end
-  BackMismatch,    // the cell no longer holds what the step left
+  Clash,            // the piece was put where OtherLine has it too
+  Locked,           // the cell is locked
+  HoldingFull,      // the holding stack had no room
+  OldestForgotten,  // the history was full: its oldest step was forgotten
+  NothingBack,      // Back at the start of the history
+  NothingForward,   // Forward at its end
+  BackMismatch,     // the cell or the hand no longer holds what the step left
   ForwardMismatch,
   HandBusy,     // the step needs an empty hand
   NoSuchClass,  // the class is not one of the school's

@@ -15,11 +15,16 @@ constexpr std::size_t StepBlockSize(int count) {
   return StepBlockMagic.size() + 1 + 2 + sizeof(StepRecord) * count + 4;
 }
 
-std::string StepBlock(const StepRecord* records, int count);
+// covered: the bytes of the file that the records go with (the history, the hand and the
+// holding stack). The check sum covers them too: a file changed there by another program that
+// kept the block has a damaged block.
+std::string StepBlock(const StepRecord* records, int count, std::string_view covered);
 
 enum class StepBlockRead { Absent, Taken, Damaged };
 // Reads count records from the bytes after the last table into out. Bytes that do not start
-// with the block's mark are no block; a block of another count or check sum is damaged.
-StepBlockRead ReadStepBlock(std::string_view rest, int count, StepRecord* out);
+// with the block's mark are no block; a block of another version, count or check sum is
+// damaged.
+StepBlockRead ReadStepBlock(std::string_view rest, int count, std::string_view covered,
+                            StepRecord* out);
 
 }  // namespace kumo

@@ -101,8 +101,9 @@ void TdlgMicro::RunForCell() {
   lblTeacher_->setText(FromDocText(line.Name.View()) + QStringLiteral("先生"));
   lblClass_->setText(cell.IsClass() ? ClassName(doc, cell, app_.options.ViewClassType) : QString());
   lblSubject_->setText(SubjectName(doc, cell, line));
+  // An empty cell's leftover flags are nobody's.
   for (std::size_t k = 0; k < cbxStates_.size(); ++k) {
-    cbxStates_[k]->setChecked((cell.Flags & (1U << k)) != 0);
+    cbxStates_[k]->setChecked(cell.Has(static_cast<PieceFlag>(1U << k)));
   }
   // A lesson always counts as a lesson hour.
   cbxStates_[CountedBox]->setEnabled(!cell.IsClass());

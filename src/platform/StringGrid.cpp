@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace kumo {
 
@@ -116,6 +117,21 @@ void StringGrid::SetCells(int col, int row, const QString& text) {
   cell = text;
   const QRect rect = CellRect(col, row);
   if (!rect.isEmpty()) viewport()->update(rect);
+}
+
+void StringGrid::ShiftCellsUp(int first, int count) {
+  first = std::max(first, 0);
+  count = std::clamp(count, 0, rowCount_ - first);
+  if (count == 0) return;
+  auto at = [this](int col, int row) -> QString& {
+    return cells_[static_cast<std::size_t>(row) * colCount_ + col];
+  };
+  for (int row = first; row < rowCount_; ++row) {
+    for (int col = fixedCols_; col < colCount_; ++col) {
+      at(col, row) = row + count < rowCount_ ? std::move(at(col, row + count)) : QString();
+    }
+  }
+  viewport()->update();
 }
 
 void StringGrid::SetDefaultColWidth(int width) {

@@ -106,6 +106,10 @@ class StringGrid : public QAbstractScrollArea {
   // Outside the grid: empty text, writes are ignored.
   QString Cells(int col, int row) const;
   void SetCells(int col, int row, const QString& text);
+  // The texts of the normal columns move up by count rows from row first + count on, and the
+  // last count rows' normal cells are emptied. The fixed columns keep their texts: they name
+  // the rows.
+  void ShiftCellsUp(int first, int count);
 
   int DefaultColWidth() const { return defaultColWidth_; }
   void SetDefaultColWidth(int width);  // every column takes the new width

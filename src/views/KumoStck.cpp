@@ -58,6 +58,9 @@ void TfrmStack::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines || change.Subjects) {
     RenewStack();
   } else if (change.History) {
+    // At the limit the oldest steps were forgotten: the rows move up under their numbers, and
+    // only the rows of the new steps are written.
+    Grid().ShiftCellsUp(1, change.Forgotten);
     for (int a = change.FirstEntry; a != 0 && a < doc.HistoryEnd; ++a) ShowStackRow(a);
     // However far a walk went, only the position moved: its selection and its red number.
     ShowStackRow(doc.HistoryPos - 1);

@@ -59,7 +59,6 @@ TEST_F(Entry, AnEntryDropsTheStepsThatCouldBeSteppedForward) {
   EnterAt(1, 2, 1, 2);
   doc.StepBack();
   ASSERT_EQ(doc.HistoryEnd, 3);
-  doc.DropHand();  // the class Back took into the hand
   EnterAt(2, 5, 1, 2);
   EXPECT_EQ(doc.HistoryPos, 3);
   EXPECT_EQ(doc.HistoryEnd, 3);

@@ -1,5 +1,7 @@
 // The history: what each step records, Back and Forward restoring exactly the state before and
 // after it (hand, origin and holding stack included), the holding stack and the clears.
+#include <cstring>
+#include <functional>
 #include <vector>
 
 #include "DocFixture.h"
@@ -29,6 +31,18 @@ class History : public DocTest {
     }
     for (int k = 1; k < doc.HoldingCount; ++k) s.held.push_back(doc.Holding[k]);
     return s;
+  }
+  // The cursor is the user's between steps.
+  EditState Pieces() const {
+    EditState s = State();
+    s.line = s.period = 0;
+    return s;
+  }
+  void Home() {
+    while (doc.HistoryPos > 1) ASSERT_TRUE(doc.StepBack());
+  }
+  void End() {
+    while (doc.HistoryPos < doc.HistoryEnd) ASSERT_TRUE(doc.StepForward());
   }
   // Teacher 2 carries 1-2 onto its 1-3 in period 7, where teacher 1 has 1-2 already.
   void ClashingExchange(MoveChoices choices = {}) {
@@ -131,8 +145,8 @@ TEST_F(History, HomeAndEndLeaveTheCarriedPieceWithItsOwnOrigin) {
   MoveAt(1, 10);
   MoveAt(3, 2);
   const EditState carried = State();
-  while (doc.HistoryPos > 1) doc.StepBack();
-  while (doc.HistoryPos < doc.HistoryEnd) doc.StepForward();
+  Home();
+  End();
   EXPECT_EQ(State(), carried);
   EXPECT_EQ(doc.Hand, (HeldPiece{Piece(1, 3), 3, 2}));
   EXPECT_EQ(doc.CurLine, 3);
@@ -155,50 +169,103 @@ TEST_F(History, ForwardOverAnEraseLeavesThePieceErased) {
   EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
 }
 
-TEST_F(History, BackOverAClassEntryBringsTheReplacedClassBack) {
-  doc.Cell(1, 4) = {KindGrade1, 1, 9, Linked};
-  doc.SetCursor(1, 4);
-  ASSERT_TRUE(doc.EnterClass(1, 3, true));
-  const EditState entered = State();
-  doc.StepBack();
-  EXPECT_EQ(doc.Cell(1, 4), (PeriodCell{KindGrade1, 1, 9, Linked}));
-  EXPECT_EQ(doc.Hand, (HeldPiece{{KindGrade1, 3, 9, Linked}, 1, 4}))
-      << "the placed class comes into the hand";
-  doc.StepForward();
-  EXPECT_EQ(State(), entered);
+// Carrying 2-1 along teacher 1's line and entering 1-2 where teacher 3 has it, three Backs left
+// 1-2 on the holding stack, and the next put-down brought it into the hand. Back over an entry
+// from either palette or a fill gives the cell its former piece and leaves the hand and the
+// holding stack as they were; Forward brings the entry again.
+TEST_F(History, BackOverAnyEntryRestoresTheStateBeforeIt) {
+  using Entry = std::function<bool(TKumData&)>;
+  const struct {
+    const char* name;
+    std::vector<int> moves;  // periods of teacher 1 moved at first
+    int line, period, answers;
+    Entry entry;
+  } cases[] = {
+      {"a class after a carry, where another line has it",
+       {7, 10},
+       2,
+       10,
+       0,
+       [](TKumData& d) { return d.EnterClass(1, 2, true) && d.CurLine == 3; }},
+      {"a class while a piece is carried",
+       {7},
+       1,
+       11,
+       0,
+       [](TKumData& d) { return d.EnterClass(1, 3, true); }},
+      {"a subject into an empty cell",
+       {},
+       1,
+       3,
+       0,
+       [](TKumData& d) { return d.EnterSubject(0, 3); }},
+      {"a symbol over a class", {}, 2, 10, 1, [](TKumData& d) { return d.EnterSubject(1, 5); }},
+      {"the subject of a linked lesson",
+       {},
+       2,
+       10,
+       2,
+       [](TKumData& d) { return d.EnterSubject(0, 5); }},
+      {"a fill over a range with two lessons",
+       {},
+       1,
+       1,
+       4,
+       [](TKumData& d) {
+         return d.FillRange({2, 3, 9, 10}, 0, 6);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    doc.Clear();
+    FourTeachers();
+    doc.Cell(1, 7) = Piece(2, 1);
+    doc.Cell(2, 10) = {KindGrade1, 1, 9, Linked};
+    doc.Cell(3, 10) = Piece(1, 2);
+    doc.Cell(2, 2) = {KindEmpty, 3, 4, Locked};  // leftovers of an emptied cell
+    const EditState start = Pieces();
+    for (int p : c.moves) MoveAt(1, p);
+    doc.SetCursor(c.line, c.period);
+    for (int k = 0; k < c.answers; ++k) prompter.Expect(Answer::Yes);
+    ASSERT_TRUE(c.entry(doc));
+    const EditState entered = Pieces();
+    Home();
+    EXPECT_EQ(Pieces(), start);
+    EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+    EXPECT_EQ(doc.HoldingCount, 1);
+    End();
+    EXPECT_EQ(Pieces(), entered);
+  }
 }
 
-// A class entered while a piece is carried: Back takes the class into the hand and puts the
-// carried piece aside until the class is put down.
-TEST_F(History, BackOverAClassEnteredWhileCarryingPutsTheCarriedPieceAside) {
-  doc.Cell(2, 1) = Piece(2, 1);
-  MoveAt(2, 1);
-  doc.SetCursor(2, 6);
-  ASSERT_TRUE(doc.EnterClass(1, 2, true));
-  const EditState entered = State();
-  doc.StepBack();
-  EXPECT_EQ(doc.Hand, (HeldPiece{Piece(1, 2), 2, 6}));
-  ASSERT_EQ(doc.HoldingCount, 2);
-  EXPECT_EQ(doc.Holding[1], (HeldPiece{Piece(2, 1), 2, 1}));
-  doc.StepForward();
-  EXPECT_EQ(State(), entered);
-}
-
-// A drop is the user's word: Back brings back what its step removed and never loses a piece
-// that a drop brought into the hand.
-TEST_F(History, BackAfterADropKeepsEveryPieceThatIsLeft) {
-  ClashingExchange();
-  doc.DropHand();  // the empty hand takes 1-3 from the holding stack
-  ASSERT_EQ(doc.Hand.Piece, Piece(1, 3));
-  doc.StepBack();
-  EXPECT_EQ(doc.Cell(2, 7), Piece(1, 3));
-  EXPECT_EQ(doc.Hand.Piece, Piece(1, 2));
-  EXPECT_EQ(doc.HoldingCount, 1);
-
-  doc.DropHand();  // 1-2 is discarded
-  doc.StepBack();  // undoing its lift brings it back to its cell
-  EXPECT_EQ(doc.Cell(2, 3), Piece(1, 2));
-  EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+// After 保持クラスクリア, Home then End brought the discarded pieces back. A discard is a step:
+// only a walk back over it brings the piece back, and Forward discards it again.
+TEST_F(History, DiscardedPiecesComeBackOnlyByAWalkBackOverTheirDiscard) {
+  const struct {
+    const char* name;
+    int answers;
+    void (TKumData::*discard)();
+    int steps;
+  } cases[] = {
+      {"the edit table's drop", 0, &TKumData::DropHand, 1},
+      {"the clear of the holding stack", 1, &TKumData::ClearHolding, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    doc.Clear();
+    FourTeachers();
+    ClashingExchange();  // 1-3 is put aside
+    MoveAt(1, 7);        // teacher 1's 1-2 into the hand
+    const EditState held = Pieces();
+    for (int k = 0; k < c.answers; ++k) prompter.Expect(Answer::Ok);
+    (doc.*c.discard)();
+    const EditState discarded = Pieces();
+    Home();
+    End();
+    EXPECT_EQ(Pieces(), discarded);
+    for (int k = 0; k < c.steps; ++k) ASSERT_TRUE(doc.StepBack());
+    EXPECT_EQ(Pieces(), held);
+  }
 }
 
 TEST_F(History, AStepThatWouldOverfillTheHoldingStackIsRefused) {
@@ -230,35 +297,30 @@ TEST_F(History, AStepTheTimetableNoLongerMatchesIsRefused) {
   EXPECT_EQ(prompter.Beeps(), 1);
 }
 
-TEST_F(History, TheFiveThousandthPositionIsNeverRecorded) {
-  doc.Cell(1, 1) = Piece(1, 1);
-  for (int i = 0; i < MaxHistory - 1; ++i) MoveAt(1, 1);
-  EXPECT_EQ(doc.HistoryPos, MaxHistory);
-  EXPECT_TRUE(prompter.Boxes().empty());
-  prompter.Expect(Answer::Ok);
-  EXPECT_FALSE(MoveAt(1, 1));
-  EXPECT_EQ(doc.HistoryPos, MaxHistory);
-  EXPECT_EQ(doc.Hand.Piece, Piece(1, 1)) << "the piece stays in hand, where the last step left it";
-}
-
-// Erase checks for room before its question: every erased lesson is a step of its own.
-TEST_F(History, StepsTheHistoryCannotHoldAreRefused) {
+// With 4999 steps recorded every move was refused, and a lifted piece could be put down
+// nowhere. The oldest step is forgotten instead, with a beep and a word the first time.
+TEST_F(History, AtTheLimitTheOldestStepIsForgottenForEachNewOne) {
   doc.Cell(1, 1) = Piece(1, 1);
   doc.Cell(2, 2) = Piece(1, 2);
-  doc.HistoryPos = doc.HistoryEnd = MaxHistory - 1;  // room for one step
-  prompter.Expect(Answer::Ok);
-  EXPECT_FALSE(doc.EraseRange({1, 2, 1, 2}));
-  EXPECT_EQ(
-      prompter.Boxes().at(0).Text,
-      "スタックがいっぱいです。スタッククリアをするか、ステップを戻ってからやり直してください。");
-  EXPECT_EQ(doc.Cell(1, 1), Piece(1, 1));
+  for (int i = 0; i < MaxHistory - 1; ++i) MoveAt(1, 1);
+  ASSERT_EQ(doc.Hand.Piece, Piece(1, 1));
+  const HistoryEntry second = doc.History[2];
+  EXPECT_TRUE(MoveAt(1, 3));
+  EXPECT_EQ(doc.Cell(1, 3), Piece(1, 1));
+  EXPECT_EQ(doc.HistoryPos, MaxHistory);
+  EXPECT_EQ(std::memcmp(&doc.History[1], &second, sizeof second), 0) << "the entries moved down";
+  EXPECT_EQ(doc.History[MaxHistory - 1].Period, 3);
+  EXPECT_EQ(prompter.Beeps(), 1);
 
-  doc.HistoryPos = doc.HistoryEnd = MaxHistory;
-  doc.SetCursor(1, 5);
   prompter.Expect(Answer::Ok);
-  EXPECT_FALSE(doc.EnterClass(1, 3, true));
-  EXPECT_TRUE(doc.Cell(1, 5).IsEmpty());
-  EXPECT_EQ(prompter.Boxes().size(), 2u);
+  ASSERT_TRUE(doc.EraseRange({2, 2, 2, 2}));
+  EXPECT_TRUE(doc.Cell(2, 2).IsEmpty());
+  EXPECT_EQ(doc.HistoryPos, MaxHistory);
+  EXPECT_EQ(prompter.Beeps(), 1) << "the beep is only for the first step forgotten";
+
+  Home();
+  EXPECT_EQ(doc.Cell(2, 2), Piece(1, 2));
+  EXPECT_EQ(doc.Cell(1, 1).IsEmpty(), doc.Hand.Piece == Piece(1, 1));
 }
 
 TEST_F(History, DropHandTakesTheNextHeldPieceAndGoesWhereItWasLifted) {
@@ -272,7 +334,7 @@ TEST_F(History, DropHandTakesTheNextHeldPieceAndGoesWhereItWasLifted) {
   EXPECT_EQ(doc.Holding[1].Piece, Piece(1, 2));
   EXPECT_EQ(doc.CurLine, 1);
   EXPECT_EQ(doc.CurPeriod, 7);
-  EXPECT_EQ(doc.HistoryPos, 1);
+  EXPECT_EQ(doc.HistoryPos, 2) << "the drop is a step";
 }
 
 TEST_F(History, ClearHistoryIsRefusedWhileLessonsAreHeld) {
@@ -324,7 +386,8 @@ TEST_F(History, ClearHoldingDropsHandAndHeldPiecesAfterConfirmation) {
   EXPECT_EQ(prompter.Boxes()[1].Text, "保持クラスをクリアします。よろしいですか");
   EXPECT_EQ(doc.HoldingCount, 1);
   EXPECT_EQ(doc.Hand, HeldPiece{});
-  EXPECT_FALSE(doc.Modified);
+  EXPECT_EQ(doc.HistoryPos, 3) << "one step for each piece";
+  EXPECT_TRUE(doc.Modified);
 }
 
 // Observers hear once per operation, in the document's terms.

@@ -357,7 +357,7 @@ TEST_F(EditTable, ClearHoldingDropsTheHandAndTakesTheNextHeldPiece) {
   EXPECT_EQ(Doc().Hand.FromLine, 3);
   EXPECT_EQ(Doc().HoldingCount, 2);
   EXPECT_EQ(Text(1, 0), "[３]");
-  EXPECT_EQ(Doc().HistoryPos, 1);
+  EXPECT_EQ(Doc().HistoryPos, 2) << "the drop is a step Back can undo";
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
@@ -424,8 +424,9 @@ TEST_F(EditTable, AnEmptyClassRowShowsNoHighlightAtTheCursorsPeriod) {
   EXPECT_EQ(PixelAt(Render(view), view, 5, 0, 1, 1), QColor(Qt::white));
 }
 
-// A lock left in the emptied cell would refuse every later move onto it and paint it grey.
-TEST_F(EditTable, SelfTeachingLeavesNoFlagsInTheTeachersEmptiedCell) {
+// 自習設定 empties only the kind of the teacher's cell. The lock left there among its leftover
+// bytes refuses no move onto it, no entry from the palette, and paints nothing grey.
+TEST_F(EditTable, SelfTeachingLeavesALockInTheEmptiedCellThatLocksNothing) {
   FourTeachers();
   Put(2, 20, ClassPiece(1, 2, Locked | Counted));
   Put(2, 19, ClassPiece(1, 3));
@@ -435,13 +436,19 @@ TEST_F(EditTable, SelfTeachingLeavesNoFlagsInTheTeachersEmptiedCell) {
   Edit().LocalMenu().findChild<QAction*>("pmnSelfTeaching")->trigger();
   ASSERT_EQ(Doc().LineCount, 5);
   EXPECT_EQ(Doc().Cell(2, 20).Flags, Locked | Counted);
-  const PeriodCell& emptied = Doc().Cell(3, 20);
-  EXPECT_TRUE(emptied.IsEmpty() && emptied.Item == 0 && emptied.Flags == 0);
+  EXPECT_EQ(Doc().Cell(3, 20), (PeriodCell{KindEmpty, 2, 0, Locked | Counted}));
+  Cursor(3, 1);
+  EXPECT_EQ(PixelAt(Render(Grid()), Grid(), ColOfPeriod(20), RowOfLine(3), 1, 1),
+            QColor(Qt::white));
 
   platform_.Reset();
   MoveAt(3, 19);
   MoveAt(3, 20);
   EXPECT_EQ(Doc().Cell(3, 20).Item, 3);
+  MoveAt(3, 20);
+  Cursor(3, 20);
+  ASSERT_TRUE(Doc().EnterClass(1, 1, false));
+  EXPECT_EQ(Doc().Cell(3, 20), ClassPiece(1, 1)) << "the entered class takes none of the leftovers";
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 

@@ -2,6 +2,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include <QLabel>
+
 #include "EditTableFixture.h"
 #include "views/KumoHlSt.h"
 #include "views/KumoStck.h"
@@ -190,6 +192,30 @@ TEST_F(HistoryWindows, ClearsAskTheDocumentsQuestions) {
   app_->frmStack->LocalMenu().findChild<QAction*>("pmnClear")->trigger();
   EXPECT_EQ(OnlyBox().Text, "スタックを初期化します。よろしいですか？");
   EXPECT_EQ(Texts(Stack()), (Rows{{"", "", "", "", ""}}));
+}
+
+// At the limit a step forgets the oldest: the rows move up under their numbers, the new step
+// takes the last row, and the line under the edit table says why the beep sounded.
+TEST_F(HistoryWindows, AtTheLimitTheRowsMoveUpAndTheNewStepTakesTheLast) {
+  FourTeachers();
+  Put(1, 1, ClassPiece(1, 1));
+  for (int k = 1; k < MaxHistory; ++k) {
+    Doc().History[k] = {static_cast<Byte>(1 + k % 4), static_cast<Byte>(1 + k % 30), {}, {}};
+  }
+  Doc().HistoryPos = Doc().HistoryEnd = MaxHistory;
+  Refresh();
+  Rows rows = Texts(Stack());
+  MoveAt(1, 1);
+  for (std::size_t r = 0; r + 2 < rows.size(); ++r)
+    rows[r] = {rows[r][0], rows[r + 1][1], rows[r + 1][2], rows[r + 1][3], rows[r + 1][4]};
+  rows[MaxHistory - 2] = {"4999", "T1", "月１", Label(ClassPiece(1, 1)), ""};
+  EXPECT_EQ(Texts(Stack()), rows);
+  EXPECT_EQ(Stack().Row(), MaxHistory);
+  EXPECT_EQ(platform_.Beeps(), 1);
+  EXPECT_TRUE(Edit().WhyLine().text().contains(QStringLiteral("一番古いステップから消して")));
+  MoveAt(1, 2);
+  EXPECT_EQ(platform_.Beeps(), 1);
+  EXPECT_FALSE(Edit().WhyLine().text().contains(QStringLiteral("一番古い")));
 }
 
 }  // namespace
