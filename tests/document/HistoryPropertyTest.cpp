@@ -490,7 +490,7 @@ class HistoryProperty : public DocTest {
 };
 
 TEST_F(HistoryProperty, EveryPositionOfTheHistoryComesBackAsItWas) {
-  for (int run = 0; run < 250 && !HasFailure(); ++run) {
+  for (int run = 0; run < 100 && !HasFailure(); ++run) {
     Start(run);
     for (int i = 0; i < 150 && !HasFailure(); ++i) Run(Draw());
   }
