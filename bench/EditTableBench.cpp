@@ -1,12 +1,16 @@
 // The largest timetable: 100 lines with every period filled, 60 classes, 4990 recorded steps,
 // italic and bold display on, every grade ticked in the classes overview, every window shown
-// offscreen.
+// offscreen (the checks window among them), so that every change repaints what a user would see.
+//
+// With KUMO_BENCH_ITERATIONS set, every benchmark runs exactly that many iterations once, so that
+// bench/count can divide callgrind's instruction count by it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <cstdlib>
 #include <memory>
 
 #include "editing/KumoEdit.h"
@@ -28,6 +32,11 @@ namespace kumo {
 namespace {
 
 constexpr int Steps = 4990;
+// Both lines are listed in the teachers overview, and the class in the classes overview.
+constexpr int ClassLine = 10;  // class 1-16 there
+constexpr int ClassPeriod = 5;
+constexpr int SubjectLine = 65;  // a subject piece there
+constexpr int SubjectPeriod = 15;
 
 // Every piece appears once per period, so that no move clashes: 60 classes and 40 subjects.
 PeriodCell PieceAt(int line, int period) {
@@ -66,14 +75,15 @@ class LargestTimetable {
       doc.MovePiece({});
       doc.MovePiece({});
     }
-    doc.SetCursor(50, 15);
+    doc.SetCursor(SubjectLine, SubjectPeriod);
     app_->classes.BuildClassList();
     app_->classes.UpdateAllClasses();
     app_->frmKumo->EnableDocumentCommands();
     for (QWidget* window : std::initializer_list<QWidget*>{
              app_->frmEdit.get(), app_->frmTeachers.get(), app_->frmClasses.get(),
              app_->frmTeacher.get(), app_->frmClass.get(), app_->frmStack.get(),
-             app_->frmHoldingStack.get(), app_->frmPickCharge.get(), app_->frmPickS.get()}) {
+             app_->frmHoldingStack.get(), app_->frmPickCharge.get(), app_->frmPickS.get(),
+             app_->frmChecks.get()}) {
       window->show();
     }
     app_->frmEdit->resize(1000, 800);
@@ -83,10 +93,37 @@ class LargestTimetable {
 
   KumoApp& App() { return *app_; }
 
+  // The cursor to (line, period) as the user's click puts it there, the views following.
+  void PutCursor(int line, int period) {
+    TKumData& doc = app_->doc;
+    doc.CurLine = static_cast<Byte>(line);
+    doc.CurPeriod = static_cast<Byte>(period);
+    app_->frmEdit->SyncGridCursor();
+    QApplication::processEvents();
+  }
+
+  // One piece move at the cursor with the renewals and the repaint after it. Every second move
+  // puts the piece back where it was lifted; then the history is given back its length, so that
+  // it never fills up.
+  void Move() {
+    TKumData& doc = app_->doc;
+    const bool lifting = doc.Hand.Piece.IsEmpty();
+    if (lifting) historyPos_ = doc.HistoryPos;
+    app_->frmEdit->sgrEditDblClick();
+    QApplication::processEvents();
+    if (!lifting) doc.HistoryPos = doc.HistoryEnd = historyPos_;
+  }
+
+  // The piece in hand put back, after a benchmark that stopped half-way through a move.
+  void EndMove() {
+    if (!app_->doc.Hand.Piece.IsEmpty()) Move();
+  }
+
  private:
   QTemporaryDir settingsDir_;
   QtPlatform platform_;
   std::unique_ptr<KumoApp> app_;
+  std::uint16_t historyPos_ = 0;
 };
 
 // Built once for all benchmarks, and gone before the application object.
@@ -100,62 +137,42 @@ LargestTimetable& Table() {
   return *TableHolder();
 }
 
-// One piece lifted and put back, with the renewals of both moves and the repaint after them.
-void LiftAndPutBack(KumoApp& app) {
-  app.doc.CurLine = 50;
-  app.doc.CurPeriod = 15;
-  app.frmEdit->SyncGridCursor();
-  app.frmEdit->sgrEditDblClick();
-  app.frmEdit->sgrEditDblClick();
-  QApplication::processEvents();
+// One move of a class piece (a lift or a put-down, in turn) with every view renewed and
+// repainted: the tints of where the class can go (tints:1) or not (tints:0), the class and clash
+// rows, the class index, both overviews, the history, the holding stack and the checks window.
+void BM_ClassMove(benchmark::State& state) {
+  LargestTimetable& table = Table();
+  Options& options = table.App().options;
+  options.ShowPlaces = state.range(0) != 0;
+  table.PutCursor(ClassLine, ClassPeriod);
+  for (auto _ : state) table.Move();
+  table.EndMove();
+  options.ShowPlaces = true;
 }
 
-void BM_PieceMove(benchmark::State& state) {
-  KumoApp& app = Table().App();
-  TKumData& doc = app.doc;
-  const std::uint16_t pos = doc.HistoryPos;
-  for (auto _ : state) {
-    LiftAndPutBack(app);
-    doc.HistoryPos = doc.HistoryEnd = pos;  // the history keeps its length
-  }
+// One move of a subject piece, in turn lifted and put down: no tints, no class row, no class
+// index to renew.
+void BM_SubjectMove(benchmark::State& state) {
+  LargestTimetable& table = Table();
+  table.PutCursor(SubjectLine, SubjectPeriod);
+  for (auto _ : state) table.Move();
+  table.EndMove();
 }
-BENCHMARK(BM_PieceMove)->Unit(benchmark::kMillisecond);
 
-// Piece moves with the aids at work (aids:1): a class lifted, carried one period along its line
-// under the tints, and put back, with the checks window open; aids:0 makes the same moves with
-// the tints off and the checks window closed. "per move" is the CPU time of one of the two
-// moves; its median should stay within 1.5 ms.
-void BM_PieceMoveWithAids(benchmark::State& state) {
-  KumoApp& app = Table().App();
-  TKumData& doc = app.doc;
-  const bool aids = state.range(0) != 0;
-  app.frmChecks->setVisible(aids);
-  app.options.ShowPlaces = aids;
-  QApplication::processEvents();
-  const std::uint16_t pos = doc.HistoryPos;
+// One cursor step along the line while a class is carried, under the tints: the class row and
+// the clash row follow the cursor.
+void BM_CursorWithClassInHand(benchmark::State& state) {
+  LargestTimetable& table = Table();
+  table.PutCursor(ClassLine, ClassPeriod);
+  table.Move();
+  int period = ClassPeriod;
   for (auto _ : state) {
-    for (const int period : {5, 6, 5}) {
-      doc.CurLine = 50;
-      doc.CurPeriod = static_cast<Byte>(period);
-      app.frmEdit->SyncGridCursor();
-      if (period != 6) app.frmEdit->sgrEditDblClick();
-      QApplication::processEvents();
-    }
-    doc.HistoryPos = doc.HistoryEnd = pos;
+    period = period == ClassPeriod ? ClassPeriod + 1 : ClassPeriod;
+    table.PutCursor(ClassLine, period);
   }
-  state.counters["per move"] =
-      benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  app.frmChecks->hide();
-  app.options.ShowPlaces = true;
+  table.PutCursor(ClassLine, ClassPeriod);
+  table.EndMove();
 }
-BENCHMARK(BM_PieceMoveWithAids)
-    ->Unit(benchmark::kMillisecond)
-    ->ArgName("aids")
-    ->Arg(0)
-    ->Arg(1)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
 
 void BM_RedrawTable(benchmark::State& state) {
   KumoApp& app = Table().App();
@@ -164,7 +181,6 @@ void BM_RedrawTable(benchmark::State& state) {
     app.frmEdit->EditGrid().viewport()->repaint();
   }
 }
-BENCHMARK(BM_RedrawTable)->Unit(benchmark::kMillisecond);
 
 // Every view renewed whole and repainted, as after the settings changed.
 void BM_RefreshAllViews(benchmark::State& state) {
@@ -174,7 +190,6 @@ void BM_RefreshAllViews(benchmark::State& state) {
     QApplication::processEvents();
   }
 }
-BENCHMARK(BM_RefreshAllViews)->Unit(benchmark::kMillisecond);
 
 // Every step undone, the views following once per display frame, and the last picture painted.
 void BM_HomeOverTheWholeHistory(benchmark::State& state) {
@@ -192,19 +207,40 @@ void BM_HomeOverTheWholeHistory(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_HomeOverTheWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// BM_PieceMove with the history full: each move forgets the oldest step, the entries move down
-// and so do the history window's rows. Last, since it leaves the history changed.
-void BM_PieceMoveAtTheLimit(benchmark::State& state) {
-  KumoApp& app = Table().App();
-  TKumData& doc = app.doc;
-  doc.SetCursor(50, 15);
+// A class move with the history full: each move forgets the oldest step, the entries move down
+// and so do the history window's rows. Last, since it leaves the history full.
+void BM_ClassMoveAtTheLimit(benchmark::State& state) {
+  LargestTimetable& table = Table();
+  TKumData& doc = table.App().doc;
+  table.PutCursor(ClassLine, ClassPeriod);
   while (doc.HistoryPos < MaxHistory) doc.MovePiece({});
-  QApplication::processEvents();
-  for (auto _ : state) LiftAndPutBack(app);
+  table.EndMove();
+  for (auto _ : state) {
+    table.App().frmEdit->sgrEditDblClick();
+    QApplication::processEvents();
+  }
+  table.EndMove();
 }
-BENCHMARK(BM_PieceMoveAtTheLimit)->Unit(benchmark::kMillisecond);
+
+void RegisterBenchmarks() {
+  const char* fixed = std::getenv("KUMO_BENCH_ITERATIONS");
+  const int iterations = fixed != nullptr ? std::atoi(fixed) : 0;
+  auto add = [iterations](const char* name, void (*run)(benchmark::State&)) {
+    benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(name, run);
+    b->Unit(benchmark::kMillisecond);
+    if (iterations > 0) b->Iterations(iterations);
+    return b;
+  };
+  add("BM_ClassMove", BM_ClassMove)->ArgName("tints")->Arg(0)->Arg(1);
+  add("BM_SubjectMove", BM_SubjectMove);
+  add("BM_CursorWithClassInHand", BM_CursorWithClassInHand);
+  add("BM_RedrawTable", BM_RedrawTable);
+  add("BM_RefreshAllViews", BM_RefreshAllViews);
+  // The whole walk is long: a few runs tell enough.
+  add("BM_HomeOverTheWholeHistory", BM_HomeOverTheWholeHistory)->Iterations(3);
+  add("BM_ClassMoveAtTheLimit", BM_ClassMoveAtTheLimit);
+}
 
 }  // namespace
 }  // namespace kumo
@@ -214,6 +250,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   kumo::InstallFontSubstitutions();
   benchmark::Initialize(&argc, argv);
+  kumo::RegisterBenchmarks();
+  // Built before the first benchmark, so that no benchmark's count includes it.
+  kumo::Table();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   kumo::TableHolder().reset();

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -78,11 +77,9 @@ void TfrmEdit::BuildGrids() {
   Panel2_->setVisible(app_.options.ScrollVertical);
   strip->addWidget(Panel2_);
   column->addWidget(panel1);
-  lblWhy_ = new QLabel(this);
-  lblWhy_->setObjectName(QStringLiteral("lblWhy"));
-  lblWhy_->setContentsMargins(2, 0, 2, 0);
   // However long the text, the window keeps its size and the table its layout.
-  lblWhy_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  lblWhy_ = new TextLine(this);
+  lblWhy_->setObjectName(QStringLiteral("lblWhy"));
   lblWhy_->setFixedHeight(CellSize + 2);
   column->addWidget(lblWhy_);
   sgrEdit_->installEventFilter(this);
@@ -189,6 +186,7 @@ void TfrmEdit::RedrawTable() {
   AlignSummary();
   // Fonts and colours follow the options and the history, not only the texts.
   sgrEdit_->viewport()->update();
+  sgrView_->viewport()->update();
 }
 
 void TfrmEdit::RedrawCell(int line, int period) {
@@ -220,6 +218,13 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   if (change.Cells.any() || change.Hand || change.Cursor) {
     ShowClassRow();
     ShowClashRow();
+  }
+  // Flags and the history change how a period of the class and clash rows looks even where its
+  // text stays.
+  for (int p = 1; p <= PeriodCount; ++p) {
+    if (!change.PeriodChanged(p)) continue;
+    RepaintCell(*sgrView_, ColOfPeriod(p), 0);
+    RepaintCell(*sgrView_, ColOfPeriod(p), 1);
   }
 }
 
@@ -280,23 +285,29 @@ void TfrmEdit::ShowClassRow() {
   const PeriodCell decider = hand.IsClass() ? hand
                              : onTable      ? doc.Cell(doc.CurLine, doc.CurPeriod)
                                             : PeriodCell{};
+  const Byte grade = ViewGrade;
+  const Byte classNo = ViewClassNo;
+  const Byte entry = ViewEntry;
   ViewGrade = decider.Kind;
   ViewClassNo = decider.Item;
-  sgrView_->viewport()->update();
+  if (decider.IsClass()) ViewEntry = static_cast<Byte>(classes.FindClass(ViewGrade, ViewClassNo));
+  // Both rows take their colours from the class in view: another one repaints them whole.
+  if (ViewGrade != grade || ViewClassNo != classNo || ViewEntry != entry) {
+    sgrView_->viewport()->update();
+  }
   if (!decider.IsClass()) {
     for (int c = 0; c < ViewCols; ++c) sgrView_->SetCells(c, 0, QString());
     return;
   }
-  ViewEntry = static_cast<Byte>(classes.FindClass(ViewGrade, ViewClassNo));
   if (ViewEntry == 0) return;
   // The document's notices keep the class index up to date.
-  const ClassEntry& entry = classes.Entries[ViewEntry];
-  const int home = entry.HomeroomLine;
-  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels[entry.ClassNo].View()));
+  const ClassEntry& shown = classes.Entries[ViewEntry];
+  const int home = shown.HomeroomLine;
+  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels[shown.ClassNo].View()));
   sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Lines[home].Name.View()) : QString());
   int count = 0;
   for (int p = 1; p <= PeriodCount; ++p) {
-    const ClassPeriod at = ClassSubjectAt(doc, entry, p);
+    const ClassPeriod at = ClassSubjectAt(doc, shown, p);
     if (at.Counted()) ++count;
     sgrView_->SetCells(ColOfPeriod(p), 0, FromDocText(doc.SubjectNames1[at.Subject].View()));
   }
@@ -311,7 +322,10 @@ void TfrmEdit::ShowClashRow() {
   for (int c = 0; c < WeekCols; ++c) {
     sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOfLine(*clash)) : QString());
   }
-  sgrView_->viewport()->update();
+  // The row takes its colours from the line it copies.
+  const int shown = clash.value_or(0);
+  if (shown != shownClash_) sgrView_->RepaintRow(1);
+  shownClash_ = shown;
 }
 
 }  // namespace kumo

@@ -8,10 +8,10 @@
 #include "document/HandPlaces.h"
 #include "document/Records.h"
 #include "platform/StringGrid.h"
+#include "platform/TextLine.h"
 #include "platform/WeekGrid.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 
 namespace kumo {
@@ -42,7 +42,7 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   StringGrid& EditGrid() { return *sgrEdit_; }
   StringGrid& ViewGrid() { return *sgrView_; }
   // The line under the table that says why the last beep sounded.
-  QLabel& WhyLine() { return *lblWhy_; }
+  TextLine& WhyLine() { return *lblWhy_; }
   // Where the class in hand can go, as the table tints it.
   const HandPlaces& Places() const { return places_; }
   // Gives the keyboard to the edit grid, as the history commands do when they end.
@@ -111,9 +111,10 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   QAction* pmnFill_ = nullptr;
   QAction* pmnLineHead_ = nullptr;
   QAction* pmnSelfTeaching_ = nullptr;
-  QLabel* lblWhy_ = nullptr;
+  TextLine* lblWhy_ = nullptr;
   HandPlaces places_;
   Refusal lastRefusal_;
+  int shownClash_ = 0;  // the line the clash row copies; 0: none
 };
 
 }  // namespace kumo

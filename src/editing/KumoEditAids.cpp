@@ -1,7 +1,5 @@
 // The edit table's aids: the periods of the hand's line tinted by where the class in hand can go,
 // and the line under the table that says why the last beep sounded.
-#include <QLabel>
-
 #include "editing/KumoEdit.h"
 #include "shell/KumoApp.h"
 

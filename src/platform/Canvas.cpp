@@ -4,6 +4,8 @@
 #include <QPen>
 #include <algorithm>
 
+#include "platform/KeptFonts.h"
+
 namespace kumo {
 
 QColor ToQColor(ColorRef color) {
@@ -19,7 +21,8 @@ ColorRef SystemColor(QPalette::ColorRole role) {
   return FromQColor(QApplication::palette().color(role));
 }
 
-Canvas::Canvas(QPainter& painter) : painter_(painter), font_(painter.font()) {
+Canvas::Canvas(QPainter& painter, KeptFonts* kept)
+    : painter_(painter), kept_(kept), font_(painter.font()) {
   fontApplied_ = true;
 }
 
@@ -40,25 +43,43 @@ void Canvas::SetPenWidth(int width) {
   penWidth_ = width < 1 ? 1 : width;
 }
 
+const QFont& Canvas::Font() const {
+  return keptStyle_ ? kept_->Font(*keptStyle_) : font_;
+}
+
 void Canvas::SetFont(const QFont& font) {
-  // The grids reset the font for every cell; a font that is still the same shared copy needs
-  // no new metrics.
+  // The grids reset the font for every cell: one of the kept styles, or the same shared copy,
+  // needs no new metrics.
+  if (kept_) {
+    keptStyle_ = kept_->StyleOf(font);
+    if (keptStyle_) return;
+  }
   if (font_.isCopyOf(font)) return;
   font_ = font;
   FontChanged();
 }
 
+void Canvas::Unkeep() {
+  if (!keptStyle_) return;
+  font_ = kept_->Font(*keptStyle_);
+  keptStyle_.reset();
+  FontChanged();
+}
+
 void Canvas::SetFontName(const QString& face) {
+  Unkeep();
   font_.setFamily(face);
   FontChanged();
 }
 
 void Canvas::SetFontPixelSize(int pixels) {
+  Unkeep();
   font_.setPixelSize(pixels < 1 ? 1 : pixels);
   FontChanged();
 }
 
 void Canvas::SetFontPointSize(int points) {
+  Unkeep();
   font_.setPointSize(points < 1 ? 1 : points);
   FontChanged();
 }
@@ -68,19 +89,28 @@ void Canvas::SetFontColor(ColorRef color) {
 }
 
 void Canvas::SetBold(bool on) {
-  if (font_.bold() == on) return;
+  if (Font().bold() == on) return;
+  if (keptStyle_) {
+    keptStyle_ = on ? *keptStyle_ | KeptFonts::Bold : *keptStyle_ & ~KeptFonts::Bold;
+    return;
+  }
   font_.setBold(on);
   FontChanged();
 }
 
 void Canvas::SetItalic(bool on) {
-  if (font_.italic() == on) return;
+  if (Font().italic() == on) return;
+  if (keptStyle_) {
+    keptStyle_ = on ? *keptStyle_ | KeptFonts::Italic : *keptStyle_ & ~KeptFonts::Italic;
+    return;
+  }
   font_.setItalic(on);
   FontChanged();
 }
 
 void Canvas::SetUnderline(bool on) {
-  if (font_.underline() == on) return;
+  if (Font().underline() == on) return;
+  Unkeep();
   font_.setUnderline(on);
   FontChanged();
 }
@@ -97,6 +127,7 @@ void Canvas::UseFont() {
 }
 
 const QFontMetrics& Canvas::Metrics() {
+  if (keptStyle_) return kept_->Metrics(*keptStyle_);
   // Metrics of the painter's device, so that printer fonts measure in printer pixels.
   UseFont();
   if (!metrics_) metrics_.emplace(painter_.fontMetrics());
@@ -111,12 +142,18 @@ void Canvas::FillRect(const QRect& rect) {
 void Canvas::TextOut(int x, int y, const QString& text) {
   if (text.isEmpty()) return;
   const QFontMetrics& metrics = Metrics();
+  const KeptFonts::Laid* laid = keptStyle_ ? &kept_->Text(text, *keptStyle_) : nullptr;
   if (!brushClear_) {
-    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                      ToQColor(brushColor_));
+    const int width = laid ? laid->Width : metrics.horizontalAdvance(text);
+    painter_.fillRect(QRect(x, y, width, metrics.height()), ToQColor(brushColor_));
   }
   painter_.setPen(ToQColor(fontColor_));
-  painter_.drawText(x, y + metrics.ascent(), text);
+  if (!laid) {
+    painter_.drawText(x, y + metrics.ascent(), text);
+    return;
+  }
+  const QPointF baseline(x, y + metrics.ascent());
+  for (const QGlyphRun& run : laid->Runs) painter_.drawGlyphRun(baseline, run);
 }
 
 void Canvas::TextOutNarrowed(int x, int y, const QString& text, int width) {
@@ -125,8 +162,8 @@ void Canvas::TextOutNarrowed(int x, int y, const QString& text, int width) {
     TextOut(x, y, text);
     return;
   }
-  const QFont saved = font_;
-  QFont narrow = font_;
+  const QFont saved = Font();
+  QFont narrow = saved;
   narrow.setStretch(std::max(1, 100 * width / full));
   SetFont(narrow);
   TextOut(x, y, text);
@@ -134,7 +171,7 @@ void Canvas::TextOutNarrowed(int x, int y, const QString& text, int width) {
 }
 
 int Canvas::TextWidth(const QString& text) {
-  return Metrics().horizontalAdvance(text);
+  return keptStyle_ ? kept_->Text(text, *keptStyle_).Width : Metrics().horizontalAdvance(text);
 }
 
 int Canvas::TextHeight(const QString& text) {

@@ -16,6 +16,8 @@
 
 namespace kumo {
 
+class KeptFonts;
+
 QColor ToQColor(ColorRef color);
 ColorRef FromQColor(const QColor& color);
 // A colour of the application's palette, e.g. QPalette::Button (button face) or
@@ -24,7 +26,10 @@ ColorRef SystemColor(QPalette::ColorRole role);
 
 class Canvas {
  public:
-  explicit Canvas(QPainter& painter);
+  // With kept fonts (a grid's, on the screen), text in one of their four styles is written from
+  // the glyphs they keep, and switching between the styles costs nothing. Printing has none: it
+  // writes each text through the painter, so that the printer's own text output gets it whole.
+  explicit Canvas(QPainter& painter, KeptFonts* kept = nullptr);
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
@@ -39,7 +44,7 @@ class Canvas {
 
   // Font. SetFont replaces every attribute, colour excepted.
   void SetFont(const QFont& font);
-  const QFont& Font() const { return font_; }
+  const QFont& Font() const;
   void SetFontName(const QString& face);
   void SetFontPixelSize(int pixels);
   void SetFontPointSize(int points);
@@ -65,10 +70,14 @@ class Canvas {
 
  private:
   const QFontMetrics& Metrics();
+  // The font leaves the kept styles: it is to change otherwise than in italic or bold.
+  void Unkeep();
   void FontChanged();
   void UseFont();
 
   QPainter& painter_;
+  KeptFonts* kept_;
+  std::optional<int> keptStyle_;  // the font is this style of the kept fonts; font_ is unused
   QFont font_;
   bool fontApplied_ = false;  // the painter already has font_
   std::optional<QFontMetrics> metrics_;

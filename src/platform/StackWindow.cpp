@@ -42,8 +42,12 @@ StackWindow::StackWindow(const char* gridName, std::initializer_list<StackColumn
   menu_ = AddToolMenu(*this, helpContext, {{"pmnClear", "クリア(&E)", [this] { ClearStack(); }}});
 }
 
+QString StackWindow::RowNumber(int row) {
+  return QString::asprintf("%4d", row);
+}
+
 void StackWindow::WriteRow(int row, std::initializer_list<QString> texts) {
-  grid_->SetCells(0, row, QString::asprintf("%4d", row));
+  grid_->SetCells(0, row, RowNumber(row));
   int col = 1;
   for (const QString& text : texts) grid_->SetCells(col++, row, text);
 }
@@ -59,10 +63,6 @@ void StackWindow::SelectRow(int row) {
 void StackWindow::RepaintCell(int col, int row) {
   const QRect rect = grid_->CellRect(col, row);
   if (!rect.isEmpty()) grid_->viewport()->update(rect);
-}
-
-void StackWindow::RepaintRow(int row) {
-  for (int col = 0; col < grid_->ColCount(); ++col) RepaintCell(col, row);
 }
 
 }  // namespace kumo

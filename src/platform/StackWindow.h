@@ -35,13 +35,14 @@ class StackWindow : public QWidget {
   // The colour a cell's text takes over the grid's own; nothing for the grid's own.
   virtual std::optional<ColorRef> TextColor(int col, int row) const = 0;
 
+  // The text of a row's number.
+  static QString RowNumber(int row);
   // The row's number, then the texts of the other columns.
   void WriteRow(int row, std::initializer_list<QString> texts);
   void EmptyRow(int row);
   void SelectRow(int row);
   // The colours follow the document, not the texts: a cell whose text stayed may need painting.
   void RepaintCell(int col, int row);
-  void RepaintRow(int row);
 
  private:
   StringGrid* grid_ = nullptr;

@@ -107,31 +107,17 @@ void StringGrid::SetFixedRows(int count) {
 
 QString StringGrid::Cells(int col, int row) const {
   if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return {};
+  if (IsVirtual(row)) return RowText(col, row);
   return cells_[static_cast<std::size_t>(row) * colCount_ + col];
 }
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
-  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return;
+  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_ || IsVirtual(row)) return;
   QString& cell = cells_[static_cast<std::size_t>(row) * colCount_ + col];
   if (cell == text) return;
   cell = text;
   const QRect rect = CellRect(col, row);
   if (!rect.isEmpty()) viewport()->update(rect);
-}
-
-void StringGrid::ShiftCellsUp(int first, int count) {
-  first = std::max(first, 0);
-  count = std::clamp(count, 0, rowCount_ - first);
-  if (count == 0) return;
-  auto at = [this](int col, int row) -> QString& {
-    return cells_[static_cast<std::size_t>(row) * colCount_ + col];
-  };
-  for (int row = first; row < rowCount_; ++row) {
-    for (int col = fixedCols_; col < colCount_; ++col) {
-      at(col, row) = row + count < rowCount_ ? std::move(at(col, row + count)) : QString();
-    }
-  }
-  viewport()->update();
 }
 
 void StringGrid::SetDefaultColWidth(int width) {
@@ -380,6 +366,11 @@ int StringGrid::RowAt(int y) const {
   return row < rowCount_ ? row : -1;
 }
 
+void StringGrid::RepaintRow(int row) {
+  const int y = RowY(row);
+  if (y >= 0) viewport()->update(0, y, viewport()->width(), Pitch());
+}
+
 std::optional<CellPos> StringGrid::CellAt(const QPoint& pos) const {
   if (!viewport()->rect().contains(pos)) return std::nullopt;
   const int col = ColAt(pos.x());
@@ -452,7 +443,7 @@ void StringGrid::paintEvent(QPaintEvent* event) {
   painter.fillRect(QRect(gridRight, 0, viewport()->width() - gridRight, viewport()->height()),
                    empty);
   painter.fillRect(QRect(0, gridBottom, gridRight, viewport()->height() - gridBottom), empty);
-  PaintLines(painter);
+  PaintLines(painter, region.boundingRect());
 
   Look look;
   look.selection = Selection();
@@ -462,7 +453,8 @@ void StringGrid::paintEvent(QPaintEvent* event) {
   look.normalBrush = SystemColor(QPalette::Base);
   look.text = SystemColor(QPalette::WindowText);
   look.selectedText = SystemColor(QPalette::HighlightedText);
-  Canvas canvas(painter);
+  fonts_.Use(font(), *viewport());
+  Canvas canvas(painter, &fonts_);
   ForVisibleRows([&](int row, int y) {
     const QRect rowRect(0, y, gridRight, rowHeight_);
     if (!region.intersects(rowRect)) return;
@@ -478,31 +470,31 @@ void StringGrid::paintEvent(QPaintEvent* event) {
 }
 
 // One line right of and below every visible cell; beside fixed cells the darker colour, which
-// is drawn last so that it wins where the two meet.
-void StringGrid::PaintLines(QPainter& painter) const {
+// is drawn last so that it wins where the two meet. Painting is clipped to what is repainted: the
+// lines that lie outside it are left out.
+void StringGrid::PaintLines(QPainter& painter, const QRect& area) const {
   const int fixedWidth = FixedWidth();
   const int fixedHeight = FixedHeight();
   int gridRight = 0;
   int gridBottom = 0;
   ForVisibleCols([&](int, int x, int width) { gridRight = x + width + 1; });
   ForVisibleRows([&](int, int y) { gridBottom = y + Pitch(); });
+  auto line = [&](const QRect& rect, const QColor& color) {
+    if (rect.intersects(area)) painter.fillRect(rect, color);
+  };
   ForVisibleCols([&](int col, int x, int width) {
-    if (col >= fixedCols_) {
-      painter.fillRect(QRect(x + width, fixedHeight, 1, gridBottom - fixedHeight), kNormalLine);
-    }
+    if (col >= fixedCols_)
+      line(QRect(x + width, fixedHeight, 1, gridBottom - fixedHeight), kNormalLine);
   });
   ForVisibleRows([&](int row, int y) {
-    if (row >= fixedRows_) {
-      painter.fillRect(QRect(fixedWidth, y + rowHeight_, gridRight - fixedWidth, 1), kNormalLine);
-    }
+    if (row >= fixedRows_)
+      line(QRect(fixedWidth, y + rowHeight_, gridRight - fixedWidth, 1), kNormalLine);
   });
   ForVisibleCols([&](int col, int x, int width) {
-    const int length = col < fixedCols_ ? gridBottom : fixedHeight;
-    painter.fillRect(QRect(x + width, 0, 1, length), kFixedLine);
+    line(QRect(x + width, 0, 1, col < fixedCols_ ? gridBottom : fixedHeight), kFixedLine);
   });
   ForVisibleRows([&](int row, int y) {
-    const int length = row < fixedRows_ ? gridRight : fixedWidth;
-    painter.fillRect(QRect(0, y + rowHeight_, length, 1), kFixedLine);
+    line(QRect(0, y + rowHeight_, row < fixedRows_ ? gridRight : fixedWidth, 1), kFixedLine);
   });
 }
 
@@ -519,11 +511,10 @@ void StringGrid::PaintCell(Canvas& canvas, const Look& look, int col, int row, c
   canvas.SetPenColor(look.text);
   canvas.SetPenWidth(1);
   canvas.FillRect(rect);
-  const QString& text = cells_[static_cast<std::size_t>(row) * colCount_ + col];
   if (OnDrawCell) {
     OnDrawCell(canvas, col, row, rect, state);
   } else {
-    canvas.TextOut(rect.left() + 2, rect.top() + 2, text);
+    canvas.TextOut(rect.left() + 2, rect.top() + 2, Cells(col, row));
   }
 }
 

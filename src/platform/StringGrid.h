@@ -58,6 +58,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/KeptFonts.h"
 
 namespace kumo {
 
@@ -106,10 +107,10 @@ class StringGrid : public QAbstractScrollArea {
   // Outside the grid: empty text, writes are ignored.
   QString Cells(int col, int row) const;
   void SetCells(int col, int row, const QString& text);
-  // The texts of the normal columns move up by count rows from row first + count on, and the
-  // last count rows' normal cells are emptied. The fixed columns keep their texts: they name
-  // the rows.
-  void ShiftCellsUp(int first, int count);
+  // A virtual grid: the texts of the rows below the fixed ones are asked for here when they are
+  // painted or read, and are not kept; writes to them are ignored, and whoever changes what
+  // they show repaints them.
+  std::function<QString(int col, int row)> RowText;
 
   int DefaultColWidth() const { return defaultColWidth_; }
   void SetDefaultColWidth(int width);  // every column takes the new width
@@ -141,6 +142,8 @@ class StringGrid : public QAbstractScrollArea {
   // In grid pixels; an empty rect for a cell scrolled out of view or outside the grid.
   QRect CellRect(int col, int row) const;
   std::optional<CellPos> CellAt(const QPoint& pos) const;
+  // The row across the whole width, with the line below it, is painted again.
+  void RepaintRow(int row);
 
   std::function<void(Canvas& canvas, int col, int row, const QRect& rect, CellState state)>
       OnDrawCell;
@@ -167,6 +170,7 @@ class StringGrid : public QAbstractScrollArea {
   struct Look;
 
   bool IsFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
+  bool IsVirtual(int row) const { return RowText && row >= fixedRows_; }
   CellPos ClampToNormal(CellPos pos) const;
   // Asks OnSelectCell, moves the current cell (the anchor follows unless extending) and fires
   // OnClick when it moved or when click is set. Returns false when the move was refused.
@@ -198,7 +202,7 @@ class StringGrid : public QAbstractScrollArea {
   void ForVisibleCols(F visit) const;
   template <typename F>
   void ForVisibleRows(F visit) const;
-  void PaintLines(QPainter& painter) const;
+  void PaintLines(QPainter& painter, const QRect& area) const;
   void PaintCell(Canvas& canvas, const Look& look, int col, int row, const QRect& rect);
 
   int colCount_ = 5;
@@ -206,6 +210,7 @@ class StringGrid : public QAbstractScrollArea {
   int fixedCols_ = 1;
   int fixedRows_ = 1;
   std::vector<QString> cells_;  // row-major
+  KeptFonts fonts_;
   std::vector<int> colWidths_;
   int defaultColWidth_ = 64;
   int rowHeight_ = 24;

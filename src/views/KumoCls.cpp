@@ -79,7 +79,7 @@ void TfrmClasses::RenewClass(int grade, int classNo) {
     if (entry.Grade == grade && entry.ClassNo == classNo) {
       FillRow(k);
       // Flags and the history change a cell's look even when its text stays.
-      sgrClasses_->viewport()->update();
+      sgrClasses_->RepaintRow(k + HeaderRows - 1);
       return;
     }
   }

@@ -39,7 +39,7 @@ void TfrmHoldingStack::ShowHoldingRow(int a) {
     WriteRow(a, {item <= MaxClassNo ? FromDocText(doc.ClassLabels[item].View()) : QString(),
                  known ? FromDocText(doc.Lines[held.FromLine].Name.View()) : QString(),
                  known ? FromDocText(PeriodName(held.FromPeriod)) : QString()});
-    RepaintRow(a);
+    Grid().RepaintRow(a);
   }
   // A piece taken into the hand leaves its row behind the new tail.
   EmptyRow(rows - 1);

@@ -25,22 +25,19 @@ TfrmStack::TfrmStack(KumoApp& app)
   resize(168, 268);
   // The rows follow the thumb while it is dragged through a long history.
   Grid().verticalScrollBar()->setTracking(true);
+  Grid().RowText = [this](int col, int row) { return StackText(col, row); };
 }
 
 void TfrmStack::RenewStack() {
   ShowStackRow(0);
-  for (int a = 1; a < app_.doc.HistoryEnd; ++a) WriteStackRow(a);
-  // The colours may have changed with the settings.
+  // The texts and colours may have changed with the lines or the settings.
   Grid().viewport()->update();
 }
 
 void TfrmStack::ShowStackRow(int a) {
   const TKumData& doc = app_.doc;
   Grid().SetRowCount(doc.HistoryEnd + 1);
-  if (a >= 1 && a < doc.HistoryEnd) {
-    WriteStackRow(a);
-    RepaintRow(a);
-  }
+  if (a >= 1 && a < doc.HistoryEnd) Grid().RepaintRow(a);
   ClearStackTail();
   SelectRow(doc.HistoryPos);
   RepaintCell(0, markedRow_);
@@ -50,7 +47,7 @@ void TfrmStack::ShowStackRow(int a) {
 
 // Steps recorded after some were undone leave the rows of those beyond the new end.
 void TfrmStack::ClearStackTail() {
-  EmptyRow(app_.doc.HistoryEnd);
+  Grid().RepaintRow(app_.doc.HistoryEnd);
 }
 
 void TfrmStack::DocumentChanged(const DocumentChange& change) {
@@ -58,21 +55,34 @@ void TfrmStack::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines || change.Subjects) {
     RenewStack();
   } else if (change.History) {
-    // At the limit the oldest steps were forgotten: the rows move up under their numbers, and
-    // only the rows of the new steps are written.
-    Grid().ShiftCellsUp(1, change.Forgotten);
-    for (int a = change.FirstEntry; a != 0 && a < doc.HistoryEnd; ++a) ShowStackRow(a);
+    Grid().SetRowCount(doc.HistoryEnd + 1);
+    if (change.Forgotten != 0) {
+      // The oldest steps were forgotten: every row shows the step after the one it showed.
+      Grid().viewport()->update();
+    } else {
+      for (int a = change.FirstEntry; a != 0 && a < doc.HistoryEnd; ++a) Grid().RepaintRow(a);
+    }
     // However far a walk went, only the position moved: its selection and its red number.
     ShowStackRow(doc.HistoryPos - 1);
   }
 }
 
-void TfrmStack::WriteStackRow(int a) {
+QString TfrmStack::StackText(int col, int row) const {
   const TKumData& doc = app_.doc;
-  const HistoryEntry& e = doc.History[a];
-  WriteRow(a, {doc.IsLineInUse(e.Line) ? FromDocText(doc.Lines[e.Line].Name.View()) : QString(),
-               FromDocText(PeriodName(e.Period)), FromDocText(PieceLabel(doc, e.Hand)),
-               FromDocText(PieceLabel(doc, e.Cell))});
+  if (row < 1 || row >= doc.HistoryEnd) return {};
+  const HistoryEntry& e = doc.History[row];
+  switch (col) {
+    case 0:
+      return RowNumber(row);
+    case 1:
+      return doc.IsLineInUse(e.Line) ? FromDocText(doc.Lines[e.Line].Name.View()) : QString();
+    case 2:
+      return FromDocText(PeriodName(e.Period));
+    case 3:
+      return FromDocText(PieceLabel(doc, e.Hand));
+    default:
+      return FromDocText(PieceLabel(doc, e.Cell));
+  }
 }
 
 void TfrmStack::ClearStack() {

@@ -12,13 +12,15 @@ class TfrmStack : public StackWindow, public DocumentObserver {
  public:
   explicit TfrmStack(KumoApp& app);
 
-  // Every row from the history.
+  // The rows are read from the history as they are painted, however long it is: a renewal only
+  // says which of them to paint again.
+  // Every row.
   void RenewStack();
   // The rows for the history's length, row a (0: none) from entry a, the tail emptied and the
   // position selected.
   void ShowStackRow(int a);
   void ClearStackTail();
-  // Recorded steps write their own rows; a walk moves only the position.
+  // Recorded steps paint their own rows; a walk moves only the position.
   void DocumentChanged(const DocumentChange& change) override;
 
  protected:
@@ -27,7 +29,8 @@ class TfrmStack : public StackWindow, public DocumentObserver {
   void changeEvent(QEvent* event) override;
 
  private:
-  void WriteStackRow(int a);
+  // Column col of row r: entry r of the history, or nothing for the tail row.
+  QString StackText(int col, int row) const;
 
   KumoApp& app_;
   int markedRow_ = 1;  // the row whose number was painted red

@@ -108,11 +108,7 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
   for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
     if (!change.LineChanged(ListedLines[k])) continue;
     WriteRow(k);
-    const QRect first = sgrTeachers_->CellRect(0, k + HeaderRows);
-    if (!first.isEmpty()) {
-      sgrTeachers_->viewport()->update(0, first.top(), sgrTeachers_->viewport()->width(),
-                                       first.height() + 1);
-    }
+    sgrTeachers_->RepaintRow(k + HeaderRows);
   }
 }
 

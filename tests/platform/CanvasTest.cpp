@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/Fonts.h"
+#include "platform/KeptFonts.h"
+
 namespace kumo {
 namespace {
 
@@ -90,6 +93,73 @@ TEST_F(CanvasTest, WidePensCloseFrameCorners) {
   EXPECT_EQ(image.pixel(19, 19), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(21, 21), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(22, 22), qRgb(255, 255, 255));
+}
+
+// The kept glyphs must write exactly what the painter writes itself, in every style and at any
+// place, fallback glyphs and leading spaces included; and a text or style that changes in place
+// must not bring back the glyphs kept for the one before.
+TEST(KeptFontsTest, WriteEveryTextPixelForPixelAsThePainterDoes) {
+  const QString texts[] = {"T50", "名　前", "英", "[　]", " 5", "   1", "月１", "①", "Ａ", "▼3"};
+  auto write = [&](KeptFonts* kept) {
+    QImage image(240, 20 * std::size(texts), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const QFont font = GothicFont(12);
+    if (kept) kept->Use(font, image);
+    Canvas canvas(painter, kept);
+    for (int pass = 0; pass < 2; ++pass) {  // the second pass writes from what the first kept
+      for (int i = 0; i < static_cast<int>(std::size(texts)); ++i) {
+        for (int style = 0; style < KeptFonts::Styles; ++style) {
+          canvas.SetFont(font);
+          canvas.SetItalic((style & KeptFonts::Italic) != 0);
+          canvas.SetBold((style & KeptFonts::Bold) != 0);
+          // Over a grey box the first time; the box is the text's own size.
+          if (pass == 0) {
+            canvas.SetBrushColor(Rgb(221, 221, 221));
+          } else {
+            canvas.SetBrushClear();
+          }
+          canvas.SetFontColor(Rgb(0, 0, 255 * pass));
+          const int x = 2 + 60 * style + pass * 3;
+          canvas.TextOut(x, 20 * i + 2, texts[(i + pass) % std::size(texts)]);
+          EXPECT_EQ(canvas.TextWidth(texts[i]),
+                    QFontMetrics(canvas.Font()).horizontalAdvance(texts[i]));
+        }
+      }
+    }
+    return image;
+  };
+  KeptFonts kept;
+  const QImage painted = write(nullptr);
+  EXPECT_EQ(write(&kept), painted);
+  EXPECT_EQ(write(&kept), painted) << "written again from the glyphs kept before";
+}
+
+// Leaving the kept styles for another font, and coming back, writes in the right font each time.
+TEST(KeptFontsTest, AnotherFontOnTheWayIsWrittenInItsOwnGlyphs) {
+  auto write = [](KeptFonts* kept) {
+    QImage image(120, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const QFont font = GothicFont(12);
+    if (kept) kept->Use(font, image);
+    Canvas canvas(painter, kept);
+    canvas.SetFont(font);
+    canvas.SetBold(true);
+    canvas.TextOut(2, 2, "英語");
+    canvas.SetFontPixelSize(20);
+    EXPECT_TRUE(canvas.Font().bold());
+    canvas.TextOut(2, 18, "英語");
+    canvas.SetFont(font);
+    EXPECT_FALSE(canvas.Font().bold());
+    canvas.SetUnderline(true);
+    canvas.TextOut(60, 2, "英語");
+    canvas.SetFont(font);
+    canvas.TextOut(60, 40, "英語");
+    return image;
+  };
+  KeptFonts kept;
+  EXPECT_EQ(write(&kept), write(nullptr));
 }
 
 TEST(ColorRefTest, ConvertsBothWays) {
