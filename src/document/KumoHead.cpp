@@ -118,10 +118,13 @@ void TKumData::MarkClassOf(const PeriodCell& piece) {
 }
 
 void TKumData::SetCellAt(int line, int period, const PeriodCell& value) {
-  PeriodCell& cell = Cell(line, period);
-  MarkClassOf(cell);
   MarkClassOf(value);
-  cell = value;
+  MarkCell(line, period);
+  Cell(line, period) = value;
+}
+
+void TKumData::MarkCell(int line, int period) {
+  MarkClassOf(Cell(line, period));
   pending_.Cells.set(DocumentChange::CellIndex(line, period));
   pending_.CellLines.set(line);
   pending_.CellPeriods.set(period);

@@ -253,6 +253,8 @@ class TKumData {
   void Walked();
 
   void SetCellAt(int line, int period, const PeriodCell& value);
+  // The cell, and its class, are told as changed: its piece, or how it shows.
+  void MarkCell(int line, int period);
   void SwapCursorCellWithHand();
   void MarkCursor() { pending_.Cursor = true; }
   void MarkHand() { pending_.Hand = true; }

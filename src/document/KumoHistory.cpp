@@ -33,6 +33,10 @@ void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byt
 }
 
 void TKumData::ForgetOldestStep() {
+  // Its cell may no longer show as a step of the history.
+  if (const HistoryEntry& oldest = History[1]; IsCellPlace(oldest.Line, oldest.Period)) {
+    MarkCell(oldest.Line, oldest.Period);
+  }
   History.DropFirst();
   Steps.DropFirst();
   --HistoryPos;

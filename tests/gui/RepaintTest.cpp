@@ -66,6 +66,18 @@ TEST_F(Repaint, EveryGridShowsAfterEachChangeWhatAFullRepaintShows) {
       {"the subject lifted and put back", [&] { MoveAt(3, 2), MoveAt(3, 2); }},
       {"to the head of the history", [&] { Trigger("mnuEditHome"); }},
       {"to its end", [&] { Trigger("mnuEditEnd"); }},
+      {"the history full: the first steps' cells show as steps no more",
+       [&] {
+         {
+           const TKumData::Batch batch(Doc());
+           Doc().SetCursor(3, 2);
+           while (Doc().HistoryPos < MaxHistory - 1 || !Doc().Hand.Piece.IsEmpty()) {
+             Doc().MovePiece({});
+           }
+         }
+         Settle();
+         MoveAt(3, 2), MoveAt(3, 2), MoveAt(3, 2), MoveAt(3, 2);
+       }},
       {"another class in view", [&] { Cursor(4, 5); }},
       {"its lesson locked: only the look changes", [&] { Doc().SetFlags(Locked); }},
   };
