@@ -210,24 +210,12 @@ std::string ReadBack(const std::string& book) {
 }
 
 // In a workbook each day's fields of the teachers' first row are one cell across the day.
-std::string JoinDayNames(const std::string& row) {
-  std::vector<std::string> fields;
-  for (std::size_t at = 0;;) {
-    const std::size_t tab = row.find('\t', at);
-    fields.push_back(row.substr(at, tab - at));
-    if (tab == std::string::npos) break;
-    at = tab + 1;
+std::string JoinDayNames(std::string row) {
+  for (const std::string day : {"月", "火", "水", "木", "金"}) {
+    const std::string fields = "\t\t\t" + day + "\t曜\t\t";
+    row.replace(row.find(fields), fields.size(), "\t" + day + "曜\t\t\t\t\t");
   }
-  for (int d = 0; d < DayCount; ++d) {
-    const std::size_t first = 4 + static_cast<std::size_t>(d) * PeriodsPerDay;
-    for (std::size_t k = first + 1; k < first + PeriodsPerDay; ++k) {
-      fields[first] += fields[k];
-      fields[k].clear();
-    }
-  }
-  std::string joined = fields[0];
-  for (std::size_t i = 1; i < fields.size(); ++i) joined += "\t" + fields[i];
-  return joined;
+  return row;
 }
 
 // The text export as the reader gives the workbook back: UTF-8, trailing empty cells and rows
