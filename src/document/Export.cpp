@@ -7,6 +7,7 @@
 #include "base/Cp932.h"
 #include "base/SysFile.h"
 #include "document/ClassWeek.h"
+#include "document/FontFaces.h"
 #include "document/FullWidth.h"
 #include "document/PieceLabel.h"
 #include "document/TeacherListText.h"
@@ -40,19 +41,23 @@ ExportRow TeacherRow(const TKumData& doc, const Options& options, int n) {
   return row;
 }
 
-std::vector<int> TeacherDayEnds() {
-  std::vector<int> ends;
-  for (int d = 0; d < DayCount; ++d) ends.push_back(HeaderColumns + (d + 1) * PeriodsPerDay - 1);
-  return ends;
+std::vector<DayColumns> TeacherDays() {
+  std::vector<DayColumns> days;
+  for (int d = 0; d < DayCount; ++d) {
+    const int first = HeaderColumns + d * PeriodsPerDay;
+    days.push_back({first, first + PeriodsPerDay - 1});
+  }
+  return days;
 }
 
 }  // namespace
 
 ExportTable TeacherTable(const TKumData& doc, const Options& options) {
-  ExportTable table{"教師時間割", 2, true, TeacherDayEnds(), {}};
+  ExportTable table{"教師時間割", 2, true, TeacherDays(), {}};
   // The day name and "曜" stand over the third and fourth lessons of each day; the row ends
   // with one field more than the others.
   ExportRow days;
+  days.DayNames = true;
   days.Fields.resize(HeaderColumns);
   for (int d = 0; d < DayCount; ++d) {
     for (int k = 1; k <= PeriodsPerDay; ++k) {
@@ -76,7 +81,8 @@ ExportTable TeacherTable(const TKumData& doc, const Options& options) {
 }
 
 ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Options& options) {
-  ExportTable table{"クラス時間割", 0, false, {1, 2, 3, 4, 5}, {}};
+  // A day is one column here.
+  ExportTable table{"クラス時間割", 0, false, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}, {}};
   for (int c = 1; c <= classes.UsedEntries(); ++c) {
     const ClassEntry& entry = classes.Entries[c];
     table.Rows.push_back({{{"    " + ClassTitle(doc, options, entry)}}, false});
@@ -119,11 +125,16 @@ bool IsWorkbookName(const std::string& path) {
   });
 }
 
+WorkbookPage PageOf(const Options& options) {
+  return {options.PaperSize, SystemFace(options.PrintFontName)};
+}
+
 void WriteExport(const TKumData& doc, const TClassLines& classes, const Options& options,
                  ExportKind kind, const std::string& path) {
   const ExportTable table =
       kind == ExportKind::Teachers ? TeacherTable(doc, options) : ClassTable(doc, classes, options);
-  WriteFileAtomically(path, IsWorkbookName(path) ? WorkbookBytes(table, path) : ExportText(table));
+  WriteFileAtomically(
+      path, IsWorkbookName(path) ? WorkbookBytes(table, PageOf(options), path) : ExportText(table));
 }
 
 }  // namespace kumo

@@ -23,13 +23,21 @@ struct ExportRow {
   // A row of the week's grid: its day-end columns are ruled in a workbook, and its texts size
   // the columns. A class title flows over its empty neighbours instead.
   bool Ruled = true;
+  // The days' names: in a workbook, the fields of each day are one cell across its columns.
+  bool DayNames = false;
+};
+
+// The columns of one day, from 0; the last one closes the day.
+struct DayColumns {
+  int First;
+  int Last;
 };
 
 struct ExportTable {
-  std::string SheetName;     // UTF-8
-  int FrozenRows = 0;        // heading rows, kept in view and repeated on every printed page
-  bool Landscape = false;    // printed across the page
-  std::vector<int> DayEnds;  // columns that close a day, from 0
+  std::string SheetName;   // UTF-8
+  int FrozenRows = 0;      // heading rows, kept in view and repeated on every printed page
+  bool Landscape = false;  // printed across the page
+  std::vector<DayColumns> Days;
   std::vector<ExportRow> Rows;
 };
 
@@ -40,8 +48,18 @@ ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Op
 
 // The rows as text: fields joined by TAB, every row ended by CR LF, nothing else.
 std::string ExportText(const ExportTable& table);
+// How a workbook prints: on the paper of the print settings (0 A4, 1 B4, 2 A3), in the
+// printing font.
+struct WorkbookPage {
+  int Paper = 0;
+  std::string Font;  // UTF-8, a face the system has
+};
+// The workbook's page as the options set it.
+WorkbookPage PageOf(const Options& options);
+
 // The rows as a one-sheet workbook (xlsx). Throws FileError naming path when it cannot be made.
-std::string WorkbookBytes(const ExportTable& table, const std::string& path);
+std::string WorkbookBytes(const ExportTable& table, const WorkbookPage& page,
+                          const std::string& path);
 
 // A name ending in ".xlsx", in any case, gets the workbook; every other name the text.
 bool IsWorkbookName(const std::string& path);

@@ -1,5 +1,7 @@
 #include "document/Refusal.h"
 
+#include <utility>
+
 #include "document/KumoHead.h"
 #include "document/Naming.h"
 
@@ -40,8 +42,8 @@ std::string DescribeRefusal(const TKumData& doc, const Refusal& r) {
   return {};
 }
 
-std::string RefusalLine(const TKumData& doc, const Refusal& last) {
-  std::string text = DescribeRefusal(doc, last);
+std::string WhyLineText(const TKumData& doc, std::string said) {
+  std::string text = std::move(said);
   if (!text.empty()) text += "　／　";
   if (!doc.Hand.Piece.IsEmpty()) text += "手に " + HeldPieceText(doc, doc.Hand) + "　";
   return text + "保持 " + std::to_string(doc.HoldingCount - 1) + " 件";

@@ -35,8 +35,8 @@ struct Refusal {
 
 // The refusal in words (UTF-8); nothing for none.
 std::string DescribeRefusal(const TKumData& doc, const Refusal& refusal);
-// The line under the edit table: the last refusal, then what the hand and the holding stack
-// hold (UTF-8).
-std::string RefusalLine(const TKumData& doc, const Refusal& last);
+// The line under the edit table: what was said last (a refusal in words, or what a command
+// did), then what the hand and the holding stack hold (UTF-8).
+std::string WhyLineText(const TKumData& doc, std::string said);
 
 }  // namespace kumo

@@ -2,6 +2,8 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "base/Cp932.h"
@@ -25,9 +27,31 @@ double ColumnWidth(std::size_t cp932Bytes) {
   throw FileError("\"" + path + "\" を書き込めません。\n" + lxw_strerror(error));
 }
 
+// Excel's numbers for the papers of the print settings: A4, JIS B4, A3.
+constexpr std::uint8_t PaperTypes[] = {9, 12, 8};
+// Excel's character set of Japanese faces, so that it takes the face for kana and kanji too.
+constexpr std::uint8_t ShiftJisCharset = 128;
+
+lxw_format* AddFormat(lxw_workbook* book, const WorkbookPage& page) {
+  lxw_format* format = workbook_add_format(book);
+  if (!page.Font.empty()) {
+    format_set_font_name(format, page.Font.c_str());
+    format_set_font_charset(format, ShiftJisCharset);
+  }
+  return format;
+}
+
+const DayColumns* DayOf(const ExportTable& table, int column) {
+  const auto found = std::find_if(table.Days.begin(), table.Days.end(), [column](DayColumns d) {
+    return d.First <= column && column <= d.Last;
+  });
+  return found == table.Days.end() ? nullptr : &*found;
+}
+
 }  // namespace
 
-std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
+std::string WorkbookBytes(const ExportTable& table, const WorkbookPage& page,
+                          const std::string& path) {
   // Everything that may throw happens before the library holds a workbook.
   std::vector<std::vector<std::string>> texts;
   std::vector<std::size_t> widest;
@@ -35,33 +59,45 @@ std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
     texts.emplace_back();
     for (std::size_t c = 0; c < row.Fields.size(); ++c) {
       texts.back().push_back(Cp932ToUtf8(row.Fields[c].Text));
-      if (!row.Ruled) continue;
+      if (!row.Ruled || row.DayNames) continue;
       if (widest.size() <= c) widest.resize(c + 1);
       widest[c] = std::max(widest[c], row.Fields[c].Text.size());
     }
   }
-  const int lastDayEnd = table.DayEnds.empty() ? -1 : table.DayEnds.back();
+  const int lastDayEnd = table.Days.empty() ? -1 : table.Days.back().Last;
   const ScratchFile scratch(".xlsx");
 
   lxw_workbook* book = workbook_new(scratch.Path().c_str());
   if (book == nullptr) Fail(path, LXW_ERROR_MEMORY_MALLOC_FAILED);
   lxw_worksheet* sheet = workbook_add_worksheet(book, table.SheetName.c_str());
+  lxw_format* plain = AddFormat(book, page);
   // The week's grid is centred, so that a count never runs into the class beside it.
-  lxw_format* grid = workbook_add_format(book);
+  lxw_format* grid = AddFormat(book, page);
   format_set_align(grid, LXW_ALIGN_CENTER);
-  lxw_format* dayEnd = workbook_add_format(book);
+  lxw_format* dayEnd = AddFormat(book, page);
   format_set_align(dayEnd, LXW_ALIGN_CENTER);
   format_set_right(dayEnd, LXW_BORDER_THIN);
   for (std::size_t r = 0; r < table.Rows.size(); ++r) {
     const ExportRow& row = table.Rows[r];
+    const auto rowAt = static_cast<lxw_row_t>(r);
     const int columns =
         std::max<int>(static_cast<int>(row.Fields.size()), row.Ruled ? lastDayEnd + 1 : 0);
     for (int c = 0; c < columns; ++c) {
-      const bool closesDay = row.Ruled && std::find(table.DayEnds.begin(), table.DayEnds.end(),
-                                                    c) != table.DayEnds.end();
-      lxw_format* format = closesDay ? dayEnd : row.Ruled ? grid : nullptr;
+      const DayColumns* day = row.Ruled ? DayOf(table, c) : nullptr;
       const auto at = static_cast<std::size_t>(c);
-      const auto rowAt = static_cast<lxw_row_t>(r);
+      if (row.DayNames && day != nullptr && day->First < day->Last) {
+        // The day's fields together, in one cell across the day.
+        std::string name;
+        for (int k = day->First; k <= day->Last; ++k) {
+          if (static_cast<std::size_t>(k) < texts[r].size()) name += texts[r][k];
+        }
+        worksheet_merge_range(sheet, rowAt, static_cast<lxw_col_t>(day->First), rowAt,
+                              static_cast<lxw_col_t>(day->Last), name.c_str(), dayEnd);
+        c = day->Last;
+        continue;
+      }
+      const bool closesDay = day != nullptr && day->Last == c;
+      lxw_format* format = closesDay ? dayEnd : row.Ruled ? grid : plain;
       const auto colAt = static_cast<lxw_col_t>(c);
       if (at < row.Fields.size() && row.Fields[at].Number) {
         worksheet_write_number(sheet, rowAt, colAt, *row.Fields[at].Number, format);
@@ -77,6 +113,9 @@ std::string WorkbookBytes(const ExportTable& table, const std::string& path) {
     worksheet_set_column(sheet, col, col, ColumnWidth(widest[c]), nullptr);
   }
   // On paper the sheet is one page wide, the heading rows repeated on every page.
+  if (page.Paper >= 0 && page.Paper < static_cast<int>(std::size(PaperTypes))) {
+    worksheet_set_paper(sheet, PaperTypes[page.Paper]);
+  }
   worksheet_fit_to_pages(sheet, 1, 0);
   if (table.Landscape) worksheet_set_landscape(sheet);
   if (table.FrozenRows > 0) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "document/DocumentChange.h"
 #include "document/HandPlaces.h"
@@ -43,6 +44,8 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   StringGrid& ViewGrid() { return *sgrView_; }
   // The line under the table that says why the last beep sounded.
   TextLine& WhyLine() { return *lblWhy_; }
+  // Says on that line what a command did (UTF-8), until the timetable next changes.
+  void Tell(const std::string& done);
   // Where the class in hand can go, as the table tints it.
   const HandPlaces& Places() const { return places_; }
   // Gives the keyboard to the edit grid, as the history commands do when they end.
@@ -83,6 +86,7 @@ class TfrmEdit : public QWidget, public DocumentObserver {
 
   // The timetabler's aids: the tints of the hand's line and the line that says why it beeped.
   void RenewAids(const DocumentChange& change);
+  void ShowWhyLine();
   void ShowPlaces();
   void RepaintPeriods(int line);
   // The tint's brush, or the cursor's colour framed in the tint, and its mark.
@@ -115,6 +119,7 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   HandPlaces places_;
   Refusal lastRefusal_;
   int shownClash_ = 0;  // the line the clash row copies; 0: none
+  std::string told_;    // what a command did, said while no refusal is
 };
 
 }  // namespace kumo

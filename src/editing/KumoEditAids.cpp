@@ -1,5 +1,5 @@
 // The edit table's aids: the periods of the hand's line tinted by where the class in hand can go,
-// and the line under the table that says why the last beep sounded.
+// and the line under the table that says why the last beep sounded or what a command did.
 #include "editing/KumoEdit.h"
 #include "shell/KumoApp.h"
 
@@ -33,13 +33,28 @@ void TfrmEdit::RenewAids(const DocumentChange& change) {
   const bool refused = change.Refused.Kind != RefusalKind::None;
   if (refused) {
     lastRefusal_ = change.Refused;
+    told_.clear();
   } else if (change.All || change.Cells.any()) {
     lastRefusal_ = {};
+    told_.clear();
   }
   if (change.All || change.Lines || change.Subjects || change.Hand || change.Holding || refused ||
       change.Cells.any()) {
-    lblWhy_->setText(QString::fromStdString(RefusalLine(app_.doc, lastRefusal_)));
+    ShowWhyLine();
   }
+}
+
+void TfrmEdit::Tell(const std::string& done) {
+  lastRefusal_ = {};
+  told_ = done;
+  ShowWhyLine();
+}
+
+void TfrmEdit::ShowWhyLine() {
+  // A refusal is described anew, since the lines it names may have been renamed since.
+  const std::string said =
+      lastRefusal_.Kind != RefusalKind::None ? DescribeRefusal(app_.doc, lastRefusal_) : told_;
+  lblWhy_->setText(QString::fromStdString(WhyLineText(app_.doc, said)));
 }
 
 void TfrmEdit::ShowPlaces() {

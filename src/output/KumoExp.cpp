@@ -10,6 +10,7 @@
 
 #include "base/SysFile.h"
 #include "document/Export.h"
+#include "editing/KumoEdit.h"
 #include "output/KumoEnv.h"
 #include "platform/Fonts.h"
 #include "platform/RadioGroup.h"
@@ -22,6 +23,10 @@ namespace {
 constexpr int HelpContext = 411;
 constexpr int PrintPage = 2;
 const char* const ExportFilter = "テキスト|*.txt|Excel ブック|*.xlsx|全て|*.*";
+
+std::string FormatOf(const std::string& path) {
+  return IsWorkbookName(path) ? "Excel ブック" : "テキスト形式のファイル";
+}
 
 }  // namespace
 
@@ -45,6 +50,7 @@ TdlgExport::TdlgExport(KumoApp& app) : QDialog(nullptr), app_(app) {
   auto* btnRefer = new QPushButton(QStringLiteral("参照..."));
   btnRefer->setObjectName("btnRefer");
   connect(btnRefer, &QPushButton::clicked, this, [this] { btnReferClick(); });
+  connect(edtFileName_, &QLineEdit::textChanged, this, [this] { ShowFormat(); });
   fileRow->addWidget(edtFileName_);
   fileRow->addWidget(btnRefer);
 
@@ -60,8 +66,11 @@ TdlgExport::TdlgExport(KumoApp& app) : QDialog(nullptr), app_(app) {
   bottom->addStretch();
   bottom->addWidget(buttons);
 
+  lblFormat_ = new QLabel;
+  lblFormat_->setObjectName("lblFormat");
+  ShowFormat();
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("テキスト形式のファイルにエクスポートします")));
+  layout->addWidget(lblFormat_);
   layout->addWidget(rgpExport_);
   layout->addWidget(fileGroup);
   layout->addLayout(bottom);
@@ -75,8 +84,19 @@ void TdlgExport::RunExportDialog() {
     if (!edtFileName_->text().trimmed().isEmpty()) break;
     app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel, "ファイル名を指定してください");
   }
-  const ExportKind kind = rgpExport_->ItemIndex() == 1 ? ExportKind::Classes : ExportKind::Teachers;
-  WriteExport(app_.doc, app_.classes, app_.options, kind, edtFileName_->text().toStdString());
+  const bool classes = rgpExport_->ItemIndex() == 1;
+  const std::string path = AbsolutePath(edtFileName_->text().toStdString());
+  WriteExport(app_.doc, app_.classes, app_.options,
+              classes ? ExportKind::Classes : ExportKind::Teachers, path);
+  app_.frmEdit->Tell(std::string(classes ? "クラス時間割" : "教師時間割") + "を" + FormatOf(path) +
+                     "「" + FileNameOf(path) + "」にエクスポートしました（" + DirectoryOf(path) +
+                     "）");
+}
+
+// The file's format, by the name as it stands.
+void TdlgExport::ShowFormat() {
+  lblFormat_->setText(QString::fromStdString(FormatOf(edtFileName_->text().toStdString())) +
+                      QStringLiteral("にエクスポートします"));
 }
 
 // The field takes whatever the save dialog ends with: after a cancel, the name it held before.

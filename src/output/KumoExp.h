@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <string>
 
+class QLabel;
 class QLineEdit;
 
 namespace kumo {
@@ -23,10 +24,13 @@ class TdlgExport : public QDialog {
  private:
   void btnReferClick();
   void btnEnvironmentClick();
+  // The line at the top names the format the file name gives.
+  void ShowFormat();
   // Where the save dialog starts: the open timetable's folder, else the user's documents.
   std::string InitialDir() const;
 
   KumoApp& app_;
+  QLabel* lblFormat_;
   RadioGroup* rgpExport_;
   QLineEdit* edtFileName_;
   // The save dialog's own file name, which it keeps from run to run.

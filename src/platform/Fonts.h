@@ -10,9 +10,9 @@ namespace kumo {
 // twice as wide as the half-width ones, so that grid columns line up as designed.
 void InstallFontSubstitutions();
 
-// The faces a print may use: every face in which a full-width character is exactly two
-// half-width ones wide, by its plain family name, with "ＭＳ ゴシック" (the default, whatever
-// face it maps to) and current always among them, sorted, without duplicates.
+// The faces a print may use: every face that holds Japanese and in which a full-width character
+// is exactly two half-width ones wide, by its plain family name, with "ＭＳ ゴシック" (the
+// default, whatever face it maps to) and current always among them, sorted, without duplicates.
 QStringList PrintFaces(const QString& current);
 
 // "ＭＳ ゴシック" at a height in pixels, the font of nearly every window.

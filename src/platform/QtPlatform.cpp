@@ -167,9 +167,11 @@ std::optional<std::string> QtPlatform::SaveFileDialog(QWidget* owner,
   return RunFileDialog(owner, request, QFileDialog::AcceptSave);
 }
 
+// Titled like the program's other error boxes: the program's name alone says nothing of what
+// the box is.
 void QtPlatform::ErrorBox(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), BoxText(text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(QMessageBox::Critical, TitleOf(BoxType::Error), BoxText(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();

@@ -7,7 +7,10 @@
 namespace kumo {
 
 QSize FrameExtra(const QWidget& window) {
-  return window.frameGeometry().size() - window.size();
+  const QSize extra = window.frameGeometry().size() - window.size();
+  // While the window manager maps a window, its frame can be reported as a point at the screen's
+  // corner: no frame yet, not a negative one.
+  return extra.width() < 0 || extra.height() < 0 ? QSize() : extra;
 }
 
 // A window manager frames a window only once it is shown, and windows are placed before that.
@@ -23,10 +26,12 @@ QSize FrameExtraOf(const QWidget& window) {
 }
 
 // A move to where Qt already thinks the window is does not reach a window that is being shown,
-// and the window manager would then place it by itself: the native window is told too.
+// and the window manager would then place it by itself: the native window is told too. A hidden
+// window is not: told before it is framed again, it can be shown in the screen's corner.
 void PlaceWindow(QWidget& window, QPoint place) {
   window.move(place);
-  if (QWindow* native = window.windowHandle()) native->setFramePosition(place);
+  QWindow* native = window.windowHandle();
+  if (native != nullptr && window.isVisible()) native->setFramePosition(place);
 }
 
 }  // namespace kumo

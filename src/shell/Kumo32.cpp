@@ -11,6 +11,7 @@
 
 #include "base/SysFile.h"
 #include "platform/Fonts.h"
+#include "platform/Glyphs.h"
 #include "platform/QtPlatform.h"
 #include "platform/Translations.h"
 #include "shell/ExportCommand.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   // The main window ends the program, whichever other windows are still open.
   QApplication::setQuitOnLastWindowClosed(false);
   kumo::InstallFontSubstitutions();
+  kumo::InstallProgramStyle();
   kumo::InstallJapaneseTranslations(application);
 
   QStringList arguments = QApplication::arguments();

@@ -207,7 +207,6 @@ struct ThemedGlyph {
 const std::map<std::string_view, ThemedGlyph> ThemedGlyphs{
     {"sbnPrint", {"document-print", PrinterGlyph}},
     {"sbnSetUp", {"preferences-system"}},
-    {"sbnHelp", {"help-contents"}},
 };
 
 const SpeedButton SpeedButtons[] = {
@@ -391,7 +390,7 @@ void TfrmKumo::Start() {
     if (!app_.StartFile && firstStart) {
       app_.StartFile = SampleSchool(app_.ProgramDir, app_.DocumentsDir);
     }
-    LoadSettings(app_);
+    LoadSettings(app_, firstStart ? FirstStartDefaults() : Options());
     if (firstStart) ArrangeOnceFramed();
     if (app_.StartFile) {
       // Made absolute first: the current directory is about to change.

@@ -29,15 +29,17 @@ int RunPdfCommand(const QStringList& arguments) {
   const QStringList kinds = {QStringLiteral("teachers"), QStringLiteral("small"),
                              QStringLiteral("large")};
   if (arguments.size() != 5 || !kinds.contains(arguments[2])) {
-    std::cerr << "usage: kumo --pdf teachers|small|large TIMETABLE OUTPUT.pdf\n";
+    std::cerr << "使い方: kumo --pdf teachers|small|large 時間割ファイル 出力ファイル.pdf\n";
     return 2;
   }
   ConsolePlatform platform;
   KumoApp app(platform, std::nullopt);
-  LoadSettings(app);
   const std::string output = AbsolutePath(arguments[4].toStdString());
   app.doc.FileName = AbsolutePath(arguments[3].toStdString());
   try {
+    // The options alone: the windows' places would show windows that no one sees.
+    app.options = StoredOptions(app.ProgramDir);
+    app.dlgPrintOut->PrintFont.setFamily(QString::fromStdString(app.options.PrintFontName));
     if (!app.doc.LoadFromFile()) return 1;
     PrintInput in = app.dlgPrintOut->Input();
     in.paper = app.options.PaperSize;

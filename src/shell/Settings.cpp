@@ -254,7 +254,8 @@ void LoadWindows(const Profile& ini, KumoApp& app) {
   app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
 }
 
-void LoadOptions(const Profile& ini, Options& options, Options& defaults) {
+// The options, the colours and the printing font.
+void LoadOptions(const Profile& ini, Options& options, Options defaults) {
   for (const OptionKey& k : OptionKeys) {
     if (k.Flag) {
       k.Flag(options) = ini.GetBool(k.Section, k.Key, k.Flag(defaults));
@@ -264,6 +265,16 @@ void LoadOptions(const Profile& ini, Options& options, Options& defaults) {
       k.Item(options) = std::clamp(index, -1, k.Items - 1);
     }
   }
+  options.PieceColors[0] = 0;
+  for (int i = 0; i < 5; ++i) {
+    options.PieceColors[i + 1] = static_cast<ColorRef>(
+        ini.GetInt("Color", ColorKeys[i], static_cast<int>(defaults.PieceColors[i + 1])));
+  }
+  options.CursorColor =
+      static_cast<ColorRef>(ini.GetInt("Color", "Cursor", static_cast<int>(defaults.CursorColor)));
+  options.PrintFontName =
+      CutToCp932Bytes(ini.GetString("Printer", "Font", defaults.PrintFontName), MaxFontNameBytes);
+  DeriveOptions(options);
 }
 
 // The timetabler's aids keep their settings in sections of their own, after all the others.
@@ -318,7 +329,15 @@ bool SettingsExist(const std::string& programDir) {
   return !files.Defaults.empty() || QFileInfo::exists(QString::fromStdString(files.Own));
 }
 
-void LoadSettings(KumoApp& app) {
+Options FirstStartDefaults() {
+  Options options;
+  options.ClassesGrade = {true, true, true};
+  options.TeachersGroup = 1;
+  options.TeachersGrade = 0;
+  return options;
+}
+
+void LoadSettings(KumoApp& app, const Options& defaults) {
   const SettingsFiles files = SettingsPlace(app.ProgramDir);
   const Profile ini(ReadProfile(app, files.Defaults), ReadProfile(app, files.Own));
   // A name no file could have is a damaged value, and opening it would only fail.
@@ -326,30 +345,17 @@ void LoadSettings(KumoApp& app) {
   app.doc.FileName = CanBePath(file) ? file : std::string(NewTableName);
   LoadWindows(ini, app);
   Options& options = app.options;
-  Options defaults;
   LoadOptions(ini, options, defaults);
   LoadAids(ini, app, defaults);
   app.dlgEnvironment->LoadFromOptions();
-  options.PieceColors[0] = 0;
-  for (int i = 0; i < 5; ++i) {
-    options.PieceColors[i + 1] = static_cast<ColorRef>(
-        ini.GetInt("Color", ColorKeys[i], static_cast<int>(defaults.PieceColors[i + 1])));
-  }
-  options.CursorColor =
-      static_cast<ColorRef>(ini.GetInt("Color", "Cursor", static_cast<int>(defaults.CursorColor)));
-  options.PrintFontName =
-      CutToCp932Bytes(ini.GetString("Printer", "Font", defaults.PrintFontName), MaxFontNameBytes);
   app.dlgPrintOut->PrintFont.setFamily(QString::fromStdString(options.PrintFontName));
-  DeriveOptions(options);
 }
 
 Options StoredOptions(const std::string& programDir) {
   const SettingsFiles files = SettingsPlace(programDir);
   const Profile ini{IniFile(files.Defaults), IniFile(files.Own)};
   Options options;
-  Options defaults;
-  LoadOptions(ini, options, defaults);
-  DeriveOptions(options);
+  LoadOptions(ini, options, Options());
   return options;
 }
 

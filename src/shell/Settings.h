@@ -28,7 +28,10 @@ bool SettingsExist(const std::string& programDir);
 
 // Missing files or keys give the defaults; an unreadable file is reported and gives them too.
 // Window places and sizes are kept within reach on the screens.
-void LoadSettings(KumoApp& app);
+void LoadSettings(KumoApp& app, const Options& defaults = Options());
+// The defaults of the program's first start, when it opens the sample: the overviews show it,
+// the classes of every grade and the teachers of the first grade.
+Options FirstStartDefaults();
 // The options alone, as the settings files hold them, for work done without the windows.
 // Throws FileError when a file exists but cannot be read.
 Options StoredOptions(const std::string& programDir);

@@ -1,17 +1,20 @@
 // The export dialog and the export from the command line: the files they write, the save
 // dialog's name, the refusals and failures.
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <sstream>
 
+#include "editing/KumoEdit.h"
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
 #include "output/KumoExp.h"
 #include "platform/RadioGroup.h"
 #include "shell/ExportCommand.h"
+#include "shell/Settings.h"
 #include "support/ExportBytes.h"
 
 namespace kumo::test {
@@ -93,6 +96,27 @@ TEST_F(ExportDialogTest, TheFieldTakesWhatTheSaveDialogEndsWith) {
   EXPECT_EQ(dir_.Read("list.xlsx").substr(0, 2), "PK");
 }
 
+// The dialog names the format the file name gives; the line under the edit table then says what
+// was written where.
+TEST_F(ExportDialogTest, TheFormatFollowsTheNameAndTheEditTableSaysWhatWasWritten) {
+  Start(WritePlan("plan.kmt"));
+  std::vector<std::string> formats;
+  Run([&](QDialog& d) {
+    for (const std::string name : {"list.txt", "list.XLSX"}) {
+      Choose(d, 1, dir_.File(name));
+      formats.push_back(Find<QLabel>(d, "lblFormat")->text().toStdString());
+    }
+  });
+  Trigger("mnuToolFile");
+  EXPECT_EQ(formats, (std::vector<std::string>{"テキスト形式のファイルにエクスポートします",
+                                               "Excel ブックにエクスポートします"}));
+  const std::string said = app_->frmEdit->WhyLine().text().toStdString();
+  for (const std::string& part : {std::string("クラス時間割"), std::string("Excel ブック"),
+                                  std::string("list.XLSX"), DirectoryOf(dir_.File("list.XLSX"))}) {
+    EXPECT_NE(said.find(part), std::string::npos) << part << " in " << said;
+  }
+}
+
 TEST_F(ExportDialogTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen) {
   Start();
   Run([](QDialog& d) { Choose(d, 0, "  "); });
@@ -126,10 +150,14 @@ TEST_F(ExportDialogTest, TheEnvironmentButtonOpensThePrintPage) {
   EXPECT_EQ(page, 2);
 }
 
-// The command line uses the options of the settings file, as the dialog would.
+// The command line uses the options of the settings file, as the dialog would, the workbook's
+// paper and font among them.
 TEST_F(ExportDialogTest, TheCommandLineWritesTheSameFiles) {
   const std::string plan = WritePlan("plan.kmt");
-  dir_.Write("Kumo.Ini", "[Print]\nTeachersKinde=2\n");
+  dir_.Write("Kumo.Ini", "[Print]\nTeachersKinde=2\nPaperSize=2\n[Printer]\nFont=IPAMincho\n");
+  const Options stored = StoredOptions(dir_.Dir());
+  EXPECT_EQ(stored.PaperSize, 2);
+  EXPECT_EQ(stored.PrintFontName, "IPAMincho");
   struct Case {
     QStringList arguments;
     int status;
@@ -180,6 +208,19 @@ TEST_F(ExportDialogTest, TheProgramExportsWithoutADisplay) {
 
   EXPECT_EQ(run("teachers", "none.kmt", "none.txt"), 1);
   EXPECT_NE(process.readAllStandardError().toStdString().find("none.kmt"), std::string::npos);
+}
+
+// A print into a PDF file shows no window, so nothing is said on the error stream (the tests
+// give it the private folder a desktop session has, whose absence Qt would mention).
+TEST_F(ExportDialogTest, ThePdfCommandSaysNothingWhenItSucceeds) {
+  const QString plan = QString::fromStdString(WritePlan("plan.kmt"));
+  QProcess process;
+  process.start(QStringLiteral(KUMO_PROGRAM),
+                {"--pdf", "teachers", plan, QString::fromStdString(dir_.File("list.pdf"))});
+  EXPECT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(process.readAllStandardError().toStdString(), "");
+  EXPECT_EQ(dir_.Read("list.pdf").substr(0, 5), "%PDF-");
 }
 
 }  // namespace

@@ -70,8 +70,8 @@ TEST_F(FileCommandsTest, StartWithPathOpensItAndNamesItInTheCaption) {
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
-// The first start opens the user's own copy of the shipped sample; once settings exist, the
-// start is the usual one, and an existing copy is never overwritten.
+// The first start opens the user's own copy of the shipped sample, which both overviews show;
+// once settings exist, the start is the usual one, and an existing copy is never overwritten.
 TEST_F(FileCommandsTest, FirstStartOpensACopyOfTheSampleSchool) {
   std::filesystem::create_directory(dir_.File("sample"));
   std::filesystem::rename(WritePlan("school.kmt", {.lines = 4}), dir_.File("sample/school.kmt"));
@@ -80,6 +80,10 @@ TEST_F(FileCommandsTest, FirstStartOpensACopyOfTheSampleSchool) {
   EXPECT_EQ(Caption(), "Kumo - 見本中学校");
   EXPECT_EQ(app_->doc.FileName, copy);
   EXPECT_EQ(app_->doc.LineCount, 4);
+  Trigger("mnuViewTeachers");
+  Trigger("mnuViewClasses");
+  EXPECT_EQ(app_->frmTeachers->ListedLines.size(), 4u);
+  EXPECT_EQ(app_->classes.VisibleCount, 4);
   Trigger("mnuFileClose");
   app_->frmKumo->close();  // writes the settings
 
@@ -88,6 +92,13 @@ TEST_F(FileCommandsTest, FirstStartOpensACopyOfTheSampleSchool) {
   Start();
   EXPECT_EQ(Caption(), "Kumo - 見本中学校") << "the timetable named by the settings";
   EXPECT_EQ(app_->doc.LineCount, 4);
+
+  // Settings without the overviews' keys give the usual defaults: no grade ticked.
+  app_.reset();
+  dir_.Write("Kumo.Ini", "[DataFile]\nFileName=" + copy + "\n");
+  Start();
+  EXPECT_EQ(app_->options.ClassesGrade, (std::array<bool, 3>{}));
+  EXPECT_EQ(app_->options.TeachersGroup, 0);
 }
 
 TEST_F(FileCommandsTest, SaveOfAnUnchangedOpenedFileLeavesItByteIdentical) {

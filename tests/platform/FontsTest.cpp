@@ -1,6 +1,7 @@
 // The Windows faces the windows name resolve to fonts that keep the grids' character cells.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 
@@ -44,15 +45,22 @@ TEST(Fonts, TheOtherFacesHaveTheirIpaCounterparts) {
   }
 }
 
-// Japanese fixed-pitch faces are offered by their plain names; proportional and Western-only
-// faces are not; the default and the current face always are.
+// Japanese fixed-pitch faces are offered by their plain names; proportional, Western-only and
+// symbol faces are not; the default and the current face always are.
 TEST(PrintFaces, JapaneseFixedPitchFacesAndTheDefaultAndTheCurrentOne) {
   const QStringList faces = PrintFaces(QStringLiteral("Chosen Earlier"));
   EXPECT_TRUE(faces.contains(QStringLiteral("IPAGothic")));
   EXPECT_TRUE(faces.contains(QStringLiteral("ＭＳ ゴシック")));
   EXPECT_TRUE(faces.contains(QStringLiteral("Chosen Earlier")));
   EXPECT_FALSE(faces.contains(QStringLiteral("IPAPGothic"))) << "proportional";
-  for (const QString& face : faces) EXPECT_FALSE(face.contains('[')) << face.toStdString();
+  for (const QString& face : faces) {
+    EXPECT_FALSE(face.contains('[')) << face.toStdString();
+    if (face == QStringLiteral("ＭＳ ゴシック") || face == QStringLiteral("Chosen Earlier"))
+      continue;
+    EXPECT_TRUE(QFontDatabase::writingSystems(face).contains(QFontDatabase::Japanese))
+        << face.toStdString();
+  }
+  EXPECT_FALSE(faces.contains(QStringLiteral("OpenSymbol")));
 }
 
 TEST(QtNameFilters, PairsBecomeQtFiltersAndPatternListsSpaceSeparated) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -11,8 +12,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
+#include "platform/Glyphs.h"
 #include "platform/QtPlatform.h"
 
 namespace kumo {
@@ -26,6 +29,7 @@ struct BoxReply {
   bool onTop = false;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QRect frame;
+  QString title;
   QString text;
   bool textFits = false;  // no line is cut off at the box's edge
 
@@ -36,6 +40,7 @@ struct BoxReply {
       onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       icon = box->icon();
       frame = box->frameGeometry();
+      title = box->windowTitle();
       text = box->text();
       const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
       textFits = label != nullptr && label->minimumSizeHint().width() <= label->width();
@@ -78,7 +83,8 @@ TEST(QtPlatformTest, MessageBoxesStayOnTopAndReportTheButtonClicked) {
 }
 
 // Paths run long without a space: a box must still fit on the screen, cut no line off, and keep
-// both ends of its text, where the message and the file's name stand.
+// both ends of its text, where the message and the file's name stand. The error box of a failed
+// command is titled like the other error boxes.
 TEST(QtPlatformTest, BoxesWithLongPathsFitOnTheScreen) {
   QtPlatform platform;
   const std::string text = "\"/home/" + std::string(3000, 'a') + ".kmt\" を開けません。";
@@ -91,12 +97,39 @@ TEST(QtPlatformTest, BoxesWithLongPathsFitOnTheScreen) {
     } else {
       platform.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel, text);
     }
+    EXPECT_EQ(reply.title.toStdString(), error ? "エラー" : "確認");
     EXPECT_EQ(reply.frame.size().boundedTo(screen), reply.frame.size()) << error;
     EXPECT_TRUE(reply.textFits) << error;
     const std::string shown = reply.text.remove(QChar(0x200B)).toStdString();
     EXPECT_TRUE(shown.starts_with("\"/home/aaa") && shown.ends_with("aaa.kmt\" を開けません。"))
         << shown;
   }
+}
+
+// Qt's colour and printer dialogs have a Help button, as the program's own dialogs do, for
+// their topics; Help buttons draw the program's glyph, not an icon theme's.
+TEST(QtPlatformTest, TheColourAndPrinterDialogsOfferTheirHelp) {
+  EXPECT_EQ(QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(16).toImage(),
+            HelpGlyph().pixmap(16).toImage());
+  struct HelpAsked : QtPlatform {
+    std::vector<int> topics;
+    void ShowHelp(HelpView /*view*/, int context) override { topics.push_back(context); }
+  } platform;
+  const auto clickHelp = [] {
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      auto* help = dialog->findChild<QPushButton*>(QStringLiteral("HelpBtn"));
+      ASSERT_NE(help, nullptr);
+      help->click();
+      dialog->reject();
+    });
+  };
+  clickHelp();
+  EXPECT_FALSE(platform.ChooseColor(nullptr, 0).has_value());
+  clickHelp();
+  EXPECT_FALSE(platform.PrinterSetup(nullptr));
+  EXPECT_EQ(platform.topics, (std::vector<int>{612, 613}));
 }
 
 // A name typed without an ending takes the ending of the filter chosen, as on Windows; under a

@@ -1,5 +1,6 @@
-// The window tests run offscreen at 96 dots per inch, with the standard paths of the user
-// moved into a fresh directory so that no test reads or writes the user's own files.
+// The window tests run offscreen at 96 dots per inch in the program's style, with the standard
+// paths of the user moved into a fresh directory so that no test reads or writes the user's own
+// files.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "platform/Fonts.h"
+#include "platform/Glyphs.h"
 
 namespace {
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kumo"));
   kumo::InstallFontSubstitutions();
+  kumo::InstallProgramStyle();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
