@@ -46,8 +46,9 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
   std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
   bool PrinterSetup(QWidget* owner) override;
-  bool Print(const PrintTask& task) override;
-  void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) override;
+  bool Print(const std::vector<PrintTask>& tasks) override;
+  // Records the pages; the user closes the preview without printing.
+  bool PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) override;
   void ProcessMessages() override;
   void SetStayOnTop(QWidget& window, bool on) override { onTop_[&window] = on; }
   // Fixed metrics and a fixed screen, the same for every window, so layouts are exact.
@@ -80,6 +81,8 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   const std::vector<QDialog*>& Dialogs() const { return shownDialogs_; }
   // Every job printed, and every job shown in a preview, in order.
   const std::vector<PrintedJob>& Printed() const { return printed_; }
+  // How many prints were asked for, each with its jobs.
+  int PrintCommands() const { return printCommands_; }
   const std::vector<PrintedJob>& Previewed() const { return previewed_; }
 
  private:
@@ -94,6 +97,7 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   static constexpr int printerDpi_ = 600;
   int copies_ = 1;  // the printer's copy count
   std::vector<PrintedJob> printed_;
+  int printCommands_ = 0;
   std::vector<PrintedJob> previewed_;
   std::vector<FileDialogRequest> openRequests_;
   std::vector<FileDialogRequest> saveRequests_;
