@@ -290,13 +290,21 @@ TEST_F(PrintTest, DialogRunsTheChosenPrints) {
   EXPECT_EQ(platform_.Printed()[2].Pages, 1);
 }
 
+// The preview shows every job of OK together; printing from it is OK.
 TEST_F(PrintTest, PreviewShowsWhatOkWouldPrint) {
   BuildSchool(app_->doc, 30, 5);
+  app_->options.ClassLarge = true;
   Find<QCheckBox>("cbxPrintClass")->click();
   Find<QPushButton>("btnPreview")->click();
-  ASSERT_EQ(platform_.Previewed().size(), 1u);
+  ASSERT_EQ(platform_.Previewed().size(), 2u);
   EXPECT_EQ(platform_.Previewed()[0].Find(U("３年５組時間割")).size(), 1u);
+  EXPECT_EQ(platform_.Previewed()[1].Pages, 15);
   EXPECT_TRUE(platform_.Printed().empty());
+  platform_.ExpectPrintFromPreview();
+  Find<QPushButton>("btnPreview")->click();
+  EXPECT_EQ(platform_.PrintCommands(), 1);
+  EXPECT_EQ(platform_.Printed().size(), 2u);
+  EXPECT_EQ(Dialog().result(), QDialog::Accepted);
 }
 
 TEST_F(PrintTest, LabelsCutAndClassListFollowsTheDisplayType) {

@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -111,7 +113,7 @@ bool ScriptedPlatform::Print(const std::vector<PrintTask>& tasks) {
 bool ScriptedPlatform::PrintPreview(QWidget* /*owner*/, const std::vector<PrintTask>& tasks) {
   int copies = copies_;
   for (const PrintTask& task : tasks) previewed_.push_back(Record(task, printerDpi_, copies));
-  return false;
+  return std::exchange(printFromPreview_, false);
 }
 
 Answer ScriptedPlatform::MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) {
