@@ -179,13 +179,13 @@ bool QtPlatform::Print(const std::vector<PrintTask>& tasks) {
 
 bool QtPlatform::PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) {
   if (tasks.empty()) return false;
-  // The preview's own paper: printing from it goes through Print like every other print.
-  QPrinter paper(QPrinter::HighResolution);
-  SetUpPrinter(paper, tasks.front().Request);
+  // On the chosen printer's paper; the preview itself never prints: printing from it goes
+  // through Print like every other print.
+  SetUpPrinter(printer_, tasks.front().Request);
   QDialog dialog(owner);
   dialog.setWindowTitle(QStringLiteral("プレビュー"));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* preview = new QPrintPreviewWidget(&paper);
+  auto* preview = new QPrintPreviewWidget(&printer_);
   preview->setObjectName("preview");
   QObject::connect(preview, &QPrintPreviewWidget::paintRequested, preview,
                    [this, &tasks](QPrinter* printer) {
