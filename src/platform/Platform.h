@@ -53,12 +53,13 @@ class Platform : public virtual Prompter {
   virtual std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) = 0;
   // The printer set-up dialog for the one printer all printing uses; true when confirmed.
   virtual bool PrinterSetup(QWidget* owner) = 0;
-  // One print job on the printer the set-up chose, or into a PDF file the user names when that
-  // is the destination. False when the user cancelled; a job that fails throws FileError naming
-  // the reason.
-  virtual bool Print(const PrintTask& task) = 0;
-  // Shows the pages of each task in turn, zoomable; the user may print them from there.
-  virtual void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) = 0;
+  // The prints of one command, in order: on the printer the set-up chose, each a job of its own;
+  // into a PDF file when that is the destination, all their pages in one file, at the name the
+  // set-up gave (asked for once when it gave none). False when the user cancelled; a print that
+  // fails throws FileError naming the reason, and a PDF file it would have replaced stays whole.
+  virtual bool Print(const std::vector<PrintTask>& tasks) = 0;
+  // Shows the pages of all the tasks together, zoomable. True when the user asks to print them.
+  virtual bool PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) = 0;
   // Lets pending window messages run, so that long walks repaint as they go. The user's input
   // waits until the running command has ended, so that no command runs inside another.
   virtual void ProcessMessages() = 0;

@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -95,19 +97,23 @@ PrintedJob Record(const PrintTask& task, int dpi, int& copies) {
 
 }  // namespace
 
-bool ScriptedPlatform::Print(const PrintTask& task) {
-  printed_.push_back(Record(task, printerDpi_, copies_));
-  if (!printFailures_.empty()) {
-    const std::string reason = printFailures_.front();
-    printFailures_.pop_front();
-    throw FileError(reason);
+bool ScriptedPlatform::Print(const std::vector<PrintTask>& tasks) {
+  ++printCommands_;
+  for (const PrintTask& task : tasks) {
+    printed_.push_back(Record(task, printerDpi_, copies_));
+    if (!printFailures_.empty()) {
+      const std::string reason = printFailures_.front();
+      printFailures_.pop_front();
+      throw FileError(reason);
+    }
   }
   return true;
 }
 
-void ScriptedPlatform::PrintPreview(QWidget* /*owner*/, const std::vector<PrintTask>& tasks) {
+bool ScriptedPlatform::PrintPreview(QWidget* /*owner*/, const std::vector<PrintTask>& tasks) {
   int copies = copies_;
   for (const PrintTask& task : tasks) previewed_.push_back(Record(task, printerDpi_, copies));
+  return std::exchange(printFromPreview_, false);
 }
 
 Answer ScriptedPlatform::MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) {
