@@ -2,8 +2,27 @@
 
 #include <algorithm>
 
+#include "document/ClassWeek.h"
+
 namespace kumo {
 namespace {
+
+// Whether the class would have the subject twice on the period's day: it already has it in
+// another period of that day, and not in one next to this, where the two make one continuous
+// lesson.
+bool TwiceThatDay(const TKumData& doc, const ClassEntry& entry, Byte subject, int period) {
+  if (subject == 0) return false;
+  const int first = (period - 1) / PeriodsPerDay * PeriodsPerDay + 1;
+  bool twice = false;
+  for (int q = first; q < first + PeriodsPerDay; ++q) {
+    if (q == period) continue;
+    const ClassPeriod there = ClassSubjectAt(doc, entry, q);
+    if (!there.Found() || there.Subject != subject) continue;
+    if (q == period - 1 || q == period + 1) return false;
+    twice = true;
+  }
+  return twice;
+}
 
 // Whether a line other than `except` has the piece in the period, or, for a class, its homeroom
 // teacher's subject piece (学活, 道徳 …) takes the period, as the classes overview shows it. The
@@ -43,16 +62,23 @@ HandPlaces FindHandPlaces(const TKumData& doc, const TClassLines& classes) {
   const int from = hand.FromPeriod;
   const bool fromKnown = from >= 1 && from <= PeriodCount;
   places.Line = line;
+  const int entry = classes.FindClass(hand.Piece.Kind, hand.Piece.Item);
+  const Byte subject =
+      hand.Piece.LessonSubject != 0 ? hand.Piece.LessonSubject : doc.Lines[line].Subject;
   for (int p = 1; p <= PeriodCount; ++p) {
     const PeriodCell& there = doc.Cell(line, p);
     PlaceTint& tint = places.Tints[p];
     if (there.Has(Locked)) {
       tint = PlaceTint::None;
+    } else if (there.Kind == KindSymbol) {
+      tint = PlaceTint::Symbol;
     } else if (ElsewhereInPeriod(doc, classes, hand.Piece, p, line)) {
       tint = PlaceTint::Clash;
     } else if (!there.IsEmpty() && fromKnown && p != from &&
                ElsewhereInPeriod(doc, classes, there, from, line)) {
       // The displaced piece is carried back to where the hand came from, as a swap goes.
+      tint = PlaceTint::Careful;
+    } else if (entry != 0 && TwiceThatDay(doc, classes.Entries[entry], subject, p)) {
       tint = PlaceTint::Careful;
     } else {
       tint = PlaceTint::Good;

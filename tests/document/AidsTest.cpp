@@ -50,7 +50,7 @@ class Aids : public DocTest {
 // T1 carries 1-1 from period 1 along its line.
 TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
   doc.Cell(1, 1) = Piece(1, 1);
-  doc.Cell(2, 3) = Piece(1, 1);  // T2 teaches 1-1 in period 3
+  doc.Cell(2, 3) = {1, 1, English, 0};  // T2 teaches 1-1 in period 3, not 数
   doc.Cell(1, 3) = Piece(1, 2);
   doc.Cell(1, 4) = Piece(1, 3);  // 1-3 would go back to period 1, where T3 has it
   doc.Cell(3, 1) = Piece(1, 3);
@@ -92,7 +92,9 @@ TEST_F(Aids, EveryTintForetellsTheMove) {
   for (int n = 1; n <= 4; ++n) {
     for (int p = 1; p <= 8; ++p) {
       const int k = (n * 7 + p * 3) % 5;
-      if (k < 3) doc.Cell(n, p) = Piece(1, static_cast<Byte>(k + 1));
+      // Each lesson of a subject of its own, so that no subject falls twice on a day.
+      if (k < 3)
+        doc.Cell(n, p) = {1, static_cast<Byte>(k + 1), static_cast<Byte>(20 + n * 8 + p), 0};
       // Subject pieces where the move, which knows no homerooms, judges them as the tints do:
       // in the hand's line and in 2-1's homeroom line.
       if (k == 3 && (n == 1 || n == 4)) doc.Cell(n, p) = Piece(KindSubject, Moral);
