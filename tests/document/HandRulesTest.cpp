@@ -89,5 +89,28 @@ TEST_F(HandRules, ClashMarksFollowEveryClassTaughtTwiceInAPeriod) {
   EXPECT_FALSE(marks.At(4, 6));
 }
 
+// A drag is the lift where it starts and the put-down where it ends: two steps, each Back
+// undoes one; dropped on another piece it exchanges, and the other piece is carried on.
+TEST_F(HandRules, ADragIsOneLiftAndOnePutDown) {
+  doc.Cell(1, 1) = Piece(1, 1);
+  doc.Cell(1, 3) = Piece(1, 2);
+  Renew();
+  MoveAt(1, 1);
+  MoveAt(1, 2);
+  ASSERT_EQ(doc.HistoryPos, 3);
+  EXPECT_EQ(doc.History[1].Hand, Piece(1, 1));
+  EXPECT_EQ(doc.History[2].Cell, Piece(1, 1));
+  EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+  MoveAt(1, 2);
+  MoveAt(1, 3);
+  EXPECT_EQ(doc.Cell(1, 3), Piece(1, 1));
+  EXPECT_EQ(doc.Hand.Piece, Piece(1, 2));
+  EXPECT_EQ(doc.HistoryPos, 5);
+  while (doc.HistoryPos > 1) ASSERT_TRUE(doc.StepBack());
+  EXPECT_EQ(doc.Cell(1, 1), Piece(1, 1));
+  EXPECT_EQ(doc.Cell(1, 3), Piece(1, 2));
+  EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+}
+
 }  // namespace
 }  // namespace kumo::test
