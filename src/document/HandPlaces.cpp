@@ -7,21 +7,22 @@
 namespace kumo {
 namespace {
 
-// Whether the class would have the subject twice on the period's day: it already has it in
-// another period of that day, and not in one next to this, where the two make one continuous
-// lesson.
-bool TwiceThatDay(const TKumData& doc, const ClassEntry& entry, Byte subject, int period) {
+// Whether the class would have the lesson's subject twice on the period's day, as the checks
+// count it: another lesson of the subject that day, unless it is next to this period and both
+// are marked continuous.
+bool TwiceThatDay(const TKumData& doc, const ClassEntry& entry, const PeriodCell& lesson,
+                  Byte subject, int period) {
   if (subject == 0) return false;
   const int first = (period - 1) / PeriodsPerDay * PeriodsPerDay + 1;
-  bool twice = false;
   for (int q = first; q < first + PeriodsPerDay; ++q) {
-    if (q == period) continue;
     const ClassPeriod there = ClassSubjectAt(doc, entry, q);
-    if (!there.Found() || there.Subject != subject) continue;
-    if (q == period - 1 || q == period + 1) return false;
-    twice = true;
+    if (q == period || !there.Found() || there.Subject != subject) continue;
+    const int line = there.Homeroom ? entry.HomeroomLine : there.Teacher;
+    const bool pair = (q == period - 1 || q == period + 1) && lesson.Has(Continuous) &&
+                      doc.Cell(line, q).Has(Continuous);
+    if (!pair) return true;
   }
-  return twice;
+  return false;
 }
 
 // Whether a line other than `except` has the piece in the period, or, for a class, its homeroom
@@ -78,7 +79,7 @@ HandPlaces FindHandPlaces(const TKumData& doc, const TClassLines& classes) {
                ElsewhereInPeriod(doc, classes, there, from, line)) {
       // The displaced piece is carried back to where the hand came from, as a swap goes.
       tint = PlaceTint::Careful;
-    } else if (entry != 0 && TwiceThatDay(doc, classes.Entries[entry], subject, p)) {
+    } else if (entry != 0 && TwiceThatDay(doc, classes.Entries[entry], hand.Piece, subject, p)) {
       tint = PlaceTint::Careful;
     } else {
       tint = PlaceTint::Good;

@@ -13,7 +13,7 @@ enum class PlaceTint : Byte {
   // The class is free then, and the piece there, if any, is free where the hand came from.
   Good,
   // The class is free then, but the piece it displaces would clash where the hand came from,
-  // or the class already has the lesson's subject that day, not next to it.
+  // or the class already has the lesson's subject that day, not as a continuous pair.
   Careful,
   // Another line already teaches the class then, or its homeroom teacher holds 学活 or 道徳.
   Clash,
