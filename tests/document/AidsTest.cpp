@@ -96,14 +96,14 @@ TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
 // T1 carries its 数 with 1-1 from Friday's first period; Monday (periods 1..6) holds 1-1's
 // lessons of other teachers.
 TEST_F(Aids, TintsWarnOfTheSameSubjectTwiceADayAndMarkSymbols) {
-  doc.Cell(1, 25) = Piece(1, 1);
-  doc.Cell(2, 2) = Piece(1, 1);                  // 1-1 has 数 with T2 on Monday 2
+  doc.Cell(1, 25) = Piece(1, 1, Continuous);
+  doc.Cell(2, 2) = Piece(1, 1, Continuous);      // 1-1 has 数 with T2 on Monday 2
   doc.Cell(3, 5) = {KindGrade1, 1, English, 0};  // and 英 with T3 on Monday 5
   doc.Cell(1, 4) = Piece(KindSymbol, 1);
   doc.Cell(1, 10) = Piece(KindSymbol, 2, Locked);
   doc.Cell(2, 14) = {KindGrade1, 1, English, 0};  // 数 teacher T2, but an 英 lesson on Tuesday 2
   Renew();
-  MoveAt(1, 25);
+  MoveAt(1, 25, StayPut);
   ExpectTints(FindHandPlaces(doc, classes),
               {
                   {1, PlaceTint::Good, "next to Monday 2's 数: a continuous pair"},
