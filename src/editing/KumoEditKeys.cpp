@@ -91,14 +91,14 @@ void TfrmEdit::sgrEditKeyPress(QChar ch) {
     sgrEditDblClick();
     return;
   }
-  const char16_t typed = HalfWidth(ch);
-  const bool asdf = typed == 'a' || typed == 's' || typed == 'd' || typed == 'f';
+  const char16_t letter = ch.toLower().unicode();
+  const bool asdf = letter == 'a' || letter == 's' || letter == 'd' || letter == 'f';
   if (!app_.options.ASDFKeys || !asdf) {
-    TypeKey(typed);
+    TypeKey(HalfWidth(ch));
     return;
   }
   TfrmKumo& main = *app_.frmKumo;
-  switch (typed) {
+  switch (letter) {
     case 'a':
       main.mnuEditHomeClick();
       break;
