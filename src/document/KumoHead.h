@@ -160,8 +160,9 @@ class TKumData {
   void SetSymbol(int symbol, std::string_view text, std::string_view meaning);
   void ResetSubjectTables();
   // Erase: after the user's word, lifts and discards every piece of the range, one recorded
-  // step each. False when refused or not confirmed.
-  bool EraseRange(const CellRange& range);
+  // step each. False when refused or not confirmed. The Delete key erases a single cell
+  // without asking, since Back brings its one piece back.
+  bool EraseRange(const CellRange& range, bool ask = true);
   // Discards the piece in hand, a recorded step; the piece put aside last comes into the hand.
   void DropHand();
 

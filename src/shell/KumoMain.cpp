@@ -93,10 +93,10 @@ const Menu MainMenu[] = {
     {"mnuEdit",
      "編集(&E)",
      {
-         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, nullptr,
+         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, "Ctrl+Z",
           &Commands::mnuEditBack},
-         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick, nullptr,
-          &Commands::mnuEditForward},
+         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick,
+          "Ctrl+Y; Ctrl+Shift+Z", &Commands::mnuEditForward},
          {"mnuEditHome", "スタック先頭へ(&H)", &TfrmKumo::mnuEditHomeClick, nullptr,
           &Commands::mnuEditHome},
          {"mnuEditEnd", "スタック後尾へ(&E)", &TfrmKumo::mnuEditEndClick, nullptr,

@@ -280,6 +280,9 @@ void LoadOptions(const Profile& ini, Options& options, Options defaults) {
 // The timetabler's aids keep their settings in sections of their own, after all the others.
 void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
   app.options.ShowPlaces = ini.GetBool("Aids", "ShowPlaces", defaults.ShowPlaces);
+  app.options.MarkClashes = ini.GetBool("Hand", "MarkClashes", defaults.MarkClashes);
+  app.options.DragPieces = ini.GetBool("Hand", "DragPieces", defaults.DragPieces);
+  app.options.GradeLabels = ini.GetBool("Hand", "GradeLabels", defaults.GradeLabels);
   const Geometry e = GeometryOf(*app.frmEdit);
   const Geometry h = GeometryOf(*app.frmHoldingStack);
   LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
@@ -289,6 +292,9 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
 
 void SaveAids(IniFile& ini, const KumoApp& app) {
   ini.SetBool("Aids", "ShowPlaces", app.options.ShowPlaces);
+  ini.SetBool("Hand", "MarkClashes", app.options.MarkClashes);
+  ini.SetBool("Hand", "DragPieces", app.options.DragPieces);
+  ini.SetBool("Hand", "GradeLabels", app.options.GradeLabels);
   SaveToolWindow(ini, "ChecksWindow", *app.frmChecks);
   ini.SetBool("ChecksWindow", "ShowEmpty", app.frmChecks->ShowEmpty());
 }

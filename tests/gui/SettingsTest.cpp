@@ -111,25 +111,34 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
     expected.insert(expected.end(), std::begin(tool), std::end(tool));
     if (std::string(section) == "PickSWindow") expected.push_back("Letters");
   }
-  expected.insert(
-      expected.end(),
-      {"[ClassWindow]", "Top",           "Left",           "Height",       "Width",
-       "Letters",       "Visible",       "[Edit]",         "AutoLocate",   "AutoExchange",
-       "SelfTeaching",  "OnStackView",   "CountedView",    "ASDFKeys",     "TenKeys",
-       "[ViewClass]",   "Type",          "[ViewTeachers]", "Group",        "Subject",
-       "Grade",         "[ViewClasses]", "Grade1",         "Grade2",       "Grade3",
-       "[Print]",       "TeachersKinde", "ClassSmall",     "ClassLarge",   "PaperSize",
-       "ClassLetters",  "Color",         "CountedPrint",   "[ScrollBars]", "Vertical",
-       "Horizontal",    "[Color]",       "Grade1",         "Grade2",       "Grade3",
-       "Subject",       "Signiture",     "Cursor",         "[Printer]",    "Font",
-       "[Aids]",        "ShowPlaces",    "[ChecksWindow]", "Top",          "Left",
-       "Height",        "Width",         "Visible",        "ShowEmpty"});
+  expected.insert(expected.end(), {"[ClassWindow]",  "Top",          "Left",
+                                   "Height",         "Width",        "Letters",
+                                   "Visible",        "[Edit]",       "AutoLocate",
+                                   "AutoExchange",   "SelfTeaching", "OnStackView",
+                                   "CountedView",    "ASDFKeys",     "TenKeys",
+                                   "[ViewClass]",    "Type",         "[ViewTeachers]",
+                                   "Group",          "Subject",      "Grade",
+                                   "[ViewClasses]",  "Grade1",       "Grade2",
+                                   "Grade3",         "[Print]",      "TeachersKinde",
+                                   "ClassSmall",     "ClassLarge",   "PaperSize",
+                                   "ClassLetters",   "Color",        "CountedPrint",
+                                   "[ScrollBars]",   "Vertical",     "Horizontal",
+                                   "[Color]",        "Grade1",       "Grade2",
+                                   "Grade3",         "Subject",      "Signiture",
+                                   "Cursor",         "[Printer]",    "Font",
+                                   "[Aids]",         "ShowPlaces",   "[Hand]",
+                                   "MarkClashes",    "DragPieces",   "GradeLabels",
+                                   "[ChecksWindow]", "Top",          "Left",
+                                   "Height",         "Width",        "Visible",
+                                   "ShowEmpty"});
   Written w = ReadWritten(dir_.Read("Kumo.Ini"));
   EXPECT_EQ(w.Names, expected);
   std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
                                                {"Edit/AutoLocate", "1"},
                                                {"Edit/AutoExchange", "0"},
                                                {"Aids/ShowPlaces", "1"},
+                                               {"Hand/MarkClashes", "1"},
+                                               {"Hand/GradeLabels", "0"},
                                                {"ClassesWindow/Visible", "0"},
                                                {"PickSWindow/Letters", "1"},
                                                {"ViewTeachers/Subject", "0"},
