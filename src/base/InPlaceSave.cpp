@@ -140,24 +140,29 @@ void DropSaveCopy(const std::string& path) {
   if (const auto real = RealPath(path)) ::unlink(CopyPathFor(*real).c_str());
 }
 
-void RewriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
-  const std::string real = RealPath(target).value_or(target);
+std::string KeepSaveCopy(const std::string& path, std::string_view bytes) {
+  const std::string real = RealPath(path).value_or(path);
   // A file an earlier rewrite left torn keeps the copy of the last whole bytes it had.
   std::string old;
   if (auto kept = InterruptedSaveCopy(real)) {
     old = std::move(*kept);
   } else {
-    old = ReadFileBytes(target, MaxCopiedBytes);
+    old = ReadFileBytes(path, MaxCopiedBytes);
   }
-  const std::string copyPath = CopyPathFor(real);
   try {
     std::error_code ec;
     std::filesystem::create_directories(SaveCopyDirectory(), ec);
-    WriteFileAtomically(copyPath, CopyBytes(real, bytes, old));
+    WriteFileAtomically(CopyPathFor(real), CopyBytes(real, bytes, old));
   } catch (const FileError& e) {
     throw FileError("\"" + path + "\" を書き込めません。\n保存前の内容の控えを作れません。\n" +
                     e.what());
   }
+  return old;
+}
+
+void RewriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+  const std::string old = KeepSaveCopy(path, bytes);
+  const std::string copyPath = CopyPathFor(RealPath(target).value_or(target));
   const auto giveUp = [&](int fd, int err) {
     if (fd >= 0) ::close(fd);
     ::unlink(copyPath.c_str());

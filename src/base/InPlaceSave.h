@@ -21,6 +21,11 @@ std::string SaveCopyDirectory();
 // FileError naming path and the reason.
 void RewriteInPlace(const std::string& path, const std::string& target, std::string_view bytes);
 
+// The first step of a rewrite with bytes: the file's present bytes are copied into the user's
+// data folder, with what tells the new bytes; returns them. A file an earlier rewrite left torn
+// keeps the copy of its last whole bytes. Throws FileError naming path and the reason.
+std::string KeepSaveCopy(const std::string& path, std::string_view bytes);
+
 // When a rewrite of the file was cut short and left it neither the old nor the new bytes: the
 // old bytes, whole. A copy whose rewrite finished, or never began, is no longer needed and is
 // removed; nothing then.

@@ -1,0 +1,155 @@
+#include "base/InPlaceSave.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+#include "base/DataHome.h"
+#include "base/FileError.h"
+#include "base/SysFile.h"
+#include "base/TempDir.h"
+
+namespace kumo {
+namespace {
+
+using test::DataHome;
+using test::TempDir;
+namespace fs = std::filesystem;
+
+// A shared folder: the file may be written, the folder takes no new file.
+std::string SharedFile(const TempDir& dir, const std::string& bytes) {
+  dir.Write("t.kmt", bytes);
+  fs::permissions(dir.File("t.kmt"), static_cast<fs::perms>(0666));
+  fs::permissions(dir.Dir(), static_cast<fs::perms>(0555));
+  return dir.File("t.kmt");
+}
+
+// Forks a child that runs body as an ordinary user (root may create files in any folder, so
+// under root the child gives it up) and exits with what body returns.
+template <class Body>
+pid_t SpawnAsUser(Body body) {
+  pid_t pid = ::fork();
+  if (pid != 0) return pid;
+  int code = 2;
+  if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+  try {
+    code = body();
+  } catch (const FileError& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  }
+  ::_exit(code);
+}
+
+int ExitCode(pid_t pid) {
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+TEST(InPlaceSave, AFullDiskFailsTheSaveWithNothingChanged) {
+  TempDir dir;
+  DataHome data;
+  const std::string old(8192, 'o');
+  const std::string file = SharedFile(dir, old);
+  // The file size limit stands for the full disk: the reservation meets it before any byte is
+  // written, as it meets the disk's end.
+  const pid_t pid = SpawnAsUser([&] {
+    const rlimit limit{16384, 16384};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      WriteFileAtomically(file, std::string(65536, 'n'));
+    } catch (const FileError& e) {
+      const std::string text = e.what();
+      std::fprintf(stderr, "%s\n", e.what());
+      return text.find(file) != std::string::npos &&
+                     text.find("ファイルの大きさの制限を超えています") != std::string::npos
+                 ? 10
+                 : 1;
+    }
+    return 0;
+  });
+  EXPECT_EQ(ExitCode(pid), 10) << "the save did not fail with the reason and the path";
+  EXPECT_EQ(dir.Read("t.kmt"), old);
+  EXPECT_EQ(data.Copies(), 0);
+}
+
+// A child saves two versions in turn and is killed, a hundred times over: the file, or else the
+// copy the next open offers back, is always one version whole.
+TEST(InPlaceSave, KilledSavesLeaveTheOldOrTheNewBytesWhole) {
+  TempDir dir;
+  DataHome data;
+  const std::string versions[] = {std::string(1 << 20, 'a'), std::string((1 << 20) + 4097, 'b')};
+  const std::string file = SharedFile(dir, versions[0]);
+  std::mt19937 rng(20);
+  int torn = 0;
+  for (int kill = 0; kill < 100; ++kill) {
+    int saves[2];
+    ASSERT_EQ(::pipe(saves), 0);
+    const pid_t pid = SpawnAsUser([&] {
+      ::close(saves[0]);
+      for (int k = 1;; ++k) {
+        WriteFileAtomically(file, versions[k % 2]);
+        if (::write(saves[1], "s", 1) != 1) return 4;
+      }
+      return 0;
+    });
+    ::close(saves[1]);
+    // The kill lands anywhere in the third save: somewhere within the time the second took.
+    char byte = 0;
+    const bool saved = ::read(saves[0], &byte, 1) == 1;
+    const auto first = std::chrono::steady_clock::now();
+    const bool savedAgain = saved && ::read(saves[0], &byte, 1) == 1;
+    const auto save = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - first);
+    ::usleep(
+        std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(save.count()))(rng));
+    ::kill(pid, SIGKILL);
+    ASSERT_EQ(ExitCode(pid), -SIGKILL) << "the saving child stopped on its own";
+    ::close(saves[0]);
+    ASSERT_TRUE(savedAgain) << "the saving child failed";
+    const std::string now = dir.Read("t.kmt");
+    torn += now != versions[0] && now != versions[1];
+    const auto copy = InterruptedSaveCopy(file);
+    const std::string& whole = copy ? *copy : now;
+    ASSERT_TRUE(whole == versions[0] || whole == versions[1])
+        << "kill " << kill << " lost the file: " << whole.size() << " bytes";
+  }
+  std::printf("%d of 100 kills tore the file; each was offered back whole\n", torn);
+  EXPECT_LE(data.Copies(), 1);
+}
+
+// The copy tells a save that never began or finished, whose copy goes, from one cut short.
+TEST(InPlaceSave, OnlyATornFileIsOfferedBack) {
+  TempDir dir;
+  DataHome data;
+  const std::string file = dir.File("t.kmt");
+  const std::string old = "old bytes", bytes = "new bytes, longer";
+  for (const auto& [left, offered] : {std::pair{old, false},
+                                      {bytes, false},
+                                      {std::string("new bytes"), true},
+                                      {std::string("old bytes, longer"), true}}) {
+    dir.Write("t.kmt", old);
+    EXPECT_EQ(KeepSaveCopy(file, bytes), old);
+    dir.Write("t.kmt", left);
+    const auto copy = InterruptedSaveCopy(file);
+    EXPECT_EQ(copy.has_value(), offered) << left;
+    EXPECT_EQ(data.Copies(), offered ? 1 : 0) << left;
+    if (!copy) continue;
+    EXPECT_EQ(*copy, old);
+    // A save of the torn file keeps the whole bytes, not the torn ones, until it is done.
+    EXPECT_EQ(KeepSaveCopy(file, "newer"), old);
+    DropSaveCopy(file);
+    EXPECT_EQ(data.Copies(), 0);
+  }
+}
+
+}  // namespace
+}  // namespace kumo
