@@ -2,7 +2,9 @@
 #include <random>
 
 #include "DocFixture.h"
+#include "base/DataHome.h"
 #include "base/FileError.h"
+#include "base/InPlaceSave.h"
 #include "base/SysFile.h"
 
 namespace kumo::test {
@@ -227,6 +229,38 @@ TEST_F(TimetableFile, FailedSaveLeavesWhatWasThere) {
   int entries = 0;
   for ([[maybe_unused]] auto& e : fs::directory_iterator(Path(""))) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+// A save cut short part way leaves the file torn and the old bytes in the user's data folder:
+// the open offers them back, opens the file as it is, or opens nothing.
+TEST_F(TimetableFile, AFileASaveLeftTornIsOfferedBackAtOpen) {
+  DataHome data;
+  AddLines(4);
+  doc.FileName = Path("t.kmt");
+  doc.SaveToFile();
+  const std::string old = ReadAll(doc.FileName);
+  for (Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+    WriteAll(doc.FileName, old);
+    KeepSaveCopy(doc.FileName, old + "new");
+    WriteAll(doc.FileName, old.substr(0, 100));  // the save's first bytes, then the kill
+    prompter.Reset();
+    prompter.Expect(answer);
+    bool opened = false;
+    bool failed = false;
+    try {
+      opened = doc.LoadFromFile();
+    } catch (const FileError&) {
+      failed = true;
+    }
+    ASSERT_EQ(prompter.Boxes().size(), 1u);
+    EXPECT_EQ(prompter.Boxes()[0].Type, BoxType::Warning);
+    EXPECT_NE(prompter.Boxes()[0].Text.find(doc.FileName), std::string::npos);
+    EXPECT_EQ(opened, answer == Answer::Yes);
+    EXPECT_EQ(failed, answer == Answer::No);  // opened as it is, the cut file ends early
+    EXPECT_EQ(ReadAll(doc.FileName), answer == Answer::Yes ? old : old.substr(0, 100));
+    if (opened) EXPECT_EQ(doc.LineCount, 4);
+    EXPECT_EQ(data.Copies(), answer == Answer::Cancel ? 1 : 0);
+  }
 }
 
 TEST_F(TimetableFile, ReadOnlyFileLoads) {
