@@ -258,7 +258,9 @@ TEST_F(TimetableFile, AFileASaveLeftTornIsOfferedBackAtOpen) {
     EXPECT_EQ(opened, answer == Answer::Yes);
     EXPECT_EQ(failed, answer == Answer::No);  // opened as it is, the cut file ends early
     EXPECT_EQ(ReadAll(doc.FileName), answer == Answer::Yes ? old : old.substr(0, 100));
-    EXPECT_EQ(doc.LineCount, opened ? 4 : doc.LineCount);
+    if (opened) {
+      EXPECT_EQ(doc.LineCount, 4);
+    }
     EXPECT_EQ(data.Copies(), answer == Answer::Cancel ? 1 : 0);
   }
 }
