@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "base/FileError.h"
+#include "base/FileStamp.h"
 #include "base/SysFile.h"
 #include "base/SysIo.h"
 
@@ -33,15 +34,6 @@ namespace {
 constexpr std::string_view CopyMark = "kumo-save-copy 1\n";
 // Far beyond any file of the program; keeps a stray copy out of memory.
 constexpr std::size_t MaxCopiedBytes = 64 << 20;
-
-std::uint64_t CheckSum(std::string_view bytes) {
-  std::uint64_t sum = 14695981039346656037ULL;
-  for (char c : bytes) {
-    sum ^= static_cast<unsigned char>(c);
-    sum *= 1099511628211ULL;
-  }
-  return sum;
-}
 
 std::string Hex(std::uint64_t value) {
   static constexpr char Digits[] = "0123456789abcdef";
