@@ -33,7 +33,8 @@ std::string SharedFile(const TempDir& dir, const std::string& bytes) {
 }
 
 // Forks a child that runs body as an ordinary user (root may create files in any folder, so
-// under root the child gives it up) and exits with what body returns.
+// under root the child gives it up) and exits with what body returns, or 10 for a failure
+// that names the file size limit.
 template <class Body>
 pid_t SpawnAsUser(Body body) {
   pid_t pid = ::fork();
@@ -43,7 +44,9 @@ pid_t SpawnAsUser(Body body) {
   try {
     code = body();
   } catch (const FileError& e) {
+    const std::string text = e.what();
     std::fprintf(stderr, "%s\n", e.what());
+    code = text.find("ファイルの大きさの制限を超えています") != std::string::npos ? 10 : 1;
   }
   ::_exit(code);
 }
@@ -60,20 +63,11 @@ TEST(InPlaceSave, AFullDiskFailsTheSaveWithNothingChanged) {
   const std::string old(8192, 'o');
   const std::string file = SharedFile(dir, old);
   // The file size limit stands for the full disk: the reservation meets it before any byte is
-  // written, as it meets the disk's end.
+  // written, as it meets the disk's end. The error names the file and the reason.
   const pid_t pid = SpawnAsUser([&] {
     const rlimit limit{16384, 16384};
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    try {
-      WriteFileAtomically(file, std::string(65536, 'n'));
-    } catch (const FileError& e) {
-      const std::string text = e.what();
-      std::fprintf(stderr, "%s\n", e.what());
-      return text.find(file) != std::string::npos &&
-                     text.find("ファイルの大きさの制限を超えています") != std::string::npos
-                 ? 10
-                 : 1;
-    }
+    WriteFileAtomically(file, std::string(65536, 'n'));
     return 0;
   });
   EXPECT_EQ(ExitCode(pid), 10) << "the save did not fail with the reason and the path";
@@ -103,15 +97,14 @@ TEST(InPlaceSave, KilledSavesLeaveTheOldOrTheNewBytesWhole) {
       return 0;
     });
     ::close(saves[1]);
-    // The kill lands anywhere in the third save: somewhere within the time the second took.
+    // The kill lands anywhere in the third save: within the time the second took.
     char byte = 0;
     const bool saved = ::read(saves[0], &byte, 1) == 1;
-    const auto first = std::chrono::steady_clock::now();
+    const auto second = std::chrono::steady_clock::now();
     const bool savedAgain = saved && ::read(saves[0], &byte, 1) == 1;
-    const auto save = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - first);
-    ::usleep(
-        std::uniform_int_distribution<useconds_t>(0, static_cast<useconds_t>(save.count()))(rng));
+    const auto took = std::chrono::steady_clock::now() - second;
+    ::usleep(std::uniform_int_distribution<useconds_t>(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(took).count())(rng));
     ::kill(pid, SIGKILL);
     ASSERT_EQ(ExitCode(pid), -SIGKILL) << "the saving child stopped on its own";
     ::close(saves[0]);
