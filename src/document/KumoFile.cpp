@@ -238,6 +238,7 @@ bool TKumData::LoadSubjects() {
 bool TKumData::OfferInterruptedSave(const std::string& path) {
   const auto old = InterruptedSaveCopy(path);
   if (!old) return true;
+  prompter_.Beep();
   const Answer answer =
       prompter_.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
                            path +

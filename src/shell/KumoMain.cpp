@@ -526,6 +526,7 @@ Answer TfrmKumo::OverwriteAnswer() {
   if (!now.Exists || now.SameBytes(*stamp_)) return Answer::Yes;
   const QString changed =
       QDateTime::fromMSecsSinceEpoch(now.ModifiedMs).toString(QStringLiteral("yyyy/MM/dd hh:mm"));
+  app_.platform.Beep();
   return app_.platform.MessageBox(BoxType::Warning, Buttons::OverwriteSaveAsCancel,
                                   FileNameOf(path) + " は開いた後にほかで変更されています（" +
                                       changed.toStdString() +
