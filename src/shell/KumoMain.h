@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "base/FileStamp.h"
-
 #include "document/DocumentChange.h"
 #include "document/KumoHead.h"
 #include "platform/Platform.h"
