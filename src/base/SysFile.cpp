@@ -201,10 +201,14 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   }
   int flags = ::fcntl(fd, F_GETFL);
   int err = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? 0 : errno;
-  std::string bytes(maxBytes, '\0');
+  // Room for the file as it is and one byte more, so that a small file costs no more than its
+  // size under a large limit; a file that grows meanwhile is read on, up to the limit.
+  const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  std::string bytes(std::min(maxBytes, size + 1), '\0');
   std::size_t done = 0;
   while (err == 0 && done < maxBytes) {
-    ssize_t n = ::read(fd, bytes.data() + done, maxBytes - done);
+    if (done == bytes.size()) bytes.resize(std::min(maxBytes, 2 * bytes.size()));
+    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) err = errno;
     if (n <= 0) break;
