@@ -131,6 +131,24 @@ TEST(IniFile, ValueCannotBreakIntoANewLine) {
   EXPECT_TRUE(back.GetBool("Edit", "AutoLocate", true));
 }
 
+// A font name cut at its byte limit can end in a space, a file name can too: every value reads
+// back as it was set, and a value another program put in quotes reads without them.
+TEST(IniFile, ValuesKeepTheSpacesAtTheirEndsAndTheirQuotes) {
+  TempDir dir;
+  const std::string values[] = {"ＭＳ ", " a", "\tb\t", "  ", "\"q\"", "\"", "\"x", "a \"b\" c"};
+  IniFile ini(dir.File("a.ini"));
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    ini.SetString("S", std::to_string(i), values[i]);
+  }
+  ini.Save();
+  IniFile back(dir.File("a.ini"));
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    EXPECT_EQ(back.GetString("S", std::to_string(i), "none"), values[i]) << i;
+  }
+  dir.Write("b.ini", "[Printer]\nFont = \"IPAGothic \" \n");
+  EXPECT_EQ(IniFile(dir.File("b.ini")).GetString("Printer", "Font", ""), "IPAGothic ");
+}
+
 TEST(IniFile, Cp932FileIsReadAsCp932AndBomKept) {
   TempDir dir;
   dir.Write("sjis.ini", "[Printer]\nFont=\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E\n");
