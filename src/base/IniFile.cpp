@@ -21,6 +21,15 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
+// A value with spaces at its ends, or with quotes of its own around it, is written inside a pair
+// of double quotes, which reading takes off again: reading trims the spaces around a value.
+bool IsQuoted(std::string_view value) {
+  return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+bool NeedsQuotes(std::string_view value) {
+  return !value.empty() && (Trim(value).size() != value.size() || IsQuoted(value));
+}
+
 // Names match whatever their case: the index holds them in lower case.
 std::string Lower(std::string_view name) {
   std::string lower(name);
@@ -172,7 +181,8 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
   const std::size_t at = FindKey(section, key);
   if (at == None) return std::string(fallback);
   const std::string_view text = lines_[at].Text;
-  return std::string(Trim(text.substr(text.find('=') + 1)));
+  const std::string_view value = Trim(text.substr(text.find('=') + 1));
+  return std::string(IsQuoted(value) ? value.substr(1, value.size() - 2) : value);
 }
 
 int IniFile::GetInt(std::string_view section, std::string_view key, int fallback) const {
@@ -189,6 +199,7 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
   for (char c : value) {
     if (c != '\r' && c != '\n') clean += c;
   }
+  if (NeedsQuotes(clean)) clean = '"' + clean + '"';
   if (const std::size_t at = FindKey(section, key); at != None) {
     Line& line = lines_[at];
     // The key keeps its own spelling.

@@ -283,7 +283,7 @@ void TKumData::ReadSteps(std::string_view rest, int count, std::string_view cove
     case StepBlockRead::Taken: {
       bool sound = true;
       for (int k = 1; k < HistoryEnd && sound; ++k) {
-        sound = !CheckStepRecord(Steps[k], k, LineCount);
+        sound = !CheckStepRecord(Steps[k], History[k], k, LineCount);
       }
       if (sound) return;
       break;
