@@ -154,6 +154,9 @@ class StringGrid : public QAbstractScrollArea {
   std::function<void(int& key, Qt::KeyboardModifiers modifiers)> OnKeyDown;
   std::function<void(QChar& ch)> OnKeyPress;
 
+  // A grid takes whatever size its window is given, as small as the palettes' few rows.
+  QSize minimumSizeHint() const override { return {}; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

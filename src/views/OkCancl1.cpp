@@ -11,6 +11,7 @@
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/WindowFrame.h"
 #include "platform/WindowKinds.h"
 
 namespace kumo {
@@ -48,7 +49,9 @@ bool TOKBottomDlg::Run(Platform& platform, QPoint origin,
                        std::initializer_list<std::string_view> originals,
                        const std::function<void(const std::vector<std::string>&)>& store) {
   constexpr int Offset = 48;
-  move(origin + QPoint(Offset, Offset));
+  layout()->activate();
+  const Bounds outer = OuterBounds(*this);
+  PlaceWithinReach(*this, {origin.x() + Offset, origin.y() + Offset, outer.Width, outer.Height});
   const std::vector<std::string_view> shown(originals);  // one for each edit
   for (std::size_t k = 0; k < edits_.size(); ++k) edits_[k]->setText(FromDocText(shown.at(k)));
   edits_.front()->setFocus();
