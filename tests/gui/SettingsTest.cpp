@@ -18,6 +18,7 @@
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
 #include "platform/RadioGroup.h"
+#include "platform/WindowFrame.h"
 #include "shell/Settings.h"
 #include "views/KumoChk.h"
 #include "views/KumoChrg.h"
@@ -95,7 +96,11 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
   EXPECT_EQ(edit.width(), 640);
   EXPECT_EQ(edit.height(), app_->frmEdit->screen()->geometry().height() - 200);
   EXPECT_EQ(app_->frmClasses->frameGeometry().top(), edit.top() + edit.height() - 30);
-  EXPECT_EQ(app_->frmStack->frameGeometry().left(), edit.left() + edit.width() + 2);
+  // Beside the edit window, as far as the screen lets it.
+  const QRect screen = app_->frmEdit->screen()->availableGeometry();
+  const QRect stack = app_->frmStack->frameGeometry();
+  EXPECT_EQ(stack.left(),
+            std::min(edit.left() + edit.width() + 2, screen.right() + 1 - stack.width()));
   EXPECT_FALSE(app_->frmClasses->isVisible());
   EXPECT_TRUE(app_->frmEdit->isVisible());
   Close();
@@ -346,8 +351,8 @@ TEST_F(SettingsTest, ReadOnlyFileGivesTheDefaultsUnderTheUsersOwnFile) {
   EXPECT_TRUE(app_->options.SelfTeaching);
 }
 
-// A window whose title bar would be off every screen comes back to its default place and none is
-// larger than the screen; what is written at exit is where the windows are.
+// A window whose title bar would be off the screen comes back by as little as it takes, none is
+// larger than the screen, and what is written at exit is where the windows are.
 TEST_F(SettingsTest, WindowsAreKeptWithinReachOnTheScreen) {
   dir_.Write("Kumo.Ini",
              "[MainWindow]\nTop=-5000\nLeft=9000\n"
@@ -356,24 +361,28 @@ TEST_F(SettingsTest, WindowsAreKeptWithinReachOnTheScreen) {
              "[PickSWindow]\nTop=5000\nLeft=5000\nHeight=-9\nWidth=2147483647\n"
              "[ClassWindow]\nTop=300\nLeft=-100\nHeight=2147483647\nWidth=300\n");
   Start();
-  EXPECT_EQ(app_->frmKumo->frameGeometry().topLeft(), QPoint(0, 0));
-  EXPECT_EQ(app_->frmClass->frameGeometry().topLeft(), QPoint(-100, 300));  // just within reach
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect main = app_->frmKumo->frameGeometry();
+  EXPECT_EQ(main.topLeft(), QPoint(screen.right() + 1 - main.width(), 0));
+  EXPECT_EQ(app_->frmClass->frameGeometry().topLeft(), QPoint(0, 300));
   const std::pair<const char*, QWidget*> windows[] = {{"EditWindow", app_->frmEdit.get()},
                                                       {"StackWindow", app_->frmStack.get()},
                                                       {"PickSWindow", app_->frmPickS.get()},
                                                       {"ClassWindow", app_->frmClass.get()}};
-  std::vector<QPoint> places;
-  for (const auto& [section, window] : windows) places.push_back(window->frameGeometry().topLeft());
+  std::vector<Bounds> placed;
+  for (const auto& [section, window] : windows) placed.push_back(OuterBounds(*window));
+  const int bar = FrameOf(*app_->frmEdit).Top;
   Close();
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   IniFile written(IniPath());
   for (std::size_t i = 0; i < std::size(windows); ++i) {
     const char* section = windows[i].first;
     const QRect frame(written.GetInt(section, "Left", 0), written.GetInt(section, "Top", 0),
                       written.GetInt(section, "Width", 0), written.GetInt(section, "Height", 0));
-    EXPECT_EQ(frame.topLeft(), places[i]) << section;
+    EXPECT_EQ(frame.topLeft(), QPoint(placed[i].Left, placed[i].Top)) << section;
     EXPECT_EQ(frame.size().boundedTo(screen.size()), frame.size()) << section;
-    EXPECT_EQ((QRect(frame.topLeft(), QSize(frame.width(), 20)) & screen).height(), 20) << section;
+    EXPECT_TRUE(frame.left() >= screen.left() && frame.right() <= screen.right()) << section;
+    EXPECT_EQ((QRect(frame.topLeft(), QSize(frame.width(), bar)) & screen).height(), bar)
+        << section;
   }
 }
 

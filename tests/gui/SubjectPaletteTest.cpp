@@ -6,6 +6,7 @@
 #include "EditTableFixture.h"
 #include "base/Cp932.h"
 #include "base/SysFile.h"
+#include "platform/WindowFrame.h"
 #include "views/KumoCls.h"
 #include "views/KumoPicS.h"
 
@@ -94,7 +95,8 @@ TEST_F(SubjectPalette, TheTableEditorsStoreWholeCharactersWithinTheirWidths) {
   EditWith({{"edtStr1", "情報"}, {"edtStr2", "情報"}, {"edtStr4", "情報処理"}}, true);
   Palette().pmnEditClick();
   ASSERT_EQ(platform_.Dialogs().size(), 1u);
-  EXPECT_EQ(platform_.Dialogs()[0]->pos(), QPoint(148, 128));
+  const Bounds dialog = OuterBounds(*platform_.Dialogs()[0]);
+  EXPECT_EQ(QPoint(dialog.Left, dialog.Top), QPoint(148, 128));
   EXPECT_EQ(Doc().SubjectNames1[21].View(), Cp932Literal("情"));
   EXPECT_EQ(Doc().SubjectNames4[21].View(), Cp932Literal("情報処理"));
   EXPECT_EQ(PaletteText(21, 0), "情");
