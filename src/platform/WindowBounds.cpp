@@ -14,6 +14,18 @@ Bounds OuterOf(const Bounds& inside, const Margins& frame) {
           inside.Height + frame.Top + frame.Bottom};
 }
 
+std::optional<Bounds> Correction(const Bounds& inside, const Margins& frame, const Bounds& wanted,
+                                 bool sizable) {
+  const Bounds actual = OuterOf(inside, frame);
+  Bounds want = wanted;
+  if (!sizable) {
+    want.Width = actual.Width;
+    want.Height = actual.Height;
+  }
+  if (actual == want) return std::nullopt;
+  return InsideOf(want, frame);
+}
+
 Bounds Reachable(const Bounds& bounds, const Bounds& screen, int titleBar) {
   Bounds b = bounds;
   b.Left = std::max(std::min(b.Left, screen.Left + screen.Width - b.Width), screen.Left);

@@ -2,6 +2,8 @@
 // manager's frame leaves, and the rule that keeps a window within reach.
 #pragma once
 
+#include <optional>
+
 namespace kumo {
 
 // Screen pixels.
@@ -26,6 +28,11 @@ struct Margins {
 // The inside of a window of the given outer bounds, and the outer bounds of an inside.
 Bounds InsideOf(const Bounds& outer, const Margins& frame);
 Bounds OuterOf(const Bounds& inside, const Margins& frame);
+
+// Where a framed window's inside must go for its outer bounds to be wanted, or nothing when
+// they are; a window of a fixed size (sizable false) is only moved.
+std::optional<Bounds> Correction(const Bounds& inside, const Margins& frame, const Bounds& wanted,
+                                 bool sizable);
 
 // The place nearest to bounds' whose title bar (titleBar high) lies whole on the screen, as far
 // as the window's width allows; the size stays. Every window and dialog is kept within reach by

@@ -42,11 +42,21 @@ class PlaceKeeper : public QObject {
   }
 
   const std::optional<Bounds>& Wanted() const { return wanted_; }
+  // The frame the window manager last gave the window: Qt can lose it when a window is shown
+  // again.
+  const std::optional<Margins>& Known() const { return known_; }
 
   void Want(const Bounds& outer) {
     wanted_ = outer;
     Apply(outer, FrameOf(window_));
-    if (window_.isVisible()) StartPolling();
+    // A framed window goes where it is told; one still to be framed is watched until it is.
+    const Margins real = RealFrame(window_);
+    if (!real.IsNull() &&
+        !Correction(BoundsOf(window_.geometry()), real, outer, UserSizable(window_))) {
+      wanted_.reset();
+    } else if (window_.isVisible()) {
+      StartPolling();
+    }
   }
 
  protected:
@@ -57,7 +67,8 @@ class PlaceKeeper : public QObject {
         break;
       case QEvent::Hide:
         // Shown again, the window may come back elsewhere; a minimised one keeps its place.
-        if (!event->spontaneous() && !RealFrame(window_).IsNull()) wanted_ = OuterBounds(window_);
+        Learn();
+        if (!event->spontaneous() && !wanted_) wanted_ = OuterBounds(window_);
         poll_.stop();
         break;
       default:
@@ -72,7 +83,7 @@ class PlaceKeeper : public QObject {
   static constexpr int PollMs = 40;
   static constexpr int Polls = 50;
   // Polls without a frame after which the window manager is asked to report it again.
-  static constexpr int NudgeAfter = 10;
+  static constexpr int NudgeEvery = 8;
   // A window manager that puts the window elsewhere even so has its reasons.
   static constexpr int MaxCorrections = 3;
 
@@ -90,32 +101,34 @@ class PlaceKeeper : public QObject {
     window_.move(frameKnown ? outer.Left : inside.Left, frameKnown ? outer.Top : inside.Top);
   }
 
+  void Learn() {
+    const Margins real = RealFrame(window_);
+    if (!real.IsNull()) known_ = real;
+  }
+
   void Poll() {
     const bool last = ++polls_ >= Polls;
     if (last) poll_.stop();
     if (!wanted_ || !window_.isVisible()) return;
-    const Margins real = RealFrame(window_);
-    if (real.IsNull()) {
-      // Qt can miss the frame a window manager reports while mapping the window: a move there
-      // and back makes it report the frame again.
-      if (polls_ == NudgeAfter) {
-        const QPoint at = window_.pos();
-        window_.move(at + QPoint(1, 0));
-        window_.move(at);
-      }
-      return;
+    Learn();
+    if (RealFrame(window_).IsNull() && polls_ % NudgeEvery == 0) {
+      // Qt can miss the frame a window manager reports while mapping the window: a move away,
+      // undone at the next poll, makes the window manager report it again.
+      window_.move(window_.pos() + QPoint(1, 0));
+      nudged_ = true;
+    } else if (nudged_) {
+      window_.move(window_.pos() - QPoint(1, 0));
+      nudged_ = false;
     }
-    const Bounds actual = BoundsOf(window_.frameGeometry());
-    Bounds wanted = *wanted_;
-    if (!UserSizable(window_)) {
-      wanted.Width = actual.Width;
-      wanted.Height = actual.Height;
-    }
+    if (!known_) return;
     // A window manager can place a window again a moment after it has framed it: the place is
     // watched as long as the poll runs.
-    if (actual != wanted && corrections_ < MaxCorrections) {
+    const bool off =
+        Correction(BoundsOf(window_.geometry()), *known_, *wanted_, UserSizable(window_))
+            .has_value();
+    if (off && corrections_ < MaxCorrections) {
       ++corrections_;
-      Apply(wanted, real);
+      Apply(*wanted_, *known_);
     } else if (last) {
       wanted_.reset();
     }
@@ -123,9 +136,11 @@ class PlaceKeeper : public QObject {
 
   QWidget& window_;
   std::optional<Bounds> wanted_;
+  std::optional<Margins> known_;
   QTimer poll_;
   int polls_ = 0;
   int corrections_ = 0;
+  bool nudged_ = false;
 };
 
 }  // namespace
@@ -140,17 +155,28 @@ Margins RealFrame(const QWidget& window) {
   return m.Left < 0 || m.Top < 0 || m.Right < 0 || m.Bottom < 0 ? Margins{} : m;
 }
 
+namespace {
+
+// The window's frame as Qt reports it, or as it last did.
+std::optional<Margins> KnownFrame(const QWidget& window) {
+  const Margins real = RealFrame(window);
+  if (!real.IsNull()) return real;
+  const PlaceKeeper* keeper = PlaceKeeper::Of(window);
+  return keeper != nullptr ? keeper->Known() : std::nullopt;
+}
+
+}  // namespace
+
 // Before the window is framed, the frame of another of the program's windows tells best what the
 // window manager will give it, one as sizable as it best of all.
 Margins FrameOf(const QWidget& window) {
-  const Margins real = RealFrame(window);
-  if (!real.IsNull()) return real;
+  if (const std::optional<Margins> known = KnownFrame(window)) return *known;
   std::optional<Margins> other;
   for (const QWidget* top : QApplication::topLevelWidgets()) {
     if (top == &window || !top->isVisible()) continue;
-    const Margins frame = RealFrame(*top);
-    if (frame.IsNull()) continue;
-    if (UserSizable(*top) == UserSizable(window)) return frame;
+    const std::optional<Margins> frame = KnownFrame(*top);
+    if (!frame) continue;
+    if (UserSizable(*top) == UserSizable(window)) return *frame;
     other = frame;
   }
   if (other) return *other;
@@ -162,7 +188,7 @@ Margins FrameOf(const QWidget& window) {
 Bounds OuterBounds(const QWidget& window) {
   const Bounds real = OuterOf(BoundsOf(window.geometry()), FrameOf(window));
   const PlaceKeeper* keeper = PlaceKeeper::Of(window);
-  if (!RealFrame(window).IsNull() || keeper == nullptr || !keeper->Wanted()) return real;
+  if (keeper == nullptr || !keeper->Wanted()) return real;
   Bounds wanted = *keeper->Wanted();
   if (!UserSizable(window)) {
     wanted.Width = real.Width;

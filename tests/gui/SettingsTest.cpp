@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QWindow>
+#include <QtTest/QTest>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,6 +20,7 @@
 #include "output/KumoEnv.h"
 #include "output/KumoPrn.h"
 #include "platform/RadioGroup.h"
+#include "platform/StringGrid.h"
 #include "platform/WindowFrame.h"
 #include "shell/Settings.h"
 #include "views/KumoChk.h"
@@ -246,6 +249,65 @@ TEST_F(SettingsTest, EveryWindowKeepsItsOwnPlaceAndVisibility) {
     restored = ToolWindows();
     restored[i]->show();
     EXPECT_EQ(restored[i]->frameGeometry(), frames[i]) << i;
+  }
+}
+
+// Under a window manager a window's place is put right a moment after it is shown; without one,
+// at once. Either way it must come out as expected.
+constexpr int WindowManagerMs = 5000;
+
+::testing::AssertionResult StandsAt(const QWidget& window, const Bounds& expected) {
+  if (QTest::qWaitFor([&] { return OuterBounds(window) == expected; }, WindowManagerMs)) {
+    return ::testing::AssertionSuccess();
+  }
+  const Bounds b = OuterBounds(window);
+  return ::testing::AssertionFailure()
+         << b.Left << "," << b.Top << " " << b.Width << "x" << b.Height << " instead of "
+         << expected.Left << "," << expected.Top << " " << expected.Width << "x" << expected.Height;
+}
+
+// Ten starts, each moving and resizing every window a little, and ten closings and reopenings
+// of each tool window: every window stands where it was left. The same test run under a window
+// manager (QT_QPA_PLATFORM=xcb) checks it through real frames.
+TEST_F(SettingsTest, WindowsStandWhereTheyWereLeftAcrossTenStartsAndReopenings) {
+  Start(WritePlan("week.kmt"));
+  for (int run = 0; run < 10; ++run) {
+    SCOPED_TRACE(run);
+    std::vector<QWidget*> windows = ToolWindows();
+    windows.push_back(app_->frmEdit.get());
+    std::vector<Bounds> left;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      QWidget& w = *windows[i];
+      w.show();
+      // The single class timetable takes its grid's width, in its real frame, at every start.
+      int width = 180 + run;
+      if (&w == app_->frmClass.get()) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !RealFrame(w).IsNull(); }, WindowManagerMs));
+        const Margins frame = FrameOf(w);
+        width = app_->frmClass->Grid().width() + frame.Left + frame.Right;
+      }
+      const Bounds b{40 + 20 * static_cast<int>(i) + run, 60 + 15 * static_cast<int>(i) + run,
+                     width, 150 + 2 * run};
+      SetOuterBounds(w, b);
+      EXPECT_TRUE(StandsAt(w, b)) << i;
+      left.push_back(b);
+    }
+    Close();
+    Restart();
+    windows = ToolWindows();
+    windows.push_back(app_->frmEdit.get());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+      EXPECT_TRUE(StandsAt(*windows[i], left[i])) << "after the start, window " << i;
+    }
+    for (std::size_t i = 0; i + 1 < windows.size(); ++i) {
+      for (int again = 0; again < 10 && run == 0; ++again) {
+        windows[i]->hide();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !windows[i]->windowHandle()->isExposed(); },
+                                    WindowManagerMs));
+        windows[i]->show();
+        ASSERT_TRUE(StandsAt(*windows[i], left[i])) << "reopened, window " << i;
+      }
+    }
   }
 }
 

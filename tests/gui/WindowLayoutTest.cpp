@@ -144,22 +144,5 @@ TEST(WindowLayoutTest, TitleBarsStayOnTheScreen) {
   }
 }
 
-TEST(WindowLayoutTest, ReachableMovesOnlyAsFarAsNeeded) {
-  const Bounds screen{0, 30, 1000, 700};  // a panel above
-  const struct {
-    Bounds In;
-    Bounds Out;
-  } cases[] = {
-      {{10, 40, 100, 100}, {10, 40, 100, 100}},      // on the screen
-      {{10, 0, 100, 100}, {10, 30, 100, 100}},       // under the panel
-      {{-50, 720, 100, 100}, {0, 706, 100, 100}},    // title bar just above the bottom
-      {{950, 100, 100, 900}, {900, 100, 100, 900}},  // taller than the screen: only the bar
-      {{500, 100, 1200, 100}, {0, 100, 1200, 100}},  // wider than the screen: its left edge
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Reachable(c.In, screen, 24), c.Out) << c.In.Left << "," << c.In.Top;
-  }
-}
-
 }  // namespace
 }  // namespace kumo::test
