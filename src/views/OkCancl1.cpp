@@ -20,14 +20,17 @@ TOKBottomDlg::TOKBottomDlg(const QString& caption, int helpContext) : QDialog(nu
   setWindowTitle(caption);
   setFont(GothicFont(12));
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(4);
   auto* bevel = new QFrame(this);
   bevel->setFrameShape(QFrame::StyledPanel);
   bevel->setFrameShadow(QFrame::Sunken);
   body_ = new QGridLayout(bevel);
+  body_->setContentsMargins(6, 4, 6, 4);
+  body_->setVerticalSpacing(2);
   layout->addWidget(bevel);
 
   layout->addWidget(MakeDialogButtons(*this, helpContext));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLineEdit* TOKBottomDlg::AddEdit(const char* labelName, const QString& caption,
@@ -49,7 +52,6 @@ bool TOKBottomDlg::Run(Platform& platform, QPoint origin,
                        std::initializer_list<std::string_view> originals,
                        const std::function<void(const std::vector<std::string>&)>& store) {
   constexpr int Offset = 48;
-  layout()->activate();
   const Bounds outer = OuterBounds(*this);
   PlaceWithinReach(*this, {origin.x() + Offset, origin.y() + Offset, outer.Width, outer.Height});
   const std::vector<std::string_view> shown(originals);  // one for each edit
