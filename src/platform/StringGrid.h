@@ -131,6 +131,10 @@ class StringGrid : public QAbstractScrollArea {
   void SetSelection(const GridRect& selection);
   bool RangeSelect() const { return rangeSelect_; }
   void SetRangeSelect(bool on);
+  // Selected cells filled with a pale tint of the highlight and written in the normal text
+  // colour, for grids whose handlers write pieces in colours of their own that must stay
+  // readable.
+  void SetPaleSelection(bool on);
 
   void SetScrollBars(GridScrollBars bars);
   // The first normal column and row shown.
@@ -220,6 +224,7 @@ class StringGrid : public QAbstractScrollArea {
   CellPos current_{1, 1};
   CellPos anchor_{1, 1};
   bool rangeSelect_ = true;
+  bool paleSelection_ = false;
   bool selecting_ = false;  // the left button is down and drags the selection
   int leftCol_ = 1;
   int topRow_ = 1;
