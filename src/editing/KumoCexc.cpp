@@ -1,14 +1,13 @@
 #include "editing/KumoCexc.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "document/PeriodName.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/WindowFrame.h"
 #include "platform/WindowKinds.h"
 #include "shell/KumoApp.h"
 
@@ -66,9 +65,7 @@ void TfrmColumExchange::OpenColumnExchange() {
   Column2 = 0;
   // Centred on the screen the first time; later where the user left it.
   if (!placed_) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(*this);
     placed_ = true;
   }
   show();

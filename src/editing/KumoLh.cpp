@@ -2,18 +2,17 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 #include "editing/KumoEdit.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/RadioGroup.h"
+#include "platform/WindowFrame.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 
@@ -150,8 +149,7 @@ void TfrmLineHead::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;  // restored from the task bar, not newly shown
   if (!centred_) {
     centred_ = true;
-    const QRect screen = this->screen()->availableGeometry();
-    move(screen.center() - rect().center());
+    CentreOnScreen(*this);
   }
   btnRenewClick();
 }

@@ -59,10 +59,15 @@ TdlgMicro::TdlgMicro(KumoApp& app) : QDialog(nullptr), app_(app) {
   setWindowTitle(QStringLiteral("授業詳細"));
   setFont(GothicFont(12));
   auto* layout = new QVBoxLayout(this);
+  // Close-set, as the dialog was designed: four lines of large type above the check boxes.
+  layout->setContentsMargins(8, 4, 8, 8);
+  layout->setSpacing(0);
   auto addLabel = [&](const char* name) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setFont(GothicFont(24));
+    // Empty or not, each keeps its line, so that the dialog does not change its size.
+    label->setMinimumHeight(label->fontMetrics().height());
     layout->addWidget(label);
     return label;
   };
@@ -73,6 +78,7 @@ TdlgMicro::TdlgMicro(KumoApp& app) : QDialog(nullptr), app_(app) {
   auto* states = new QGroupBox(QStringLiteral("属性"), this);
   states->setObjectName("grbStates");
   auto* grid = new QGridLayout(states);
+  grid->setVerticalSpacing(0);
   for (std::size_t k = 0; k < StateBoxes.size(); ++k) {
     cbxStates_[k] = new QCheckBox(QString::fromUtf8(StateBoxes[k].Caption), states);
     cbxStates_[k]->setObjectName(StateBoxes[k].Name);
@@ -81,7 +87,7 @@ TdlgMicro::TdlgMicro(KumoApp& app) : QDialog(nullptr), app_(app) {
   layout->addWidget(states);
 
   layout->addWidget(MakeDialogButtons(*this, HelpContext));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  FixDesignedSize(*this, {317, 240});
 }
 
 std::uint8_t TdlgMicro::CheckedFlags() const {

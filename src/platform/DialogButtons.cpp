@@ -1,5 +1,7 @@
 #include "platform/DialogButtons.h"
 
+#include <QLayout>
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -20,6 +22,11 @@ QDialogButtonBox* MakeDialogButtons(QDialog& dialog, int helpContext) {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   return buttons;
+}
+
+void FixDesignedSize(QDialog& dialog, const QSize& designed) {
+  dialog.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+  dialog.setFixedSize(designed.expandedTo(dialog.minimumSizeHint()));
 }
 
 }  // namespace kumo

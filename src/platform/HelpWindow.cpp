@@ -1,5 +1,8 @@
 #include "platform/HelpWindow.h"
 
+#include <QGuiApplication>
+#include <QWindow>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -170,6 +173,14 @@ void HelpWindow::ShowView(HelpView view, int context) {
       tabs_->setCurrentIndex(0);
       ShowPage(TopicUrl(*engine_, context));
       break;
+  }
+  // A modal dialog blocks every window but its own: help asked for from one belongs to it, and
+  // comes up in front of it and usable.
+  QWindow* modal = QGuiApplication::modalWindow();
+  winId();
+  if (windowHandle()->transientParent() != modal) {
+    hide();
+    windowHandle()->setTransientParent(modal);
   }
   showNormal();
   raise();

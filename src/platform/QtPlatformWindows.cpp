@@ -19,10 +19,10 @@ void QtPlatform::SetStayOnTop(QWidget& window, bool on) {
 }
 
 SystemMetrics QtPlatform::Metrics(const QWidget& window) {
-  const QSize extra = FrameExtraOf(window);
-  const int frame = extra.width() / 2;
+  const Margins m = FrameOf(window);
+  const int frame = (m.Left + m.Right) / 2;
   const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window);
-  return {frame, extra.height() - 2 * frame, bar, bar};
+  return {frame, m.Top + m.Bottom - 2 * frame, bar, bar};
 }
 
 QRect QtPlatform::ScreenArea(const QWidget& window) {

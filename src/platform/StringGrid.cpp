@@ -195,6 +195,11 @@ void StringGrid::SetSelection(const GridRect& selection) {
   viewport()->update(AreaOf(before));
 }
 
+void StringGrid::SetPaleSelection(bool on) {
+  paleSelection_ = on;
+  viewport()->update();
+}
+
 void StringGrid::SetRangeSelect(bool on) {
   rangeSelect_ = on;
   if (on) return;
@@ -458,6 +463,14 @@ void StringGrid::paintEvent(QPaintEvent* event) {
   look.normalBrush = SystemColor(QPalette::Base);
   look.text = SystemColor(QPalette::WindowText);
   look.selectedText = SystemColor(QPalette::HighlightedText);
+  if (paleSelection_) {
+    // A quarter of the highlight over the base: dark and light pieces both stand out on it.
+    const QColor h = ToQColor(look.selectedBrush);
+    const QColor b = ToQColor(look.normalBrush);
+    look.selectedBrush = Rgb((h.red() + 3 * b.red()) / 4, (h.green() + 3 * b.green()) / 4,
+                             (h.blue() + 3 * b.blue()) / 4);
+    look.selectedText = look.text;
+  }
   fonts_.Use(font(), *viewport());
   Canvas canvas(painter, &fonts_);
   ForVisibleRows([&](int row, int y) {

@@ -146,6 +146,10 @@ class StringGrid : public QAbstractScrollArea {
   void SetSelection(const GridRect& selection);
   bool RangeSelect() const { return rangeSelect_; }
   void SetRangeSelect(bool on);
+  // Selected cells filled with a pale tint of the highlight and written in the normal text
+  // colour, for grids whose handlers write pieces in colours of their own that must stay
+  // readable.
+  void SetPaleSelection(bool on);
 
   void SetScrollBars(GridScrollBars bars);
   // The first normal column and row shown.
@@ -175,6 +179,9 @@ class StringGrid : public QAbstractScrollArea {
   std::function<bool(int col, int row, const QMimeData& data, bool drop)> OnDataDrop;
   // Lets OnDataDrop take drops.
   void AcceptDataDrops();
+
+  // A grid takes whatever size its window is given, as small as the palettes' few rows.
+  QSize minimumSizeHint() const override { return {}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -243,6 +250,7 @@ class StringGrid : public QAbstractScrollArea {
   CellPos current_{1, 1};
   CellPos anchor_{1, 1};
   bool rangeSelect_ = true;
+  bool paleSelection_ = false;
   bool selecting_ = false;  // the left button is down and drags the selection
   bool dragging_ = false;   // the left button is down and drags a cell's content
   bool dragMoved_ = false;

@@ -7,6 +7,7 @@
 #include "platform/WindowFrame.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
+#include "views/KumoChk.h"
 #include "views/KumoChrg.h"
 #include "views/KumoCl.h"
 #include "views/KumoCls.h"
@@ -19,23 +20,14 @@
 namespace kumo {
 namespace {
 
-// The windows by their outer bounds, converted through the frame the platform reports, so that
-// what is set is what is read back.
+// The windows by their outer bounds, so that what is set is what is read back; the platform's
+// frame sizes go into the layouts' formulas.
 class WidgetPlaces : public WindowPlaces {
  public:
   explicit WidgetPlaces(KumoApp& app) : app_(app) {}
 
-  Bounds Get(Win window) const override {
-    const QWidget& w = Widget(window);
-    const SystemMetrics m = app_.platform.Metrics(w);
-    return {w.x(), w.y(), w.width() + 2 * m.Frame, w.height() + m.Caption + 2 * m.Frame};
-  }
-  void Set(Win window, const Bounds& b) override {
-    QWidget& w = Widget(window);
-    const SystemMetrics m = app_.platform.Metrics(w);
-    w.resize(b.Width - 2 * m.Frame, b.Height - m.Caption - 2 * m.Frame);
-    PlaceWindow(w, {b.Left, b.Top});
-  }
+  Bounds Get(Win window) const override { return OuterBounds(Widget(window)); }
+  void Set(Win window, const Bounds& b) override { SetOuterBounds(Widget(window), b); }
   FrameSize Frame(Win window) const override {
     const SystemMetrics m = app_.platform.Metrics(Widget(window));
     return {m.Frame, m.Caption};
@@ -63,9 +55,11 @@ class WidgetPlaces : public WindowPlaces {
       case Win::PickCharge:
         return *app_.frmPickCharge;
       case Win::PickS:
+        return *app_.frmPickS;
+      case Win::Checks:
         break;
     }
-    return *app_.frmPickS;
+    return *app_.frmChecks;
   }
 
   KumoApp& app_;

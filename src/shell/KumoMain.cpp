@@ -381,7 +381,19 @@ void TfrmKumo::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (started_) return;
   started_ = true;
-  Start();
+  StartOnceFramed(FrameWaits);
+}
+
+// The windows are placed from the main window's outer bounds, and under a window manager those
+// are known once it has framed the window, a moment after it is shown. Without a window manager
+// no frame comes.
+void TfrmKumo::StartOnceFramed(int waitsLeft) {
+  if (waitsLeft == 0 || !RealFrame(*this).IsNull()) {
+    Start();
+    return;
+  }
+  constexpr int WaitMs = 40;
+  QTimer::singleShot(WaitMs, this, [this, waitsLeft] { StartOnceFramed(waitsLeft - 1); });
 }
 
 void TfrmKumo::Start() {
@@ -392,7 +404,6 @@ void TfrmKumo::Start() {
       app_.StartFile = SampleSchool(app_.ProgramDir, app_.DocumentsDir);
     }
     LoadSettings(app_, firstStart ? FirstStartDefaults() : Options());
-    if (firstStart) ArrangeOnceFramed();
     if (app_.StartFile) {
       // Made absolute first: the current directory is about to change.
       const std::string path = AbsolutePath(*app_.StartFile);
@@ -408,22 +419,6 @@ void TfrmKumo::Start() {
     app_.dlgEnvironment->ApplyScrollBars();
     RefreshAllViews();
   });
-}
-
-// The first places were worked out from a guess at the window manager's frames; once the main
-// window has its real frame the standard layout puts every title bar in sight. Without a window
-// manager no frame ever comes, and the guess stands.
-void TfrmKumo::ArrangeOnceFramed() {
-  constexpr int TryEveryMs = 50;
-  constexpr int Tries = 40;
-  auto* timer = new QTimer(this);
-  timer->setInterval(TryEveryMs);
-  connect(timer, &QTimer::timeout, this, [this, timer, left = Tries]() mutable {
-    const bool framed = !FrameExtra(*this).isNull();
-    if (framed) Run([this] { mnuWindowNormalClick(); });
-    if (framed || --left == 0) timer->deleteLater();
-  });
-  timer->start();
 }
 
 void TfrmKumo::closeEvent(QCloseEvent* event) {

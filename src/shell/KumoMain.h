@@ -125,8 +125,9 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   using Handler = void (TfrmKumo::*)();
 
   void BuildMenus();
-  // The standard layout, once the window manager has framed the main window.
-  void ArrangeOnceFramed();
+  // Start once the window manager has framed the main window, or after waitsLeft short waits.
+  static constexpr int FrameWaits = 25;
+  void StartOnceFramed(int waitsLeft);
   void BuildSpeedButtons();
   void FitToBar();
   void SetDocumentCommands(bool enabled);

@@ -90,44 +90,6 @@ constexpr OptionKey OptionKeys[] = {
 // PieceColors 1..5.
 constexpr const char* ColorKeys[] = {"Grade1", "Grade2", "Grade3", "Subject", "Signiture"};
 
-// A window's place as the file holds it: the outer frame.
-struct Geometry {
-  int Top;
-  int Left;
-  int Height;
-  int Width;
-};
-
-// Once the window manager has framed a window placed from the file, its inner size is put right
-// so that the outer size is the file's again; otherwise a guessed frame that differs from the real
-// one would change the window's size by the difference at every start.
-class FrameFixer : public QObject {
- public:
-  explicit FrameFixer(QWidget& window) : QObject(&window), window_(window) {
-    window.installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::Show && event->type() != QEvent::Move) return false;
-    const QSize real = FrameExtra(window_);
-    if (real.isNull()) return false;
-    window_.removeEventFilter(this);
-    window_.resize(window_.size() + GuessedFrameExtra(window_) - real);
-    deleteLater();
-    return false;
-  }
-
- private:
-  QWidget& window_;
-};
-
-Geometry GeometryOf(const QWidget& window) {
-  QPoint place = window.frameGeometry().topLeft();
-  QSize size = window.size() + FrameExtraOf(window);
-  return {place.y(), place.x(), size.height(), size.width()};
-}
-
 // The values at start: the user's own file over the defaults.
 class Profile {
  public:
@@ -153,8 +115,6 @@ int GetPixels(const Profile& ini, const char* section, const char* key, int fall
   return std::clamp(ini.GetInt(section, key, fallback), -32768, 32767);
 }
 
-// How much of a title bar must lie on a screen for the window to be taken by it.
-constexpr int TitleBarGrip = 48;
 // The least inside a window keeps, so that a size of zero or less still leaves a window.
 constexpr int MinInside = 32;
 
@@ -168,58 +128,32 @@ QSize LargestScreen() {
 }
 
 // The outer size bounded by the largest screen and by the frame with a little inside.
-QSize BoundedSize(QSize size, QSize extra) {
-  const QSize least = extra + QSize(MinInside, MinInside);
+QSize BoundedSize(QSize size, const Margins& frame) {
+  const QSize least(frame.Left + frame.Right + MinInside, frame.Top + frame.Bottom + MinInside);
   const QSize most = LargestScreen().expandedTo(least);
   return size.expandedTo(least).boundedTo(most);
 }
 
-// Whether the whole height of the title bar lies on one screen's free area, wide enough to be
-// taken with the mouse.
-bool TitleBarOnScreen(QPoint place, int width, int barHeight) {
-  const QRect bar(place, QSize(width, std::max(barHeight, 1)));
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    const QRect on = bar & screen->availableGeometry();
-    if (on.height() == bar.height() && on.width() >= std::min(bar.width(), TitleBarGrip)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// A place whose title bar would be on no screen gives way to the default place; a default off
-// every screen too (it follows other windows) to the corner of the primary screen.
-QPoint ReachablePlace(QPoint place, QPoint fallback, int width, int barHeight) {
-  for (QPoint p : {place, fallback}) {
-    if (TitleBarOnScreen(p, width, barHeight)) return p;
-  }
-  return QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-}
-
-void LoadGeometry(const Profile& ini, const char* section, QWidget& window, Geometry d) {
-  QSize extra = FrameExtraOf(window);
-  if (FrameExtra(window).isNull()) new FrameFixer(window);
+// The file's outer bounds, or the default ones, within reach on the screens.
+void LoadGeometry(const Profile& ini, const char* section, QWidget& window, const Bounds& d) {
   const QSize size = BoundedSize(
       {GetPixels(ini, section, "Width", d.Width), GetPixels(ini, section, "Height", d.Height)},
-      extra);
-  const QPoint place = ReachablePlace(
-      {GetPixels(ini, section, "Left", d.Left), GetPixels(ini, section, "Top", d.Top)},
-      {d.Left, d.Top}, size.width(), extra.height());
-  PlaceWindow(window, place);
-  window.resize(size - extra);
+      FrameOf(window));
+  PlaceWithinReach(window, {GetPixels(ini, section, "Left", d.Left),
+                            GetPixels(ini, section, "Top", d.Top), size.width(), size.height()});
 }
 
-void LoadToolWindow(const Profile& ini, const char* section, QWidget& window, Geometry d) {
+void LoadToolWindow(const Profile& ini, const char* section, QWidget& window, const Bounds& d) {
   LoadGeometry(ini, section, window, d);
   window.setVisible(ini.GetBool(section, "Visible", false));
 }
 
 void SaveGeometry(IniFile& ini, const char* section, const QWidget& window) {
-  Geometry g = GeometryOf(window);
-  ini.SetInt(section, "Top", g.Top);
-  ini.SetInt(section, "Left", g.Left);
-  ini.SetInt(section, "Height", g.Height);
-  ini.SetInt(section, "Width", g.Width);
+  const Bounds b = OuterBounds(window);
+  ini.SetInt(section, "Top", b.Top);
+  ini.SetInt(section, "Left", b.Left);
+  ini.SetInt(section, "Height", b.Height);
+  ini.SetInt(section, "Width", b.Width);
 }
 
 void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
@@ -229,30 +163,30 @@ void SaveToolWindow(IniFile& ini, const char* section, const QWidget& window) {
 
 void LoadWindows(const Profile& ini, KumoApp& app) {
   QWidget& main = *app.frmKumo;
-  PlaceWindow(main, ReachablePlace({GetPixels(ini, "MainWindow", "Left", 0),
-                                    GetPixels(ini, "MainWindow", "Top", 0)},
-                                   {0, 0}, GeometryOf(main).Width, FrameExtraOf(main).height()));
-  Geometry m = GeometryOf(main);
-  int screenHeight = main.screen()->geometry().height();
+  Bounds m = OuterBounds(main);
+  PlaceWithinReach(main, {GetPixels(ini, "MainWindow", "Left", 0),
+                          GetPixels(ini, "MainWindow", "Top", 0), m.Width, m.Height});
+  m = OuterBounds(main);
+  const int screenHeight = main.screen()->geometry().height();
   LoadGeometry(ini, "EditWindow", *app.frmEdit,
-               {m.Top + m.Height + 2, m.Left, screenHeight - 200, 640});
+               {m.Left, m.Top + m.Height + 2, 640, screenHeight - 200});
   app.frmEdit->show();
-  Geometry e = GeometryOf(*app.frmEdit);
-  int rightOfEdit = e.Left + e.Width + 2;
+  const Bounds e = OuterBounds(*app.frmEdit);
+  const int rightOfEdit = e.Left + e.Width + 2;
   LoadToolWindow(ini, "ClassesWindow", *app.frmClasses,
-                 {e.Top + e.Height - 30, e.Left, 160, e.Width});
+                 {e.Left, e.Top + e.Height - 30, e.Width, 160});
   LoadToolWindow(ini, "TeachersWindow", *app.frmTeachers,
-                 {e.Top + e.Height - 30, e.Left, 160, e.Width});
-  LoadToolWindow(ini, "StackWindow", *app.frmStack, {e.Top, rightOfEdit, 300, 160});
-  Geometry s = GeometryOf(*app.frmStack);
+                 {e.Left, e.Top + e.Height - 30, e.Width, 160});
+  LoadToolWindow(ini, "StackWindow", *app.frmStack, {rightOfEdit, e.Top, 160, 300});
+  const Bounds s = OuterBounds(*app.frmStack);
   LoadToolWindow(ini, "HoldingStackWindow", *app.frmHoldingStack,
-                 {s.Top + s.Height + 2, rightOfEdit, 160, 142});
-  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, {0, m.Width + 2, 78, 219});
-  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, {0, m.Width + 2, 78, 381});
+                 {rightOfEdit, s.Top + s.Height + 2, 142, 160});
+  LoadToolWindow(ini, "PickChargeWindow", *app.frmPickCharge, {m.Width + 2, 0, 219, 78});
+  LoadToolWindow(ini, "PickSWindow", *app.frmPickS, {m.Width + 2, 0, 381, 78});
   app.frmPickS->Letters = ini.GetInt("PickSWindow", "Letters", 1);
-  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, {e.Top, rightOfEdit, 170, 135});
+  LoadToolWindow(ini, "TeacherWindow", *app.frmTeacher, {rightOfEdit, e.Top, 135, 170});
   LoadToolWindow(ini, "ClassWindow", *app.frmClass,
-                 {e.Top + GeometryOf(*app.frmTeacher).Height + 2, rightOfEdit, 170, 135});
+                 {rightOfEdit, e.Top + OuterBounds(*app.frmTeacher).Height + 2, 135, 170});
   app.frmClass->Letters = ini.GetInt("ClassWindow", "Letters", 1);
 }
 
@@ -285,10 +219,10 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
   app.options.MarkClashes = ini.GetBool("Hand", "MarkClashes", defaults.MarkClashes);
   app.options.DragPieces = ini.GetBool("Hand", "DragPieces", defaults.DragPieces);
   app.options.GradeLabels = ini.GetBool("Hand", "GradeLabels", defaults.GradeLabels);
-  const Geometry e = GeometryOf(*app.frmEdit);
-  const Geometry h = GeometryOf(*app.frmHoldingStack);
+  // Beside the history window, covering none of the small windows.
+  const Bounds s = OuterBounds(*app.frmStack);
   LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
-                 {h.Top + h.Height + 2, e.Left + e.Width + 2, 320, 420});
+                 {s.Left + s.Width + 2, OuterBounds(*app.frmEdit).Top, 420, 320});
   app.frmChecks->SetShowEmpty(ini.GetBool("ChecksWindow", "ShowEmpty", true));
 }
 
@@ -397,9 +331,9 @@ void SaveSettings(KumoApp& app) {
     QDir().mkpath(QString::fromStdString(DirectoryOf(path)));
     IniFile ini(path);
     ini.SetString("DataFile", "FileName", app.doc.FileName);
-    const QWidget& main = *app.frmKumo;
-    ini.SetInt("MainWindow", "Top", main.frameGeometry().top());
-    ini.SetInt("MainWindow", "Left", main.frameGeometry().left());
+    const Bounds main = OuterBounds(*app.frmKumo);
+    ini.SetInt("MainWindow", "Top", main.Top);
+    ini.SetInt("MainWindow", "Left", main.Left);
     SaveGeometry(ini, "EditWindow", *app.frmEdit);
     SaveToolWindow(ini, "ClassesWindow", *app.frmClasses);
     SaveToolWindow(ini, "TeachersWindow", *app.frmTeachers);

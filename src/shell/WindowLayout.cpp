@@ -1,6 +1,6 @@
 #include "shell/WindowLayout.h"
 
-#include <algorithm>
+#include <initializer_list>
 
 namespace kumo {
 namespace {
@@ -39,14 +39,14 @@ void MainToCorner(Layout& l) {
   l.Move(Win::Main, 0, 0);
 }
 
-}  // namespace
-
-Bounds Reachable(const Bounds& bounds, const Bounds& screen, int titleBar) {
-  Bounds b = bounds;
-  b.Left = std::max(std::min(b.Left, screen.Left + screen.Width - b.Width), screen.Left);
-  b.Top = std::max(std::min(b.Top, screen.Top + screen.Height - titleBar), screen.Top);
-  return b;
+// The checks window keeps its size and goes beside the history window, so that it covers none
+// of the small windows.
+void ChecksBesideStack(Layout& l, int top) {
+  const Bounds s = l[Win::Stack];
+  l.Move(Win::Checks, s.Left + s.Width + 2, top);
 }
+
+}  // namespace
 
 void MatchEdit(WindowPlaces& places, const LayoutSizes& sizes) {
   Layout l(places, sizes);
@@ -77,6 +77,7 @@ void MatchEdit(WindowPlaces& places, const LayoutSizes& sizes) {
   const FrameSize h = l.Frame(Win::Holding);
   e = l[Win::Edit];
   l.Put(Win::Holding, {e.Left + e.Width + 2, l[Win::Stack].Top, 2 * h.F + sizes.VS + 130, 170});
+  ChecksBesideStack(l, l[Win::Edit].Top);
 }
 
 void MatchMain(WindowPlaces& places, const LayoutSizes& sizes) {
@@ -130,6 +131,7 @@ void DayLayout(WindowPlaces& places, const LayoutSizes& sizes) {
     l.Move(below, l[Win::Teacher].Left, a.Top + a.Height + 2);
     above = below;
   }
+  ChecksBesideStack(l, l[Win::Edit].Top);
 }
 
 void PriorLayout(WindowPlaces& places, const LayoutSizes& sizes) {
@@ -150,6 +152,7 @@ void PriorLayout(WindowPlaces& places, const LayoutSizes& sizes) {
   l.Move(Win::Stack, t.Left + t.Width + 2, t.Top);
   const Bounds c = l[Win::Class];
   l.Move(Win::Holding, l[Win::Main].Left, c.Top + c.Height + 2);
+  ChecksBesideStack(l, l[Win::Stack].Top);
 }
 
 }  // namespace kumo

@@ -2,18 +2,23 @@
 // them over the real windows, the tests over plain numbers.
 #pragma once
 
+#include "platform/WindowBounds.h"
+
 namespace kumo {
 
-// Outer bounds in screen pixels, frame and title bar included.
-struct Bounds {
-  int Left = 0;
-  int Top = 0;
-  int Width = 0;
-  int Height = 0;
-  bool operator==(const Bounds&) const = default;
+enum class Win {
+  Main,
+  Edit,
+  Teachers,
+  Classes,
+  Teacher,
+  Class,
+  Stack,
+  Holding,
+  PickCharge,
+  PickS,
+  Checks,
 };
-
-enum class Win { Main, Edit, Teachers, Classes, Teacher, Class, Stack, Holding, PickCharge, PickS };
 
 // A window's frame: F, a sizing border, and C, the title bar, so that a window C + 2F high
 // has nothing inside.
@@ -52,9 +57,5 @@ void TripleLayout(WindowPlaces& places, const LayoutSizes& sizes);
 void FullLayout(WindowPlaces& places, const LayoutSizes& sizes);
 void DayLayout(WindowPlaces& places, const LayoutSizes& sizes);
 void PriorLayout(WindowPlaces& places, const LayoutSizes& sizes);
-
-// The place nearest to bounds' whose title bar (titleBar high) lies whole on the screen, as far
-// as the window's width allows; the size stays.
-Bounds Reachable(const Bounds& bounds, const Bounds& screen, int titleBar);
 
 }  // namespace kumo

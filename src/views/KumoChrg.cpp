@@ -42,6 +42,7 @@ TfrmPickCharge::TfrmPickCharge(KumoApp& app)
   sgrPickCharge_->SetScrollBars(GridScrollBars::None);
   sgrPickCharge_->SetRangeSelect(false);
   // Every text of a row, its caption included, in the colour of its grade.
+  sgrPickCharge_->SetPaleSelection(true);
   sgrPickCharge_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
                                       CellState) {
     canvas.SetFontColor(app_.options.PieceColors[row + 1]);

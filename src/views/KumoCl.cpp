@@ -1,7 +1,6 @@
 #include "views/KumoCl.h"
 
 #include <QAction>
-#include <QStyle>
 #include <string>
 
 #include "document/ClassWeek.h"
@@ -9,6 +8,7 @@
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
+#include "platform/WindowFrame.h"
 #include "shell/KumoApp.h"
 
 namespace kumo {
@@ -62,7 +62,10 @@ void TfrmClass::RenewView() {
     shownClassNo_ = 0;
     SetTitle(QString(), 0);
     // The window fits the grid, with the sizing frame on either side.
-    resize(Grid().width() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth), height());
+    Bounds outer = OuterBounds(*this);
+    const Margins frame = FrameOf(*this);
+    outer.Width = Grid().width() + frame.Left + frame.Right;
+    SetOuterBounds(*this, outer);
     ClearPeriods();
     return;
   }

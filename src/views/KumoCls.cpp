@@ -34,6 +34,7 @@ TfrmClasses::TfrmClasses(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
   sgrClasses_->SetCells(1, 1, QStringLiteral("担　任"));
   sgrClasses_->SetCells(3, 1, QStringLiteral("時"));
   sgrClasses_->OnClick = [this] { RenewAll(); };
+  sgrClasses_->SetPaleSelection(true);
   sgrClasses_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     sgrClassesDrawCell(canvas, col, row, rect);
   };

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "platform/DialogButtons.h"
 #include "shell/KumoApp.h"
 
 namespace kumo {
@@ -14,6 +15,7 @@ TdlgEditS::TdlgEditS(KumoApp& app) : TOKBottomDlg(QStringLiteral("教科編集")
   AddEdit("lblStr1", QStringLiteral("教科名(全角１文字)："), "edtStr1", 2);
   AddEdit("lblStr2", QStringLiteral("教科名(全角２文字)："), "edtStr2", 4);
   AddEdit("lblStr4", QStringLiteral("教科名(全角４文字)："), "edtStr4", 8);
+  FixDesignedSize(*this, {251, 134});
 }
 
 bool TdlgEditS::EditSubject(int k, QPoint origin) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/DialogButtons.h"
 #include "shell/KumoApp.h"
 
 namespace kumo {
@@ -16,6 +17,7 @@ TdlgEditSi::TdlgEditSi(KumoApp& app)
   // The symbol is one full-width character: a narrow field.
   AddEdit("lblsi", QStringLiteral("記号："), "edtSi", 2)->setMaximumWidth(40);
   AddEdit("lblAcc", QStringLiteral("意味："), "edtAcc", 20);
+  FixDesignedSize(*this, {258, 136});
 }
 
 bool TdlgEditSi::EditSymbol(int k, QPoint origin) {

@@ -62,6 +62,7 @@ TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
     grid_->SetCells(0, k, FromDocText(ToFullWidth(std::to_string(k))));
   }
   grid_->OnClick = [this] { RenewView(); };
+  grid_->SetPaleSelection(true);
   grid_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     DrawCell(canvas, col, row, rect);
   };

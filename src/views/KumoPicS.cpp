@@ -47,6 +47,7 @@ TfrmPickS::TfrmPickS(KumoApp& app)
   sgrPicks_->SetScrollBars(GridScrollBars::Horizontal);
   sgrPicks_->SetRangeSelect(false);
   // Subjects in the subject colour, symbols in the symbol colour, captions included.
+  sgrPicks_->SetPaleSelection(true);
   sgrPicks_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     canvas.SetFontColor(app_.options.PieceColors[row + KindSubject]);
     canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));

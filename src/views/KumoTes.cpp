@@ -41,6 +41,7 @@ TfrmTeachers::TfrmTeachers(KumoApp& app) : DocumentObserver(app.doc), app_(app) 
   sgrTeachers_->SetCells(2, 1, QStringLiteral("担"));
   sgrTeachers_->SetCells(3, 1, QStringLiteral("時"));
   sgrTeachers_->OnClick = [this] { RenewAll(); };
+  sgrTeachers_->SetPaleSelection(true);
   sgrTeachers_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
                                     CellState state) {
     sgrTeachersDrawCell(canvas, col, row, rect, state);

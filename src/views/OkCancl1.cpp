@@ -11,6 +11,7 @@
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/WindowFrame.h"
 #include "platform/WindowKinds.h"
 
 namespace kumo {
@@ -19,14 +20,17 @@ TOKBottomDlg::TOKBottomDlg(const QString& caption, int helpContext) : QDialog(nu
   setWindowTitle(caption);
   setFont(GothicFont(12));
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(4);
   auto* bevel = new QFrame(this);
   bevel->setFrameShape(QFrame::StyledPanel);
   bevel->setFrameShadow(QFrame::Sunken);
   body_ = new QGridLayout(bevel);
+  body_->setContentsMargins(6, 4, 6, 4);
+  body_->setVerticalSpacing(2);
   layout->addWidget(bevel);
 
   layout->addWidget(MakeDialogButtons(*this, helpContext));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLineEdit* TOKBottomDlg::AddEdit(const char* labelName, const QString& caption,
@@ -48,7 +52,8 @@ bool TOKBottomDlg::Run(Platform& platform, QPoint origin,
                        std::initializer_list<std::string_view> originals,
                        const std::function<void(const std::vector<std::string>&)>& store) {
   constexpr int Offset = 48;
-  move(origin + QPoint(Offset, Offset));
+  const Bounds outer = OuterBounds(*this);
+  PlaceWithinReach(*this, {origin.x() + Offset, origin.y() + Offset, outer.Width, outer.Height});
   const std::vector<std::string_view> shown(originals);  // one for each edit
   for (std::size_t k = 0; k < edits_.size(); ++k) edits_[k]->setText(FromDocText(shown.at(k)));
   edits_.front()->setFocus();

@@ -10,6 +10,7 @@
 #include "gui/AppFixture.h"
 #include "output/KumoEnv.h"
 #include "platform/StringGrid.h"
+#include "platform/WindowFrame.h"
 #include "shell/WindowLayout.h"
 #include "views/KumoChk.h"
 #include "views/KumoChrg.h"
@@ -24,9 +25,10 @@
 namespace kumo::test {
 namespace {
 
-// The scripted platform's frames: F = 4, C = 20, scroll bars 16; a screen of 1024 × 768.
+// The layouts' formulas take the scripted platform's frames, F = 4, C = 20, and scroll bars of
+// 16 on a screen of 1024 × 768; the windows are placed by their outer bounds.
 Bounds Outer(const QWidget& w) {
-  return {w.x(), w.y(), w.width() + 8, w.height() + 28};
+  return OuterBounds(w);
 }
 
 class ArrangeTest : public AppTest {

@@ -1,8 +1,11 @@
 // The help file the build makes: a topic behind every context number, and no broken link.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QGuiApplication>
 #include <QHelpEngineCore>
 #include <QRegularExpression>
+#include <QWindow>
 #include <algorithm>
 
 #include "base/TempDir.h"
@@ -59,6 +62,23 @@ TEST_F(HelpTest, SearchFindsJapaneseWordsInsideTheText) {
   }
   EXPECT_TRUE(SearchHelp(engine_, QStringLiteral("列交換 存在しない言葉")).isEmpty());
   EXPECT_TRUE(SearchHelp(engine_, QStringLiteral("  ")).isEmpty());
+}
+
+// Help asked for while a modal dialog runs belongs to the dialog, which then blocks it no more;
+// asked for later, it stands on its own again.
+TEST(HelpWindowTest, HelpFromAModalDialogBelongsToIt) {
+  HelpWindow help(QStringLiteral(KUMO_HELP_FILE));
+  QDialog dialog;
+  dialog.setModal(true);
+  dialog.show();
+  ASSERT_EQ(QGuiApplication::modalWindow(), dialog.windowHandle());
+  help.ShowView(HelpView::Contents, 0);
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(help.windowHandle()->transientParent(), dialog.windowHandle());
+  dialog.hide();
+  help.ShowView(HelpView::Index, 0);
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
 }
 
 }  // namespace

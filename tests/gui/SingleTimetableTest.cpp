@@ -1,12 +1,12 @@
 // The single teacher and single class timetables: what they show, how they step through the
 // teachers and classes, and how they follow the document.
 #include <QLabel>
-#include <QStyle>
 #include <QToolButton>
 #include <cstdlib>
 
 #include "EditTableFixture.h"
 #include "platform/SpinButton.h"
+#include "platform/WindowFrame.h"
 #include "views/KumoCl.h"
 #include "views/KumoTe.h"
 
@@ -184,8 +184,9 @@ TEST_F(ClassWindowStart, IsAsWideAsItsGrid) {
   for (int letters : {1, 2}) {
     dir_.Write("Kumo.Ini", "[ClassWindow]\nWidth=400\nLetters=" + std::to_string(letters) + "\n");
     TfrmClass& window = *Start().frmClass;
-    const int frame = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    EXPECT_EQ(window.width(), (letters == 1 ? 122 : 192) + 2 * frame);
+    const Margins frame = FrameOf(window);
+    EXPECT_EQ(OuterBounds(window).Width, (letters == 1 ? 122 : 192) + frame.Left + frame.Right);
+    EXPECT_EQ(window.width(), letters == 1 ? 122 : 192);
   }
 }
 

@@ -3,10 +3,20 @@
 #include <QDialog>
 #include <QLineEdit>
 
+#include <QGuiApplication>
+
+#include <QScreen>
+
+#include <QLabel>
+
 #include "EditTableFixture.h"
 #include "base/Cp932.h"
 #include "base/SysFile.h"
+#include "editing/KumoMic.h"
+#include "platform/WindowFrame.h"
 #include "views/KumoCls.h"
+#include "views/KumoEdS.h"
+#include "views/KumoEdSi.h"
 #include "views/KumoPicS.h"
 
 namespace kumo::test {
@@ -88,13 +98,42 @@ TEST_F(SubjectPalette, ARangeIsFilledInRowOrderAndTheCursorEndsBottomRight) {
   EXPECT_EQ(platform_.Boxes().size(), 1u);
 }
 
+// Opened beside a palette at the bottom of the screen, both table editors come up whole on it;
+// like the lesson details, each is its designed size or what its Japanese text needs.
+TEST_F(SubjectPalette, TheTableEditorsComeUpWholeOnTheScreenAndHoldTheirText) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  SetOuterBounds(Palette(), {screen.left() + 10, screen.bottom() + 1 - 78, 381, 78});
+  for (int row : {0, 1}) {
+    Palette().Grid().SetCurrent(3, row);
+    EditWith({}, false);
+    Palette().pmnEditClick();
+  }
+  ASSERT_EQ(platform_.Dialogs().size(), 2u);
+  for (QDialog* dialog : platform_.Dialogs()) {
+    const Bounds b = OuterBounds(*dialog);
+    EXPECT_TRUE(screen.contains(QRect(b.Left, b.Top, b.Width, b.Height))) << b.Left << "," << b.Top;
+  }
+  const std::pair<QDialog*, QSize> designed[] = {{app_->dlgEditS.get(), {251, 134}},
+                                                 {app_->dlgEditSi.get(), {258, 136}},
+                                                 {app_->dlgMicro.get(), {317, 240}}};
+  for (const auto& [dialog, size] : designed) {
+    EXPECT_EQ(dialog->size(), size.expandedTo(dialog->minimumSizeHint()));
+    dialog->show();
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+      EXPECT_LE(label->minimumSizeHint().width(), label->width()) << label->text().toStdString();
+    }
+    dialog->hide();
+  }
+}
+
 TEST_F(SubjectPalette, TheTableEditorsStoreWholeCharactersWithinTheirWidths) {
   Palette().move(100, 80);
   Palette().Grid().SetCurrent(21, 0);
   EditWith({{"edtStr1", "情報"}, {"edtStr2", "情報"}, {"edtStr4", "情報処理"}}, true);
   Palette().pmnEditClick();
   ASSERT_EQ(platform_.Dialogs().size(), 1u);
-  EXPECT_EQ(platform_.Dialogs()[0]->pos(), QPoint(148, 128));
+  const Bounds dialog = OuterBounds(*platform_.Dialogs()[0]);
+  EXPECT_EQ(QPoint(dialog.Left, dialog.Top), QPoint(148, 128));
   EXPECT_EQ(Doc().SubjectNames1[21].View(), Cp932Literal("情"));
   EXPECT_EQ(Doc().SubjectNames4[21].View(), Cp932Literal("情報処理"));
   EXPECT_EQ(PaletteText(21, 0), "情");

@@ -8,8 +8,9 @@
 namespace kumo::test {
 namespace {
 
-constexpr Win AllWindows[] = {Win::Main,  Win::Edit,  Win::Teachers, Win::Classes,    Win::Teacher,
-                              Win::Class, Win::Stack, Win::Holding,  Win::PickCharge, Win::PickS};
+constexpr Win AllWindows[] = {Win::Main,       Win::Edit,  Win::Teachers, Win::Classes,
+                              Win::Teacher,    Win::Class, Win::Stack,    Win::Holding,
+                              Win::PickCharge, Win::PickS, Win::Checks};
 
 // Windows as bounds only. The main window is as large as its bar, whatever is asked.
 class FakePlaces : public WindowPlaces {
@@ -19,7 +20,8 @@ class FakePlaces : public WindowPlaces {
                {Win::Teachers, {60, 400, 640, 160}}, {Win::Classes, {70, 420, 640, 160}},
                {Win::Teacher, {700, 100, 138, 173}}, {Win::Class, {700, 280, 138, 173}},
                {Win::Stack, {700, 460, 164, 170}},   {Win::Holding, {860, 460, 154, 170}},
-               {Win::PickCharge, {500, 0, 219, 82}}, {Win::PickS, {530, 0, 400, 82}}};
+               {Win::PickCharge, {500, 0, 219, 82}}, {Win::PickS, {530, 0, 400, 82}},
+               {Win::Checks, {20, 30, 420, 320}}};
   }
   Bounds Get(Win window) const override { return bounds_.at(window); }
   void Set(Win window, const Bounds& b) override {
@@ -62,6 +64,7 @@ const Case Cases[] = {
     {"標準整列", NormalLayout, Win::Class, {642, 237, 138, 173}},
     {"標準整列", NormalLayout, Win::Stack, {642, 412, 164, 170}},
     {"標準整列", NormalLayout, Win::Holding, {642, 412, 154, 170}},
+    {"標準整列", NormalLayout, Win::Checks, {808, 62, 420, 320}},
     {"編集ｳｨﾝﾄﾞｳに合わせる", MatchEdit, Win::Classes, {50, 560, 640, 160}},
     {"編集ｳｨﾝﾄﾞｳに合わせる", MatchEdit, Win::PickCharge, {702, 200, 219, 82}},
     {"編集ｳｨﾝﾄﾞｳに合わせる", MatchEdit, Win::PickS, {734, 200, 400, 82}},
@@ -81,6 +84,7 @@ const Case Cases[] = {
     {"１日幅", DayLayout, Win::Class, {672, 237, 138, 173}},
     {"１日幅", DayLayout, Win::Holding, {672, 412, 154, 170}},
     {"１日幅", DayLayout, Win::Stack, {672, 584, 164, 170}},
+    {"１日幅", DayLayout, Win::Checks, {838, 62, 420, 320}},
     {"１日幅", DayLayout, Win::PickS, {434, 0, 400, 82}},
     {"編集ｳｨﾝﾄﾞｳ優先", PriorLayout, Win::Edit, {0, 0, 640, 500}},
     {"編集ｳｨﾝﾄﾞｳ優先", PriorLayout, Win::Main, {642, 0, 400, 60}},
@@ -91,6 +95,7 @@ const Case Cases[] = {
     {"編集ｳｨﾝﾄﾞｳ優先", PriorLayout, Win::Class, {642, 405, 138, 173}},
     {"編集ｳｨﾝﾄﾞｳ優先", PriorLayout, Win::Stack, {782, 230, 164, 170}},
     {"編集ｳｨﾝﾄﾞｳ優先", PriorLayout, Win::Holding, {642, 580, 154, 170}},
+    {"編集ｳｨﾝﾄﾞｳ優先", PriorLayout, Win::Checks, {946, 230, 420, 320}},  // at the edge
 };
 
 TEST(WindowLayoutTest, EachCommandPlacesEachWindow) {
@@ -136,23 +141,6 @@ TEST(WindowLayoutTest, TitleBarsStayOnTheScreen) {
     EXPECT_GE(b.Left, 0);
     EXPECT_LE(b.Left + b.Width, 1366) << static_cast<int>(w);
     EXPECT_LE(b.Top + 24, 768) << static_cast<int>(w);
-  }
-}
-
-TEST(WindowLayoutTest, ReachableMovesOnlyAsFarAsNeeded) {
-  const Bounds screen{0, 30, 1000, 700};  // a panel above
-  const struct {
-    Bounds In;
-    Bounds Out;
-  } cases[] = {
-      {{10, 40, 100, 100}, {10, 40, 100, 100}},      // on the screen
-      {{10, 0, 100, 100}, {10, 30, 100, 100}},       // under the panel
-      {{-50, 720, 100, 100}, {0, 706, 100, 100}},    // title bar just above the bottom
-      {{950, 100, 100, 900}, {900, 100, 100, 900}},  // taller than the screen: only the bar
-      {{500, 100, 1200, 100}, {0, 100, 1200, 100}},  // wider than the screen: its left edge
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Reachable(c.In, screen, 24), c.Out) << c.In.Left << "," << c.In.Top;
   }
 }
 

@@ -381,6 +381,25 @@ TEST_F(GridPaintTest, FullRepaintDrawsOnlyVisibleCellsInColourOfTheirState) {
   EXPECT_LT(drawn.size(), 34u * 12u);
 }
 
+// A pale selection keeps a piece written in its own colour readable: the cell is a light tint of
+// the highlight, and the handler starts from the normal text colour.
+TEST_F(GridPaintTest, APaleSelectionLeavesThePiecesColourReadable) {
+  grid.SetPaleSelection(true);
+  grid.SetCurrent(6, 3);
+  grid.OnDrawCell = [](Canvas& canvas, int, int, const QRect&, CellState state) {
+    if (state.Selected) {
+      EXPECT_EQ(canvas.FontColor(), SystemColor(QPalette::WindowText));
+    }
+  };
+  const QImage image = grid.viewport()->grab().toImage();
+  const QRect cell = grid.CellRect(6, 3);
+  const QColor fill = image.pixelColor(cell.center());
+  const QColor highlight = ToQColor(SystemColor(QPalette::Highlight));
+  EXPECT_NE(fill, highlight);
+  EXPECT_GT(fill.lightness(), highlight.lightness());
+  EXPECT_NE(fill, ToQColor(SystemColor(QPalette::Base))) << "the selection still shows";
+}
+
 // Scrolling moves the picture and draws only what comes into view; the picture on the screen
 // must then be the same as a full repaint of the new position.
 TEST_F(GridPaintTest, ScrollingDrawsOnlyTheCellsComingIntoViewAndKeepsThePictureRight) {
