@@ -42,6 +42,16 @@ struct MoveChoices {
   bool FollowClash = true;       // after a clash the cursor goes to the clashing line
   bool ExchangeOnClash = false;  // and lifts the clashing piece at once (only when it follows)
   bool ReturnHeld = true;        // a put-down without a clash takes the piece put aside last
+  bool TellClash = true;         // a clash beeps and is told with the notice
+};
+
+// One piece of a chain put down on its own line: from where it was lifted to a new period.
+struct ChainMove {
+  Byte Line;
+  Byte From;
+  Byte To;
+  PeriodCell Piece;
+  bool operator==(const ChainMove&) const = default;
 };
 
 // A range of the timetable: lines first..last, periods first..last.
@@ -137,6 +147,10 @@ class TKumData {
   // The piece move at the cursor: lift, put down or exchange, and what follows a clash.
   // False when a check refused it.
   bool MovePiece(const MoveChoices& choices);
+  // A chain of put-downs, each an ordinary recorded step: the first puts the piece in hand down,
+  // and each later one the piece that the one before displaced or lifted off its clash. Stops,
+  // false, at the first move whose piece is not the one in hand.
+  bool MoveAlongLine(const std::vector<ChainMove>& moves);
   // The class palette: class (grade, classNo) into the cursor cell. False when refused.
   bool EnterClass(int grade, int classNo, bool followClash);
   // The subject and symbol palette: subject (row 0) or symbol (row 1) item into the cursor cell;
