@@ -106,8 +106,8 @@ class Search {
       if (homeBusy_[slot][t] || count_[slot][t] > 1) continue;
       const int clashLine = count_[slot][t] == 1 ? lineSum_[slot][t] : 0;
       if (clashLine != 0 && (!Movable(At(clashLine, t)) || Touched(clashLine, t))) continue;
-      const int loosened = static_cast<int>(loose_.size()) + (there.IsEmpty() ? 0 : 1) +
-                           (clashLine != 0 ? 1 : 0);
+      const int loosened =
+          static_cast<int>(loose_.size()) + (there.IsEmpty() ? 0 : 1) + (clashLine != 0 ? 1 : 0);
       if (loosened > left - 1) continue;
       Place(piece, t, there, clashLine, left);
     }
