@@ -35,6 +35,7 @@ void TKumData::Clear() {
   Steps = {};
   forgettingTold_ = false;
   Lines = {};
+  Compared = {};
   applied_.Invalidate();
   Title.Len = 0;
   Comment.Len = 0;

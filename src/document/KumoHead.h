@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/AppliedIndex.h"
+#include "document/Baseline.h"
 #include "document/DocumentChange.h"
 #include "document/Options.h"
 #include "document/Prompter.h"
@@ -89,6 +90,9 @@ class TKumData {
   // Beside History, entry by entry: what each step did to its cell, the hand and the holding
   // stack.
   SlidingTable<StepRecord, MaxHistory> Steps{};
+  // What the timetable is compared with to show its changes: as opened or last saved, or the
+  // lines of another file. Never saved itself.
+  Baseline Compared{};
 
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
@@ -189,6 +193,10 @@ class TKumData {
   // Discards the piece in hand and the held pieces, one recorded step each, so that Back
   // brings them back and Forward discards them again.
   void ClearHolding();
+
+  // From now on the changes are those against `base`; the cells whose changed state flips are
+  // told as changed.
+  void CompareWith(Baseline base);
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.
   void SaveToFile();

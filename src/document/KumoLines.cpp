@@ -31,6 +31,7 @@ bool TKumData::InsertLine(const TeacherLine& line) {
   ++LineCount;
   Lines[at] = line;
   RenumberLines(at, +1);
+  Compared.Inserted(at);
   Modified = true;
   MarkLines();
   return true;
@@ -45,6 +46,7 @@ bool TKumData::DeleteLine() {
   Lines[LineCount] = {};
   --LineCount;
   RenumberLines(cut + 1, -1);
+  Compared.Deleted(cut);
   if (LineCount < CurLine) CurLine = LineCount;
   Modified = true;
   MarkLines();
