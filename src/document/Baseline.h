@@ -2,6 +2,7 @@
 // or last saved, or those of another file, each matched to a line of the document.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "document/Records.h"
@@ -9,7 +10,8 @@
 namespace kumo {
 
 struct Baseline {
-  bool Kept = false;  // none for a timetable never opened or saved
+  bool Kept = false;   // none for a timetable never opened or saved
+  std::string Source;  // UTF-8: the other file compared with; empty for the document's own
   std::vector<TeacherLine> Lines;
   // Per line of the document: 1 + the index of its line in Lines; 0 for a line added since.
   Indexed<short, 1, MaxLines> Of{};

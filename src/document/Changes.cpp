@@ -57,6 +57,22 @@ bool CellChanged(const TKumData& doc, int line, int period) {
          LessonChanged(doc.Compared.CellOf(line, period), doc.Cell(line, period));
 }
 
+bool ClassChanged(const TKumData& doc, int grade, int classNo, int period) {
+  const Baseline& base = doc.Compared;
+  if (!base.Kept || period < 1 || period > PeriodCount) return false;
+  const PeriodCell cls{static_cast<Byte>(grade), static_cast<Byte>(classNo), 0, 0};
+  const auto old = std::find_if(base.Lines.begin(), base.Lines.end(), [&](const TeacherLine& l) {
+    return l.Cells[period].IsClass() && l.Cells[period].SamePiece(cls);
+  });
+  int now = 0;
+  for (int n = 1; n <= doc.LineCount && now == 0; ++n) {
+    if (doc.Cell(n, period).IsClass() && doc.Cell(n, period).SamePiece(cls)) now = n;
+  }
+  if ((old == base.Lines.end()) != (now == 0)) return true;
+  if (now == 0) return false;
+  return base.LineOf(now) != &*old || LessonChanged(old->Cells[period], doc.Cell(now, period));
+}
+
 std::vector<CellChange> FindChanges(const TKumData& doc) {
   std::vector<CellChange> changes;
   const Baseline& base = doc.Compared;
@@ -93,7 +109,7 @@ std::vector<Notice> FindNotices(const TKumData& doc) {
     const TeacherLine& now = c.Line != 0 ? doc.Lines[c.Line] : *c.OldLine;
     if (c.Line != lastLine || (c.Line == 0 && c.OldLine != last)) {
       const std::string name = c.Line != 0 ? LineName(doc, c.Line) : NameOf(now, 0);
-      notices.push_back({name, false, {}});
+      notices.push_back({name, false, {}, c.Line});
       lastLine = c.Line;
       last = c.OldLine;
     }
@@ -113,7 +129,7 @@ std::vector<Notice> FindNotices(const TKumData& doc) {
   std::vector<const TeacherLine*> newLines;
   for (int n = 1; n <= doc.LineCount; ++n) newLines.push_back(&doc.Lines[n]);
   for (const auto& [key, cls] : classes) {
-    Notice notice{ClassName(doc, cls.Kind, cls.Item), true, {}};
+    Notice notice{ClassName(doc, cls.Kind, cls.Item), true, {}, 0, cls};
     for (int p = 1; p <= PeriodCount; ++p) {
       std::string before = ClassText(doc, oldLines, cls, p);
       std::string after = ClassText(doc, newLines, cls, p);

@@ -25,6 +25,9 @@ std::vector<CellChange> FindChanges(const TKumData& doc);
 // document is compared with nothing.
 bool CellChanged(const TKumData& doc, int line, int period);
 
+// Whether the class has another lesson in the period than it had, or another teacher for it.
+bool ClassChanged(const TKumData& doc, int grade, int classNo, int period);
+
 struct NoticeRow {
   int Period;
   std::string Before;  // UTF-8: "１－２ 数学", "数学 田中", "空き"
@@ -35,6 +38,8 @@ struct Notice {
   std::string Title;  // UTF-8: the teacher's name, or the class "１－２"
   bool ForClass = false;
   std::vector<NoticeRow> Rows;  // by period
+  int Line = 0;                 // the teacher's line; 0 for a line cut since, or a class
+  PeriodCell Class{};           // the class's piece, for a class
 };
 
 // The teachers in line order, then the classes by grade and number; only those with a change.

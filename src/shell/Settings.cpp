@@ -285,12 +285,14 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
   LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
                  {h.Top + h.Height + 2, e.Left + e.Width + 2, 320, 420});
   app.frmChecks->SetShowEmpty(ini.GetBool("ChecksWindow", "ShowEmpty", true));
+  app.options.ShowChanges = ini.GetBool("Changes", "Frame", defaults.ShowChanges);
 }
 
 void SaveAids(IniFile& ini, const KumoApp& app) {
   ini.SetBool("Aids", "ShowPlaces", app.options.ShowPlaces);
   SaveToolWindow(ini, "ChecksWindow", *app.frmChecks);
   ini.SetBool("ChecksWindow", "ShowEmpty", app.frmChecks->ShowEmpty());
+  ini.SetBool("Changes", "Frame", app.options.ShowChanges);
 }
 
 IniFile ReadProfile(KumoApp& app, const std::string& path) {
