@@ -21,8 +21,9 @@ int SubjectOf(const PeriodCell& cell, const TeacherLine& line) {
   return cell.LessonSubject != 0 ? cell.LessonSubject : line.Subject;
 }
 
-std::string Joined(std::string a, const std::string& b) {
-  return b.empty() ? a : a + " " + b;
+std::string Joined(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return a + b;
+  return a + " " + b;
 }
 
 // What a teacher has in a period: "１－２ 数学", a subject or symbol, or "空き".
