@@ -67,7 +67,7 @@ void DrawNotice(const PrintInput& in, PrintJob& job, const PrintUnits& units,
 
 void PrintNotices(const PrintInput& in, PrintJob& job) {
   const PrintUnits units =
-      ComputePrintUnits(14, in.paper, in.screenDpi, job.DpiX(), job.DpiY(), true);
+      ComputePrintUnits(26, in.paper, in.screenDpi, job.DpiX(), job.DpiY(), true);
   const std::vector<Notice> notices = FindNotices(in.doc);
   for (std::size_t k = 0; k < notices.size(); ++k) {
     if (k > 0) job.NewPage();

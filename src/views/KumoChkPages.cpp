@@ -103,7 +103,9 @@ void TfrmChecks::RenewChains() {
     add(Plain(QStringLiteral("　［%1手］").arg(chain.Moves.size()) + text, text), k);
   };
   const int count = static_cast<int>(chains_.size());
-  if (doc.CurLine == doc.Hand.FromLine && doc.CursorOnLine()) {
+  // Off the period the piece was lifted from, which is no place to go to.
+  if (doc.CurLine == doc.Hand.FromLine && doc.CursorOnLine() &&
+      doc.CurPeriod != doc.Hand.FromPeriod) {
     add(Heading("■ カーソルの時限（" + Utf8(PeriodText(doc.CurPeriod)) + "）へ置く手順"), -1);
     bool any = false;
     for (int k = 0; k < count; ++k) {
@@ -152,7 +154,7 @@ void TfrmChecks::RenewChanges() {
   const auto teachers =
       std::count_if(notices.begin(), notices.end(), [](const Notice& n) { return !n.ForClass; });
   add(Heading(notices.empty() ? QStringLiteral("変更はありません。")
-                              : QStringLiteral("変更のある教師 %1 人、クラス %2")
+                              : QStringLiteral("変更のある教師 %1 人、%2 クラス")
                                     .arg(teachers)
                                     .arg(static_cast<qsizetype>(notices.size()) - teachers)),
       0, 0);

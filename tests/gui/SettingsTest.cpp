@@ -123,13 +123,15 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
        "Horizontal",    "[Color]",       "Grade1",         "Grade2",       "Grade3",
        "Subject",       "Signiture",     "Cursor",         "[Printer]",    "Font",
        "[Aids]",        "ShowPlaces",    "[ChecksWindow]", "Top",          "Left",
-       "Height",        "Width",         "Visible",        "ShowEmpty"});
+       "Height",        "Width",         "Visible",        "ShowEmpty",    "[Changes]",
+       "Frame"});
   Written w = ReadWritten(dir_.Read("Kumo.Ini"));
   EXPECT_EQ(w.Names, expected);
   std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
                                                {"Edit/AutoLocate", "1"},
                                                {"Edit/AutoExchange", "0"},
                                                {"Aids/ShowPlaces", "1"},
+                                               {"Changes/Frame", "1"},
                                                {"ClassesWindow/Visible", "0"},
                                                {"PickSWindow/Letters", "1"},
                                                {"ViewTeachers/Subject", "0"},
