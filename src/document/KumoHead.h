@@ -194,8 +194,7 @@ class TKumData {
   // brings them back and Forward discards them again.
   void ClearHolding();
 
-  // From now on the changes are those against `base`; the cells whose changed state flips are
-  // told as changed.
+  // From now on the changes are those against `base`.
   void CompareWith(Baseline base);
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.

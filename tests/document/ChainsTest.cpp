@@ -15,18 +15,19 @@ constexpr Byte Music = 7;
 
 // Teachers T1..T3 of math, homeroom of 1-1..1-3, every period a symbol piece, so that a chain
 // can only use the periods a case opens.
+void SymbolSchool(TKumData& doc) {
+  doc.Clear();
+  for (Byte c = 1; c <= 3; ++c) {
+    doc.AddLine(TeacherLineOf(1, c, "", Math));
+    for (int p = 1; p <= PeriodCount; ++p) doc.Cell(c, p) = {KindSymbol, 1, 0, 0};
+  }
+}
+
 class Chains : public DocTest {
  protected:
   void SetUp() override {
     DocTest::SetUp();
-    School();
-  }
-  void School() {
-    doc.Clear();
-    for (Byte c = 1; c <= 3; ++c) doc.AddLine(Line(1, c, "", Math));
-    for (int n = 1; n <= 3; ++n) {
-      for (int p = 1; p <= PeriodCount; ++p) doc.Cell(n, p) = Piece(KindSymbol, 1);
-    }
+    SymbolSchool(doc);
   }
   // The cells written, then 1-1 lifted from T1's period 1.
   void LiftFromFirst() {
@@ -70,7 +71,7 @@ TEST_F(Chains, APieceWithNoDirectPlaceIsPlacedByTheShortestChain) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    School();
+    SymbolSchool(doc);
     doc.Cell(1, 1) = Piece(1, 1);
     c.plant(doc);
     LiftFromFirst();
@@ -99,7 +100,7 @@ TEST_F(Chains, AMarkedPieceOrASymbolIsNeverMoved) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    School();
+    SymbolSchool(doc);
     doc.Cell(1, 1) = Piece(1, 1);
     doc.Cell(1, 2) = c.blocker.IsClass() ? PeriodCell{} : c.blocker;
     if (c.blocker.IsClass()) doc.Cell(2, 2) = c.blocker;
