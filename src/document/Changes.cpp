@@ -54,12 +54,12 @@ std::string ClassText(const TKumData& doc, const Lines& lines, const PeriodCell&
 }  // namespace
 
 bool CellChanged(const TKumData& doc, int line, int period) {
-  return doc.Compared.Kept && doc.OnTimetable(line, period) &&
-         LessonChanged(doc.Compared.CellOf(line, period), doc.Cell(line, period));
+  return doc.Compared().Kept && doc.OnTimetable(line, period) &&
+         LessonChanged(doc.Compared().CellOf(line, period), doc.Cell(line, period));
 }
 
 bool ClassChanged(const TKumData& doc, int grade, int classNo, int period) {
-  const Baseline& base = doc.Compared;
+  const Baseline& base = doc.Compared();
   if (!base.Kept || period < 1 || period > PeriodCount) return false;
   const PeriodCell cls{static_cast<Byte>(grade), static_cast<Byte>(classNo), 0, 0};
   const auto old = std::find_if(base.Lines.begin(), base.Lines.end(), [&](const TeacherLine& l) {
@@ -76,7 +76,7 @@ bool ClassChanged(const TKumData& doc, int grade, int classNo, int period) {
 
 std::vector<CellChange> FindChanges(const TKumData& doc) {
   std::vector<CellChange> changes;
-  const Baseline& base = doc.Compared;
+  const Baseline& base = doc.Compared();
   if (!base.Kept) return changes;
   std::vector<bool> matched(base.Lines.size());
   for (int n = 1; n <= doc.LineCount; ++n) {
@@ -126,7 +126,7 @@ std::vector<Notice> FindNotices(const TKumData& doc) {
     }
   }
   std::vector<const TeacherLine*> oldLines;
-  for (const TeacherLine& line : doc.Compared.Lines) oldLines.push_back(&line);
+  for (const TeacherLine& line : doc.Compared().Lines) oldLines.push_back(&line);
   std::vector<const TeacherLine*> newLines;
   for (int n = 1; n <= doc.LineCount; ++n) newLines.push_back(&doc.Lines[n]);
   for (const auto& [key, cls] : classes) {

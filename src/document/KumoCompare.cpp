@@ -5,9 +5,15 @@ namespace kumo {
 
 // Every view renews whole: a class that lost a lesson shows the change in a cell whose own
 // piece says nothing of it. It happens at an open, a save or a comparison, never per move.
-void TKumData::CompareWith(Baseline base) {
+void TKumData::CompareWith(Baseline other) {
   const Batch batch(*this);
-  Compared = std::move(base);
+  Other = std::move(other);
+  MarkAll();
+}
+
+void TKumData::KeepSaved() {
+  const Batch batch(*this);
+  Saved = Baseline::Snapshot(Lines, LineCount);
   MarkAll();
 }
 

@@ -128,7 +128,7 @@ void TKumData::SaveToFile() {
                        std::string_view(bytes).substr(undoFrom, undoTo - undoFrom));
   }
   WriteFileAtomically(FileName, bytes);
-  CompareWith(Baseline::Snapshot(Lines, LineCount));
+  KeepSaved();
 }
 
 bool TKumData::LoadFromFile() {
@@ -210,7 +210,7 @@ bool TKumData::LoadFromFile() {
     prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel, text + "時間割は読み込みました。");
     Modified = true;
   }
-  Compared = Baseline::Snapshot(Lines, LineCount);
+  KeepSaved();
   return true;
 }
 void TKumData::SaveSubjects() const {

@@ -35,7 +35,8 @@ void TKumData::Clear() {
   Steps = {};
   forgettingTold_ = false;
   Lines = {};
-  Compared = {};
+  Saved = {};
+  Other = {};
   applied_.Invalidate();
   Title.Len = 0;
   Comment.Len = 0;

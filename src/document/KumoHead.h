@@ -90,9 +90,11 @@ class TKumData {
   // Beside History, entry by entry: what each step did to its cell, the hand and the holding
   // stack.
   SlidingTable<StepRecord, MaxHistory> Steps{};
-  // What the timetable is compared with to show its changes: as opened or last saved, or the
-  // lines of another file. Never saved itself.
-  Baseline Compared{};
+  // What the timetable is compared with to show its changes: as opened or last saved, and the
+  // lines of another file while the user compares with one. Never saved themselves.
+  Baseline Saved{};
+  Baseline Other{};
+  const Baseline& Compared() const { return Other.Kept ? Other : Saved; }
 
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
@@ -194,8 +196,9 @@ class TKumData {
   // brings them back and Forward discards them again.
   void ClearHolding();
 
-  // From now on the changes are those against `base`.
-  void CompareWith(Baseline base);
+  // From now on the changes are those against another file's lines; a baseline not kept goes
+  // back to the timetable as opened or last saved.
+  void CompareWith(Baseline other);
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.
   void SaveToFile();
@@ -316,6 +319,8 @@ class TKumData {
   void InferStepRecords();
   void KeepHeldPieces(std::vector<std::string>& notes);
   void ForgetHistory();
+  // The timetable as it stands is the one opened or saved.
+  void KeepSaved();
 
   // Another line with this piece in the cursor period.
   std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QListView;
 class QTabWidget;
 class QTableView;
@@ -77,6 +78,7 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   TextTable* chainRows_ = nullptr;
   TextTable* changeRows_ = nullptr;
   QLabel* lblCompared_ = nullptr;
+  QPushButton* btnCompareSaved_ = nullptr;
   std::vector<Chain> chains_;
   std::vector<int> chainOfRow_;  // index into chains_ for each row; -1 for a heading
   // Where each row of the changes list leads the cursor; line 0 for nowhere.

@@ -71,8 +71,12 @@ void TfrmChecks::BuildChangesPage() {
   auto* save = new QPushButton(QStringLiteral("お知らせを書き出す..."));
   save->setObjectName("btnExportNotices");
   connect(save, &QPushButton::clicked, this, [this] { btnExportNoticesClick(); });
+  btnCompareSaved_ = new QPushButton(QStringLiteral("保存時と比べる"));
+  btnCompareSaved_->setObjectName("btnCompareSaved");
+  connect(btnCompareSaved_, &QPushButton::clicked, this, [this] { app_.doc.CompareWith({}); });
   buttons->addWidget(print);
   buttons->addWidget(save);
+  buttons->addWidget(btnCompareSaved_);
   buttons->addStretch();
   column->addLayout(buttons);
   QListView* list = NewTextList(changeRows_, "lvwChanges");
@@ -133,7 +137,8 @@ void TfrmChecks::lvwChainsDblClick(int row) {
 
 void TfrmChecks::RenewChanges() {
   const TKumData& doc = app_.doc;
-  const Baseline& base = doc.Compared;
+  const Baseline& base = doc.Compared();
+  btnCompareSaved_->setEnabled(doc.Other.Kept);
   if (!base.Kept) {
     lblCompared_->setText(QStringLiteral(
         "保存したことのない時間割です。比べる相手はまだありません（保存すると、そこからの変更が"

@@ -119,6 +119,10 @@ TEST_F(Revision, FileCompareShowsTheChangesAgainstAnotherFile) {
   EXPECT_TRUE(In<QLabel>(checks, "lblCompared")->text().contains("last.kmt"));
   EXPECT_GE(RowWith(checks.ChangeRows(), "【T3】"), 0);
   EXPECT_GE(RowWith(checks.ChangeRows(), "月３：１－３ → 空き"), 0);
+
+  In<QPushButton>(checks, "btnCompareSaved")->click();
+  EXPECT_GE(RowWith(checks.ChangeRows(), "変更はありません"), 0) << "as opened";
+  EXPECT_FALSE(In<QPushButton>(checks, "btnCompareSaved")->isEnabled());
 }
 
 TEST_F(Revision, TheNoticesArePrintedAPageEachAndExported) {
