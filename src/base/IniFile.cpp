@@ -8,14 +8,11 @@
 #include <utility>
 
 #include "base/Cp932.h"
-#include "base/FileError.h"
 #include "base/SysFile.h"
 
 namespace kumo {
 namespace {
 
-// A settings file is a few kilobytes; this only keeps a stray huge file out of memory.
-constexpr std::size_t MaxProfileBytes = 4 * 1024 * 1024;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s) {
@@ -85,10 +82,7 @@ bool ParseProfileInt(std::string_view text, int& value) {
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec)) return;
-  std::string bytes = ReadFileBytes(path_, MaxProfileBytes + 1);
-  if (bytes.size() > MaxProfileBytes) {
-    throw FileError("\"" + path_ + "\" を読み込めません。\nファイルが大きすぎます。");
-  }
+  std::string bytes = ReadFileBytes(path_, MaxBytes);
   std::string_view rest(bytes);
   if (rest.starts_with(Utf8Bom)) {
     bom_ = true;

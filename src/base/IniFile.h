@@ -12,8 +12,11 @@ namespace kumo {
 
 class IniFile {
  public:
+  // A settings file is a few kilobytes; this only keeps a stray huge file out of memory.
+  static constexpr std::size_t MaxBytes = 4 * 1024 * 1024;
+
   // Reads the file; a missing file gives an empty profile. Throws FileError when the file
-  // exists but cannot be read.
+  // exists but cannot be read, or is longer than MaxBytes.
   explicit IniFile(std::string path);
 
   const std::string& Path() const { return path_; }

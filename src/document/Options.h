@@ -25,6 +25,13 @@ struct Options {
   // The edit table and the overviews frame the cells changed since the timetable was opened or
   // last saved, or against the file compared with.
   bool ShowChanges = true;
+  // The edit table and the teachers overview mark every class taught twice in a period.
+  bool MarkClashes = true;
+  // Dragging a piece in the edit table carries it, instead of selecting a range.
+  bool DragPieces = true;
+
+  // Class pieces show their grade on screen too, as the teacher list prints them ("1②", "1-B").
+  bool GradeLabels = false;
 
   // View page. Item indexes; -1 selects nothing.
   int ViewClassType = 0;  // 0 digits, 1 circled, 2 letters

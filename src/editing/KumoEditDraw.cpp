@@ -43,6 +43,7 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   if (dataRow && periodCol && options.ShowChanges && CellChanged(doc, line, period)) {
     DrawChangeFrame(canvas, rect);
   }
+  if (dataRow && periodCol && clashes_.At(line, period)) DrawClashMark(canvas, rect);
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
 

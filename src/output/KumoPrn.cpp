@@ -194,14 +194,13 @@ std::vector<PrintTask> TdlgPrintOut::Tasks() const {
 
 void TdlgPrintOut::btnPreviewClick() {
   const std::vector<PrintTask> tasks = Tasks();
-  if (!tasks.empty()) app_.platform.PrintPreview(this, tasks);
+  if (!tasks.empty() && app_.platform.PrintPreview(this, tasks)) btnOkClick();
 }
 
 void TdlgPrintOut::btnOkClick() {
+  const std::vector<PrintTask> tasks = Tasks();
   try {
-    for (const PrintTask& task : Tasks()) {
-      if (!app_.platform.Print(task)) break;
-    }
+    if (!tasks.empty()) app_.platform.Print(tasks);
   } catch (const FileError& e) {
     app_.platform.ErrorBox(e.what());
   }

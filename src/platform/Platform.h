@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,24 @@ struct SystemMetrics {
 
 enum class HelpView { Contents, Index, Topic };
 
+// Who has a file open in another program, as the lock that program keeps tells.
+struct FileHolder {
+  std::string Host;
+  long long Process = 0;
+  std::string Since;  // local time, "2026/12/09 08:15"
+};
+
+// Says, while it lives, that a file is open here.
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
+};
+
+struct FileLockTry {
+  std::unique_ptr<FileLock> Lock;    // taken
+  std::optional<FileHolder> HeldBy;  // held by another program; no lock is taken then
+};
+
 class Platform : public virtual Prompter {
  public:
   // The chosen path (UTF-8), or nothing when the user cancelled.
@@ -53,12 +72,13 @@ class Platform : public virtual Prompter {
   virtual std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) = 0;
   // The printer set-up dialog for the one printer all printing uses; true when confirmed.
   virtual bool PrinterSetup(QWidget* owner) = 0;
-  // One print job on the printer the set-up chose, or into a PDF file the user names when that
-  // is the destination. False when the user cancelled; a job that fails throws FileError naming
-  // the reason.
-  virtual bool Print(const PrintTask& task) = 0;
-  // Shows the pages of each task in turn, zoomable; the user may print them from there.
-  virtual void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) = 0;
+  // The prints of one command, in order: on the printer the set-up chose, each a job of its own;
+  // into a PDF file when that is the destination, all their pages in one file, at the name the
+  // set-up gave (asked for once when it gave none). False when the user cancelled; a print that
+  // fails throws FileError naming the reason, and a PDF file it would have replaced stays whole.
+  virtual bool Print(const std::vector<PrintTask>& tasks) = 0;
+  // Shows the pages of all the tasks together, zoomable. True when the user asks to print them.
+  virtual bool PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) = 0;
   // Lets pending window messages run, so that long walks repaint as they go. The user's input
   // waits until the running command has ended, so that no command runs inside another.
   virtual void ProcessMessages() = 0;
@@ -71,6 +91,11 @@ class Platform : public virtual Prompter {
   virtual QRect ScreenArea(const QWidget& window) = 0;
   // The help window on its contents, on its keyword index, or on the topic of a context number.
   virtual void ShowHelp(HelpView view, int context = 0) = 0;
+  // Marks the file as open here for other programs to see: beside the file, or in the user's
+  // runtime folder where the file's folder takes no new file. A lock left by a program that
+  // ended without releasing it is taken over. Neither a lock nor a holder where no lock can be
+  // kept at all.
+  virtual FileLockTry LockOpenFile(const std::string& path) = 0;
 };
 
 }  // namespace kumo

@@ -53,7 +53,8 @@ TEST(SysFile, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
   std::string bytes("new\0bytes", 9);
   WriteFileAtomically(dir.File("t.kmt"), bytes);
   EXPECT_EQ(dir.Read("t.kmt"), bytes);
-  EXPECT_EQ(ReadFileBytes(dir.File("t.kmt"), 3), "new");
+  EXPECT_EQ(ReadFileBytes(dir.File("t.kmt"), 9), bytes);
+  EXPECT_THROW(ReadFileBytes(dir.File("t.kmt"), 8), FileError);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);
 }
 
@@ -93,10 +94,13 @@ TEST(SysFile, FolderThatRefusesNewFilesGetsTheFileRewrittenInPlace) {
   std::filesystem::permissions(dir.File("real.kmt"), static_cast<std::filesystem::perms>(0666));
   std::filesystem::permissions(dir.Dir(), static_cast<std::filesystem::perms>(0555));
   std::string bytes("new\0bytes", 9);
+  TempDir data;  // the user's own data folder, where the old bytes wait meanwhile
+  std::filesystem::permissions(data.Dir(), std::filesystem::perms::all);
   // Root may create files in any folder, so the save runs in a child that has given root up.
   pid_t pid = ::fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
+    ::setenv("XDG_DATA_HOME", data.Dir().c_str(), 1);
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
     if (::access(dir.Dir().c_str(), X_OK) != 0) ::_exit(77);
     try {
@@ -115,6 +119,7 @@ TEST(SysFile, FolderThatRefusesNewFilesGetsTheFileRewrittenInPlace) {
   EXPECT_EQ(dir.Read("real.kmt"), bytes);
   EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kmt")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 2);
+  EXPECT_TRUE(fs::is_empty(data.File("kumo/saving"))) << "the old bytes' copy outlived the save";
 }
 
 TEST(SysFile, KilledSavesLeaveTheFileWholeAndAtMostOneHiddenFile) {
@@ -132,15 +137,25 @@ TEST(SysFile, KilledSavesLeaveTheFileWholeAndAtMostOneHiddenFile) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped on its own";
-    EXPECT_EQ(Entries(dir), 1 + fs::exists(dir.File(".t.kmt.kumo-save"))) << ms << " ms";
+    for (const auto& entry : fs::directory_iterator(dir.Dir())) {
+      const std::string name = entry.path().filename().string();
+      EXPECT_TRUE(name == "t.kmt" || name.starts_with(".t.kmt.kumo-save")) << name;
+    }
     std::string bytes = dir.Read("t.kmt");
     EXPECT_TRUE(bytes == versions[0] || bytes == versions[1]) << "torn after " << ms << " ms";
   }
-  // What an interrupted save and an earlier version left goes with the next save.
-  dir.Write(".t.kmt.kumo-save", "left by a save");
-  dir.Write(".kumo-Ab3xYz", "left by an earlier version");
+  // A save removes only the file it made itself: a hidden file of the name it would take, and
+  // another of a name earlier versions used, may be anybody's.
+  for (const auto& entry : fs::directory_iterator(dir.Dir())) {
+    if (entry.path().filename() != "t.kmt") fs::remove(entry.path());
+  }
+  dir.Write(".t.kmt.kumo-save", "somebody's");
+  dir.Write(".kumo-Ab3xYz", "somebody else's");
   WriteFileAtomically(target, "last");
-  EXPECT_EQ(Entries(dir), 1);
+  EXPECT_EQ(dir.Read("t.kmt"), "last");
+  EXPECT_EQ(dir.Read(".t.kmt.kumo-save"), "somebody's");
+  EXPECT_EQ(dir.Read(".kumo-Ab3xYz"), "somebody else's");
+  EXPECT_EQ(Entries(dir), 3);
 }
 
 TEST(SysFile, FileSizeLimitFailsTheSave) {

@@ -1,5 +1,6 @@
 // The export dialog and the export from the command line: the files they write, the save
 // dialog's name, the refusals and failures.
+#include <sys/resource.h>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,6 +222,29 @@ TEST_F(ExportDialogTest, ThePdfCommandSaysNothingWhenItSucceeds) {
   EXPECT_EQ(process.exitCode(), 0);
   EXPECT_EQ(process.readAllStandardError().toStdString(), "");
   EXPECT_EQ(dir_.Read("list.pdf").substr(0, 5), "%PDF-");
+}
+
+// A file system that takes no more bytes (a file size limit on the program, which binds root
+// too): the command fails with the reason, and the PDF it would have replaced is the old one.
+TEST_F(ExportDialogTest, ThePdfCommandOnAFullFileSystemFailsAndKeepsTheOldFile) {
+  const QString plan = QString::fromStdString(WritePlan("plan.kmt"));
+  const QString pdf = QString::fromStdString(dir_.File("list.pdf"));
+  QProcess process;
+  // Written without the limit, the old file also leaves the fonts' caches made.
+  process.start(QStringLiteral(KUMO_PROGRAM), {"--pdf", "teachers", plan, pdf});
+  EXPECT_TRUE(process.waitForFinished(30000));
+  const std::string old = dir_.Read("list.pdf");
+  process.setChildProcessModifier([] {
+    const rlimit small{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &small);
+  });
+  process.start(QStringLiteral(KUMO_PROGRAM), {"--pdf", "large", plan, pdf});
+  EXPECT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 1);
+  const std::string error = process.readAllStandardError().toStdString();
+  EXPECT_NE(error.find(pdf.toStdString() + "\" を書き込めません"), std::string::npos) << error;
+  EXPECT_TRUE(dir_.Read("list.pdf") == old);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class PrintTest : public AppTest {
     return in;
   }
   PrintedJob Printed(const PrintTask& task) {
-    platform_.Print(task);
+    platform_.Print({task});
     return platform_.Printed().back();
   }
   // n lines of grade 1 without homerooms.
@@ -281,6 +281,8 @@ TEST_F(PrintTest, DialogRunsTheChosenPrints) {
     Find<QSpinBox>("speCopies")->setValue(2);
   });
   EXPECT_EQ(Find<QComboBox>("cmbClassSpecify")->itemText(6).toStdString(), "2-2");
+  // One print of three jobs: into a PDF file, one file.
+  EXPECT_EQ(platform_.PrintCommands(), 1);
   ASSERT_EQ(platform_.Printed().size(), 3u);
   EXPECT_EQ(platform_.Printed()[0].Request.Name, "教師時間割一覧");
   EXPECT_EQ(platform_.Printed()[1].Pages, 1);  // fifteen small tables
@@ -289,13 +291,21 @@ TEST_F(PrintTest, DialogRunsTheChosenPrints) {
   EXPECT_EQ(platform_.Printed()[2].Pages, 1);
 }
 
+// The preview shows every job of OK together; printing from it is OK.
 TEST_F(PrintTest, PreviewShowsWhatOkWouldPrint) {
   BuildSchool(app_->doc, 30, 5);
+  app_->options.ClassLarge = true;
   Find<QCheckBox>("cbxPrintClass")->click();
   Find<QPushButton>("btnPreview")->click();
-  ASSERT_EQ(platform_.Previewed().size(), 1u);
+  ASSERT_EQ(platform_.Previewed().size(), 2u);
   EXPECT_EQ(platform_.Previewed()[0].Find(U("３年５組時間割")).size(), 1u);
+  EXPECT_EQ(platform_.Previewed()[1].Pages, 15);
   EXPECT_TRUE(platform_.Printed().empty());
+  platform_.ExpectPrintFromPreview();
+  Find<QPushButton>("btnPreview")->click();
+  EXPECT_EQ(platform_.PrintCommands(), 1);
+  EXPECT_EQ(platform_.Printed().size(), 2u);
+  EXPECT_EQ(Dialog().result(), QDialog::Accepted);
 }
 
 TEST_F(PrintTest, LabelsCutAndClassListFollowsTheDisplayType) {
@@ -356,7 +366,7 @@ class PdfPrintTest : public PrintTest {
   };
   Pdf Read(const PrintTask& task) {
     const std::string path = dir_.File("out.pdf");
-    PrintPdfFile(task, path);
+    PrintPdfFile({task}, path);
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"),
                {QStringLiteral("-bbox"), QString::fromStdString(path), QStringLiteral("-")});
@@ -435,10 +445,10 @@ TEST_F(PdfPrintTest, HundredTeachersFitTheMargins) {
 
 TEST_F(PdfPrintTest, AnUnwritableFileIsReported) {
   try {
-    PrintPdfFile(TeacherListTask(Input(), 1), dir_.File("missing/out.pdf"));
+    PrintPdfFile({TeacherListTask(Input(), 1)}, dir_.File("missing/out.pdf"));
     ADD_FAILURE() << "no error";
   } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find("missing/out.pdf に書き込めません"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find("missing/out.pdf\" を書き込めません"), std::string::npos);
   }
 }
 

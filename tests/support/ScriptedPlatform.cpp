@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -26,6 +28,31 @@ T Next(std::deque<T>& queue, const std::string& what, T cancelled) {
 }
 
 }  // namespace
+
+namespace {
+
+class ScriptedLock : public FileLock {
+ public:
+  ScriptedLock(std::shared_ptr<std::multiset<std::string>> locked, std::string path)
+      : locked_(std::move(locked)), at_(locked_->insert(std::move(path))) {}
+  ~ScriptedLock() override { locked_->erase(at_); }
+
+ private:
+  std::shared_ptr<std::multiset<std::string>> locked_;
+  std::multiset<std::string>::iterator at_;
+};
+
+}  // namespace
+
+FileLockTry ScriptedPlatform::LockOpenFile(const std::string& path) {
+  FileLockTry result;
+  if (const auto held = elsewhere_.find(path); held != elsewhere_.end()) {
+    result.HeldBy = held->second;
+  } else {
+    result.Lock = std::make_unique<ScriptedLock>(locked_, path);
+  }
+  return result;
+}
 
 ScriptedPlatform::~ScriptedPlatform() {
   EXPECT_TRUE(opens_.empty()) << opens_.size() << " open dialogs were never shown";
@@ -95,19 +122,23 @@ PrintedJob Record(const PrintTask& task, int dpi, int& copies) {
 
 }  // namespace
 
-bool ScriptedPlatform::Print(const PrintTask& task) {
-  printed_.push_back(Record(task, printerDpi_, copies_));
-  if (!printFailures_.empty()) {
-    const std::string reason = printFailures_.front();
-    printFailures_.pop_front();
-    throw FileError(reason);
+bool ScriptedPlatform::Print(const std::vector<PrintTask>& tasks) {
+  ++printCommands_;
+  for (const PrintTask& task : tasks) {
+    printed_.push_back(Record(task, printerDpi_, copies_));
+    if (!printFailures_.empty()) {
+      const std::string reason = printFailures_.front();
+      printFailures_.pop_front();
+      throw FileError(reason);
+    }
   }
   return true;
 }
 
-void ScriptedPlatform::PrintPreview(QWidget* /*owner*/, const std::vector<PrintTask>& tasks) {
+bool ScriptedPlatform::PrintPreview(QWidget* /*owner*/, const std::vector<PrintTask>& tasks) {
   int copies = copies_;
   for (const PrintTask& task : tasks) previewed_.push_back(Record(task, printerDpi_, copies));
+  return std::exchange(printFromPreview_, false);
 }
 
 Answer ScriptedPlatform::MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) {

@@ -7,7 +7,9 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,8 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   void ExpectColor(std::optional<ColorRef> color) { colors_.push_back(color); }
   void ExpectFont(std::optional<QFont> font) { fonts_.push_back(std::move(font)); }
   void ExpectPrinterSetup(bool confirmed) { printerSetups_.push_back(confirmed); }
+  // The user prints from the next preview.
+  void ExpectPrintFromPreview() { printFromPreview_ = true; }
   // The next print job draws its pages, then fails with this reason.
   void ExpectPrintFailure(std::string reason) { printFailures_.push_back(std::move(reason)); }
 
@@ -46,8 +50,9 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   std::optional<ColorRef> ChooseColor(QWidget* owner, ColorRef initial) override;
   std::optional<QFont> ChooseFont(QWidget* owner, const QFont& initial) override;
   bool PrinterSetup(QWidget* owner) override;
-  bool Print(const PrintTask& task) override;
-  void PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) override;
+  bool Print(const std::vector<PrintTask>& tasks) override;
+  // Records the pages; the user closes the preview, printing from it when told to.
+  bool PrintPreview(QWidget* owner, const std::vector<PrintTask>& tasks) override;
   void ProcessMessages() override;
   void SetStayOnTop(QWidget& window, bool on) override { onTop_[&window] = on; }
   // Fixed metrics and a fixed screen, the same for every window, so layouts are exact.
@@ -63,6 +68,12 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
     bool operator==(const HelpRequest&) const = default;
   };
   const std::vector<HelpRequest>& HelpRequests() const { return helps_; }
+  // Another program holds the file open, as holder tells.
+  void HoldElsewhere(const std::string& path, FileHolder holder) { elsewhere_[path] = holder; }
+  // Locks as HoldElsewhere scripted them; any other file is locked here.
+  FileLockTry LockOpenFile(const std::string& path) override;
+  // The files this program holds locked now.
+  std::vector<std::string> Locked() const { return {locked_->begin(), locked_->end()}; }
   // Records, with the box, whether a shown window stayed on top of the others meanwhile.
   Answer MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) override;
   void Reset() {
@@ -80,6 +91,8 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   const std::vector<QDialog*>& Dialogs() const { return shownDialogs_; }
   // Every job printed, and every job shown in a preview, in order.
   const std::vector<PrintedJob>& Printed() const { return printed_; }
+  // How many prints were asked for, each with its jobs.
+  int PrintCommands() const { return printCommands_; }
   const std::vector<PrintedJob>& Previewed() const { return previewed_; }
 
  private:
@@ -94,6 +107,8 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   static constexpr int printerDpi_ = 600;
   int copies_ = 1;  // the printer's copy count
   std::vector<PrintedJob> printed_;
+  int printCommands_ = 0;
+  bool printFromPreview_ = false;
   std::vector<PrintedJob> previewed_;
   std::vector<FileDialogRequest> openRequests_;
   std::vector<FileDialogRequest> saveRequests_;
@@ -104,6 +119,10 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   SystemMetrics metrics_{4, 20, 16, 16};
   QRect screen_{0, 0, 1024, 768};
   std::vector<HelpRequest> helps_;
+  std::map<std::string, FileHolder> elsewhere_;
+  // Shared with the locks, which may outlive the platform.
+  std::shared_ptr<std::multiset<std::string>> locked_ =
+      std::make_shared<std::multiset<std::string>>();
 };
 
 }  // namespace kumo::test
