@@ -6,6 +6,7 @@
 
 #include "base/Cp932.h"
 #include "base/SysFile.h"
+#include "document/Changes.h"
 #include "document/ClassWeek.h"
 #include "document/FontFaces.h"
 #include "document/FullWidth.h"
@@ -132,8 +133,9 @@ WorkbookPage PageOf(const Options& options) {
 
 void WriteExport(const TKumData& doc, const TClassLines& classes, const Options& options,
                  ExportKind kind, const std::string& path) {
-  const ExportTable table =
-      kind == ExportKind::Teachers ? TeacherTable(doc, options) : ClassTable(doc, classes, options);
+  const ExportTable table = kind == ExportKind::Teachers  ? TeacherTable(doc, options)
+                            : kind == ExportKind::Classes ? ClassTable(doc, classes, options)
+                                                          : NoticeTable(FindNotices(doc));
   WriteFileAtomically(
       path, IsWorkbookName(path) ? WorkbookBytes(table, PageOf(options), path) : ExportText(table));
 }

@@ -11,7 +11,7 @@
 
 namespace kumo {
 
-enum class ExportKind { Teachers, Classes };
+enum class ExportKind { Teachers, Classes, Notices };
 
 struct ExportField {
   std::string Text;             // CP932, as the text file has it

@@ -129,6 +129,7 @@ void TKumData::SaveToFile() {
                        std::string_view(bytes).substr(undoFrom, undoTo - undoFrom));
   }
   WriteFileAtomically(FileName, bytes);
+  KeepSaved();
 }
 
 bool TKumData::LoadFromFile() {
@@ -211,6 +212,7 @@ bool TKumData::LoadFromFile() {
     prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel, text + "時間割は読み込みました。");
     Modified = true;
   }
+  KeepSaved();
   return true;
 }
 void TKumData::SaveSubjects() const {

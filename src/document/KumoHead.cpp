@@ -35,6 +35,8 @@ void TKumData::Clear() {
   Steps = {};
   forgettingTold_ = false;
   Lines = {};
+  Saved = {};
+  Other = {};
   applied_.Invalidate();
   Title.Len = 0;
   Comment.Len = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/AppliedIndex.h"
+#include "document/Baseline.h"
 #include "document/DocumentChange.h"
 #include "document/Options.h"
 #include "document/Prompter.h"
@@ -42,6 +43,16 @@ struct MoveChoices {
   bool FollowClash = true;       // after a clash the cursor goes to the clashing line
   bool ExchangeOnClash = false;  // and lifts the clashing piece at once (only when it follows)
   bool ReturnHeld = true;        // a put-down without a clash takes the piece put aside last
+  bool TellClash = true;         // a clash beeps and is told with the notice
+};
+
+// One piece of a chain put down on its own line: from where it was lifted to a new period.
+struct ChainMove {
+  Byte Line;
+  Byte From;
+  Byte To;
+  PeriodCell Piece;
+  bool operator==(const ChainMove&) const = default;
 };
 
 // A range of the timetable: lines first..last, periods first..last.
@@ -79,6 +90,11 @@ class TKumData {
   // Beside History, entry by entry: what each step did to its cell, the hand and the holding
   // stack.
   SlidingTable<StepRecord, MaxHistory> Steps{};
+  // What the timetable is compared with to show its changes: as opened or last saved, and the
+  // lines of another file while the user compares with one. Never saved themselves.
+  Baseline Saved{};
+  Baseline Other{};
+  const Baseline& Compared() const { return Other.Kept ? Other : Saved; }
 
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
@@ -137,6 +153,10 @@ class TKumData {
   // The piece move at the cursor: lift, put down or exchange, and what follows a clash.
   // False when a check refused it.
   bool MovePiece(const MoveChoices& choices);
+  // A chain of put-downs, each an ordinary recorded step: the first puts the piece in hand down,
+  // and each later one the piece that the one before displaced or lifted off its clash. Stops,
+  // false, at the first move whose piece is not the one in hand.
+  bool MoveAlongLine(const std::vector<ChainMove>& moves);
   // The class palette: class (grade, classNo) into the cursor cell. False when refused.
   bool EnterClass(int grade, int classNo, bool followClash);
   // The subject and symbol palette: subject (row 0) or symbol (row 1) item into the cursor cell;
@@ -176,6 +196,10 @@ class TKumData {
   // Discards the piece in hand and the held pieces, one recorded step each, so that Back
   // brings them back and Forward discards them again.
   void ClearHolding();
+
+  // From now on the changes are those against another file's lines; a baseline not kept goes
+  // back to the timetable as opened or last saved.
+  void CompareWith(Baseline other);
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.
   void SaveToFile();
@@ -301,6 +325,8 @@ class TKumData {
   void InferStepRecords();
   void KeepHeldPieces(std::vector<std::string>& notes);
   void ForgetHistory();
+  // The timetable as it stands is the one opened or saved.
+  void KeepSaved();
 
   // Another line with this piece in the cursor period.
   std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;

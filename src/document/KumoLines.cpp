@@ -31,6 +31,8 @@ bool TKumData::InsertLine(const TeacherLine& line) {
   ++LineCount;
   Lines[at] = line;
   RenumberLines(at, +1);
+  Saved.Inserted(at);
+  Other.Inserted(at);
   Modified = true;
   MarkLines();
   return true;
@@ -45,6 +47,8 @@ bool TKumData::DeleteLine() {
   Lines[LineCount] = {};
   --LineCount;
   RenumberLines(cut + 1, -1);
+  Saved.Deleted(cut);
+  Other.Deleted(cut);
   if (LineCount < CurLine) CurLine = LineCount;
   Modified = true;
   MarkLines();

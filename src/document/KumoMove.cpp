@@ -73,7 +73,7 @@ void TKumData::LiftOrExchange(const MoveChoices& choices) {
   // An exchange put a class down: another teacher may already teach it in this period.
   const std::optional<int> clash = CursorCell().IsClass() ? FindCellClash() : std::optional<int>();
   if (clash) {
-    BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
+    if (choices.TellClash) BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (choices.FollowClash) {
       if (HoldingCount >= MaxHolding) {
         // Nowhere to put the lifted piece aside: it stays in hand on its own line.
@@ -98,7 +98,7 @@ void TKumData::PutDown(const MoveChoices& choices) {
   bool again = false;
   // Any piece counts here, subjects and symbols as well as classes.
   if (const std::optional<int> clash = FindCellClash()) {
-    BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
+    if (choices.TellClash) BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (choices.FollowClash) {
       CurLine = static_cast<Byte>(*clash);
       MarkCursor();
@@ -115,6 +115,23 @@ void TKumData::PutDown(const MoveChoices& choices) {
 void TKumData::MoveAgain(const MoveChoices& choices) {
   if (choices.Checks && !MoveAllowed()) return;
   MoveAction(choices);
+}
+
+bool TKumData::MoveAlongLine(const std::vector<ChainMove>& moves) {
+  const Batch batch(*this);
+  // Each clash a move makes is followed and its piece lifted at once, and a displaced piece is
+  // put aside meanwhile, as the user's own moves can do: the chain's next piece is then in hand.
+  // The chain was planned around the clashes, so they are not told.
+  const MoveChoices choices{false, true, true, true, false};
+  for (const ChainMove& move : moves) {
+    if (!Hand.Piece.SamePiece(move.Piece) || Hand.FromLine != move.Line ||
+        !OnTimetable(move.Line, move.To)) {
+      return false;
+    }
+    MoveCursor(move.Line, move.To);
+    MoveAction(choices);
+  }
+  return true;
 }
 
 bool TKumData::EraseRange(const CellRange& range, bool ask) {

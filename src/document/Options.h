@@ -22,6 +22,9 @@ struct Options {
   bool ScrollHorizontal = true;
   // The edit table tints the periods of the hand's line by where the class in hand can go.
   bool ShowPlaces = true;
+  // The edit table and the overviews frame the cells changed since the timetable was opened or
+  // last saved, or against the file compared with.
+  bool ShowChanges = true;
   // The edit table and the teachers overview mark every class taught twice in a period.
   bool MarkClashes = true;
   // Dragging a piece in the edit table carries it, instead of selecting a range.

@@ -1,5 +1,6 @@
 // How the edit grid and the summary grid paint their cells: colours by piece kind and grade,
 // grey for locked pieces, italic for pieces on the applied history, bold for counted ones.
+#include "document/Changes.h"
 #include "editing/KumoEdit.h"
 #include "shell/KumoApp.h"
 
@@ -39,6 +40,9 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
     canvas.FillRect(rect);
   }
   if (place != PlaceTint::None) DrawPlaceMark(canvas, rect, place, state.Selected);
+  if (dataRow && periodCol && options.ShowChanges && CellChanged(doc, line, period)) {
+    DrawChangeFrame(canvas, rect);
+  }
   if (dataRow && periodCol && clashes_.At(line, period)) DrawClashMark(canvas, rect);
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);

@@ -175,6 +175,7 @@ void TdlgEnvironment::BuildViewPage() {
   const QString gradeCaptions[] = {QStringLiteral("１年"), QStringLiteral("２年"),
                                    QStringLiteral("３年")};
   for (int g = 0; g < 3; ++g) AddCheck(classes, gradeNames[g], gradeCaptions[g], o.ClassesGrade[g]);
+  AddCheck(right, "cbxShowChanges", QStringLiteral("保存後に変えた時限を枠で囲む"), o.ShowChanges);
 
   auto* colorGroup = new QGroupBox(QStringLiteral("色設定"));
   auto* colors = new QGridLayout(colorGroup);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/SysFile.h"
 #include "document/Export.h"
@@ -36,9 +37,10 @@ TdlgExport::TdlgExport(KumoApp& app) : QDialog(nullptr), app_(app) {
   setFont(GothicFont(13));
   setProperty("HelpContext", HelpContext);
 
-  rgpExport_ =
-      new RadioGroup(QStringLiteral("形式の選択"),
-                     {QStringLiteral("教師時間割"), QStringLiteral("クラス時間割")}, 2, nullptr);
+  rgpExport_ = new RadioGroup(QStringLiteral("形式の選択"),
+                              {QStringLiteral("教師時間割"), QStringLiteral("クラス時間割"),
+                               QStringLiteral("変更のお知らせ")},
+                              3, nullptr);
   rgpExport_->setObjectName("rgpExport");
   rgpExport_->SetItemIndex(0);
 
@@ -84,13 +86,16 @@ void TdlgExport::RunExportDialog() {
     if (!edtFileName_->text().trimmed().isEmpty()) break;
     app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel, "ファイル名を指定してください");
   }
-  const bool classes = rgpExport_->ItemIndex() == 1;
+  constexpr const char* Names[] = {"教師時間割", "クラス時間割", "変更のお知らせ"};
+  const int kind = std::clamp(rgpExport_->ItemIndex(), 0, 2);
   const std::string path = AbsolutePath(edtFileName_->text().toStdString());
-  WriteExport(app_.doc, app_.classes, app_.options,
-              classes ? ExportKind::Classes : ExportKind::Teachers, path);
-  app_.frmEdit->Tell(std::string(classes ? "クラス時間割" : "教師時間割") + "を" + FormatOf(path) +
-                     "「" + FileNameOf(path) + "」にエクスポートしました（" + DirectoryOf(path) +
-                     "）");
+  WriteExport(app_.doc, app_.classes, app_.options, static_cast<ExportKind>(kind), path);
+  app_.frmEdit->Tell(std::string(Names[kind]) + "を" + FormatOf(path) + "「" + FileNameOf(path) +
+                     "」にエクスポートしました（" + DirectoryOf(path) + "）");
+}
+
+void TdlgExport::ChooseNotices() {
+  rgpExport_->SetItemIndex(static_cast<int>(ExportKind::Notices));
 }
 
 // The file's format, by the name as it stands.

@@ -20,6 +20,8 @@ class TdlgExport : public QDialog {
   // Shows the dialog; on OK writes the chosen export to the named file. A file failure throws
   // FileError, which the main window shows.
   void RunExportDialog();
+  // The change notices chosen, for the next run.
+  void ChooseNotices();
 
  private:
   void btnReferClick();

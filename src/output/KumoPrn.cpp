@@ -12,6 +12,7 @@
 
 #include "base/Cp932.h"
 #include "base/FileError.h"
+#include "document/Changes.h"
 #include "document/TeacherListText.h"
 #include "output/KumoEnv.h"
 #include "platform/DocText.h"
@@ -75,6 +76,7 @@ TdlgPrintOut::TdlgPrintOut(KumoApp& app) : PrintFont(QStringLiteral("ＭＳ ゴ�
   cmbClassSpecify_->setPlaceholderText(QStringLiteral("1-1"));
   classes->addWidget(cmbClassSpecify_);
   choices->addWidget(gbxClassTable_);
+  cbxPrintNotices_ = AddCheck(choices, "cbxPrintNotices", QStringLiteral("変更のお知らせ"));
   layout->addWidget(choice);
 
   auto* copies = new QHBoxLayout;
@@ -109,6 +111,13 @@ TdlgPrintOut::TdlgPrintOut(KumoApp& app) : PrintFont(QStringLiteral("ＭＳ ゴ�
 int TdlgPrintOut::RunPrintDialog() {
   FormShow();
   return app_.platform.ExecDialog(*this);
+}
+
+void TdlgPrintOut::ChooseNotices() {
+  cbxPrintTeachers_->setChecked(false);
+  cbxPrintClass_->setChecked(false);
+  cbxPrintClassClick();
+  cbxPrintNotices_->setChecked(true);
 }
 
 void TdlgPrintOut::FormShow() {
@@ -166,6 +175,9 @@ std::vector<PrintTask> TdlgPrintOut::Tasks() const {
   const PrintInput in = Input();
   std::vector<PrintTask> tasks;
   if (cbxPrintTeachers_->isChecked()) tasks.push_back(TeacherListTask(in, speCopies_->value()));
+  if (cbxPrintNotices_->isChecked() && !FindNotices(app_.doc).empty()) {
+    tasks.push_back(NoticesTask(in));
+  }
   if (!cbxPrintClass_->isChecked() || app_.classes.EntryCount == 0) return tasks;
   if (app_.options.ClassSmall) tasks.push_back(ClassTablesSmallTask(in));
   if (app_.options.ClassLarge) {

@@ -37,6 +37,8 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job);
 void PrintClassTablesSmall(const PrintInput& in, PrintJob& job);
 // onlyEntry: the one class entry to print; 0 for all.
 void PrintClassTablesLarge(const PrintInput& in, PrintJob& job, int onlyEntry);
+// A page per teacher and per class with a period changed against the timetable compared with.
+void PrintNotices(const PrintInput& in, PrintJob& job);
 // The timetable of class entry c with its origin at (X, Y) in screen pixels, in the font the
 // canvas has at size S.
 void DrawClassTable(const PrintInput& in, Canvas& canvas, const PrintUnits& units, QPoint shift,
@@ -46,6 +48,7 @@ void DrawClassTable(const PrintInput& in, Canvas& canvas, const PrintUnits& unit
 PrintTask TeacherListTask(const PrintInput& in, int copies);
 PrintTask ClassTablesSmallTask(const PrintInput& in);
 PrintTask ClassTablesLargeTask(const PrintInput& in, int onlyEntry);
+PrintTask NoticesTask(const PrintInput& in);
 
 class TdlgPrintOut : public QDialog {
  public:
@@ -53,6 +56,8 @@ class TdlgPrintOut : public QDialog {
 
   // Refreshes the labels and the paper size, then runs the dialog modally; OK prints.
   int RunPrintDialog();
+  // Only the change notices chosen, for the next run.
+  void ChooseNotices();
 
   // What the prints read now, at the paper size the dialog was last shown with.
   PrintInput Input() const;
@@ -76,6 +81,7 @@ class TdlgPrintOut : public QDialog {
   QLabel* lblComment_;
   QCheckBox* cbxPrintTeachers_;
   QCheckBox* cbxPrintClass_;
+  QCheckBox* cbxPrintNotices_;
   QGroupBox* gbxClassTable_;
   QCheckBox* cbxClassSpecify_;
   QComboBox* cmbClassSpecify_;

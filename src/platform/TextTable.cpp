@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QListView>
 #include <QPainter>
 #include <algorithm>
 
@@ -127,6 +128,17 @@ const QStaticText& TextTableDelegate::Laid(const QString& text, const QFont& fon
     found = laid_.insert(text, laid);
   }
   return *found;
+}
+
+QListView* NewTextList(TextTable* model, const char* name) {
+  auto* list = new QListView;
+  list->setObjectName(name);
+  list->setModel(model);
+  list->setItemDelegate(new TextTableDelegate(list));
+  list->setUniformItemSizes(true);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  return list;
 }
 
 }  // namespace kumo

@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <vector>
 
+class QListView;
+
 namespace kumo {
 
 struct TextRow {
@@ -39,6 +41,10 @@ class TextTable : public QAbstractTableModel {
   std::vector<TextRow> rows_;
   int columns_ = 0;
 };
+
+// A list of the table's first column, read-only, each row one line cut short rather than
+// scrolled: a row growing longer then changes no scroll range, and the list repaints only it.
+QListView* NewTextList(TextTable* model, const char* name);
 
 // Paints a TextTable's cells: the background it gives, the text laid out once and kept, so that
 // a list repainted after every move does not lay out its Japanese texts again each time.

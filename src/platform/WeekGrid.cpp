@@ -68,6 +68,20 @@ void DrawDayEnd(Canvas& canvas, const QRect& rect) {
   canvas.LineTo(rect.right() + 1, rect.bottom() + 2);
 }
 
+// Purple: apart from the place tints' blue, yellow and red, and from the cursor's grey.
+void DrawChangeFrame(Canvas& canvas, const QRect& rect) {
+  canvas.SetPenColor(Rgb(136, 34, 170));
+  canvas.SetPenWidth(1);
+  for (int inset = 0; inset < 2; ++inset) {
+    const QRect r = rect.adjusted(inset, inset, -inset, -inset);
+    canvas.MoveTo(r.left(), r.top());
+    canvas.LineTo(r.right(), r.top());
+    canvas.LineTo(r.right(), r.bottom());
+    canvas.LineTo(r.left(), r.bottom());
+    canvas.LineTo(r.left(), r.top());
+  }
+}
+
 bool IsHeaderBand(int col) {
   if (col == 1 || col == 2) return true;
   const int inDay = (col - HeaderCols) % PeriodsPerDay;

@@ -45,6 +45,8 @@ void SetPeriodWidths(StringGrid& grid, const Options& options, int first = Heade
 // The last period of each day is closed by a black line.
 bool IsDayEnd(int col);
 void DrawDayEnd(Canvas& canvas, const QRect& rect);
+// The frame of a cell changed since the last save, two pixels inside its edges.
+void DrawChangeFrame(Canvas& canvas, const QRect& rect);
 // Row 0 reads as one band over the header columns and over each day's inner columns: the cell
 // is filled with the current brush one pixel wider on each side, over the grid lines.
 bool IsHeaderBand(int col);

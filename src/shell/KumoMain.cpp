@@ -85,6 +85,7 @@ const Menu MainMenu[] = {
           &Commands::mnuFileSaveAs},
          {"mnuFileClose", "閉じる(&C)", &TfrmKumo::mnuFileCloseClick, nullptr,
           &Commands::mnuFileClose},
+         {"mnuFileCompare", "比較(&D)...", &TfrmKumo::mnuFileCompareClick, nullptr},
          Separator,
          {"mnuFilePrint", "印刷(&P)...", &TfrmKumo::mnuFilePrintClick, "Ctrl+P",
           &Commands::mnuFilePrint},

@@ -74,6 +74,8 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   void mnuFileSaveClick();
   void mnuFileSaveAsClick();
   void mnuFileCloseClick();
+  // The changes are shown against another timetable file from now on.
+  void mnuFileCompareClick();
   void mnuFilePrintClick();
   void mnuFileExitClick();
 

@@ -69,8 +69,12 @@ TfrmChecks::TfrmChecks(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
   checkRows_ = new TextTable(this);
   classHours_ = new TextTable(this);
   lineHours_ = new TextTable(this);
+  chainRows_ = new TextTable(this);
+  changeRows_ = new TextTable(this);
   BuildChecksPage();
   BuildHoursPage();
+  BuildChainsPage();
+  BuildChangesPage();
   connect(tnbChecks_, &QTabWidget::currentChanged, this, [this] { RenewView(); });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -92,15 +96,7 @@ void TfrmChecks::BuildChecksPage() {
   cbxShowEmpty_->setChecked(true);
   connect(cbxShowEmpty_, &QCheckBox::toggled, this, [this] { RenewView(); });
   column->addWidget(cbxShowEmpty_);
-  lvwChecks_ = new QListView;
-  lvwChecks_->setObjectName("lvwChecks");
-  lvwChecks_->setModel(checkRows_);
-  lvwChecks_->setItemDelegate(new TextTableDelegate(lvwChecks_));
-  lvwChecks_->setUniformItemSizes(true);
-  // Long rows are cut short: a row growing longer then changes no scroll range, and the list
-  // repaints only that row.
-  lvwChecks_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  lvwChecks_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lvwChecks_ = NewTextList(checkRows_, "lvwChecks");
   connect(lvwChecks_, &QListView::doubleClicked, this,
           [this](const QModelIndex& index) { lvwChecksDblClick(index.row()); });
   column->addWidget(lvwChecks_, 1);
@@ -145,16 +141,31 @@ void TfrmChecks::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines || change.Subjects || change.Cells.any() || change.Hand ||
       change.Holding) {
     RenewView();
+  } else if (change.Cursor && tnbChecks_->currentIndex() == ChainsPage) {
+    // The chains that start at the cursor's period come first.
+    RenewView();
   }
+}
+
+void TfrmChecks::ShowPage(Page page) {
+  tnbChecks_->setCurrentIndex(page);
 }
 
 // Only the page shown: the other renews when it is turned to.
 void TfrmChecks::RenewView() {
   if (!isVisible()) return;
-  if (tnbChecks_->currentIndex() == 0) {
-    RenewChecks();
-  } else {
-    RenewHours();
+  switch (tnbChecks_->currentIndex()) {
+    case ChecksPage:
+      RenewChecks();
+      break;
+    case HoursPage:
+      RenewHours();
+      break;
+    case ChainsPage:
+      RenewChains();
+      break;
+    default:
+      RenewChanges();
   }
 }
 

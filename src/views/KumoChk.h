@@ -5,10 +5,13 @@
 #include <QWidget>
 #include <vector>
 
+#include "document/Chains.h"
 #include "document/Checks.h"
 #include "document/DocumentChange.h"
 
 class QCheckBox;
+class QLabel;
+class QPushButton;
 class QListView;
 class QTabWidget;
 class QTableView;
@@ -36,6 +39,18 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   QString Summary() const;
   TextTable& CheckRows() { return *checkRows_; }
 
+  enum Page { ChecksPage, HoursPage, ChainsPage, ChangesPage };
+  void ShowPage(Page page);
+  TextTable& ChainRows() { return *chainRows_; }
+  TextTable& ChangeRows() { return *changeRows_; }
+  // Performs the chain of list row `row`, if it has one.
+  void lvwChainsDblClick(int row);
+  // The edit table's cursor to the changed cell of list row `row`, if it has one.
+  void lvwChangesDblClick(int row);
+  // The print or export dialog with the change notices chosen.
+  void btnPrintNoticesClick();
+  void btnExportNoticesClick();
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -44,6 +59,10 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   void BuildHoursPage();
   void RenewChecks();
   void RenewHours();
+  void BuildChainsPage();
+  void BuildChangesPage();
+  void RenewChains();
+  void RenewChanges();
 
   KumoApp& app_;
   QTabWidget* tnbChecks_ = nullptr;
@@ -56,6 +75,14 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   QTableView* tblLineHours_ = nullptr;
   std::vector<CheckItem> items_;
   std::vector<int> itemOfRow_;  // index into items_ for each list row; -1 for a heading
+  TextTable* chainRows_ = nullptr;
+  TextTable* changeRows_ = nullptr;
+  QLabel* lblCompared_ = nullptr;
+  QPushButton* btnCompareSaved_ = nullptr;
+  std::vector<Chain> chains_;
+  std::vector<int> chainOfRow_;  // index into chains_ for each row; -1 for a heading
+  // Where each row of the changes list leads the cursor; line 0 for nowhere.
+  std::vector<std::pair<int, int>> placeOfRow_;
 };
 
 }  // namespace kumo

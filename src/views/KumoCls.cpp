@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "document/Changes.h"
 #include "document/ClassWeek.h"
 #include "output/KumoEnv.h"
 #include "platform/DocText.h"
@@ -147,6 +148,9 @@ void TfrmClasses::sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRe
       }
       // Italic only: bold marks a teacher line's counted pieces, which this row does not show.
       if (taught) SetPieceStyle(canvas, doc, options, teacher, period, false);
+      if (options.ShowChanges && ClassChanged(doc, entry.Grade, entry.ClassNo, period)) {
+        DrawChangeFrame(canvas, rect);
+      }
     }
   }
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);

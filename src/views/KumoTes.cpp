@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "document/Changes.h"
 #include "output/KumoEnv.h"
 #include "platform/Fonts.h"
 #include "platform/ToolMenu.h"
@@ -146,6 +147,9 @@ void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const Q
   if (!state.Fixed) {
     canvas.SetBrushColor(cell.Has(Locked) ? LockedGrey : White);
     canvas.FillRect(rect);
+  }
+  if (periodCell && options.ShowChanges && CellChanged(doc, line, period)) {
+    DrawChangeFrame(canvas, rect);
   }
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);

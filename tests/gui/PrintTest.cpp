@@ -14,6 +14,7 @@
 
 #include "base/Cp932.h"
 #include "base/FileError.h"
+#include "document/Changes.h"
 #include "document/DocFixture.h"
 #include "gui/AppFixture.h"
 #include "output/KumoPrn.h"
@@ -449,6 +450,29 @@ TEST_F(PdfPrintTest, AnUnwritableFileIsReported) {
   } catch (const FileError& e) {
     EXPECT_NE(std::string(e.what()).find("missing/out.pdf\" を書き込めません"), std::string::npos);
   }
+}
+
+// Two lessons moved since the comparison: a page for each teacher and class concerned.
+TEST_F(PdfPrintTest, ChangeNotices) {
+  TKumData& doc = app_->doc;
+  doc.CompareWith(Baseline::Snapshot(doc.Lines, doc.LineCount));
+  for (int line : {1, 2}) {
+    int p = 2;
+    while (!LessonChanged(doc.Cell(line, 1), doc.Cell(line, p))) ++p;
+    std::swap(doc.Cell(line, 1), doc.Cell(line, p));
+  }
+  const std::vector<Notice> notices = FindNotices(doc);
+  ASSERT_GE(notices.size(), 2u);
+  const Pdf pdf = Read(NoticesTask(Input()));
+  ASSERT_EQ(pdf.pages.size(), notices.size());
+  EXPECT_LT(pdf.pages[0].width(), pdf.pages[0].height());  // portrait
+  for (std::size_t k = 0; k < notices.size(); ++k) {
+    const auto heading = std::count_if(pdf.words.begin(), pdf.words.end(), [&](const Word& w) {
+      return w.page == static_cast<int>(k + 1) && w.text == U("変更前");
+    });
+    EXPECT_EQ(heading, 1) << "page " << k + 1;
+  }
+  EXPECT_NE(pdf.Find(U("月１")), nullptr);
 }
 
 }  // namespace

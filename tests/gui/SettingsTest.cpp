@@ -138,7 +138,7 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
                                    "MarkClashes",    "DragPieces",   "GradeLabels",
                                    "[ChecksWindow]", "Top",          "Left",
                                    "Height",         "Width",        "Visible",
-                                   "ShowEmpty"});
+                                   "ShowEmpty",      "[Changes]",    "Frame"});
   Written w = ReadWritten(dir_.Read("Kumo.Ini"));
   EXPECT_EQ(w.Names, expected);
   std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
@@ -147,6 +147,7 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
                                                {"Aids/ShowPlaces", "1"},
                                                {"Hand/MarkClashes", "1"},
                                                {"Hand/GradeLabels", "0"},
+                                               {"Changes/Frame", "1"},
                                                {"ClassesWindow/Visible", "0"},
                                                {"PickSWindow/Letters", "1"},
                                                {"ViewTeachers/Subject", "0"},
