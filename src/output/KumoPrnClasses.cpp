@@ -22,7 +22,7 @@ std::pair<std::string_view, std::string_view> SplitWhole(std::string_view text, 
 
 // The print font's face at size S.
 void UsePrintFont(const PrintInput& in, Canvas& canvas, const PrintUnits& units) {
-  canvas.SetFont(in.font);
+  canvas.SetFont(PrintFont(in.options));
   canvas.SetFontPointSize(units.S);
 }
 
