@@ -43,7 +43,9 @@ char32_t WindowsForm(char32_t c) {
   }
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns false on malformed input.
+// Decodes one UTF-8 sequence at s[i]; returns false on malformed input. Only the shortest form
+// of a character is taken, so that no other bytes can stand for a '/' or a NUL, and neither
+// surrogates nor code points beyond U+10FFFF.
 bool NextUtf8(std::string_view s, std::size_t& i, char32_t& out) {
   auto b = static_cast<unsigned char>(s[i]);
   int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
@@ -54,6 +56,8 @@ bool NextUtf8(std::string_view s, std::size_t& i, char32_t& out) {
     if ((t & 0xC0) != 0x80) return false;
     c = (c << 6) | (t & 0x3F);
   }
+  constexpr char32_t Least[] = {0, 0x80, 0x800, 0x10000};
+  if (c < Least[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
   i += extra + 1;
   out = c;
   return true;

@@ -8,20 +8,26 @@
 #include <utility>
 
 #include "base/Cp932.h"
-#include "base/FileError.h"
 #include "base/SysFile.h"
 
 namespace kumo {
 namespace {
 
-// A settings file is a few kilobytes; this only keeps a stray huge file out of memory.
-constexpr std::size_t MaxProfileBytes = 4 * 1024 * 1024;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s) {
   std::size_t b = s.find_first_not_of(" \t");
   if (b == std::string_view::npos) return {};
   return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// A value with spaces at its ends, or with quotes of its own around it, is written inside a pair
+// of double quotes, which reading takes off again: reading trims the spaces around a value.
+bool IsQuoted(std::string_view value) {
+  return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+bool NeedsQuotes(std::string_view value) {
+  return !value.empty() && (Trim(value).size() != value.size() || IsQuoted(value));
 }
 
 // Names match whatever their case: the index holds them in lower case.
@@ -85,10 +91,7 @@ bool ParseProfileInt(std::string_view text, int& value) {
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec)) return;
-  std::string bytes = ReadFileBytes(path_, MaxProfileBytes + 1);
-  if (bytes.size() > MaxProfileBytes) {
-    throw FileError("\"" + path_ + "\" を読み込めません。\nファイルが大きすぎます。");
-  }
+  std::string bytes = ReadFileBytes(path_, MaxBytes);
   std::string_view rest(bytes);
   if (rest.starts_with(Utf8Bom)) {
     bom_ = true;
@@ -178,7 +181,8 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
   const std::size_t at = FindKey(section, key);
   if (at == None) return std::string(fallback);
   const std::string_view text = lines_[at].Text;
-  return std::string(Trim(text.substr(text.find('=') + 1)));
+  const std::string_view value = Trim(text.substr(text.find('=') + 1));
+  return std::string(IsQuoted(value) ? value.substr(1, value.size() - 2) : value);
 }
 
 int IniFile::GetInt(std::string_view section, std::string_view key, int fallback) const {
@@ -195,6 +199,7 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
   for (char c : value) {
     if (c != '\r' && c != '\n') clean += c;
   }
+  if (NeedsQuotes(clean)) clean = '"' + clean + '"';
   if (const std::size_t at = FindKey(section, key); at != None) {
     Line& line = lines_[at];
     // The key keeps its own spelling.

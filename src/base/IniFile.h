@@ -12,13 +12,17 @@ namespace kumo {
 
 class IniFile {
  public:
+  // A settings file is a few kilobytes; this only keeps a stray huge file out of memory.
+  static constexpr std::size_t MaxBytes = 4 * 1024 * 1024;
+
   // Reads the file; a missing file gives an empty profile. Throws FileError when the file
-  // exists but cannot be read.
+  // exists but cannot be read, or is longer than MaxBytes.
   explicit IniFile(std::string path);
 
   const std::string& Path() const { return path_; }
 
   // Section and key names match whatever their case; of two equal keys the first one counts.
+  // The spaces around a value are not part of it, nor is a pair of double quotes around it.
   std::string GetString(std::string_view section, std::string_view key,
                         std::string_view fallback) const;
   // Decimal, or hexadecimal after "$", "0x" or "0X"; a value that does not parse gives fallback.
@@ -27,8 +31,9 @@ class IniFile {
   bool GetBool(std::string_view section, std::string_view key, bool fallback) const;
 
   // Replaces the value in place, or appends the key to its section (the section to the file).
-  // A value never spans lines: line breaks in it are dropped. Setting the value a line already
-  // holds leaves the line as it was.
+  // A value never spans lines: line breaks in it are dropped. A value with spaces at its ends,
+  // or in double quotes of its own, is written in double quotes, so that it reads back whole.
+  // Setting the value a line already holds leaves the line as it was.
   void SetString(std::string_view section, std::string_view key, std::string_view value);
   void SetInt(std::string_view section, std::string_view key, int value);
   void SetBool(std::string_view section, std::string_view key, bool value);

@@ -1,7 +1,6 @@
 #include "base/SysFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +9,8 @@
 #include <random>
 
 #include "base/FileError.h"
+#include "base/InPlaceSave.h"
+#include "base/SysIo.h"
 
 #ifdef _WIN32
 #include <direct.h>
@@ -17,7 +18,6 @@
 #else
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -26,7 +26,14 @@ namespace kumo {
 namespace {
 
 [[noreturn]] void Fail(const char* what, const std::string& path, int err) {
-  throw FileError("\"" + path + "\" を" + what + "。\n" + std::strerror(err));
+  FailFile(what, path, err);
+}
+
+[[noreturn]] void FailTooLarge(const std::string& path, unsigned long long size,
+                               std::size_t maxBytes) {
+  throw FileError("\"" + path + "\" を読み込めません。\nファイルが大きすぎます（" +
+                  std::to_string(size) + " バイト、読み込めるのは " + std::to_string(maxBytes) +
+                  " バイトまで）。");
 }
 
 constexpr char Separator =
@@ -50,12 +57,19 @@ std::string EarlyEndMessage(const std::string& path) {
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) Fail("開けません", path, errno);
-  std::string bytes(maxBytes, '\0');
-  std::size_t n = std::fread(bytes.data(), 1, maxBytes, f);
+  std::string bytes;
+  char chunk[65536];
+  std::size_t n = 0;
+  while (bytes.size() <= maxBytes && (n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+    bytes.append(chunk, n);
+  }
   int err = std::ferror(f) ? errno : 0;
   std::fclose(f);
   if (err) Fail("読み込めません", path, err);
-  bytes.resize(n);
+  if (bytes.size() > maxBytes) {
+    std::error_code ec;
+    FailTooLarge(path, std::filesystem::file_size(path, ec), maxBytes);
+  }
   return bytes;
 }
 
@@ -124,27 +138,15 @@ std::string SaveTarget(const std::string& path) {
   }
 }
 
-// Writes all of bytes, going on after short writes. Returns 0 or the system's reason.
-int WriteAll(int fd, std::string_view bytes) {
-  // A file size limit would end the program with SIGXFSZ in the middle of the write; ignored,
-  // the write fails with EFBIG like any other, and the save reports it.
-  struct sigaction ignore {};
-  struct sigaction old {};
-  ignore.sa_handler = SIG_IGN;
-  sigemptyset(&ignore.sa_mask);
-  const bool ignored = ::sigaction(SIGXFSZ, &ignore, &old) == 0;
-  int err = 0;
-  for (std::size_t done = 0; done < bytes.size();) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      err = n < 0 ? errno : EIO;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (ignored) ::sigaction(SIGXFSZ, &old, nullptr);
-  return err;
+constexpr int TempNameTries = 100;
+
+// The hidden name the new bytes wait under before the rename: the file's own, numbered where a
+// file of that name is there already (left by a save cut short, or anybody's own). A save removes
+// only the file it made itself. A name near the system's limit leaves no room for the ending,
+// and its start stands for it.
+std::string TempName(const std::string& folder, const std::string& name, int k) {
+  return folder + "/." + name.substr(0, 200) + ".kumo-save" +
+         (k == 0 ? std::string() : "-" + std::to_string(k));
 }
 
 // A shared folder may let the user change a file but not create one beside it; there the file
@@ -156,38 +158,6 @@ bool OnlyWritableInPlace(const std::string& dir, const std::string& target, int 
          S_ISREG(st.st_mode) && ::access(target.c_str(), W_OK) == 0;
 }
 
-void WriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
-  int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) Fail("書き込めません", path, errno);
-  // Cut to length only after the new bytes are down: a failure part way then leaves the old
-  // file's length with its tail behind the new bytes, where cutting first would leave an empty
-  // or cut-short file.
-  int err = WriteAll(fd, bytes);
-  if (err == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) err = errno;
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (::close(fd) != 0 && err == 0) err = errno;
-  if (err != 0) Fail("書き込めません", path, err);
-}
-
-// Earlier versions named their temporary files ".kumo-" and six random characters; one that a
-// crash left behind is never renamed, and only takes room.
-bool IsStrayTemporary(const char* name) {
-  constexpr std::string_view Prefix = ".kumo-";
-  std::string_view n(name);
-  return n.size() == Prefix.size() + 6 && n.starts_with(Prefix) &&
-         std::all_of(n.begin() + Prefix.size(), n.end(),
-                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
-}
-
-void RemoveStrayTemporaries(const std::string& dir, const std::string& keep) {
-  DIR* d = ::opendir(dir.c_str());
-  if (d == nullptr) return;
-  while (const dirent* e = ::readdir(d)) {
-    if (IsStrayTemporary(e->d_name) && keep != e->d_name) ::unlinkat(::dirfd(d), e->d_name, 0);
-  }
-  ::closedir(d);
-}
-
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
@@ -195,16 +165,31 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) Fail("開けません", path, errno);
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    Fail("読み込めません", path, err);
+  }
+  if (!S_ISREG(st.st_mode)) {
     ::close(fd);
     FailNotRegular("読み込めません", path);
   }
+  const auto size = static_cast<unsigned long long>(st.st_size);
+  if (size > maxBytes) {
+    ::close(fd);
+    FailTooLarge(path, size, maxBytes);
+  }
   int flags = ::fcntl(fd, F_GETFL);
   int err = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? 0 : errno;
-  std::string bytes(maxBytes, '\0');
+  // As long as the file is, and one byte more, which tells a file that grew since.
+  std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
   std::size_t done = 0;
-  while (err == 0 && done < maxBytes) {
-    ssize_t n = ::read(fd, bytes.data() + done, maxBytes - done);
+  while (err == 0) {
+    if (done == bytes.size()) {
+      if (bytes.size() > maxBytes) break;
+      bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+    }
+    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) err = errno;
     if (n <= 0) break;
@@ -212,6 +197,7 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   }
   ::close(fd);
   if (err) Fail("読み込めません", path, err);
+  if (done > maxBytes) FailTooLarge(path, done, maxBytes);
   bytes.resize(done);
   return bytes;
 }
@@ -226,12 +212,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (exists && ::access(target.c_str(), W_OK) != 0) Fail("書き込めません", path, errno);
   const std::string dir = DirectoryOf(target);
   const std::string folder = dir.empty() ? std::string(".") : dir;
-  // One fixed, hidden name per file, which the next save takes over again: an interrupted save
-  // leaves at most this one file behind. A name near the system's limit leaves no room for the
-  // ending, and its start stands for it.
-  const std::string temp = folder + "/." + FileNameOf(target).substr(0, 200) + ".kumo-save";
-  RemoveStrayTemporaries(folder, FileNameOf(target));
-  ::unlink(temp.c_str());
+  const std::string name = FileNameOf(target);
   // The new file gets the old one's permissions, or those a plain create would give.
   mode_t mode;
   if (exists) {
@@ -243,7 +224,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   // The new bytes go to a file without a name where the system has them, so that an interrupted
   // save leaves nothing; it is named only right before the rename, through /proc. Where either
-  // is missing, the fixed name is created at once.
+  // is missing, the hidden name is created at once.
   int fd = -1;
   bool unnamed = false;
   int createErr = 0;
@@ -254,13 +235,15 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) createErr = errno;
   }
 #endif
-  if (fd < 0 && createErr == 0) {
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) createErr = errno;
+  std::string temp;
+  for (int k = 0; fd < 0 && createErr == 0; ++k) {
+    temp = TempName(folder, name, k);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && (errno != EEXIST || k == TempNameTries)) createErr = errno;
   }
   if (fd < 0) {
     if (!OnlyWritableInPlace(dir, target, createErr)) Fail("書き込めません", path, createErr);
-    WriteInPlace(path, target, bytes);
+    RewriteInPlace(path, target, bytes);
     return;
   }
   bool named = !unnamed;
@@ -270,15 +253,18 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     Fail("書き込めません", path, err);
   };
   if (::fchmod(fd, mode) != 0) abandon(errno);
-  if (int err = WriteAll(fd, bytes)) abandon(err);
+  if (int err = WriteAllAt(fd, bytes, 0)) abandon(err);
   if (::fsync(fd) != 0) abandon(errno);
   if (unnamed) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    ::unlink(temp.c_str());
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-      abandon(errno);
+    for (int k = 0; !named; ++k) {
+      temp = TempName(folder, name, k);
+      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        named = true;
+      } else if (errno != EEXIST || k == TempNameTries) {
+        abandon(errno);
+      }
     }
-    named = true;
   }
   int closed = ::close(fd);
   fd = -1;

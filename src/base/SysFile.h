@@ -7,17 +7,18 @@
 
 namespace kumo {
 
-// Reads at most maxBytes of the file. A FIFO, a device or a directory is refused at once, never
-// waited on. Throws FileError naming the file and the system's reason.
+// Reads the whole file. A file longer than maxBytes is refused, naming its size; a FIFO, a
+// device or a directory is refused at once, never waited on. Throws FileError naming the file
+// and the system's reason.
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file in one step: the bytes go to a temporary file beside it, which is flushed
 // to disk and renamed over the target, so a failure leaves the old file exactly as it was, and
-// an interrupted save leaves at most one hidden file, which the next save takes over. A link is
-// followed to the file it names, which is created if missing; a link is never replaced, and
-// neither is anything that is not a regular file.
-// Only where the directory refuses new files but the file itself may be written is the file
-// rewritten in place, which a failure part way can leave half old, half new. Throws FileError.
+// an interrupted save leaves at most the one hidden file it was writing. A link is followed to
+// the file it names, which is created if missing; a link is never replaced, and neither is
+// anything that is not a regular file. Where the directory refuses new files but the file
+// itself may be written, the file is rewritten through itself (base/InPlaceSave.h), with a copy
+// of the old bytes kept until the new ones are down. Throws FileError.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // A new empty file of its own in the system's temporary folder, removed with the object: for a

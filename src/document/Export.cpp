@@ -111,7 +111,8 @@ std::string ExportText(const ExportTable& table) {
   for (const ExportRow& row : table.Rows) {
     for (std::size_t i = 0; i < row.Fields.size(); ++i) {
       if (i > 0) text += '\t';
-      text += row.Fields[i].Text;
+      // A tab or a line break in a file's name or subject would start another field or row.
+      for (char c : row.Fields[i].Text) text += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
     }
     text += "\r\n";
   }

@@ -102,7 +102,7 @@ Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount) {
   return CheckPiece(e.Hand, what("前"));
 }
 
-Finding CheckStepRecord(const StepRecord& r, int k, int lineCount) {
+Finding CheckStepRecord(const StepRecord& r, const HistoryEntry& e, int k, int lineCount) {
   auto what = [k](const char* field) {
     return [=] { return Numbered("スタック ", k, " 番の") + field; };
   };
@@ -113,6 +113,9 @@ Finding CheckStepRecord(const StepRecord& r, int k, int lineCount) {
       return BadValue{what("手持ちの元の行")(), hand->FromLine};
   }
   if (auto bad = InRange(r.Move(), HoldNone, HoldPopped, what("保持"))) return bad;
+  // A step puts aside the piece it lifted, which was in the hand right after the cell changed:
+  // walked forward, the record would put an empty piece on the holding stack.
+  if (r.Move() == HoldPushed && e.Hand.IsEmpty()) return BadValue{what("保持")(), r.Move()};
   if (auto bad = InRange(r.CursorLine, 1, lineCount, what("カーソルの行"))) return bad;
   return InRange(r.CursorPeriod, 1, PeriodCount, what("カーソルの時限"));
 }

@@ -28,7 +28,8 @@ Finding CheckHistoryEnd(int end);
 bool HistoryPosFits(int pos, int end);
 // A recorded step must name a line in use.
 Finding CheckHistoryEntry(const HistoryEntry& e, int k, int lineCount);
-Finding CheckStepRecord(const StepRecord& r, int k, int lineCount);
+// The record of entry e, step k: it may only say what a step could have done.
+Finding CheckStepRecord(const StepRecord& r, const HistoryEntry& e, int k, int lineCount);
 Finding CheckHoldingCount(int count);
 // The piece of the hand (held == 0) or of held piece k: its kind and number. Its lesson subject
 // is checked alone, since a bad one can be cleared and the lesson kept.

@@ -12,10 +12,13 @@ enum class PlaceTint : Byte {
   None,
   // The class is free then, and the piece there, if any, is free where the hand came from.
   Good,
-  // The class is free then, but the piece it displaces would clash where the hand came from.
+  // The class is free then, but the piece it displaces would clash where the hand came from,
+  // or the class already has the lesson's subject that day, not as a continuous pair.
   Careful,
   // Another line already teaches the class then, or its homeroom teacher holds 学活 or 道徳.
   Clash,
+  // A symbol (×, ★ …) blocks the period: the teacher is not free then.
+  Symbol,
 };
 
 struct HandPlaces {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/FileError.h"
+#include "base/InPlaceSave.h"
 #include "base/SysFile.h"
 #include "document/FileChecks.h"
 #include "document/FileImage.h"
@@ -133,7 +134,8 @@ void TKumData::SaveToFile() {
 bool TKumData::LoadFromFile() {
   const Batch batch(*this);
   Clear();
-  ImageReader in(ReadFileBytes(FileName, LargestTimetableFile + 1), FileName);
+  if (!OfferInterruptedSave(FileName)) return false;
+  ImageReader in(ReadFileBytes(FileName, LargestTimetableFile), FileName);
   // Block by block: the document keeps what was read when the file ends early, and a damaged
   // file leaves the empty document. Damaged undo data is mended instead, and named in one
   // message at the end: the timetable opens.
@@ -219,19 +221,32 @@ void TKumData::SaveSubjects() const {
 
 bool TKumData::LoadSubjects() {
   const Batch batch(*this);
-  std::string bytes = ReadFileBytes(SubjectFileName, TablesSize + 1);
-  // A subject file of another size, or a damaged one, is refused and changes nothing.
+  if (!OfferInterruptedSave(SubjectFileName)) return false;
+  // A subject file of another size, or a damaged one, is refused and changes nothing; a longer
+  // one is refused naming its size.
+  std::string bytes = ReadFileBytes(SubjectFileName, TablesSize);
   if (bytes.size() < TablesSize) throw FileError(EarlyEndMessage(SubjectFileName));
-  if (bytes.size() > TablesSize) {
-    ReportCorrupt(*this, SubjectFileName, {"ファイルの大きさ", static_cast<int>(bytes.size())});
-    return false;
-  }
   ImageReader in(std::move(bytes), SubjectFileName);
   if (auto bad = ReadTables(*this, in)) {
     ReportCorrupt(*this, SubjectFileName, *bad);
     return false;
   }
   pending_.Subjects = true;
+  return true;
+}
+
+bool TKumData::OfferInterruptedSave(const std::string& path) {
+  const auto old = InterruptedSaveCopy(path);
+  if (!old) return true;
+  prompter_.Beep();
+  const Answer answer =
+      prompter_.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                           path +
+                               " は保存の途中で止まったため、壊れているおそれがあります。\n"
+                               "保存する前の内容に戻しますか？（いいえ: 今の内容のまま開きます）");
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::Yes) WriteFileAtomically(path, *old);
+  DropSaveCopy(path);
   return true;
 }
 
@@ -268,7 +283,7 @@ void TKumData::ReadSteps(std::string_view rest, int count, std::string_view cove
     case StepBlockRead::Taken: {
       bool sound = true;
       for (int k = 1; k < HistoryEnd && sound; ++k) {
-        sound = !CheckStepRecord(Steps[k], k, LineCount);
+        sound = !CheckStepRecord(Steps[k], History[k], k, LineCount);
       }
       if (sound) return;
       break;

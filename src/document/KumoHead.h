@@ -161,8 +161,9 @@ class TKumData {
   void SetSymbol(int symbol, std::string_view text, std::string_view meaning);
   void ResetSubjectTables();
   // Erase: after the user's word, lifts and discards every piece of the range, one recorded
-  // step each. False when refused or not confirmed.
-  bool EraseRange(const CellRange& range);
+  // step each. False when refused or not confirmed. The Delete key erases a single cell
+  // without asking, since Back brings its one piece back.
+  bool EraseRange(const CellRange& range, bool ask = true);
   // Discards the piece in hand, a recorded step; the piece put aside last comes into the hand.
   void DropHand();
 
@@ -179,10 +180,12 @@ class TKumData {
 
   // Files. Failures throw FileError; a refused file is reported through the prompter.
   void SaveToFile();
-  // False when the file was refused (reported through the prompter; the document is empty).
+  // False when the file was refused (reported through the prompter; the document is empty) or
+  // the user cancelled the opening.
   bool LoadFromFile();
   void SaveSubjects() const;
-  // False when the file was refused (reported through the prompter; nothing changed).
+  // False when the file was refused (reported through the prompter; nothing changed) or the
+  // user cancelled.
   bool LoadSubjects();
 
   Prompter& Ui() { return prompter_; }
@@ -288,6 +291,9 @@ class TKumData {
   bool forgettingTold_ = false;  // the limit's beep sounded since the history was last below it
   mutable AppliedIndex applied_;
 
+  // Before a file is read: a file that a save cut short left torn is offered back as it was
+  // before that save. False when the user cancelled the opening.
+  bool OfferInterruptedSave(const std::string& path);
   // Reading the undo data of a timetable file; what was mended is added to notes.
   void ReadHistory(int pos, int end, std::vector<std::string>& notes);
   void ReadSteps(std::string_view rest, int count, std::string_view covered,

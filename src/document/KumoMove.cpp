@@ -117,12 +117,12 @@ void TKumData::MoveAgain(const MoveChoices& choices) {
   MoveAction(choices);
 }
 
-bool TKumData::EraseRange(const CellRange& range) {
+bool TKumData::EraseRange(const CellRange& range, bool ask) {
   const Batch batch(*this);
   // A carried piece would be put down or exchanged instead of a lift.
   if (!Hand.Piece.IsEmpty()) return false;
-  if (prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel,
-                           "選択範囲を消去します。よろしいか") != Answer::Ok) {
+  if (ask && prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel,
+                                  "選択範囲を消去します。よろしいか") != Answer::Ok) {
     return false;
   }
   // Locked and marked pieces go too; every piece is one step, so Back brings them back one by

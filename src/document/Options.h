@@ -22,6 +22,13 @@ struct Options {
   bool ScrollHorizontal = true;
   // The edit table tints the periods of the hand's line by where the class in hand can go.
   bool ShowPlaces = true;
+  // The edit table and the teachers overview mark every class taught twice in a period.
+  bool MarkClashes = true;
+  // Dragging a piece in the edit table carries it, instead of selecting a range.
+  bool DragPieces = true;
+
+  // Class pieces show their grade on screen too, as the teacher list prints them ("1②", "1-B").
+  bool GradeLabels = false;
 
   // View page. Item indexes; -1 selects nothing.
   int ViewClassType = 0;  // 0 digits, 1 circled, 2 letters

@@ -6,7 +6,8 @@
 namespace kumo {
 
 enum class BoxType { Error, Warning, Confirmation };
-enum class Buttons { OkCancel, YesNoCancel };
+// OverwriteSaveAsCancel: "上書き" answers Yes, "名前を付けて保存" No.
+enum class Buttons { OkCancel, YesNoCancel, OverwriteSaveAsCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Prompter {

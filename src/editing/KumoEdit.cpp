@@ -7,6 +7,7 @@
 
 #include "document/ClassWeek.h"
 #include "document/PieceLabel.h"
+#include "editing/SubjectChooser.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "shell/KumoApp.h"
@@ -41,6 +42,8 @@ TfrmEdit::TfrmEdit(KumoApp& app)
   resize(451, 316);
   BuildGrids();
   BuildLocalMenu();
+  BuildDrags();
+  chooser_ = new SubjectChooser(app_, this);
   WriteHeaders();
 }
 
@@ -161,13 +164,13 @@ void TfrmEdit::RepaintCell(StringGrid& grid, int col, int row) {
 }
 
 void TfrmEdit::WriteLessonCount(int line) {
-  sgrEdit_->SetCells(3, RowOfLine(line), WeekLineText(app_.doc, line, 3));
+  sgrEdit_->SetCells(3, RowOfLine(line), WeekLineText(app_.doc, app_.options, line, 3));
   RepaintCell(*sgrEdit_, 3, RowOfLine(line));
 }
 
 void TfrmEdit::WriteLine(int line) {
   for (int c = 0; c < WeekCols; ++c) {
-    sgrEdit_->SetCells(c, RowOfLine(line), WeekLineText(app_.doc, line, c));
+    sgrEdit_->SetCells(c, RowOfLine(line), WeekLineText(app_.doc, app_.options, line, c));
   }
 }
 
@@ -177,6 +180,8 @@ void TfrmEdit::RedrawTable() {
   if (doc.LineCount == 0) {
     for (int c = 0; c < WeekCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
   }
+  SetPeriodWidths(*sgrEdit_, app_.options);
+  SetPeriodWidths(*sgrView_, app_.options);
   for (int n = 1; n <= doc.LineCount; ++n) WriteLine(n);
   ShowHand();
   SyncGridCursor();
@@ -192,7 +197,7 @@ void TfrmEdit::RedrawTable() {
 void TfrmEdit::RedrawCell(int line, int period) {
   const int col = ColOfPeriod(period);
   const int row = RowOfLine(line);
-  sgrEdit_->SetCells(col, row, WeekLineText(app_.doc, line, col));
+  sgrEdit_->SetCells(col, row, WeekLineText(app_.doc, app_.options, line, col));
   // Flags and the history change a cell's look even when its text stays.
   RepaintCell(*sgrEdit_, col, row);
 }
@@ -266,10 +271,12 @@ void TfrmEdit::sgrEditClick() {
 }
 
 void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) KeepHandOnLine();
+}
+
+void TfrmEdit::KeepHandOnLine() {
   TKumData& doc = app_.doc;
-  if (button != Qt::LeftButton || doc.Hand.Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand.FromLine)) {
-    return;
-  }
+  if (doc.Hand.Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand.FromLine)) return;
   // A carried piece stays on its own line: a click into another row keeps only the period.
   doc.CurLine = doc.Hand.FromLine;
   doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));

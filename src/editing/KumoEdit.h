@@ -3,11 +3,14 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
+#include "document/ClashMarks.h"
 #include "document/DocumentChange.h"
 #include "document/HandPlaces.h"
 #include "document/Records.h"
+#include "document/TypedClass.h"
 #include "platform/StringGrid.h"
 #include "platform/TextLine.h"
 #include "platform/WeekGrid.h"
@@ -18,6 +21,8 @@ class QMenu;
 namespace kumo {
 
 class KumoApp;
+class SubjectChooser;
+struct PaletteEntry;
 
 class TfrmEdit : public QWidget, public DocumentObserver {
  public:
@@ -50,6 +55,9 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   const HandPlaces& Places() const { return places_; }
   // Gives the keyboard to the edit grid, as the history commands do when they end.
   void FocusTable();
+  // Runs an entry at the cursor; when it went in there, the cursor goes on to the next period.
+  void EnterAndGoOn(const std::function<bool()>& enter);
+  SubjectChooser& Chooser() { return *chooser_; }
 
   // Sets the popup items' captions and availability from the selection.
   void LocalMenuPopup();
@@ -68,6 +76,8 @@ class TfrmEdit : public QWidget, public DocumentObserver {
  private:
   void BuildGrids();
   void BuildLocalMenu();
+  void BuildDrags();
+  void EnterDropped(const PaletteEntry& entry, int col, int row);
   QAction* AddMenuItem(const char* name, const char* caption, void (TfrmEdit::*handler)());
   void WriteHeaders();
   void WriteLine(int line);
@@ -79,8 +89,14 @@ class TfrmEdit : public QWidget, public DocumentObserver {
 
   void sgrEditClick();
   void sgrEditMouseUp(Qt::MouseButton button);
+  // A carried piece stays on its own line: the cursor keeps only the period it was moved to.
+  void KeepHandOnLine();
   void sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers);
   void sgrEditKeyPress(QChar ch);
+  // Typing: Escape, BackSpace and Delete (true when taken), and the characters of a class or
+  // the chooser's key.
+  bool TypingKey(int key, Qt::KeyboardModifiers modifiers);
+  void TypeKey(char16_t ch);
   void sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
   void sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
 
@@ -88,6 +104,7 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   void RenewAids(const DocumentChange& change);
   void ShowWhyLine();
   void ShowPlaces();
+  void ShowClashMarks();
   void RepaintPeriods(int line);
   // The tint's brush, or the cursor's colour framed in the tint, and its mark.
   ColorRef PlaceBrush(PlaceTint tint) const;
@@ -116,7 +133,10 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   QAction* pmnLineHead_ = nullptr;
   QAction* pmnSelfTeaching_ = nullptr;
   TextLine* lblWhy_ = nullptr;
+  SubjectChooser* chooser_ = nullptr;
+  TypedClass typed_;  // the class being typed at the cursor
   HandPlaces places_;
+  ClashMarks clashes_;
   Refusal lastRefusal_;
   int shownClash_ = 0;  // the line the clash row copies; 0: none
   std::string told_;    // what a command did, said while no refusal is

@@ -18,6 +18,7 @@ constexpr PlaceColors ColorsOfPlace[] = {
     {Rgb(204, 232, 255), Rgb(0, 114, 178)},  // Good
     {Rgb(255, 236, 160), Rgb(230, 159, 0)},  // Careful
     {Rgb(242, 204, 226), Rgb(213, 94, 0)},   // Clash
+    {Rgb(232, 232, 232), Rgb(96, 96, 96)},   // Symbol
 };
 constexpr int MarkSize = 5;
 
@@ -29,6 +30,7 @@ const PlaceColors& ColorsOf(PlaceTint tint) {
 
 void TfrmEdit::RenewAids(const DocumentChange& change) {
   if (change.All || change.Lines || change.Cells.any() || change.Hand) ShowPlaces();
+  if (change.All || change.Lines || change.Cells.any()) ShowClashMarks();
   // The reason stays until the next change of the timetable, which makes it old news.
   const bool refused = change.Refused.Kind != RefusalKind::None;
   if (refused) {
@@ -52,8 +54,11 @@ void TfrmEdit::Tell(const std::string& done) {
 
 void TfrmEdit::ShowWhyLine() {
   // A refusal is described anew, since the lines it names may have been renamed since.
+  static const char* const Grades[] = {"", "１", "２", "３"};
   const std::string said =
-      lastRefusal_.Kind != RefusalKind::None ? DescribeRefusal(app_.doc, lastRefusal_) : told_;
+      typed_.Pending() ? std::string("入力中：") + Grades[typed_.Grade] + "年＿"
+      : lastRefusal_.Kind != RefusalKind::None ? DescribeRefusal(app_.doc, lastRefusal_)
+                                               : told_;
   lblWhy_->setText(QString::fromStdString(WhyLineText(app_.doc, said)));
 }
 
@@ -67,6 +72,18 @@ void TfrmEdit::ShowPlaces() {
   if (places_.Line != before) RepaintPeriods(places_.Line);
 }
 
+void TfrmEdit::ShowClashMarks() {
+  const TKumData& doc = app_.doc;
+  const ClashMarks marks = app_.options.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
+  if (marks == clashes_) return;
+  for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int p = 1; p <= PeriodCount; ++p) {
+      if (marks.At(n, p) != clashes_.At(n, p)) RepaintCell(*sgrEdit_, ColOfPeriod(p), RowOfLine(n));
+    }
+  }
+  clashes_ = marks;
+}
+
 void TfrmEdit::RepaintPeriods(int line) {
   if (!app_.doc.IsLineInUse(line)) return;
   for (int p = 1; p <= PeriodCount; ++p) RepaintCell(*sgrEdit_, ColOfPeriod(p), RowOfLine(line));
@@ -76,8 +93,9 @@ ColorRef TfrmEdit::PlaceBrush(PlaceTint tint) const {
   return ColorsOf(tint).Tint;
 }
 
-// A careful place has a corner mark, a clash a bar along the bottom; the cursor cell, drawn in
-// its own colour, is framed in the mark's colour as well.
+// A careful place has a corner mark, a clash a bar along the bottom, a symbol's period a
+// diagonal stroke; the cursor cell, drawn in its own colour, is framed in the mark's colour as
+// well.
 void TfrmEdit::DrawPlaceMark(Canvas& canvas, const QRect& rect, PlaceTint tint, bool cursor) const {
   canvas.SetBrushColor(ColorsOf(tint).Mark);
   if (cursor) {
@@ -95,6 +113,10 @@ void TfrmEdit::DrawPlaceMark(Canvas& canvas, const QRect& rect, PlaceTint tint, 
     }
   } else if (tint == PlaceTint::Clash) {
     canvas.FillRect(QRect(rect.left(), rect.bottom() - 2, rect.width(), 3));
+  } else if (tint == PlaceTint::Symbol) {
+    for (int k = 0; k < std::min(rect.width(), rect.height()); ++k) {
+      canvas.FillRect(QRect(rect.left() + k, rect.bottom() - k, 1, 1));
+    }
   }
 }
 

@@ -39,6 +39,7 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
     canvas.FillRect(rect);
   }
   if (place != PlaceTint::None) DrawPlaceMark(canvas, rect, place, state.Selected);
+  if (dataRow && periodCol && clashes_.At(line, period)) DrawClashMark(canvas, rect);
   if (IsDayEnd(col)) DrawDayEnd(canvas, rect);
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
 

@@ -1,12 +1,22 @@
-// The edit table's keyboard: the move keys, the keypad and ASDF history commands, and the
-// vertical keys that a carried piece does not follow.
+// The edit table's keyboard: the move keys, the keypad and ASDF history commands, the
+// vertical keys that a carried piece does not follow, and entering by typing: a class, the
+// chooser of subjects and symbols, Delete.
 #include "editing/KumoEdit.h"
+#include "editing/SubjectChooser.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
 
 namespace kumo {
 
 namespace {
+
+// Digits and letters as the input method may send them, full width, to ASCII lower case.
+char16_t HalfWidth(QChar ch) {
+  char16_t c = ch.unicode();
+  if (c >= u'\uFF01' && c <= u'\uFF5E') c = static_cast<char16_t>(c - 0xFEE0);
+  if (c >= 'A' && c <= 'Z') c = static_cast<char16_t>(c - 'A' + 'a');
+  return c;
+}
 
 bool IsVerticalKey(int key) {
   switch (key) {
@@ -64,6 +74,10 @@ void TfrmEdit::sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
         break;
     }
   }
+  if (TypingKey(key, modifiers)) {
+    key = 0;
+    return;
+  }
   if (app_.doc.Hand.Piece.IsEmpty()) return;
   if (IsVerticalKey(key)) {
     key = 0;
@@ -77,9 +91,14 @@ void TfrmEdit::sgrEditKeyPress(QChar ch) {
     sgrEditDblClick();
     return;
   }
-  if (!app_.options.ASDFKeys) return;
+  const char16_t letter = ch.toLower().unicode();
+  const bool asdf = letter == 'a' || letter == 's' || letter == 'd' || letter == 'f';
+  if (!app_.options.ASDFKeys || !asdf) {
+    TypeKey(HalfWidth(ch));
+    return;
+  }
   TfrmKumo& main = *app_.frmKumo;
-  switch (ch.toLower().unicode()) {
+  switch (letter) {
     case 'a':
       main.mnuEditHomeClick();
       break;
@@ -95,6 +114,55 @@ void TfrmEdit::sgrEditKeyPress(QChar ch) {
     default:
       break;
   }
+}
+
+// Escape drops a half-typed class and BackSpace its grade; otherwise Delete and BackSpace erase
+// the selection, a single unlocked cell without the Erase question.
+bool TfrmEdit::TypingKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  if (key != Qt::Key_Escape && key != Qt::Key_Delete && key != Qt::Key_Backspace) return false;
+  if (typed_.Pending()) {
+    if (key == Qt::Key_Delete) return true;
+    typed_.Drop();
+    ShowWhyLine();
+    return true;
+  }
+  if (key == Qt::Key_Escape) return false;
+  TKumData& doc = app_.doc;
+  const bool single = Selection().SingleCell();
+  const bool locked = doc.CursorOnLine() && doc.CursorCell().Has(Locked);
+  doc.EraseRange(SelectedCells(), !single || locked);
+  return true;
+}
+
+void TfrmEdit::TypeKey(char16_t ch) {
+  if (ch == '/') {
+    typed_.Drop();
+    ShowWhyLine();
+    chooser_->Open();
+    return;
+  }
+  if (ch > 0x7F) return;
+  const TypedKey what = typed_.Type(static_cast<char>(ch), app_.options.LetterLabels);
+  if (what == TypedKey::NotClass) return;
+  if (what == TypedKey::Wrong) app_.platform.Beep();
+  if (what == TypedKey::Class) {
+    const TypedClass typed = typed_;
+    typed_.Drop();
+    EnterAndGoOn(
+        [&] { return app_.doc.EnterClass(typed.Grade, typed.ClassNo, app_.options.AutoLocate); });
+  }
+  ShowWhyLine();
+}
+
+// After an entry the cursor goes on to the next period of its line, unless a clash took it to
+// another line.
+void TfrmEdit::EnterAndGoOn(const std::function<bool()>& enter) {
+  const TKumData& doc = app_.doc;
+  const int line = doc.CurLine;
+  const int period = doc.CurPeriod;
+  if (!enter() || doc.CurLine != line || doc.CurPeriod != period || period >= PeriodCount) return;
+  sgrEdit_->SetCurrent(ColOfPeriod(period + 1), RowOfLine(line));
 }
 
 }  // namespace kumo

@@ -46,6 +46,8 @@ void TfrmEdit::BuildLocalMenu() {
 
   sgrEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(sgrEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    // The right click has selected the cell under it.
+    KeepHandOnLine();
     LocalMenuPopup();
     LocalMenu_->popup(sgrEdit_->viewport()->mapToGlobal(pos));
   });

@@ -123,6 +123,8 @@ void TdlgEnvironment::BuildEditPage() {
   AddCheck(page, "cbxASDFKeys", QStringLiteral("ＡＳＤＦキーを使う"), o.ASDFKeys);
   AddCheck(page, "cbxTenKeys", QStringLiteral("テンキーを使う"), o.TenKeys);
   AddCheck(page, "cbxShowPlaces", QStringLiteral("置ける時限を色で表示する"), o.ShowPlaces);
+  AddCheck(page, "cbxMarkClashes", QStringLiteral("重なった駒に印を付ける"), o.MarkClashes);
+  AddCheck(page, "cbxDragPieces", QStringLiteral("ドラッグで駒を動かす"), o.DragPieces);
   QVBoxLayout* bars = AddGroup(page, QStringLiteral("ｽｸﾛｰﾙﾊﾞｰの表示"));
   for (QCheckBox* box :
        {AddCheck(bars, "cbxVertical", QStringLiteral("垂直"), o.ScrollVertical),
@@ -187,6 +189,12 @@ void TdlgEnvironment::BuildViewPage() {
     colors->addWidget(colorButtons_[b], b / 3, b % 3);
     connect(colorButtons_[b], &QPushButton::clicked, this, [this, b] { btnColorClick(b); });
   }
+  // Told apart by every kind of colour vision, and dark enough to read on the tints.
+  auto* safe = new QPushButton(QStringLiteral("色覚に配慮した配色(&U)"));
+  safe->setObjectName("btnSafeColors");
+  colors->addWidget(safe, 2, 0, 1, 3);
+  connect(safe, &QPushButton::clicked, this, [this] { btnSafeColorsClick(); });
+  AddCheck(right, "cbxGradeLabels", QStringLiteral("クラスを学年付きで表示する"), o.GradeLabels);
   right->addWidget(colorGroup);
   right->addStretch();
 }
@@ -294,6 +302,12 @@ void TdlgEnvironment::btnColorClick(int button) {
 }
 
 // The face name is taken at once, whether or not the dialog is then confirmed.
+void TdlgEnvironment::btnSafeColorsClick() {
+  constexpr ColorRef SafeColors[] = {Rgb(0, 114, 178), Rgb(213, 94, 0), Rgb(0, 140, 100),
+                                     Rgb(170, 51, 119), Rgb(0, 0, 0)};
+  for (int b = 0; b < 5; ++b) SetButtonColor(b, SafeColors[b]);
+}
+
 void TdlgEnvironment::btnSetFontClick() {
   std::optional<QFont> chosen = app_.platform.ChooseFont(this, edtFont_->font());
   if (!chosen) return;

@@ -47,6 +47,8 @@ class TdlgEnvironment : public QDialog {
   void rgpViewTeachersClick();
   void rgpTeachersClick();
   void btnColorClick(int button);
+  // The grade, subject and symbol colours of a preset that colour-blind users tell apart.
+  void btnSafeColorsClick();
   void btnSetFontClick();
   void btnSetPrinterClick();
   void SetHelpContext();

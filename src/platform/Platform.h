@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,24 @@ struct SystemMetrics {
 };
 
 enum class HelpView { Contents, Index, Topic };
+
+// Who has a file open in another program, as the lock that program keeps tells.
+struct FileHolder {
+  std::string Host;
+  long long Process = 0;
+  std::string Since;  // local time, "2026/12/09 08:15"
+};
+
+// Says, while it lives, that a file is open here.
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
+};
+
+struct FileLockTry {
+  std::unique_ptr<FileLock> Lock;    // taken
+  std::optional<FileHolder> HeldBy;  // held by another program; no lock is taken then
+};
 
 class Platform : public virtual Prompter {
  public:
@@ -72,6 +91,11 @@ class Platform : public virtual Prompter {
   virtual QRect ScreenArea(const QWidget& window) = 0;
   // The help window on its contents, on its keyword index, or on the topic of a context number.
   virtual void ShowHelp(HelpView view, int context = 0) = 0;
+  // Marks the file as open here for other programs to see: beside the file, or in the user's
+  // runtime folder where the file's folder takes no new file. A lock left by a program that
+  // ended without releasing it is taken over. Neither a lock nor a holder where no lock can be
+  // kept at all.
+  virtual FileLockTry LockOpenFile(const std::string& path) = 0;
 };
 
 }  // namespace kumo

@@ -139,9 +139,14 @@ Answer QtPlatform::MessageBox(BoxType type, Buttons buttons, const std::string& 
     ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
   } else {
-    yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    const bool overwrite = buttons == Buttons::OverwriteSaveAsCancel;
+    yes = box.addButton(overwrite ? QStringLiteral("上書き(&O)") : QStringLiteral("はい(&Y)"),
+                        QMessageBox::YesRole);
+    no = box.addButton(
+        overwrite ? QStringLiteral("名前を付けて保存(&A)") : QStringLiteral("いいえ(&N)"),
+        QMessageBox::NoRole);
+    // Nothing is lost by a wrong key there: the safe choice is the default.
+    box.setDefaultButton(overwrite ? no : yes);
   }
   QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
   box.setEscapeButton(cancel);

@@ -36,6 +36,8 @@ class QtPlatform : public Platform {
   SystemMetrics Metrics(const QWidget& window) override;
   QRect ScreenArea(const QWidget& window) override;
   void ShowHelp(HelpView view, int context) override;
+  // In QtPlatformLock.cpp.
+  FileLockTry LockOpenFile(const std::string& path) override;
 
   // The printer every print goes to, as the printer set-up left it.
   QPrinter& Printer() { return printer_; }

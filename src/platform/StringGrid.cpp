@@ -1,10 +1,15 @@
 #include "platform/StringGrid.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -574,23 +579,91 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void StringGrid::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
+  const Qt::MouseButton button = event->button();
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
   setFocus(Qt::MouseFocusReason);
   const std::optional<CellPos> cell = CellAt(event->position().toPoint());
   if (!cell || IsFixed(cell->Col, cell->Row)) return;
-  selecting_ = rangeSelect_;
-  MoveCurrent(*cell, event->modifiers().testFlag(Qt::ShiftModifier), true);
+  if (button == Qt::RightButton) {
+    // A range stays selected for the popup when the click falls inside it.
+    if (!Selection().Contains(cell->Col, cell->Row)) MoveCurrent(*cell, false, true);
+    return;
+  }
+  const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
+  dragging_ = !extend && OnDragStart && OnDragStart(cell->Col, cell->Row);
+  dragMoved_ = false;
+  dragOutFrom_.reset();
+  if (DragData) dragOutFrom_ = event->position().toPoint();
+  selecting_ = rangeSelect_ && !dragging_;
+  MoveCurrent(*cell, extend, true);
 }
 
 void StringGrid::mouseMoveEvent(QMouseEvent* event) {
-  if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return;
-  const CellPos cell = DragCell(event->position().toPoint());
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  const QPoint pos = event->position().toPoint();
+  if (dragOutFrom_ &&
+      (pos - *dragOutFrom_).manhattanLength() >= QApplication::startDragDistance()) {
+    dragOutFrom_.reset();
+    if (QMimeData* data = DragData(current_.Col, current_.Row)) {
+      auto* drag = new QDrag(this);
+      drag->setMimeData(data);
+      drag->exec(Qt::CopyAction);
+    }
+    return;
+  }
+  if (dragging_) {
+    const std::optional<CellPos> cell = CellAt(pos);
+    if (!cell || IsFixed(cell->Col, cell->Row) || *cell == current_) return;
+    dragMoved_ = true;
+    dragging_ = OnDragOver(cell->Col, cell->Row);
+    return;
+  }
+  if (!selecting_) return;
+  const CellPos cell = DragCell(pos);
   if (cell != current_) MoveCurrent(cell, true, false);
 }
 
 void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) selecting_ = false;
+  if (event->button() == Qt::LeftButton) {
+    selecting_ = false;
+    dragOutFrom_.reset();
+    if (std::exchange(dragging_, false) && dragMoved_ && OnDrop) {
+      const std::optional<CellPos> cell = CellAt(event->position().toPoint());
+      const CellPos at = cell && !IsFixed(cell->Col, cell->Row) ? *cell : current_;
+      OnDrop(at.Col, at.Row);
+    }
+  }
   if (OnMouseUp) OnMouseUp(event->button(), event->position().toPoint());
+}
+
+void StringGrid::AcceptDataDrops() {
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
+}
+
+void StringGrid::dragEnterEvent(QDragEnterEvent* event) {
+  event->acceptProposedAction();
+}
+
+void StringGrid::dragMoveEvent(QDragMoveEvent* event) {
+  const std::optional<CellPos> cell = CellAt(event->position().toPoint());
+  const bool takes = cell && !IsFixed(cell->Col, cell->Row) && OnDataDrop &&
+                     OnDataDrop(cell->Col, cell->Row, *event->mimeData(), false);
+  if (takes) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void StringGrid::dropEvent(QDropEvent* event) {
+  const std::optional<CellPos> cell = CellAt(event->position().toPoint());
+  if (cell && !IsFixed(cell->Col, cell->Row) && OnDataDrop &&
+      OnDataDrop(cell->Col, cell->Row, *event->mimeData(), true)) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
 }
 
 void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -598,6 +671,21 @@ void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   const std::optional<CellPos> cell = CellAt(event->position().toPoint());
   if (!cell || IsFixed(cell->Col, cell->Row)) return;
   if (MoveCurrent(*cell, false, true) && OnDblClick) OnDblClick();
+}
+
+void StringGrid::wheelEvent(QWheelEvent* event) {
+  constexpr int Notch = 120;
+  QPoint delta = event->angleDelta();
+  // Shift turns the wheel sideways, as the desktop's lists do.
+  if (event->modifiers().testFlag(Qt::ShiftModifier) && delta.x() == 0) delta = {delta.y(), 0};
+  wheelRest_ += delta;
+  const int cols = wheelRest_.x() / Notch;
+  const int rows = wheelRest_.y() / Notch;
+  wheelRest_ -= QPoint(cols * Notch, rows * Notch);
+  const int lines = std::max(1, QApplication::wheelScrollLines());
+  if (rows != 0) SetTopRow(topRow_ - rows * lines);
+  if (cols != 0) SetLeftCol(leftCol_ - cols * lines);
+  event->accept();
 }
 
 void StringGrid::focusInEvent(QFocusEvent* event) {
@@ -608,6 +696,7 @@ void StringGrid::focusInEvent(QFocusEvent* event) {
 void StringGrid::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   selecting_ = false;
+  dragging_ = false;
   viewport()->update(AreaOf(Selection()));
 }
 

@@ -45,12 +45,27 @@
 //   OnDblClick                 a left double click on a normal cell, after it became current;
 //                              double clicks on fixed cells or outside the cells are ignored.
 //   OnMouseUp(button, pos)     a mouse button released over the grid (pos in grid pixels, which
-//                              are CellRect's: the grid has no frame). Only the left button
-//                              moves the current cell; the right one leaves it for a popup menu.
+//                              are CellRect's: the grid has no frame). The left button moves the
+//                              current cell; the right one moves it only onto a cell outside the
+//                              selection, so that a popup menu acts on what was clicked.
+// Dragging, for a grid whose owner sets these:
+//   OnDragStart(col, row)      a left press on a normal cell: true when a drag of what the cell
+//                              holds begins there, instead of a range selection.
+//   OnDragOver(col, row)       while that button is held, each time the mouse comes onto another
+//                              cell; false ends the drag.
+//   OnDrop(col, row)           the button released after the drag moved, over the last cell.
+//   DragData(col, row)         what a cell gives when it is dragged into another window (nullptr:
+//                              nothing); the drag begins once the mouse has moved the desktop's
+//                              distance.
+//   OnDataDrop(col, row, data, drop)  data dragged over a normal cell (drop false) or dropped
+//                              there (true); true when the grid takes it.
+// The wheel scrolls by rows, or by columns with Shift or a sideways wheel, whether or not the
+// scroll bars show; it leaves the current cell where it is.
 // Changing RowCount, ColCount or the fixed counts pulls the current cell back inside silently.
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QMimeData>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -153,6 +168,13 @@ class StringGrid : public QAbstractScrollArea {
   std::function<void(Qt::MouseButton button, const QPoint& pos)> OnMouseUp;
   std::function<void(int& key, Qt::KeyboardModifiers modifiers)> OnKeyDown;
   std::function<void(QChar& ch)> OnKeyPress;
+  std::function<bool(int col, int row)> OnDragStart;
+  std::function<bool(int col, int row)> OnDragOver;
+  std::function<void(int col, int row)> OnDrop;
+  std::function<QMimeData*(int col, int row)> DragData;
+  std::function<bool(int col, int row, const QMimeData& data, bool drop)> OnDataDrop;
+  // Lets OnDataDrop take drops.
+  void AcceptDataDrops();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -163,6 +185,10 @@ class StringGrid : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -218,9 +244,13 @@ class StringGrid : public QAbstractScrollArea {
   CellPos anchor_{1, 1};
   bool rangeSelect_ = true;
   bool selecting_ = false;  // the left button is down and drags the selection
+  bool dragging_ = false;   // the left button is down and drags a cell's content
+  bool dragMoved_ = false;
+  std::optional<QPoint> dragOutFrom_;  // where a press that may drag data out began
   int leftCol_ = 1;
   int topRow_ = 1;
   bool syncingBars_ = false;
+  QPoint wheelRest_;  // the part of a notch not yet scrolled, for fine wheels
 };
 
 }  // namespace kumo

@@ -12,7 +12,7 @@ namespace kumo {
 constexpr int CellSize = 16;
 constexpr int NameWidth = 40;
 
-QString WeekLineText(const TKumData& doc, int line, int col) {
+QString WeekLineText(const TKumData& doc, const Options& options, int line, int col) {
   const TeacherLine& l = doc.Lines[line];
   switch (col) {
     case 0:
@@ -24,8 +24,15 @@ QString WeekLineText(const TKumData& doc, int line, int col) {
     case 3:
       return l.Grade >= 1 && l.Grade <= 3 ? LessonCountText(doc.LessonCount(line)) : QString();
     default:
-      return FromDocText(PieceLabel(doc, l.Cells[PeriodOfCol(col)]));
+      return FromDocText(ShownPieceLabel(doc, options, l.Cells[PeriodOfCol(col)]));
   }
+}
+
+void SetPeriodWidths(StringGrid& grid, const Options& options, int first) {
+  // "1-12", the widest a class with its grade gets, in the 12-pixel font.
+  constexpr int GradedWidth = 26;
+  const int width = options.GradeLabels ? GradedWidth : CellSize;
+  for (int c = first; c < grid.ColCount(); ++c) grid.SetColWidth(c, width);
 }
 
 QString LessonCountText(int count) {
@@ -89,6 +96,13 @@ void SetPieceStyle(Canvas& canvas, const TKumData& doc, const Options& options, 
 
 void WriteCellText(Canvas& canvas, const QRect& rect, const QString& text) {
   canvas.TextOut(rect.left() + 2, rect.top() + 2, text);
+}
+
+// Vermilion, which every kind of colour vision tells from the tints and the piece colours.
+void DrawClashMark(Canvas& canvas, const QRect& rect) {
+  constexpr int Size = 6;
+  canvas.SetBrushColor(Rgb(213, 94, 0));
+  for (int k = 0; k < Size; ++k) canvas.FillRect(QRect(rect.left(), rect.top() + k, Size - k, 1));
 }
 
 }  // namespace kumo

@@ -34,12 +34,14 @@ constexpr ColorRef LockedGrey = Rgb(221, 221, 221);
 
 // The text of column col of a line's row, as every week grid shows it: the subject, the name,
 // the homeroom class, the lesson count (lines of a grade only), the pieces of the periods.
-QString WeekLineText(const TKumData& doc, int line, int col);
+QString WeekLineText(const TKumData& doc, const Options& options, int line, int col);
 // A lesson count as the grids write it, "%2d".
 QString LessonCountText(int count);
 
 // Widths, row height and the day and lesson-number headers of a week grid.
 void SetUpWeekGrid(StringGrid& grid);
+// The period columns from column `first` on, wide enough for classes shown with their grade.
+void SetPeriodWidths(StringGrid& grid, const Options& options, int first = HeaderCols);
 // The last period of each day is closed by a black line.
 bool IsDayEnd(int col);
 void DrawDayEnd(Canvas& canvas, const QRect& rect);
@@ -54,5 +56,7 @@ ColorRef PieceColor(const Options& options, int index);
 void SetPieceStyle(Canvas& canvas, const TKumData& doc, const Options& options, int line,
                    int period, bool boldCounted);
 void WriteCellText(Canvas& canvas, const QRect& rect, const QString& text);
+// A class taught twice in the period: a triangle in the cell's top left corner.
+void DrawClashMark(Canvas& canvas, const QRect& rect);
 
 }  // namespace kumo

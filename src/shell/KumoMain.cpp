@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
@@ -93,10 +94,10 @@ const Menu MainMenu[] = {
     {"mnuEdit",
      "編集(&E)",
      {
-         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, nullptr,
+         {"mnuEditBack", "１ステップ戻る(&B)", &TfrmKumo::mnuEditBackClick, "Ctrl+Z",
           &Commands::mnuEditBack},
-         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick, nullptr,
-          &Commands::mnuEditForward},
+         {"mnuEditForward", "１ステップ進む(&F)", &TfrmKumo::mnuEditForwardClick,
+          "Ctrl+Y; Ctrl+Shift+Z", &Commands::mnuEditForward},
          {"mnuEditHome", "スタック先頭へ(&H)", &TfrmKumo::mnuEditHomeClick, nullptr,
           &Commands::mnuEditHome},
          {"mnuEditEnd", "スタック後尾へ(&E)", &TfrmKumo::mnuEditEndClick, nullptr,
@@ -475,6 +476,11 @@ void TfrmKumo::OpenDocument() {
     ShowNoDocument();
     doc.FileName = NewTableName;
   };
+  ForgetFile();
+  if (!LockDocument()) {
+    refused();
+    return;
+  }
   bool taken = false;
   try {
     taken = doc.LoadFromFile();
@@ -486,9 +492,45 @@ void TfrmKumo::OpenDocument() {
     refused();
     return;
   }
+  stamp_ = StampOf(doc.FileName);
   // The command states and the class index follow the load's notice.
   ShowDocumentCaption();
   EnableDocumentCommands();
+}
+
+bool TfrmKumo::LockDocument() {
+  const std::string& path = app_.doc.FileName;
+  FileLockTry taken = app_.platform.LockOpenFile(path);
+  lock_ = std::move(taken.Lock);
+  if (!taken.HeldBy) return true;
+  const FileHolder& holder = *taken.HeldBy;
+  return app_.platform.MessageBox(
+             BoxType::Confirmation, Buttons::OkCancel,
+             FileNameOf(path) +
+                 " はほかのプログラムで開かれています。\nコンピュータ: " + holder.Host +
+                 "\nプロセス: " + std::to_string(holder.Process) + "\n開いた時刻: " + holder.Since +
+                 "\n両方で保存すると、先に保存した方の変更は失われます。それでも開きますか？") ==
+         Answer::Ok;
+}
+
+void TfrmKumo::ForgetFile() {
+  lock_.reset();
+  stamp_.reset();
+}
+
+Answer TfrmKumo::OverwriteAnswer() {
+  if (!stamp_) return Answer::Yes;
+  const std::string& path = app_.doc.FileName;
+  // A file removed meanwhile holds nobody's changes; the save puts it back.
+  const FileStamp now = StampOf(path);
+  if (!now.Exists || now.SameBytes(*stamp_)) return Answer::Yes;
+  const QString changed =
+      QDateTime::fromMSecsSinceEpoch(now.ModifiedMs).toString(QStringLiteral("yyyy/MM/dd hh:mm"));
+  app_.platform.Beep();
+  return app_.platform.MessageBox(BoxType::Warning, Buttons::OverwriteSaveAsCancel,
+                                  FileNameOf(path) + " は開いた後にほかで変更されています（" +
+                                      changed.toStdString() +
+                                      "）。\n上書きすると、その変更は失われます。");
 }
 
 void TfrmKumo::RefreshAllViews() {
@@ -499,6 +541,7 @@ void TfrmKumo::mnuFileNewClick() {
   TKumData& doc = app_.doc;
   if (doc.Modified && !CloseDocument()) return;
   doc.FileName = NewTableName;
+  ForgetFile();
   ShowDocumentCaption();
   doc.Clear();
   doc.ResetEditState();
@@ -531,8 +574,18 @@ void TfrmKumo::mnuFileSaveClick() {
     mnuFileSaveAsClick();
     return;
   }
+  switch (OverwriteAnswer()) {
+    case Answer::Yes:
+      break;
+    case Answer::No:
+      mnuFileSaveAsClick();
+      return;
+    default:
+      return;
+  }
   doc.SaveToFile();
   doc.Modified = false;
+  stamp_ = StampOf(doc.FileName);
 }
 
 void TfrmKumo::mnuFileSaveAsClick() {
@@ -551,6 +604,12 @@ void TfrmKumo::mnuFileSaveAsClick() {
     throw;
   }
   doc.Modified = false;
+  // The lock and the stamp follow the timetable to its new file.
+  if (AbsolutePath(doc.FileName) != AbsolutePath(previous)) {
+    ForgetFile();
+    lock_ = app_.platform.LockOpenFile(doc.FileName).Lock;
+  }
+  stamp_ = StampOf(doc.FileName);
   ShowDocumentCaption();
 }
 
@@ -572,6 +631,7 @@ bool TfrmKumo::CloseDocument() {
 
 void TfrmKumo::ShowNoDocument() {
   TKumData& doc = app_.doc;
+  ForgetFile();
   doc.Clear();
   doc.ResetEditState();
   mnuWindowCloseClick();

@@ -4,9 +4,13 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
+#include <optional>
 
+#include "base/FileStamp.h"
 #include "document/DocumentChange.h"
 #include "document/KumoHead.h"
+#include "platform/Platform.h"
 
 class QAction;
 class QMenu;
@@ -137,11 +141,21 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   bool CloseDocument();
   // The state after Close: an empty document and the document commands disabled.
   void ShowNoDocument();
+  // Tells other programs that the timetable named by the document's FileName is open here. One
+  // open elsewhere opens too when the user says so, without the lock; false when he would not.
+  bool LockDocument();
+  // The file is no longer the open timetable's: its lock is released, its stamp forgotten.
+  void ForgetFile();
+  // Whether Save may write over the file: one that another program changed since it was opened
+  // or saved here only when the user says so. Yes, or No for a save under another name.
+  Answer OverwriteAnswer();
   // The close question; true when the program may end.
   bool CloseQuery();
 
   KumoApp& app_;
   Commands cmd_;
+  std::unique_ptr<FileLock> lock_;
+  std::optional<FileStamp> stamp_;  // the open file as it was read or last written here
   bool started_ = false;
   bool walking_ = false;
   bool stopWalk_ = false;

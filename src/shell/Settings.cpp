@@ -1,6 +1,7 @@
 #include "shell/Settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -35,6 +36,7 @@ namespace {
 
 constexpr char FileName[] = "Kumo.Ini";
 constexpr std::size_t MaxFontNameBytes = 30;
+constexpr std::size_t MaxFileNameBytes = 255;
 
 // An option key: a boolean held in Flag, or an item index of Items items held in Item.
 struct OptionKey {
@@ -280,6 +282,9 @@ void LoadOptions(const Profile& ini, Options& options, Options defaults) {
 // The timetabler's aids keep their settings in sections of their own, after all the others.
 void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
   app.options.ShowPlaces = ini.GetBool("Aids", "ShowPlaces", defaults.ShowPlaces);
+  app.options.MarkClashes = ini.GetBool("Hand", "MarkClashes", defaults.MarkClashes);
+  app.options.DragPieces = ini.GetBool("Hand", "DragPieces", defaults.DragPieces);
+  app.options.GradeLabels = ini.GetBool("Hand", "GradeLabels", defaults.GradeLabels);
   const Geometry e = GeometryOf(*app.frmEdit);
   const Geometry h = GeometryOf(*app.frmHoldingStack);
   LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
@@ -289,8 +294,32 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
 
 void SaveAids(IniFile& ini, const KumoApp& app) {
   ini.SetBool("Aids", "ShowPlaces", app.options.ShowPlaces);
+  ini.SetBool("Hand", "MarkClashes", app.options.MarkClashes);
+  ini.SetBool("Hand", "DragPieces", app.options.DragPieces);
+  ini.SetBool("Hand", "GradeLabels", app.options.GradeLabels);
   SaveToolWindow(ini, "ChecksWindow", *app.frmChecks);
   ini.SetBool("ChecksWindow", "ShowEmpty", app.frmChecks->ShowEmpty());
+}
+
+// A file too large to be settings is nobody's settings: it goes aside under a name of its own,
+// said once, so that the defaults apply and the close writes a fresh file. False when it is too
+// large and stays where it is.
+bool SetAsideOversized(KumoApp& app, const std::string& path) {
+  const QString file = QString::fromStdString(path);
+  const QFileInfo info(file);
+  if (!info.isFile() || static_cast<std::size_t>(info.size()) <= IniFile::MaxBytes) return true;
+  const std::string size = std::to_string(info.size());
+  for (int k = 1; k <= 99; ++k) {
+    const QString aside = file + ".too-large" + (k == 1 ? QString() : QString::number(k));
+    if (QFileInfo::exists(aside)) continue;
+    if (!QFile::rename(file, aside)) break;
+    app.platform.ErrorBox(path + " は大きすぎるため（" + size + " バイト）読み込めません。\n" +
+                          aside.toStdString() + " として残し、既定の設定で始めます。");
+    return true;
+  }
+  app.platform.ErrorBox(path + " は大きすぎるため（" + size +
+                        " バイト）読み込めません。\n既定の設定で始めます。");
+  return false;
 }
 
 IniFile ReadProfile(KumoApp& app, const std::string& path) {
@@ -339,10 +368,13 @@ Options FirstStartDefaults() {
 
 void LoadSettings(KumoApp& app, const Options& defaults) {
   const SettingsFiles files = SettingsPlace(app.ProgramDir);
-  const Profile ini(ReadProfile(app, files.Defaults), ReadProfile(app, files.Own));
+  IniFile own =
+      SetAsideOversized(app, files.Own) ? ReadProfile(app, files.Own) : IniFile(std::string());
+  const Profile ini(ReadProfile(app, files.Defaults), std::move(own));
   // A name no file could have is a damaged value, and opening it would only fail.
   const std::string file = ini.GetString("DataFile", "FileName", NewTableName);
-  app.doc.FileName = CanBePath(file) ? file : std::string(NewTableName);
+  app.doc.FileName =
+      CanBePath(file) ? CutToCp932Bytes(file, MaxFileNameBytes) : std::string(NewTableName);
   LoadWindows(ini, app);
   Options& options = app.options;
   LoadOptions(ini, options, defaults);
@@ -394,8 +426,12 @@ void SaveSettings(KumoApp& app) {
     ini.SetString("Printer", "Font", options.PrintFontName);
     SaveAids(ini, app);
     ini.Save();
-  } catch (const FileError&) {
-    app.platform.ErrorBox(path + " に書き込めません");
+  } catch (const FileError& e) {
+    // The reason, without the path the error names again.
+    const std::string_view text = e.what();
+    const std::size_t reason = text.find('\n');
+    app.platform.ErrorBox(path + " に書き込めません" +
+                          std::string(reason == std::string_view::npos ? "" : text.substr(reason)));
   }
 }
 

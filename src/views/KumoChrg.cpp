@@ -7,6 +7,7 @@
 #include "editing/KumoEdit.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/PaletteDrag.h"
 #include "platform/StringGrid.h"
 #include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
@@ -47,6 +48,10 @@ TfrmPickCharge::TfrmPickCharge(KumoApp& app)
     canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPickCharge_->Cells(col, row));
   };
   sgrPickCharge_->OnDblClick = [this] { sgrPickChargeDblClick(); };
+  // Dragged onto the edit table, a class goes in where it is dropped.
+  sgrPickCharge_->DragData = [](int col, int row) {
+    return EntryData({PaletteEntry::From::ClassPalette, row + 1, col});
+  };
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(sgrPickCharge_);

@@ -7,6 +7,7 @@
 #include "editing/KumoEdit.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/PaletteDrag.h"
 #include "platform/StringGrid.h"
 #include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
@@ -51,6 +52,10 @@ TfrmPickS::TfrmPickS(KumoApp& app)
     canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
   };
   sgrPicks_->OnDblClick = [this] { sgrPicksDblClick(); };
+  // Dragged onto the edit table, a subject or symbol goes in where it is dropped.
+  sgrPicks_->DragData = [](int col, int row) {
+    return EntryData({PaletteEntry::From::SubjectPalette, row, col});
+  };
   sgrPicks_->SetCells(0, 0, QStringLiteral("教科"));
   sgrPicks_->SetCells(0, 1, QStringLiteral("記号"));
   auto* layout = new QVBoxLayout(this);

@@ -86,14 +86,30 @@ void TfrmTeachers::RenewAll() {
   if (count == 0) {
     for (int c = 0; c < WeekCols; ++c) sgrTeachers_->SetCells(c, HeaderRows, QString());
   }
+  SetPeriodWidths(*sgrTeachers_, app_.options);
   for (int k = 0; k < count; ++k) WriteRow(k);
+  clashes_ = app_.options.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
   // Colours and styles follow the options and the history, not only the texts.
   sgrTeachers_->viewport()->update();
 }
 
+void TfrmTeachers::ShowClashMarks() {
+  const ClashMarks marks = app_.options.MarkClashes ? ClashMarks::Find(app_.doc) : ClashMarks{};
+  if (marks == clashes_) return;
+  for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
+    for (int p = 1; p <= PeriodCount; ++p) {
+      if (marks.At(ListedLines[k], p) == clashes_.At(ListedLines[k], p)) continue;
+      const QRect rect = sgrTeachers_->CellRect(ColOfPeriod(p), k + HeaderRows);
+      if (!rect.isEmpty()) sgrTeachers_->viewport()->update(rect);
+    }
+  }
+  clashes_ = marks;
+}
+
 void TfrmTeachers::WriteRow(int k) {
   for (int c = 0; c < WeekCols; ++c) {
-    sgrTeachers_->SetCells(c, k + HeaderRows, WeekLineText(app_.doc, ListedLines[k], c));
+    sgrTeachers_->SetCells(c, k + HeaderRows,
+                           WeekLineText(app_.doc, app_.options, ListedLines[k], c));
   }
 }
 
@@ -110,6 +126,8 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
     WriteRow(k);
     sgrTeachers_->RepaintRow(k + HeaderRows);
   }
+  // A clash marks the other line too, which the change may not name.
+  if (change.Cells.any()) ShowClashMarks();
 }
 
 void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
@@ -134,6 +152,7 @@ void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const Q
   ColorRef text = SystemColor(QPalette::WindowText);
   if (dataRow) text = PieceColor(options, periodCell ? cell.Kind : doc.Lines[line].Grade);
   canvas.SetFontColor(text);
+  if (periodCell && clashes_.At(line, period)) DrawClashMark(canvas, rect);
   if (periodCell) SetPieceStyle(canvas, doc, options, line, period, true);
   canvas.SetBrushClear();
   WriteCellText(canvas, rect, sgrTeachers_->Cells(col, row));

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "document/ClashMarks.h"
 #include "document/DocumentChange.h"
 #include "platform/StringGrid.h"
 
@@ -32,11 +33,14 @@ class TfrmTeachers : public QWidget, public DocumentObserver {
   bool Listed(const TeacherLine& line) const;
   // Data row k (from 0) from its line.
   void WriteRow(int k);
+  // The marks of the classes taught twice, and the cells whose mark came or went repainted.
+  void ShowClashMarks();
   void sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
   void pmnViewSetClick();
 
   KumoApp& app_;
   StringGrid* sgrTeachers_ = nullptr;
+  ClashMarks clashes_;
 };
 
 }  // namespace kumo

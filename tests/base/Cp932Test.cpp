@@ -57,5 +57,17 @@ TEST(Cp932, IsUtf8TellsUtf8FromCp932) {
   EXPECT_FALSE(IsUtf8("\xE3\x81"));  // cut at the end
 }
 
+// Other bytes for a character than its shortest form, surrogates and code points beyond
+// Unicode are no UTF-8: they would let a '/' or a NUL slip past a check of the text.
+TEST(Cp932, OnlyWellFormedUtf8IsTaken) {
+  for (std::string_view bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF", "\xC1\x81",
+                               "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF7\xBF\xBF\xBF"}) {
+    EXPECT_FALSE(IsUtf8(bad)) << testing::PrintToString(bad);
+    EXPECT_FALSE(Utf8ToCp932(bad));
+    EXPECT_EQ(CutToCp932Bytes(bad, 10), "");
+  }
+  EXPECT_TRUE(IsUtf8("\xC2\x80\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF"));
+}
+
 }  // namespace
 }  // namespace kumo

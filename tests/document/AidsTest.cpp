@@ -47,10 +47,26 @@ class Aids : public DocTest {
   TClassLines classes{doc};
 };
 
+struct TintCase {
+  int period;
+  PlaceTint tint;
+  const char* what;
+};
+
+// The tints of line 1, the hand's, and none on another line.
+void ExpectTints(const HandPlaces& places, std::initializer_list<TintCase> cases) {
+  ASSERT_EQ(places.Line, 1);
+  for (const TintCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(places.At(1, c.period), c.tint) << "period " << c.period;
+    EXPECT_EQ(places.At(2, c.period), PlaceTint::None) << "another line";
+  }
+}
+
 // T1 carries 1-1 from period 1 along its line.
 TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
   doc.Cell(1, 1) = Piece(1, 1);
-  doc.Cell(2, 3) = Piece(1, 1);  // T2 teaches 1-1 in period 3
+  doc.Cell(2, 3) = {1, 1, English, 0};  // T2 teaches 1-1 in period 3, not 数
   doc.Cell(1, 3) = Piece(1, 2);
   doc.Cell(1, 4) = Piece(1, 3);  // 1-3 would go back to period 1, where T3 has it
   doc.Cell(3, 1) = Piece(1, 3);
@@ -63,27 +79,51 @@ TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
   ASSERT_EQ(FindHandPlaces(doc, classes).Line, 0) << "nothing in hand";
   MoveAt(1, 1);
 
-  const HandPlaces places = FindHandPlaces(doc, classes);
-  ASSERT_EQ(places.Line, 1);
-  const struct {
-    int period;
-    PlaceTint tint;
-    const char* what;
-  } cases[] = {
-      {1, PlaceTint::Good, "back where it came from"},
-      {2, PlaceTint::Good, "an empty period"},
-      {3, PlaceTint::Clash, "T2 teaches 1-1 then"},
-      {4, PlaceTint::Careful, "the displaced 1-3 clashes with T3 in period 1"},
-      {5, PlaceTint::Good, "an exchange with 1-2, free in period 1"},
-      {6, PlaceTint::None, "locked: stays grey"},
-      {7, PlaceTint::Careful, "the displaced 道徳 is in T4's period 1"},
-      {8, PlaceTint::Careful, "the displaced 2-1 has 道徳 with its homeroom teacher then"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(places.At(1, c.period), c.tint);
-    EXPECT_EQ(places.At(2, c.period), PlaceTint::None) << "another line";
-  }
+  ExpectTints(
+      FindHandPlaces(doc, classes),
+      {
+          {1, PlaceTint::Good, "back where it came from"},
+          {2, PlaceTint::Good, "an empty period"},
+          {3, PlaceTint::Clash, "T2 teaches 1-1 then"},
+          {4, PlaceTint::Careful, "the displaced 1-3 clashes with T3 in period 1"},
+          {5, PlaceTint::Good, "an exchange with 1-2, free in period 1"},
+          {6, PlaceTint::None, "locked: stays grey"},
+          {7, PlaceTint::Careful, "the displaced 道徳 is in T4's period 1"},
+          {8, PlaceTint::Careful, "the displaced 2-1 has 道徳 with its homeroom teacher then"},
+      });
+}
+
+// T1 carries its 数 with 1-1 from Friday's first period; Monday (periods 1..6) holds 1-1's
+// lessons of other teachers.
+TEST_F(Aids, TintsWarnOfTheSameSubjectTwiceADayAndMarkSymbols) {
+  doc.Cell(1, 25) = Piece(1, 1, Continuous);
+  doc.Cell(2, 2) = Piece(1, 1, Continuous);      // 1-1 has 数 with T2 on Monday 2
+  doc.Cell(3, 5) = {KindGrade1, 1, English, 0};  // and 英 with T3 on Monday 5
+  doc.Cell(1, 4) = Piece(KindSymbol, 1);
+  doc.Cell(1, 10) = Piece(KindSymbol, 2, Locked);
+  doc.Cell(2, 14) = {KindGrade1, 1, English, 0};  // 数 teacher T2, but an 英 lesson on Tuesday 2
+  Renew();
+  MoveAt(1, 25, StayPut);
+  ExpectTints(FindHandPlaces(doc, classes),
+              {
+                  {1, PlaceTint::Good, "next to Monday 2's 数: a continuous pair"},
+                  {3, PlaceTint::Good, "next to it on the other side"},
+                  {6, PlaceTint::Careful, "数 twice on Monday, apart"},
+                  {2, PlaceTint::Clash, "T2 teaches 1-1 then"},
+                  {4, PlaceTint::Symbol, "a symbol blocks the period"},
+                  {10, PlaceTint::None, "a locked symbol stays grey"},
+                  {13, PlaceTint::Good, "the lesson's own subject counts: 英 on Tuesday"},
+                  {26, PlaceTint::Good, "the hand's own day is free of 数 again"},
+              });
+  // A lesson with its own subject is judged by that subject; side by side, only a continuous
+  // pair is one lesson.
+  doc.Hand.Piece.LessonSubject = English;
+  ExpectTints(FindHandPlaces(doc, classes),
+              {
+                  {6, PlaceTint::Careful, "next to Monday 5's 英, no pair"},
+                  {1, PlaceTint::Careful, "英 on Monday 5, apart"},
+                  {4, PlaceTint::Symbol, "the symbol still"},
+              });
 }
 
 // Whatever the tint says, the move does: a clash beeps at once, a careful place beeps when the
@@ -92,7 +132,9 @@ TEST_F(Aids, EveryTintForetellsTheMove) {
   for (int n = 1; n <= 4; ++n) {
     for (int p = 1; p <= 8; ++p) {
       const int k = (n * 7 + p * 3) % 5;
-      if (k < 3) doc.Cell(n, p) = Piece(1, static_cast<Byte>(k + 1));
+      // Each lesson of a subject of its own, so that no subject falls twice on a day.
+      if (k < 3)
+        doc.Cell(n, p) = {1, static_cast<Byte>(k + 1), static_cast<Byte>(20 + n * 8 + p), 0};
       // Subject pieces where the move, which knows no homerooms, judges them as the tints do:
       // in the hand's line and in 2-1's homeroom line.
       if (k == 3 && (n == 1 || n == 4)) doc.Cell(n, p) = Piece(KindSubject, Moral);

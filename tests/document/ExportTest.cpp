@@ -102,6 +102,12 @@ TEST_F(ExportTest, LessonCountsAreTwoCharactersWide) {
   }
 }
 
+// Names come from files, which may hold any byte: each stays one field on its own row.
+TEST_F(ExportTest, ControlCharactersInNamesBecomeSpaces) {
+  doc.AddLine(Line(0, 0, "a\tb\r\nc", 2));
+  EXPECT_EQ(Teachers(), Bytes(Headings + TeacherRow("社\ta b  c\t\t 0", {})));
+}
+
 // Class 1-1's homeroom teacher (line 1) and a teacher of another subject (line 2).
 TEST_F(ExportTest, ClassBlocksTakeEachPeriodsSubjectByTheClassRule) {
   doc.AddLine(Line(1, 1, "山田", 1));

@@ -248,6 +248,28 @@ TEST_F(FileChecks, RecordsThatDoNotMatchTheFileAreWorkedOutFromTheEntries) {
   }
 }
 
+// A record that has the step put a piece aside while the step left none in hand comes from no
+// step: walked forward, it would put an empty piece on the holding stack.
+TEST_F(FileChecks, ARecordThatPutsAsideAnEmptyHandIsWorkedOutFromTheEntries) {
+  doc.Clear();
+  doc.AddLine(Line(1, 1));
+  doc.Cell(1, 1) = Piece(1, 1);
+  MoveAt(1, 1);
+  MoveAt(1, 2);
+  doc.Steps[2].Holding = HoldPushed | StepRecorded;
+  doc.SaveToFile();
+  prompter.Reset();
+  prompter.Expect(Answer::Ok);
+  ASSERT_TRUE(doc.LoadFromFile());
+  ASSERT_EQ(prompter.Boxes().size(), 1u);
+  EXPECT_NE(prompter.Boxes()[0].Text.find("記録が壊れていたので"), std::string::npos);
+  EXPECT_TRUE(doc.Steps[2].Inferred());
+  ASSERT_TRUE(doc.StepBack());
+  ASSERT_TRUE(doc.StepForward());
+  EXPECT_EQ(doc.HoldingCount, 1);
+  EXPECT_EQ(doc.Cell(1, 2), Piece(1, 1));
+}
+
 TEST_F(FileChecks, MessageNamesTheFirstBadValue) {
   std::string bytes = sound_;
   bytes[LineAt(2)] = 9;

@@ -11,12 +11,12 @@ namespace {
 
 using Aids = EditTableTest;
 
-// T1 carries 1-1 from period 1: period 2 is free, T2 has 1-1 in period 3, the 1-3 of period 4
-// would clash with T3's in period 1, and period 5 is locked.
+// T1 carries 1-1 from period 1: period 2 is free, T2 has 1-1 in period 3 (a lesson of another
+// subject), the 1-3 of period 4 would clash with T3's in period 1, and period 5 is locked.
 TEST_F(Aids, TheHandsLineIsTintedAndMarkedOnlyWhileTheOptionIsOn) {
   FourTeachers();
   Put(1, 1, ClassPiece(1, 1));
-  Put(2, 3, ClassPiece(1, 1));
+  Put(2, 3, {KindGrade1, 1, 5, 0});
   Put(1, 4, ClassPiece(1, 3));
   Put(3, 1, ClassPiece(1, 3));
   Put(1, 5, ClassPiece(1, 2, Locked));

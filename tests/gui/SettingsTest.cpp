@@ -111,25 +111,34 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
     expected.insert(expected.end(), std::begin(tool), std::end(tool));
     if (std::string(section) == "PickSWindow") expected.push_back("Letters");
   }
-  expected.insert(
-      expected.end(),
-      {"[ClassWindow]", "Top",           "Left",           "Height",       "Width",
-       "Letters",       "Visible",       "[Edit]",         "AutoLocate",   "AutoExchange",
-       "SelfTeaching",  "OnStackView",   "CountedView",    "ASDFKeys",     "TenKeys",
-       "[ViewClass]",   "Type",          "[ViewTeachers]", "Group",        "Subject",
-       "Grade",         "[ViewClasses]", "Grade1",         "Grade2",       "Grade3",
-       "[Print]",       "TeachersKinde", "ClassSmall",     "ClassLarge",   "PaperSize",
-       "ClassLetters",  "Color",         "CountedPrint",   "[ScrollBars]", "Vertical",
-       "Horizontal",    "[Color]",       "Grade1",         "Grade2",       "Grade3",
-       "Subject",       "Signiture",     "Cursor",         "[Printer]",    "Font",
-       "[Aids]",        "ShowPlaces",    "[ChecksWindow]", "Top",          "Left",
-       "Height",        "Width",         "Visible",        "ShowEmpty"});
+  expected.insert(expected.end(), {"[ClassWindow]",  "Top",          "Left",
+                                   "Height",         "Width",        "Letters",
+                                   "Visible",        "[Edit]",       "AutoLocate",
+                                   "AutoExchange",   "SelfTeaching", "OnStackView",
+                                   "CountedView",    "ASDFKeys",     "TenKeys",
+                                   "[ViewClass]",    "Type",         "[ViewTeachers]",
+                                   "Group",          "Subject",      "Grade",
+                                   "[ViewClasses]",  "Grade1",       "Grade2",
+                                   "Grade3",         "[Print]",      "TeachersKinde",
+                                   "ClassSmall",     "ClassLarge",   "PaperSize",
+                                   "ClassLetters",   "Color",        "CountedPrint",
+                                   "[ScrollBars]",   "Vertical",     "Horizontal",
+                                   "[Color]",        "Grade1",       "Grade2",
+                                   "Grade3",         "Subject",      "Signiture",
+                                   "Cursor",         "[Printer]",    "Font",
+                                   "[Aids]",         "ShowPlaces",   "[Hand]",
+                                   "MarkClashes",    "DragPieces",   "GradeLabels",
+                                   "[ChecksWindow]", "Top",          "Left",
+                                   "Height",         "Width",        "Visible",
+                                   "ShowEmpty"});
   Written w = ReadWritten(dir_.Read("Kumo.Ini"));
   EXPECT_EQ(w.Names, expected);
   std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
                                                {"Edit/AutoLocate", "1"},
                                                {"Edit/AutoExchange", "0"},
                                                {"Aids/ShowPlaces", "1"},
+                                               {"Hand/MarkClashes", "1"},
+                                               {"Hand/GradeLabels", "0"},
                                                {"ClassesWindow/Visible", "0"},
                                                {"PickSWindow/Letters", "1"},
                                                {"ViewTeachers/Subject", "0"},
@@ -292,6 +301,36 @@ TEST_F(SettingsTest, BrokenFilesStartWithTheDefaults) {
   }
 }
 
+// A file too large to be settings (a sparse one here) is said once, set aside, and replaced by
+// a fresh file at the close; the next start is a quiet one.
+TEST_F(SettingsTest, AnOversizedFileIsSetAsideOnceAndAFreshOneWritten) {
+  constexpr std::uintmax_t Size = 500u << 20;
+  dir_.Write("Kumo.Ini", "");
+  std::filesystem::resize_file(IniPath(), Size);
+  platform_.ExpectErrorBox();
+  Start();
+  ASSERT_EQ(platform_.ErrorBoxes().size(), 1u);
+  EXPECT_NE(platform_.ErrorBoxes()[0].find(std::to_string(Size) + " バイト"), std::string::npos)
+      << platform_.ErrorBoxes()[0];
+  EXPECT_EQ(std::filesystem::file_size(IniPath() + ".too-large"), Size);
+  EXPECT_TRUE(app_->options.AutoLocate);
+  Close();
+  EXPECT_EQ(IniFile(IniPath()).GetString("Printer", "Font", ""), "ＭＳ ゴシック");
+  Restart();
+  Close();
+  EXPECT_EQ(platform_.ErrorBoxes().size(), 1u);
+}
+
+// The timetable's name is kept to its first 255 bytes, which here name a file of their own.
+TEST_F(SettingsTest, TheTimetableNameIsCutTo255Bytes) {
+  const std::string dir = dir_.Dir();
+  const std::string cut = WritePlan(std::string(255 - dir.size() - 4, 'a') + ".kmt");
+  ASSERT_EQ(cut.size(), 255u);
+  dir_.Write("Kumo.Ini", "[DataFile]\nFileName=" + cut + std::string(300, 'b') + "\n");
+  Start();
+  EXPECT_EQ(app_->doc.FileName, cut);
+}
+
 TEST_F(SettingsTest, CancelAtTheCloseQuestionLeavesTheFileUnwritten) {
   Start();
   app_->doc.Modified = true;
@@ -310,7 +349,8 @@ TEST_F(SettingsTest, UnreadableAndUnwritableFileIsReportedAndLosesNothing) {
   EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
   platform_.ExpectErrorBox();
   Close();
-  EXPECT_EQ(platform_.ErrorBoxes().back(), IniPath() + " に書き込めません");
+  EXPECT_TRUE(platform_.ErrorBoxes().back().starts_with(IniPath() + " に書き込めません\n"))
+      << platform_.ErrorBoxes().back();
   EXPECT_EQ(dir_.Read("Kumo.Ini/keep"), "x");
 }
 

@@ -71,7 +71,11 @@ TEST(QtPlatformTest, MessageBoxesStayOnTopAndReportTheButtonClicked) {
              QMessageBox::Question},
         Case{BoxType::Error, Buttons::OkCancel, "OK", Answer::Ok, QMessageBox::Critical},
         Case{BoxType::Confirmation, Buttons::OkCancel, "キャンセル", Answer::Cancel,
-             QMessageBox::Question}}) {
+             QMessageBox::Question},
+        Case{BoxType::Warning, Buttons::OverwriteSaveAsCancel, "名前を付けて保存(&A)", Answer::No,
+             QMessageBox::Warning},
+        Case{BoxType::Warning, Buttons::OverwriteSaveAsCancel, "上書き(&O)", Answer::Yes,
+             QMessageBox::Warning}}) {
     BoxReply reply;
     reply.caption = QString::fromUtf8(c.click);
     reply.Arm();

@@ -29,6 +29,31 @@ T Next(std::deque<T>& queue, const std::string& what, T cancelled) {
 
 }  // namespace
 
+namespace {
+
+class ScriptedLock : public FileLock {
+ public:
+  ScriptedLock(std::shared_ptr<std::multiset<std::string>> locked, std::string path)
+      : locked_(std::move(locked)), at_(locked_->insert(std::move(path))) {}
+  ~ScriptedLock() override { locked_->erase(at_); }
+
+ private:
+  std::shared_ptr<std::multiset<std::string>> locked_;
+  std::multiset<std::string>::iterator at_;
+};
+
+}  // namespace
+
+FileLockTry ScriptedPlatform::LockOpenFile(const std::string& path) {
+  FileLockTry result;
+  if (const auto held = elsewhere_.find(path); held != elsewhere_.end()) {
+    result.HeldBy = held->second;
+  } else {
+    result.Lock = std::make_unique<ScriptedLock>(locked_, path);
+  }
+  return result;
+}
+
 ScriptedPlatform::~ScriptedPlatform() {
   EXPECT_TRUE(opens_.empty()) << opens_.size() << " open dialogs were never shown";
   EXPECT_TRUE(saves_.empty()) << saves_.size() << " save dialogs were never shown";

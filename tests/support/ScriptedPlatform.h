@@ -7,7 +7,9 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,12 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
     bool operator==(const HelpRequest&) const = default;
   };
   const std::vector<HelpRequest>& HelpRequests() const { return helps_; }
+  // Another program holds the file open, as holder tells.
+  void HoldElsewhere(const std::string& path, FileHolder holder) { elsewhere_[path] = holder; }
+  // Locks as HoldElsewhere scripted them; any other file is locked here.
+  FileLockTry LockOpenFile(const std::string& path) override;
+  // The files this program holds locked now.
+  std::vector<std::string> Locked() const { return {locked_->begin(), locked_->end()}; }
   // Records, with the box, whether a shown window stayed on top of the others meanwhile.
   Answer MessageBox(BoxType type, kumo::Buttons buttons, const std::string& text) override;
   void Reset() {
@@ -111,6 +119,10 @@ class ScriptedPlatform : public Platform, public ScriptedPrompter {
   SystemMetrics metrics_{4, 20, 16, 16};
   QRect screen_{0, 0, 1024, 768};
   std::vector<HelpRequest> helps_;
+  std::map<std::string, FileHolder> elsewhere_;
+  // Shared with the locks, which may outlive the platform.
+  std::shared_ptr<std::multiset<std::string>> locked_ =
+      std::make_shared<std::multiset<std::string>>();
 };
 
 }  // namespace kumo::test
