@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "editing/KumoEdit.h"
+#include "output/KumoPrn.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "shell/KumoApp.h"
@@ -208,6 +209,18 @@ void BM_HomeOverTheWholeHistory(benchmark::State& state) {
   }
 }
 
+// The teacher list of the largest timetable written to a PDF file, and whatever the views then
+// repaint.
+void BM_PrintTeacherList(benchmark::State& state) {
+  KumoApp& app = Table().App();
+  const QTemporaryDir dir;
+  const std::string file = QDir(dir.path()).filePath("list.pdf").toStdString();
+  for (auto _ : state) {
+    PrintPdfFile({TeacherListTask(app.dlgPrintOut->Input(), 1)}, file);
+    QApplication::processEvents();
+  }
+}
+
 // A class move with the history full: each move forgets the oldest step, the entries move down
 // and so do the history window's rows. Last, since it leaves the history full.
 void BM_ClassMoveAtTheLimit(benchmark::State& state) {
@@ -239,6 +252,7 @@ void RegisterBenchmarks() {
   add("BM_RefreshAllViews", BM_RefreshAllViews);
   // The whole walk is long: a few runs tell enough.
   add("BM_HomeOverTheWholeHistory", BM_HomeOverTheWholeHistory)->Iterations(3);
+  add("BM_PrintTeacherList", BM_PrintTeacherList);
   add("BM_ClassMoveAtTheLimit", BM_ClassMoveAtTheLimit);
 }
 

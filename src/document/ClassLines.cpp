@@ -17,10 +17,10 @@ void TClassLines::BuildClassList() {
   for (Byte g = 1; g <= 3; ++g) {
     // Class numbers beyond the labels cannot be shown, and the entries hold only 20 per grade.
     int n = std::min<int>(doc_.ClassCount(g), MaxClassNo);
-    for (Byte c = 1; c <= n; ++c) {
+    for (int c = 1; c <= n; ++c) {
       ++i;
       Entries[i].Grade = g;
-      Entries[i].ClassNo = c;
+      Entries[i].ClassNo = static_cast<Byte>(c);
     }
   }
   EntryCount = static_cast<Byte>(i);

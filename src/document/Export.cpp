@@ -19,7 +19,8 @@ namespace {
 constexpr int HeaderColumns = 4;  // subject, name, homeroom, lesson count
 std::string CellText(const TKumData& doc, const Options& options, const TeacherLine& line,
                      const PeriodCell& cell) {
-  if (cell.IsClass()) return ClassPieceText(doc, options, line, cell, OwnGrade::Omitted);
+  if (cell.IsClass())
+    return ClassPieceText(doc.ClassLabels, options, line, cell, OwnGrade::Omitted);
   if (cell.IsEmpty()) return {};
   // Subject and symbol pieces keep the space that follows them.
   return std::string(PieceLabel(doc, cell)) + " ";
@@ -31,7 +32,7 @@ ExportRow TeacherRow(const TKumData& doc, const Options& options, int n) {
   row.Fields.reserve(HeaderColumns + PeriodCount);
   row.Fields.push_back({std::string(PieceLabel(doc, {KindSubject, line.Subject, 0, 0}))});
   row.Fields.push_back({std::string(line.Name.View())});
-  row.Fields.push_back({HomeroomText(doc, options, line)});
+  row.Fields.push_back({HomeroomText(doc.ClassLabels, options, line)});
   const int count = doc.LessonCount(n);
   char countText[8];
   std::snprintf(countText, sizeof countText, "%2d", count);

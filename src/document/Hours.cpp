@@ -63,6 +63,7 @@ ClassHours CountClassHours(const TKumData& doc, const TClassLines& classes) {
     }
     for (std::size_t i = 0; i < hours.Subjects.size(); ++i) {
       std::vector<int> column;
+      column.reserve(ofGrade.size());
       for (const ClassHoursRow* row : ofGrade) column.push_back(row->Counts[i]);
       const std::optional<int> common = MostCommon(column);
       if (!common) continue;

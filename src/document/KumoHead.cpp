@@ -2,18 +2,8 @@
 #include "document/KumoHead.h"
 
 #include <algorithm>
-#include <string>
-
-#include "document/FullWidth.h"
 
 namespace kumo {
-namespace {
-
-constexpr std::string_view FullWidthSpace = "\x81\x40";
-constexpr int CircledBase = 0x8740;  // ①
-constexpr int LetterBase = 0x8260;   // Ａ
-
-}  // namespace
 
 TKumData::TKumData(const Options& options, Prompter& prompter)
     : options_(options), prompter_(prompter) {
@@ -64,23 +54,7 @@ void TKumData::ResetEditState() {
 void TKumData::MakeClassLabels() {
   const Batch batch(*this);
   MarkAll();
-  if (!options_.LetterLabels && !options_.CircledLabels) {
-    if (labelsBuilt_) ClassLabels[0].Assign(FullWidthSpace);
-    for (int c = 1; c <= MaxClassNo; ++c) {
-      std::string digits = std::to_string(c);
-      ClassLabels[c].Assign(c <= 9 ? ToFullWidth(digits) : digits);
-    }
-    return;
-  }
-  labelsBuilt_ = true;
-  int base = options_.LetterLabels ? LetterBase : CircledBase;
-  for (auto& label : ClassLabels.Items) std::fill_n(&label.Len, sizeof label, Byte{2});
-  ClassLabels[0].Assign(FullWidthSpace);
-  for (int c = 1; c <= MaxClassNo; ++c) {
-    int code = base + c - 1;
-    ClassLabels[c].Bytes[0] = static_cast<Byte>(code >> 8);
-    ClassLabels[c].Bytes[1] = static_cast<Byte>(code & 0xFF);
-  }
+  ClassLabels = ClassLabelsOf(ShownLabelStyle(options_), ClassLabels);
 }
 
 Byte TKumData::ClassCount(int grade) const {

@@ -10,6 +10,7 @@
 
 #include "document/AppliedIndex.h"
 #include "document/Baseline.h"
+#include "document/ClassLabels.h"
 #include "document/DocumentChange.h"
 #include "document/Options.h"
 #include "document/Prompter.h"
@@ -22,7 +23,6 @@ using SubjectTable2 = Indexed<Text<4>, 0, MaxSubject>;
 using SubjectTable4 = Indexed<Text<8>, 0, MaxSubject>;
 using SymbolTable = Indexed<Text<2>, 1, MaxSymbol>;
 using MeaningTable = Indexed<Text<20>, 1, MaxSymbol>;
-using ClassLabelTable = Indexed<Text<2>, 0, MaxClassNo>;
 
 // The constant tables a document starts from (CP932 texts).
 const SubjectTable1& DefaultSubjectNames1();
@@ -119,6 +119,7 @@ class TKumData {
 
   void Clear();
   void ResetEditState();
+  // The class labels of the class display type, for every view.
   void MakeClassLabels();
 
   // Line edits. Lines are named by number in the history and in the holding stack: an insert
@@ -311,7 +312,6 @@ class TKumData {
   DocumentChange pending_;
   int batches_ = 0;
   bool notifying_ = false;
-  bool labelsBuilt_ = false;     // a circled or letter table has been built since start
   bool forgettingTold_ = false;  // the limit's beep sounded since the history was last below it
   mutable AppliedIndex applied_;
 

@@ -342,8 +342,8 @@ int TdlgEnvironment::RunEnvironmentDialog(int page) {
   edtTitle_->setText(FromDocText(app_.doc.Title.View()));
   edtComment_->setText(FromDocText(app_.doc.Comment.View()));
   rgpViewClassTypeClick();
-  edtFont_->setFont(app_.dlgPrintOut->PrintFont);
-  edtFont_->setText(app_.dlgPrintOut->PrintFont.family());
+  edtFont_->setFont(PrintFont(app_.options));
+  edtFont_->setText(QString::fromStdString(app_.options.PrintFontName));
   // Colours picked in a cancelled run are gone.
   for (int b = 0; b < 6; ++b) SetButtonColor(b, ColorOption(b));
   SetHelpContext();
@@ -371,7 +371,6 @@ bool TdlgEnvironment::ApplyOk() {
   for (int b = 0; b < 6; ++b) ColorOption(b) = ButtonColor(b);
   app_.doc.Title.AssignWhole(*title);
   app_.doc.Comment.AssignWhole(*comment);
-  app_.dlgPrintOut->PrintFont = edtFont_->font();
   app_.frmTeacher->ShownLine = app_.doc.CurLine;
   app_.doc.Modified = true;
   return true;

@@ -48,7 +48,11 @@ QString CutLabel(const QString& caption, std::string_view text, std::size_t maxB
 
 }  // namespace
 
-TdlgPrintOut::TdlgPrintOut(KumoApp& app) : PrintFont(QStringLiteral("ＭＳ ゴシック")), app_(app) {
+QFont PrintFont(const Options& options) {
+  return QFont(QString::fromStdString(options.PrintFontName));
+}
+
+TdlgPrintOut::TdlgPrintOut(KumoApp& app) : app_(app) {
   setObjectName("dlgPrintOut");
   setWindowTitle(QStringLiteral("印刷"));
   setFont(GothicFont(13));
@@ -162,13 +166,8 @@ void TdlgPrintOut::btnEnvironmentClick() {
 }
 
 PrintInput TdlgPrintOut::Input() const {
-  return {app_.doc,
-          app_.classes,
-          app_.options,
-          PrintFont,
-          logicalDpiY(),
-          paper_,
-          QDateTime::currentDateTime()};
+  return {app_.doc,      app_.classes, app_.options,
+          logicalDpiY(), paper_,       QDateTime::currentDateTime()};
 }
 
 std::vector<PrintTask> TdlgPrintOut::Tasks() const {

@@ -22,16 +22,18 @@ namespace kumo {
 class KumoApp;
 struct PrintUnits;
 
-// What the prints read.
+// What the prints read; they change nothing of it.
 struct PrintInput {
-  TKumData& doc;  // the teacher list sets the class labels for the print and back
+  const TKumData& doc;
   const TClassLines& classes;
-  Options& options;
-  QFont font;     // the print dialog's print font
-  int screenDpi;  // the screen's pixels per inch
-  int paper;      // PaperSize
-  QDateTime now;  // the date and time the teacher list carries
+  const Options& options;  // the print font among them
+  int screenDpi;           // the screen's pixels per inch
+  int paper;               // PaperSize
+  QDateTime now;           // the date and time the teacher list carries
 };
+
+// The font every print draws with, as the options name it.
+QFont PrintFont(const Options& options);
 
 void PrintTeacherList(const PrintInput& in, PrintJob& job);
 void PrintClassTablesSmall(const PrintInput& in, PrintJob& job);
@@ -61,8 +63,6 @@ class TdlgPrintOut : public QDialog {
 
   // What the prints read now, at the paper size the dialog was last shown with.
   PrintInput Input() const;
-
-  QFont PrintFont;  // the font every print draws with
 
  private:
   void FormShow();

@@ -22,7 +22,7 @@ std::pair<std::string_view, std::string_view> SplitWhole(std::string_view text, 
 
 // The print font's face at size S.
 void UsePrintFont(const PrintInput& in, Canvas& canvas, const PrintUnits& units) {
-  canvas.SetFont(in.font);
+  canvas.SetFont(PrintFont(in.options));
   canvas.SetFontPointSize(units.S);
 }
 
@@ -72,7 +72,8 @@ void DrawClassTable(const PrintInput& in, Canvas& canvas, const PrintUnits& unit
     }
   }
 
-  const double gridTop = (Y - u / 16) * units.sy;
+  const int lift = u / 16;  // whole pixels
+  const double gridTop = (Y - lift) * units.sy;
   const auto line = [&](int width, int x1, int y1, int x2, int y2) {
     canvas.SetPenWidth(width);
     canvas.MoveTo(shift.x() + x1, shift.y() + y1);

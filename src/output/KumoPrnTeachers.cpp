@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Cp932.h"
+#include "document/ClassLabels.h"
 #include "document/FullWidth.h"
 #include "document/PieceLabel.h"
 #include "document/PrintUnits.h"
@@ -16,29 +17,6 @@
 
 namespace kumo {
 namespace {
-
-// While it lives the class labels are circled numbers (letters still win), as the list wants
-// them; the views are told once, after the labels are back.
-class CircledLabels {
- public:
-  CircledLabels(TKumData& doc, Options& options)
-      : doc_(doc), options_(options), batch_(doc), saved_(options.CircledLabels) {
-    options_.CircledLabels = true;
-    doc_.MakeClassLabels();
-  }
-  ~CircledLabels() {
-    options_.CircledLabels = saved_;
-    doc_.MakeClassLabels();
-  }
-  CircledLabels(const CircledLabels&) = delete;
-  CircledLabels& operator=(const CircledLabels&) = delete;
-
- private:
-  TKumData& doc_;
-  Options& options_;
-  TKumData::Batch batch_;
-  bool saved_;
-};
 
 // The system's long time format, without the time zone Qt adds to it.
 QString LongTime(const QTime& time) {
@@ -52,7 +30,7 @@ QString LongTime(const QTime& time) {
 void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   const TKumData& doc = in.doc;
   const Options& options = in.options;
-  const CircledLabels circled(in.doc, in.options);
+  const ClassLabelTable labels = ClassLabelsOf(TeacherListLabelStyle(options));
   const int n = doc.LineCount;
   const bool landscape = TeacherListLandscape(n);
   const PrintUnits pu =
@@ -70,9 +48,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   job.FitPage(shift.x() + right + 2, shift.y() + bottom + 2);
 
   Canvas& canvas = job.Page();
-  QFont font = in.font;
-  font.setFamily(QString::fromStdString(options.PrintFontName));
-  canvas.SetFont(font);
+  canvas.SetFont(PrintFont(options));
   const auto text = [&](int x, int y, std::string_view cp932) {
     canvas.TextOut(shift.x() + x, shift.y() + y, FromDocText(cp932));
   };
@@ -122,7 +98,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
     text(o, y, PieceLabel(doc, {KindSubject, l.Subject, 0, 0}));
     // Five full-width characters are wider than the column: they are narrowed to fit it.
     canvas.TextOutNarrowed(shift.x() + 4 * o, shift.y() + y, FromDocText(l.Name.View()), 6 * o);
-    text((options.TeachersKind == 1 ? 12 : 11) * o, y, HomeroomText(doc, options, l));
+    text((options.TeachersKind == 1 ? 12 : 11) * o, y, HomeroomText(labels, options, l));
     if (l.Grade >= 1 && l.Grade <= 3) {
       char count[8];
       std::snprintf(count, sizeof count, "%2d", doc.LessonCount(k));
@@ -133,7 +109,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
       canvas.SetUnderline(false);
       colour(cell.Kind);
       if (cell.IsClass()) {
-        text((4 * i + 14) * o, y, ClassPieceText(doc, options, l, cell));
+        text((4 * i + 14) * o, y, ClassPieceText(labels, options, l, cell));
         continue;
       }
       const std::string_view label = PieceLabel(doc, cell);

@@ -56,7 +56,7 @@ const KeptFonts::Laid& KeptFonts::Text(const QString& text, int style) {
     for (QPointF& at : positions) at -= baseline;
     run.setPositions(positions);
   }
-  return *kept.insert(text, std::move(laid));
+  return *kept.insert(text, laid);
 }
 
 }  // namespace kumo

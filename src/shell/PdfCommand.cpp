@@ -52,7 +52,6 @@ int RunPdfCommand(const QStringList& arguments) {
     const PrintInput in{doc,
                         classes,
                         options,
-                        QFont(QString::fromStdString(options.PrintFontName)),
                         qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()),
                         options.PaperSize,
                         QDateTime::currentDateTime()};

@@ -316,7 +316,6 @@ void LoadSettings(KumoApp& app, const Options& defaults) {
   LoadOptions(ini, options, defaults);
   LoadAids(ini, app, defaults);
   app.dlgEnvironment->LoadFromOptions();
-  app.dlgPrintOut->PrintFont.setFamily(QString::fromStdString(options.PrintFontName));
 }
 
 Options StoredOptions(const std::string& programDir) {

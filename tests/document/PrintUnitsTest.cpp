@@ -2,6 +2,7 @@
 #include "document/PrintUnits.h"
 
 #include "base/Cp932.h"
+#include "document/ClassLabels.h"
 #include "document/ClassWeek.h"
 #include "document/DocFixture.h"
 #include "document/TeacherListText.h"
@@ -73,16 +74,34 @@ TEST_F(TeacherListTextTest, HomeroomsAndClassesInTheThreeStyles) {
     DeriveOptions(options);
     doc.MakeClassLabels();
     const TeacherLine line = Line(2, 3);
-    EXPECT_EQ(Cp932ToUtf8(HomeroomText(doc, options, line)), c.homeroom);
-    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc, options, line, Piece(2, 1))), c.ownGrade);
-    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc, options, line, Piece(1, 3))), c.otherGrade);
+    EXPECT_EQ(Cp932ToUtf8(HomeroomText(doc.ClassLabels, options, line)), c.homeroom);
+    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels, options, line, Piece(2, 1))), c.ownGrade);
+    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels, options, line, Piece(1, 3))),
+              c.otherGrade);
+  }
+}
+
+// The list circles the class numbers whatever the display type, unless letters are shown; the
+// document's own labels stay as the views show them.
+TEST_F(TeacherListTextTest, TheListWorksOutItsOwnLabels) {
+  const std::pair<int, const char*> cases[] = {{0, "2③"}, {1, "2③"}, {2, "2Ｃ"}};
+  for (auto [viewType, homeroom] : cases) {
+    SCOPED_TRACE(viewType);
+    options.ViewClassType = viewType;
+    DeriveOptions(options);
+    doc.MakeClassLabels();
+    const ClassLabelTable shown = doc.ClassLabels;
+    const ClassLabelTable printed = ClassLabelsOf(TeacherListLabelStyle(options));
+    EXPECT_EQ(Cp932ToUtf8(HomeroomText(printed, options, Line(2, 3))), homeroom);
+    EXPECT_EQ(printed[0].View(), Cp932Literal("　"));
+    for (int c = 0; c <= MaxClassNo; ++c) EXPECT_EQ(doc.ClassLabels[c].View(), shown[c].View());
   }
 }
 
 TEST_F(TeacherListTextTest, NoHomeroomWithoutGradeOrClass) {
-  EXPECT_EQ(HomeroomText(doc, options, Line(0, 3)), "");
-  EXPECT_EQ(HomeroomText(doc, options, Line(1, 0)), "");
-  EXPECT_EQ(ClassPieceText(doc, options, Line(1, 1), Piece(KindSubject, 1)), "");
+  EXPECT_EQ(HomeroomText(doc.ClassLabels, options, Line(0, 3)), "");
+  EXPECT_EQ(HomeroomText(doc.ClassLabels, options, Line(1, 0)), "");
+  EXPECT_EQ(ClassPieceText(doc.ClassLabels, options, Line(1, 1), Piece(KindSubject, 1)), "");
 }
 
 TEST_F(TeacherListTextTest, ClassTitleNamesTheClassByItsLetterUnderLetters) {

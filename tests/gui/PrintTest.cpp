@@ -237,6 +237,19 @@ TEST_F(PrintTest, SmallClassTablesFifteenToAPage) {
   }
 }
 
+// The teacher list and the class tables draw in the one print font the options name.
+TEST_F(PrintTest, EveryPrintDrawsInThePrintFont) {
+  app_->doc.AddLine(Teacher(1, 1, "A"));
+  app_->options.PrintFontName = "DejaVu Sans Mono";
+  for (const PrintTask& task : {TeacherListTask(Input(), 1), ClassTablesSmallTask(Input()),
+                                ClassTablesLargeTask(Input(), 0)}) {
+    const PrintedJob job = Printed(task);
+    ASSERT_FALSE(job.Texts.empty());
+    for (const DrawnText& t : job.Texts)
+      EXPECT_EQ(t.Family, "DejaVu Sans Mono") << t.Text.toStdString();
+  }
+}
+
 // Large tables, one to a page or the chosen class alone; what each period shows.
 TEST_F(PrintTest, LargeClassTablesAndWhatAPeriodShows) {
   TKumData& doc = app_->doc;

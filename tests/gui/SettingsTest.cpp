@@ -182,7 +182,6 @@ TEST_F(SettingsTest, ValuesAreParsedClampedAndDerivedAndForeignLinesKept) {
   EXPECT_FALSE(locate->isEnabled());
   EXPECT_FALSE(app_->dlgEnvironment->findChild<QListWidget*>("lbxSubject")->isEnabled());
   EXPECT_EQ(o.PrintFontName, "ゴシックゴシックゴシックゴシッ");  // 30 bytes
-  EXPECT_EQ(app_->dlgPrintOut->PrintFont.family().toStdString(), o.PrintFontName);
   Close();
 
   std::string text = dir_.Read("Kumo.Ini");

@@ -36,8 +36,8 @@ class RecordingEngine : public QPaintEngine {
   void drawTextItem(const QPointF& baseline, const QTextItem& item) override {
     const QFont font = item.font();
     const QPoint topLeft(qRound(baseline.x()), qRound(baseline.y() - qRound(item.ascent())));
-    record_.Texts.push_back(
-        {record_.Pages, topLeft, item.text(), font.pointSize(), font.underline(), pen_.color()});
+    record_.Texts.push_back({record_.Pages, topLeft, item.text(), font.pointSize(),
+                             font.underline(), pen_.color(), font.family()});
   }
 
  private:
@@ -46,9 +46,7 @@ class RecordingEngine : public QPaintEngine {
 };
 
 RecordingDevice::RecordingDevice(QSize pixels, int dpi, PrintedJob& record)
-    : pixels_(pixels),
-      dpi_(dpi),
-      engine_(std::make_unique<RecordingEngine>(record)) {}
+    : pixels_(pixels), dpi_(dpi), engine_(std::make_unique<RecordingEngine>(record)) {}
 
 RecordingDevice::~RecordingDevice() = default;
 

@@ -24,6 +24,7 @@ struct DrawnText {
   int Points;
   bool Underline;
   QColor Color;
+  QString Family;
 };
 
 struct DrawnLine {
