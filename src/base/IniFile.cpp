@@ -181,7 +181,12 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
   const std::size_t at = FindKey(section, key);
   if (at == None) return std::string(fallback);
   const std::string_view text = lines_[at].Text;
-  const std::string_view value = Trim(text.substr(text.find('=') + 1));
+  // A stray carriage return is a line break, which no value holds.
+  std::string raw;
+  for (char c : text.substr(text.find('=') + 1)) {
+    if (c != '\r') raw += c;
+  }
+  const std::string_view value = Trim(raw);
   return std::string(IsQuoted(value) ? value.substr(1, value.size() - 2) : value);
 }
 

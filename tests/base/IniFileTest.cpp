@@ -128,6 +128,10 @@ TEST(IniFile, ValueCannotBreakIntoANewLine) {
   ini.Save();
   IniFile back(dir.File("a.ini"));
   EXPECT_EQ(back.GetString("DataFile", "FileName", ""), "a[Edit]AutoLocate=0");
+  // Nor does a value read: a stray carriage return within a line is left out as well.
+  dir.Write("b.ini", "[DataFile]\nFileName=\r \nTitle=a\rb\r\n");
+  EXPECT_EQ(IniFile(dir.File("b.ini")).GetString("DataFile", "FileName", "none"), "");
+  EXPECT_EQ(IniFile(dir.File("b.ini")).GetString("DataFile", "Title", "none"), "ab");
   EXPECT_TRUE(back.GetBool("Edit", "AutoLocate", true));
 }
 
