@@ -10,7 +10,9 @@ set(crossings
   "editing/KumoEditMenu.cpp: views/KumoCl.h"
   "editing/KumoEditMenu.cpp: views/KumoTe.h"
   "views/KumoCls.cpp: output/KumoEnv.h"
-  "views/KumoTes.cpp: output/KumoEnv.h")
+  "views/KumoTes.cpp: output/KumoEnv.h"
+  "views/KumoChkPages.cpp: output/KumoExp.h"
+  "views/KumoChkPages.cpp: output/KumoPrn.h")
 set(crossed "")
 # The include lines of a file, into includes.
 macro(include_lines path)

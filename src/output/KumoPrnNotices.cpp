@@ -29,7 +29,7 @@ void DrawNotice(const PrintInput& in, PrintJob& job, const PrintUnits& units,
   job.FitPage(columns[3] + 2, bottom + 2);
 
   Canvas& canvas = job.Page();
-  canvas.SetFont(in.font);
+  canvas.SetFont(PrintFont(in.options));
   canvas.SetFontPointSize(units.S);
   const auto text = [&](int x, int y, const std::string& utf8) {
     canvas.TextOut(x, y, QString::fromStdString(utf8));

@@ -274,6 +274,18 @@ std::string UserSettingsDirectory() {
   return (config + "/kumo/").toStdString();
 }
 
+namespace {
+
+// Writable, and marked so: a file or folder whose write bits are all off is read-only to root
+// too, who could write it anyway.
+bool MarkedWritable(const QFileInfo& info) {
+  return info.isWritable() &&
+         (info.permissions() &
+          (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)) != 0;
+}
+
+}  // namespace
+
 SettingsFiles SettingsPlace(const std::string& programDir) {
   const std::string inProgramDir = programDir + FileName;
   const QFileInfo file(QString::fromStdString(inProgramDir));
@@ -281,8 +293,7 @@ SettingsFiles SettingsPlace(const std::string& programDir) {
   // An installed program's folder (bin/ beside share/kumo/) is the system's, even for root.
   const bool installed =
       QFileInfo(QString::fromStdString(InstalledDataDirectory(programDir))).isDir();
-  if (!installed &&
-      (exists ? file.isWritable() : QFileInfo(QString::fromStdString(programDir)).isWritable())) {
+  if (!installed && MarkedWritable(exists ? file : QFileInfo(QString::fromStdString(programDir)))) {
     return {std::string(), inProgramDir};
   }
   return {exists ? inProgramDir : std::string(), UserSettingsDirectory() + FileName};
