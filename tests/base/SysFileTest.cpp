@@ -39,7 +39,7 @@ TEST(SysFile, FailuresThrowFileErrorNamingTheFile) {
 // A name outside ASCII reaches the system whole (as UTF-16 where the system takes that).
 TEST(SysFile, AJapaneseFileNameIsWrittenReadAndReplaced) {
   TempDir dir;
-  const std::string name = dir.File("時間割 前期.kmt");
+  const std::string name = dir.Dir() + "時間割 前期.kmt";  // UTF-8, as the program names files
   WriteFileAtomically(name, "old");
   WriteFileAtomically(name, "new");
   EXPECT_EQ(ReadFileBytes(name, 3), "new");
