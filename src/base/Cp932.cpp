@@ -1,15 +1,8 @@
 #include "base/Cp932.h"
 
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
+#include "base/Cp932Chars.h"
 
 namespace kumo {
 namespace {
@@ -63,6 +56,13 @@ bool NextUtf8(std::string_view s, std::size_t& i, char32_t& out) {
   return true;
 }
 
+using cp932::DecodeChar;
+using cp932::EncodeChar;
+
+}  // namespace
+
+namespace cp932 {
+
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -81,70 +81,7 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-#ifdef _WIN32
-std::string DecodeChar(std::string_view bytes) {
-  wchar_t w[2];
-  int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(),
-                              static_cast<int>(bytes.size()), w, 2);
-  if (n != 1) return {};
-  std::string out;
-  AppendUtf8(out, static_cast<char32_t>(w[0]));
-  return out;
-}
-
-std::optional<std::string> EncodeChar(char32_t c) {
-  if (c > 0xFFFF) return std::nullopt;
-  wchar_t w = static_cast<wchar_t>(c);
-  char buf[4];
-  BOOL lossy = FALSE;
-  int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &w, 1, buf, sizeof buf, nullptr, &lossy);
-  if (n <= 0 || lossy) return std::nullopt;
-  return std::string(buf, n);
-}
-#else
-// iconv descriptors are not shared: each call opens its own, which keeps the codec free of state.
-class Iconv {
- public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) std::abort();  // glibc always has CP932
-  }
-  ~Iconv() { iconv_close(cd_); }
-  Iconv(const Iconv&) = delete;
-  Iconv& operator=(const Iconv&) = delete;
-
-  // Converts the whole input or returns nothing.
-  std::optional<std::string> Convert(std::string_view in) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string src(in);
-    char out[16];
-    char* ip = src.data();
-    std::size_t il = src.size();
-    char* op = out;
-    std::size_t ol = sizeof out;
-    if (iconv(cd_, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0) {
-      return std::nullopt;
-    }
-    return std::string(out, op);
-  }
-
- private:
-  iconv_t cd_;
-};
-
-std::string DecodeChar(std::string_view bytes) {
-  static thread_local Iconv decoder("UTF-8", "CP932");
-  return decoder.Convert(bytes).value_or("");
-}
-
-std::optional<std::string> EncodeChar(char32_t c) {
-  static thread_local Iconv encoder("CP932", "UTF-8");
-  std::string utf8;
-  AppendUtf8(utf8, c);
-  return encoder.Convert(utf8);
-}
-#endif
-
-}  // namespace
+}  // namespace cp932
 
 std::string Cp932ToUtf8(std::string_view cp932) {
   std::string out;

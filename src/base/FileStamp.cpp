@@ -6,6 +6,7 @@
 
 #include "base/FileError.h"
 #include "base/SysFile.h"
+#include "base/SystemCalls.h"
 
 namespace kumo {
 namespace {
@@ -27,7 +28,7 @@ std::uint64_t CheckSum(std::string_view bytes) {
 FileStamp StampOf(const std::string& path) {
   FileStamp stamp;
   std::error_code ec;
-  const auto modified = std::filesystem::last_write_time(path, ec);
+  const auto modified = std::filesystem::last_write_time(PathOf(path), ec);
   if (ec) return stamp;
   std::string bytes;
   try {

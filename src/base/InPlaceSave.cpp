@@ -11,23 +11,9 @@
 #include "base/FileStamp.h"
 #include "base/SysFile.h"
 #include "base/SysIo.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "base/SystemCalls.h"
 
 namespace kumo {
-
-#ifdef _WIN32
-// The folder always takes the temporary file there, so no file is rewritten in place.
-std::optional<std::string> InterruptedSaveCopy(const std::string&) {
-  return std::nullopt;
-}
-void DropSaveCopy(const std::string&) {}
-#else
 namespace {
 
 // The copy: this line, the file's own path, the new bytes' length and check sum, the old bytes.
@@ -44,11 +30,15 @@ std::string Hex(std::uint64_t value) {
 
 // The file itself, whatever link or relative name leads to it; nothing when it is missing.
 std::optional<std::string> RealPath(const std::string& path) {
-  char* real = ::realpath(path.c_str(), nullptr);
-  if (real == nullptr) return std::nullopt;
-  std::string result(real);
-  std::free(real);
-  return result;
+  std::error_code ec;
+  const std::filesystem::path real = std::filesystem::canonical(PathOf(path), ec);
+  if (ec) return std::nullopt;
+  return Utf8Of(real);
+}
+
+void Remove(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::remove(PathOf(path), ec);
 }
 
 std::string CopyPathFor(const std::string& real) {
@@ -70,7 +60,8 @@ std::string CopyBytes(const std::string& real, std::string_view bytes, std::stri
 
 // The copy kept for the file, when there is one and it is whole.
 std::optional<Copy> ReadCopy(const std::string& copyPath, const std::string& real) {
-  if (::access(copyPath.c_str(), F_OK) != 0) return std::nullopt;
+  std::error_code ec;
+  if (!std::filesystem::exists(PathOf(copyPath), ec)) return std::nullopt;
   std::string bytes;
   try {
     bytes = ReadFileBytes(copyPath, MaxCopiedBytes + 4096);
@@ -98,15 +89,7 @@ std::optional<Copy> ReadCopy(const std::string& copyPath, const std::string& rea
 }  // namespace
 
 std::string SaveCopyDirectory() {
-  std::string data;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') {
-    data = xdg;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-    data = std::string(home) + "/.local/share";
-  } else if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) {
-    data = std::string(user->pw_dir) + "/.local/share";
-  }
-  return data + "/kumo/saving/";
+  return UserDataDirectory() + "kumo" + Separator + "saving" + Separator;
 }
 
 std::optional<std::string> InterruptedSaveCopy(const std::string& path) {
@@ -122,14 +105,14 @@ std::optional<std::string> InterruptedSaveCopy(const std::string& path) {
     return std::nullopt;  // the open that follows names the reason; the copy waits
   }
   if (now == copy->Old || (now.size() == copy->NewSize && CheckSum(now) == copy->NewSum)) {
-    ::unlink(copyPath.c_str());
+    Remove(copyPath);
     return std::nullopt;
   }
   return std::move(copy->Old);
 }
 
 void DropSaveCopy(const std::string& path) {
-  if (const auto real = RealPath(path)) ::unlink(CopyPathFor(*real).c_str());
+  if (const auto real = RealPath(path)) Remove(CopyPathFor(*real));
 }
 
 std::string KeepSaveCopy(const std::string& path, std::string_view bytes) {
@@ -143,7 +126,7 @@ std::string KeepSaveCopy(const std::string& path, std::string_view bytes) {
   }
   try {
     std::error_code ec;
-    std::filesystem::create_directories(SaveCopyDirectory(), ec);
+    std::filesystem::create_directories(PathOf(SaveCopyDirectory()), ec);
     WriteFileAtomically(CopyPathFor(real), CopyBytes(real, bytes, old));
   } catch (const FileError& e) {
     throw FileError("\"" + path + "\" を書き込めません。\n保存前の内容の控えを作れません。\n" +
@@ -155,41 +138,21 @@ std::string KeepSaveCopy(const std::string& path, std::string_view bytes) {
 void RewriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
   const std::string old = KeepSaveCopy(path, bytes);
   const std::string copyPath = CopyPathFor(RealPath(target).value_or(target));
-  const auto giveUp = [&](int fd, int err) {
-    if (fd >= 0) ::close(fd);
-    ::unlink(copyPath.c_str());
+  bool untouched = false;
+  const int err = RewriteFileBytes(target, bytes, untouched);
+  if (err == 0) {
+    Remove(copyPath);
+    return;
+  }
+  // A write that failed part way puts the old bytes back; only where even that fails does the
+  // copy stay, and the next open takes it back.
+  bool unused = false;
+  if (untouched || RewriteFileBytes(target, old, unused) == 0) {
+    Remove(copyPath);
     FailFile("書き込めません", path, err);
-  };
-  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) giveUp(fd, errno);
-  const FileSizeSignalIgnored quiet;
-  struct stat before {};
-  if (::fstat(fd, &before) != 0) giveUp(fd, errno);
-  // A file system that cannot reserve space says so; the copy still covers a failed write there.
-  int err = bytes.empty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
-  if (err == EOPNOTSUPP || err == ENOSYS || err == EINVAL) err = 0;
-  if (err != 0) {
-    // No byte has changed; what the reservation may have added is given back.
-    std::ignore = ::ftruncate(fd, before.st_size);
-    giveUp(fd, err);
   }
-  err = WriteAllAt(fd, bytes, 0);
-  if (err == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) err = errno;
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (err != 0) {
-    const bool restored = WriteAllAt(fd, old, 0) == 0 &&
-                          ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 && ::fsync(fd) == 0;
-    if (restored) giveUp(fd, err);
-    ::close(fd);
-    throw FileError("\"" + path + "\" を書き込めません。\n" + ReasonText(err) +
-                    "。\n保存前の内容は \"" + copyPath + "\" に残してあります。");
-  }
-  if (::close(fd) != 0) {
-    // The bytes were synced; the next open tells from the copy whether they are whole.
-    FailFile("書き込めません", path, errno);
-  }
-  ::unlink(copyPath.c_str());
+  throw FileError("\"" + path + "\" を書き込めません。\n" + ReasonText(err) +
+                  "。\n保存前の内容は \"" + copyPath + "\" に残してあります。");
 }
-#endif
 
 }  // namespace kumo

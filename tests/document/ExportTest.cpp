@@ -246,6 +246,10 @@ std::string AsReadBack(const std::string& header, const std::string& text, bool 
 // Every cell as the text has it, the days' names across their days, on the paper and in the
 // printing font of the settings (a Windows face by the face the system has for it).
 TEST_F(ExportTest, WorkbooksHoldTheCellsOfTheText) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the independent reader, Python with openpyxl, is a program of the build "
+                  "system, which the Windows build cannot start";
+#endif
   BuildSchool(doc);
   options.TeachersKind = 1;
   struct Case {

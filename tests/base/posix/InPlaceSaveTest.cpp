@@ -1,3 +1,5 @@
+// The in-place save where only POSIX systems can test it: a child process killed mid-save and
+// a file size limit. The save itself is the same on Windows, through the other system calls.
 #include "base/InPlaceSave.h"
 
 #include <gtest/gtest.h>
