@@ -44,8 +44,8 @@ class QuietPlatform : public kumo::QtPlatform {
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
   bool PrinterSetup(QWidget*) override { return false; }
-  bool Print(const kumo::PrintTask&) override { return false; }
-  void PrintPreview(QWidget*, const std::vector<kumo::PrintTask>&) override {}
+  bool Print(const std::vector<kumo::PrintTask>&) override { return false; }
+  bool PrintPreview(QWidget*, const std::vector<kumo::PrintTask>&) override { return false; }
   void ShowHelp(kumo::HelpView, int) override {}
 
   int Boxes = 0;
