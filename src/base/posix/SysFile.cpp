@@ -69,8 +69,15 @@ constexpr int TempNameTries = 100;
 // only the file it made itself. A name near the system's limit leaves no room for the ending,
 // and its start stands for it.
 std::string TempName(const std::string& folder, const std::string& name, int k) {
-  return folder + "/." + name.substr(0, 200) + ".kumo-save" +
-         (k == 0 ? std::string() : "-" + std::to_string(k));
+  // Appended piece by piece: GCC 12's -Wrestrict misreads the operator+ chain when optimising.
+  std::string temp = folder + "/.";
+  temp += name.substr(0, 200);
+  temp += ".kumo-save";
+  if (k != 0) {
+    temp += '-';
+    temp += std::to_string(k);
+  }
+  return temp;
 }
 
 // A shared folder may let the user change a file but not create one beside it; there the file
