@@ -224,6 +224,7 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
   LoadToolWindow(ini, "ChecksWindow", *app.frmChecks,
                  {s.Left + s.Width + 2, OuterBounds(*app.frmEdit).Top, 420, 320});
   app.frmChecks->SetShowEmpty(ini.GetBool("ChecksWindow", "ShowEmpty", true));
+  app.options.Zoom = SteppedZoom(ini.GetInt("View", "Zoom", defaults.Zoom), 0);
 }
 
 void SaveAids(IniFile& ini, const KumoApp& app) {
@@ -233,6 +234,7 @@ void SaveAids(IniFile& ini, const KumoApp& app) {
   ini.SetBool("Hand", "GradeLabels", app.options.GradeLabels);
   SaveToolWindow(ini, "ChecksWindow", *app.frmChecks);
   ini.SetBool("ChecksWindow", "ShowEmpty", app.frmChecks->ShowEmpty());
+  ini.SetInt("View", "Zoom", app.options.Zoom);
 }
 
 // A file too large to be settings is nobody's settings: it goes aside under a name of its own,
