@@ -78,6 +78,7 @@ void ArrangeWindows(KumoApp& app, LayoutRule rule) {
           app.frmPickCharge->Grid().Zoomed(app.frmPickCharge->Grid().DefaultRowHeight()),
       .PickSRow = app.frmPickS->Grid().Zoomed(app.frmPickS->Grid().DefaultRowHeight()),
       .EditGridWidth = app.frmEdit->EditGrid().FullWidth(),
+      .Zoom = app.options.Zoom,
   };
   WidgetPlaces places(app);
   rule(places, sizes);

@@ -22,6 +22,8 @@ void ApplyZoom(KumoApp& app) {
 void ChangeZoom(KumoApp& app, int zoom) {
   app.options.Zoom = SteppedZoom(zoom, 0);
   ApplyZoom(app);
+  // The windows renew from the options, as after the environment dialog.
+  app.doc.NotifyAllChanged();
 }
 
 }  // namespace kumo
