@@ -1,5 +1,7 @@
 #include "document/Options.h"
 
+#include <algorithm>
+
 namespace kumo {
 
 void DeriveOptions(Options& options) {
@@ -21,6 +23,15 @@ void DeriveOptions(Options& options) {
     options.PrintClassLetters = letters[options.ClassLetters];
   }
   options.ColorPrinting = options.Color;
+}
+
+int SteppedZoom(int zoom, int steps) {
+  const int last = static_cast<int>(ZoomSteps.size()) - 1;
+  int at = 0;
+  while (at < last && ZoomSteps[at] < zoom) ++at;
+  // Between two steps, the larger one already counts as one step up.
+  if (ZoomSteps[at] > zoom && steps > 0) --steps;
+  return ZoomSteps[std::clamp(at + steps, 0, last)];
 }
 
 }  // namespace kumo

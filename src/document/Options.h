@@ -54,6 +54,9 @@ struct Options {
   ColorRef CursorColor = 11184810;
   std::string PrintFontName = "ＭＳ ゴシック";  // UTF-8, at most 30 bytes once encoded
 
+  // Every grid is drawn at this percentage, one of ZoomSteps.
+  int Zoom = 100;
+
   // Derived when the settings are read and when the environment dialog is confirmed.
   bool LetterLabels = false;
   bool CircledLabels = false;
@@ -64,5 +67,10 @@ struct Options {
 // The values derived from the options: the class label flags, the print letters and colour
 // printing. Run when the settings are read and when the environment dialog is confirmed.
 void DeriveOptions(Options& options);
+
+inline constexpr std::array<int, 7> ZoomSteps{75, 90, 100, 125, 150, 175, 200};
+// The zoom so many steps larger (negative: smaller) than zoom, within the steps; a zoom between
+// steps moves to the neighbouring one.
+int SteppedZoom(int zoom, int steps);
 
 }  // namespace kumo

@@ -56,6 +56,7 @@ void TfrmEdit::BuildGrids() {
   column->addWidget(sgrEdit_, 1);
 
   auto* panel1 = new QWidget(this);
+  Panel1_ = panel1;
   panel1->setObjectName(QStringLiteral("Panel1"));
   panel1->setFixedHeight(StripHeight);
   auto* strip = new QHBoxLayout(panel1);
@@ -182,6 +183,8 @@ void TfrmEdit::RedrawTable() {
   }
   SetPeriodWidths(*sgrEdit_, app_.options);
   SetPeriodWidths(*sgrView_, app_.options);
+  // The summary's two rows keep showing whole at any zoom.
+  Panel1_->setFixedHeight(sgrView_->Zoomed(StripHeight));
   for (int n = 1; n <= doc.LineCount; ++n) WriteLine(n);
   ShowHand();
   SyncGridCursor();

@@ -124,6 +124,7 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   KumoApp& app_;
   StringGrid* sgrEdit_ = nullptr;
   StringGrid* sgrView_ = nullptr;
+  QWidget* Panel1_ = nullptr;  // the summary's strip
   QWidget* Panel2_ = nullptr;
   QMenu* LocalMenu_ = nullptr;
   QAction* pmnHomeRoomState_ = nullptr;

@@ -121,8 +121,7 @@ void StringGrid::SetCells(int col, int row, const QString& text) {
   QString& cell = cells_[static_cast<std::size_t>(row) * colCount_ + col];
   if (cell == text) return;
   cell = text;
-  const QRect rect = CellRect(col, row);
-  if (!rect.isEmpty()) viewport()->update(rect);
+  Repaint(CellArea(col, row));
 }
 
 void StringGrid::SetDefaultColWidth(int width) {
@@ -161,8 +160,7 @@ void StringGrid::LayoutChanged(int firstRow) {
   // a history of thousands of rows grows by one at every step.
   if (firstRow > 0 && left == leftCol_ && top == topRow_ && selection == Selection()) {
     const int y = firstRow >= topRow_ ? FixedHeight() + (firstRow - topRow_) * Pitch() : 0;
-    if (y < viewport()->height())
-      viewport()->update(0, y, viewport()->width(), viewport()->height() - y);
+    if (y < ViewHeight()) Repaint(QRect(0, y, ViewWidth(), ViewHeight() - y));
     return;
   }
   viewport()->update();
@@ -192,7 +190,7 @@ void StringGrid::SetSelection(const GridRect& selection) {
   anchor_ = topLeft;
   if (!MoveCurrent(bottomRight, true, false)) anchor_ = oldAnchor;
   // Taken after the move, which may have scrolled the old selection elsewhere.
-  viewport()->update(AreaOf(before));
+  Repaint(AreaOf(before));
 }
 
 void StringGrid::SetPaleSelection(bool on) {
@@ -203,7 +201,7 @@ void StringGrid::SetPaleSelection(bool on) {
 void StringGrid::SetRangeSelect(bool on) {
   rangeSelect_ = on;
   if (on) return;
-  viewport()->update(AreaOf(Selection()));
+  Repaint(AreaOf(Selection()));
   anchor_ = current_;
 }
 
@@ -219,14 +217,15 @@ bool StringGrid::MoveCurrent(CellPos to, bool extend, bool click) {
   current_ = to;
   if (!extend || !rangeSelect_) anchor_ = to;
   ScrollIntoView(to);
-  viewport()->update(QRegion(AreaOf(before)) + AreaOf(Selection()));
+  Repaint(AreaOf(before));
+  Repaint(AreaOf(Selection()));
   if ((moves || click) && OnClick) OnClick();
   return true;
 }
 
 void StringGrid::ScrollIntoView(CellPos pos) {
   int left = std::min(leftCol_, pos.Col);
-  const int room = viewport()->width() - FixedWidth();
+  const int room = ViewWidth() - FixedWidth();
   while (left < pos.Col && ColumnsWidth(left, pos.Col) + ColWidth(pos.Col) > room) ++left;
   int top = std::min(topRow_, pos.Row);
   top = std::max(top, pos.Row - VisibleRows() + 1);
@@ -251,7 +250,9 @@ void StringGrid::ScrollTo(int left, int top) {
   QWidget* view = viewport();
   const QRect rows(0, FixedHeight(), view->width(), view->height() - FixedHeight());
   const QRect cols(FixedWidth(), 0, view->width() - FixedWidth(), view->height());
-  if ((dx != 0 && dy != 0) || std::abs(dy) >= rows.height() || std::abs(dx) >= cols.width()) {
+  // Zoomed pixels do not move by whole pixels: those grids are painted again whole.
+  if (zoom_ != 100 || (dx != 0 && dy != 0) || std::abs(dy) >= rows.height() ||
+      std::abs(dx) >= cols.width()) {
     view->update();
     return;
   }
@@ -292,7 +293,7 @@ int StringGrid::FixedHeight() const {
 }
 
 int StringGrid::MaxLeftCol() const {
-  const int room = viewport()->width() - FixedWidth();
+  const int room = ViewWidth() - FixedWidth();
   int used = 0;
   int left = colCount_;
   while (left > fixedCols_ && used + colWidths_[left - 1] + 1 <= room) {
@@ -307,7 +308,7 @@ int StringGrid::MaxTopRow() const {
 }
 
 int StringGrid::VisibleRows() const {
-  return std::max(1, (viewport()->height() - FixedHeight()) / Pitch());
+  return std::max(1, (ViewHeight() - FixedHeight()) / Pitch());
 }
 
 void StringGrid::UpdateScrollBars() {
@@ -349,7 +350,52 @@ int StringGrid::RowY(int row) const {
   return row < fixedRows_ ? row * Pitch() : FixedHeight() + (row - topRow_) * Pitch();
 }
 
+void StringGrid::SetZoom(int percent) {
+  percent = std::max(percent, 10);
+  if (percent == zoom_) return;
+  zoom_ = percent;
+  LayoutChanged();
+}
+
+int StringGrid::Zoomed(int pixels) const {
+  return (pixels * zoom_ + 99) / 100;
+}
+
+int StringGrid::ViewWidth() const {
+  return viewport()->width() * 100 / zoom_;
+}
+
+int StringGrid::ViewHeight() const {
+  return viewport()->height() * 100 / zoom_;
+}
+
+QPoint StringGrid::FromDevice(const QPoint& pos) const {
+  return pos * 100 / zoom_;
+}
+
+QRect StringGrid::FromDevice(const QRect& rect) const {
+  if (zoom_ == 100) return rect;
+  const QPoint topLeft = rect.topLeft() * 100 / zoom_;
+  return QRect(topLeft, QPoint(rect.right() + 1, rect.bottom() + 1) * 100 / zoom_ + QPoint(1, 1));
+}
+
+QRect StringGrid::ToDevice(const QRect& rect) const {
+  if (zoom_ == 100 || rect.isEmpty()) return rect;
+  const QPoint topLeft(rect.left() * zoom_ / 100, rect.top() * zoom_ / 100);
+  return QRect(topLeft, QPoint(Zoomed(rect.right() + 1) - 1, Zoomed(rect.bottom() + 1) - 1));
+}
+
+void StringGrid::Repaint(const QRect& area) {
+  if (area.isEmpty()) return;
+  // The pixels a zoomed line falls on round either way: one more each side.
+  viewport()->update(zoom_ == 100 ? area : ToDevice(area).adjusted(-1, -1, 1, 1));
+}
+
 QRect StringGrid::CellRect(int col, int row) const {
+  return ToDevice(CellArea(col, row));
+}
+
+QRect StringGrid::CellArea(int col, int row) const {
   const int x = ColX(col);
   const int y = RowY(row);
   if (x < 0 || y < 0) return {};
@@ -378,11 +424,12 @@ int StringGrid::RowAt(int y) const {
 
 void StringGrid::RepaintRow(int row) {
   const int y = RowY(row);
-  if (y >= 0) viewport()->update(0, y, viewport()->width(), Pitch());
+  if (y >= 0) Repaint(QRect(0, y, ViewWidth(), Pitch()));
 }
 
-std::optional<CellPos> StringGrid::CellAt(const QPoint& pos) const {
-  if (!viewport()->rect().contains(pos)) return std::nullopt;
+std::optional<CellPos> StringGrid::CellAt(const QPoint& devicePos) const {
+  if (!viewport()->rect().contains(devicePos)) return std::nullopt;
+  const QPoint pos = FromDevice(devicePos);
   const int col = ColAt(pos.x());
   const int row = RowAt(pos.y());
   if (col < 0 || row < 0) return std::nullopt;
@@ -401,7 +448,7 @@ CellPos StringGrid::DragCell(const QPoint& pos) const {
 
 template <typename F>
 void StringGrid::ForVisibleCols(F visit) const {
-  const int limit = viewport()->width();
+  const int limit = ViewWidth();
   int x = 0;
   for (int c = 0; c < fixedCols_ && x < limit; ++c) {
     visit(c, x, colWidths_[c]);
@@ -415,7 +462,7 @@ void StringGrid::ForVisibleCols(F visit) const {
 
 template <typename F>
 void StringGrid::ForVisibleRows(F visit) const {
-  const int limit = viewport()->height();
+  const int limit = ViewHeight();
   int y = 0;
   for (int r = 0; r < fixedRows_ && y < limit; ++r, y += Pitch()) visit(r, y);
   for (int r = topRow_; r < rowCount_ && y < limit; ++r, y += Pitch()) visit(r, y);
@@ -443,16 +490,18 @@ QRect StringGrid::AreaOf(const GridRect& cells) const {
 
 void StringGrid::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
+  // A zoomed grid is the same grid drawn larger: cells, lines and texts keep their proportions.
+  painter.scale(zoom_ / 100.0, zoom_ / 100.0);
   painter.setFont(font());
-  const QRegion& region = event->region();
+  const QRegion region =
+      zoom_ == 100 ? event->region() : QRegion(FromDevice(event->region().boundingRect()));
   int gridRight = 0;
   int gridBottom = 0;
   ForVisibleCols([&](int, int x, int width) { gridRight = x + width + 1; });
   ForVisibleRows([&](int, int y) { gridBottom = y + Pitch(); });
   const QColor empty = palette().color(QPalette::Base);
-  painter.fillRect(QRect(gridRight, 0, viewport()->width() - gridRight, viewport()->height()),
-                   empty);
-  painter.fillRect(QRect(0, gridBottom, gridRight, viewport()->height() - gridBottom), empty);
+  painter.fillRect(QRect(gridRight, 0, ViewWidth() - gridRight, ViewHeight()), empty);
+  painter.fillRect(QRect(0, gridBottom, gridRight, ViewHeight() - gridBottom), empty);
   PaintLines(painter, region.boundingRect());
 
   Look look;
@@ -482,7 +531,7 @@ void StringGrid::paintEvent(QPaintEvent* event) {
     });
   });
   if (look.focused) {
-    const QRect rect = CellRect(current_.Col, current_.Row);
+    const QRect rect = CellArea(current_.Col, current_.Row);
     if (!rect.isEmpty()) canvas.DrawFocusRect(rect);
   }
 }
@@ -632,7 +681,7 @@ void StringGrid::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   if (!selecting_) return;
-  const CellPos cell = DragCell(pos);
+  const CellPos cell = DragCell(FromDevice(pos));
   if (cell != current_) MoveCurrent(cell, true, false);
 }
 
@@ -689,6 +738,13 @@ void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 void StringGrid::wheelEvent(QWheelEvent* event) {
   constexpr int Notch = 120;
   QPoint delta = event->angleDelta();
+  if (event->modifiers().testFlag(Qt::ControlModifier)) {
+    zoomRest_ += delta.y();
+    const int steps = zoomRest_ / Notch;
+    zoomRest_ -= steps * Notch;
+    if (steps != 0 && OnZoom) OnZoom(steps);
+    return event->accept();
+  }
   // Shift turns the wheel sideways, as the desktop's lists do.
   if (event->modifiers().testFlag(Qt::ShiftModifier) && delta.x() == 0) delta = {delta.y(), 0};
   wheelRest_ += delta;
@@ -703,14 +759,14 @@ void StringGrid::wheelEvent(QWheelEvent* event) {
 
 void StringGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
-  viewport()->update(AreaOf(Selection()));
+  Repaint(AreaOf(Selection()));
 }
 
 void StringGrid::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   selecting_ = false;
   dragging_ = false;
-  viewport()->update(AreaOf(Selection()));
+  Repaint(AreaOf(Selection()));
 }
 
 }  // namespace kumo

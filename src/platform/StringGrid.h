@@ -133,7 +133,8 @@ class StringGrid : public QAbstractScrollArea {
   void SetColWidth(int col, int width);
   int DefaultRowHeight() const { return rowHeight_; }
   // Every column with its line: the width that shows the whole grid without scrolling sideways.
-  int FullWidth() const { return ColumnsWidth(0, colCount_); }
+  // In screen pixels, zoomed.
+  int FullWidth() const { return Zoomed(ColumnsWidth(0, colCount_)); }
   void SetDefaultRowHeight(int height);
 
   int Col() const { return current_.Col; }
@@ -150,6 +151,15 @@ class StringGrid : public QAbstractScrollArea {
   // colour, for grids whose handlers write pieces in colours of their own that must stay
   // readable.
   void SetPaleSelection(bool on);
+
+  // Every size the grid is given is drawn at this percentage: cells, lines and texts alike.
+  // CellRect, CellAt, FullWidth and the mouse's positions are in screen pixels, the drawing
+  // handlers' rects in the unzoomed ones.
+  int Zoom() const { return zoom_; }
+  void SetZoom(int percent);
+  int Zoomed(int pixels) const;  // rounded up
+  // Ctrl with the wheel asks for the zoom to change by so many steps (positive: larger).
+  std::function<void(int steps)> OnZoom;
 
   void SetScrollBars(GridScrollBars bars);
   // The first normal column and row shown.
@@ -205,6 +215,14 @@ class StringGrid : public QAbstractScrollArea {
   bool IsFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
   bool IsVirtual(int row) const { return RowText && row >= fixedRows_; }
   CellPos ClampToNormal(CellPos pos) const;
+  QRect CellArea(int col, int row) const;  // CellRect unzoomed
+  // The viewport's size unzoomed.
+  int ViewWidth() const;
+  int ViewHeight() const;
+  QPoint FromDevice(const QPoint& pos) const;
+  QRect FromDevice(const QRect& rect) const;
+  QRect ToDevice(const QRect& rect) const;
+  void Repaint(const QRect& area);  // unzoomed
   // Asks OnSelectCell, moves the current cell (the anchor follows unless extending) and fires
   // OnClick when it moved or when click is set. Returns false when the move was refused.
   bool MoveCurrent(CellPos to, bool extend, bool click);
@@ -259,6 +277,8 @@ class StringGrid : public QAbstractScrollArea {
   int topRow_ = 1;
   bool syncingBars_ = false;
   QPoint wheelRest_;  // the part of a notch not yet scrolled, for fine wheels
+  int zoomRest_ = 0;
+  int zoom_ = 100;
 };
 
 }  // namespace kumo

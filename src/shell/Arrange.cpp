@@ -74,9 +74,11 @@ void ArrangeWindows(KumoApp& app, LayoutRule rule) {
       .VS = m.VScroll,
       .HS = m.HScroll,
       .Screen = {screen.left(), screen.top(), screen.width(), screen.height()},
-      .PickChargeRow = app.frmPickCharge->Grid().DefaultRowHeight(),
-      .PickSRow = app.frmPickS->Grid().DefaultRowHeight(),
+      .PickChargeRow =
+          app.frmPickCharge->Grid().Zoomed(app.frmPickCharge->Grid().DefaultRowHeight()),
+      .PickSRow = app.frmPickS->Grid().Zoomed(app.frmPickS->Grid().DefaultRowHeight()),
       .EditGridWidth = app.frmEdit->EditGrid().FullWidth(),
+      .Zoom = app.options.Zoom,
   };
   WidgetPlaces places(app);
   rule(places, sizes);

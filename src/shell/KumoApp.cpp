@@ -1,7 +1,6 @@
 #include "shell/KumoApp.h"
 
 #include <QWindow>
-#include <initializer_list>
 
 #include "editing/KumoCexc.h"
 #include "editing/KumoEdit.h"
@@ -53,15 +52,18 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   // One program, one taskbar entry: the other windows belong to the main window, with which the
   // window manager minimises and restores them.
   frmKumo->winId();
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           frmTeachers.get(), frmColumExchange.get(), frmPickCharge.get(), frmClass.get(),
-           frmClasses.get(), frmEdit.get(), frmHoldingStack.get(), frmLineHead.get(),
-           frmPickS.get(), frmStack.get(), frmTeacher.get(), frmChecks.get()}) {
+  for (QWidget* window : ToolWindows()) {
     // As utility windows of the main window, the window manager keeps them with it.
     window->setWindowFlags(window->windowFlags() | Qt::Tool);
     window->winId();
     window->windowHandle()->setTransientParent(frmKumo->windowHandle());
   }
+}
+
+std::vector<QWidget*> KumoApp::ToolWindows() const {
+  return {frmTeachers.get(), frmColumExchange.get(), frmPickCharge.get(),   frmClass.get(),
+          frmClasses.get(),  frmEdit.get(),          frmHoldingStack.get(), frmLineHead.get(),
+          frmPickS.get(),    frmStack.get(),         frmTeacher.get(),      frmChecks.get()};
 }
 
 // The members go in reverse order of declaration, which is the reverse order of creation; the

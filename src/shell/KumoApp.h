@@ -5,10 +5,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/KumoHead.h"
 #include "document/Options.h"
 #include "platform/Platform.h"
+
+class QWidget;
 
 namespace kumo {
 
@@ -72,6 +75,9 @@ class KumoApp {
   std::unique_ptr<TdlgEditS> dlgEditS;
   std::unique_ptr<TdlgEditSi> dlgEditSi;
   std::unique_ptr<TfrmChecks> frmChecks;
+
+  // The windows beside the main one, every grid among them.
+  std::vector<QWidget*> ToolWindows() const;
 };
 
 }  // namespace kumo

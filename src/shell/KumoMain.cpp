@@ -30,6 +30,7 @@
 #include "platform/WindowFrame.h"
 #include "shell/Arrange.h"
 #include "shell/FileNames.h"
+#include "shell/GridZoom.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoApp.h"
 #include "shell/Sample.h"
@@ -139,6 +140,10 @@ const Menu MainMenu[] = {
          {"mnuViewChecks", "点検(&J)", &TfrmKumo::mnuViewChecksClick, "Ctrl+J"},
          Separator,
          {"mnuViewRenew", "表示の更新(&R)", &TfrmKumo::mnuViewRenewClick, nullptr},
+         Separator,
+         {"mnuViewZoomIn", "拡大(&E)", &TfrmKumo::mnuViewZoomInClick, "Ctrl++; Ctrl+="},
+         {"mnuViewZoomOut", "縮小(&N)", &TfrmKumo::mnuViewZoomOutClick, "Ctrl+-"},
+         {"mnuViewZoomReset", "標準(&M)", &TfrmKumo::mnuViewZoomResetClick, "Ctrl+0"},
      },
      &Commands::mnuView},
     {"mnuTool",
@@ -418,6 +423,7 @@ void TfrmKumo::Start() {
       setWindowTitle(QStringLiteral("Kumo"));
     }
     app_.dlgEnvironment->ApplyScrollBars();
+    ApplyZoom(app_);
     RefreshAllViews();
   });
 }
@@ -709,6 +715,18 @@ void TfrmKumo::mnuViewChecksClick() {
 
 void TfrmKumo::mnuViewRenewClick() {
   RefreshAllViews();
+}
+
+void TfrmKumo::mnuViewZoomInClick() {
+  ChangeZoom(app_, SteppedZoom(app_.options.Zoom, 1));
+}
+
+void TfrmKumo::mnuViewZoomOutClick() {
+  ChangeZoom(app_, SteppedZoom(app_.options.Zoom, -1));
+}
+
+void TfrmKumo::mnuViewZoomResetClick() {
+  ChangeZoom(app_, Options().Zoom);
 }
 
 void TfrmKumo::mnuToolEnvClick() {

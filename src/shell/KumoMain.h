@@ -102,6 +102,9 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   void mnuViewHoldingStackClick();
   void mnuViewChecksClick();
   void mnuViewRenewClick();
+  void mnuViewZoomInClick();
+  void mnuViewZoomOutClick();
+  void mnuViewZoomResetClick();
 
   void mnuToolEnvClick();
   void mnuToolFileClick();

@@ -225,6 +225,7 @@ void LoadAids(const Profile& ini, KumoApp& app, const Options& defaults) {
                  {s.Left + s.Width + 2, OuterBounds(*app.frmEdit).Top, 420, 320});
   app.frmChecks->SetShowEmpty(ini.GetBool("ChecksWindow", "ShowEmpty", true));
   app.options.ShowChanges = ini.GetBool("Changes", "Frame", defaults.ShowChanges);
+  app.options.Zoom = SteppedZoom(ini.GetInt("View", "Zoom", defaults.Zoom), 0);
 }
 
 void SaveAids(IniFile& ini, const KumoApp& app) {
@@ -235,6 +236,7 @@ void SaveAids(IniFile& ini, const KumoApp& app) {
   SaveToolWindow(ini, "ChecksWindow", *app.frmChecks);
   ini.SetBool("ChecksWindow", "ShowEmpty", app.frmChecks->ShowEmpty());
   ini.SetBool("Changes", "Frame", app.options.ShowChanges);
+  ini.SetInt("View", "Zoom", app.options.Zoom);
 }
 
 // A file too large to be settings is nobody's settings: it goes aside under a name of its own,

@@ -56,27 +56,29 @@ void MatchEdit(WindowPlaces& places, const LayoutSizes& sizes) {
   }
   const FrameSize pc = l.Frame(Win::PickCharge);
   Bounds m = l[Win::Main];
-  l.Put(Win::PickCharge,
-        {m.Left + m.Width + 2, m.Top, 219, Framed(pc, 3 * (sizes.PickChargeRow + 2))});
+  l.Put(Win::PickCharge, {m.Left + m.Width + 2, m.Top, sizes.Zoomed(219),
+                          Framed(pc, 3 * (sizes.PickChargeRow + 2))});
   const FrameSize ps = l.Frame(Win::PickS);
   m = l[Win::Main];
-  l.Put(Win::PickS, {l[Win::PickCharge].Left + 32, m.Top, 400,
+  l.Put(Win::PickS, {l[Win::PickCharge].Left + 32, m.Top, sizes.Zoomed(400),
                      Framed(ps, sizes.HS + 2 * (sizes.PickSRow + 3))});
   const FrameSize t = l.Frame(Win::Teacher);
   Bounds e = l[Win::Edit];
-  l.Put(Win::Teacher, {e.Left + e.Width + 2, e.Top, 2 * t.F + 130, Framed(t, 145)});
+  l.Put(Win::Teacher,
+        {e.Left + e.Width + 2, e.Top, 2 * t.F + sizes.Zoomed(130), Framed(t, sizes.Zoomed(145))});
   const FrameSize c = l.Frame(Win::Class);
   e = l[Win::Edit];
-  l.Put(Win::Class,
-        {e.Left + e.Width + 2, e.Top + l[Win::Teacher].Height + 2, 2 * c.F + 130, Framed(c, 145)});
+  l.Put(Win::Class, {e.Left + e.Width + 2, e.Top + l[Win::Teacher].Height + 2,
+                     2 * c.F + sizes.Zoomed(130), Framed(c, sizes.Zoomed(145))});
   const FrameSize s = l.Frame(Win::Stack);
   e = l[Win::Edit];
   l.Put(Win::Stack,
         {e.Left + e.Width + 2, e.Top + l[Win::Teacher].Height + l[Win::Class].Height + 4,
-         2 * s.F + sizes.VS + 140, 170});
+         2 * s.F + sizes.VS + sizes.Zoomed(140), sizes.Zoomed(170)});
   const FrameSize h = l.Frame(Win::Holding);
   e = l[Win::Edit];
-  l.Put(Win::Holding, {e.Left + e.Width + 2, l[Win::Stack].Top, 2 * h.F + sizes.VS + 130, 170});
+  l.Put(Win::Holding, {e.Left + e.Width + 2, l[Win::Stack].Top,
+                       2 * h.F + sizes.VS + sizes.Zoomed(130), sizes.Zoomed(170)});
   ChecksBesideStack(l, l[Win::Edit].Top);
 }
 

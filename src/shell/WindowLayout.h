@@ -34,7 +34,9 @@ struct LayoutSizes {
   Bounds Screen;          // the screen's area free of panels and docks
   int PickChargeRow = 0;  // the palettes' grid row heights
   int PickSRow = 0;
-  int EditGridWidth = 0;  // all of the edit table's columns
+  int EditGridWidth = 0;  // all of the edit table's columns, zoomed
+  int Zoom = 100;         // the grids' zoom in percent, for the sizes that fit a grid
+  int Zoomed(int pixels) const { return (pixels * Zoom + 99) / 100; }
 };
 
 // The windows as a layout sees them. A bound set takes effect at once: the next Get reads what

@@ -54,6 +54,7 @@ void TfrmClass::LayOut() {
 }
 
 void TfrmClass::RenewView() {
+  FitGrid();
   const TKumData& doc = app_.doc;
   const ClassEntry* entry = ShownEntry();
   LayOut();

@@ -78,6 +78,11 @@ TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
   AddToolMenu(*this, design.HelpContext, commands);
 }
 
+void TfrmOneWeek::FitGrid() {
+  grid_->setGeometry(0, GridTop, grid_->Zoomed(GridSize), grid_->Zoomed(GridSize));
+  spbSelect_->move(grid_->Zoomed(SpinLeft), GridTop + grid_->Zoomed(SpinTop - GridTop));
+}
+
 void TfrmOneWeek::SetTitle(const QString& text, ColorRef color) {
   QPalette palette = lblTitle_->palette();
   palette.setColor(QPalette::WindowText, ToQColor(color));

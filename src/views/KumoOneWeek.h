@@ -57,6 +57,8 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
   virtual int& Shown() = 0;
   virtual int ShownCount() const = 0;
 
+  // The grid and the spin button beside it take the grid's zoomed size.
+  void FitGrid();
   void SetTitle(const QString& text, ColorRef color);
   void SetPeriodText(int period, const QString& text);
   // Empty period cells, for a window that shows nothing.

@@ -24,6 +24,7 @@ int TfrmTeacher::ShownCount() const {
 
 // A line left past the last one by a cut shows as an empty line without a name.
 void TfrmTeacher::RenewView() {
+  FitGrid();
   const TKumData& doc = app_.doc;
   if (ShownLine == 0) {
     SetTitle(QString(), 0);

@@ -138,7 +138,8 @@ TEST_F(SettingsTest, FirstRunWritesExactlyTheKeysInOrderWithTheDefaults) {
                                    "MarkClashes",    "DragPieces",   "GradeLabels",
                                    "[ChecksWindow]", "Top",          "Left",
                                    "Height",         "Width",        "Visible",
-                                   "ShowEmpty",      "[Changes]",    "Frame"});
+                                   "ShowEmpty",      "[Changes]",    "Frame",
+                                   "[View]",         "Zoom"});
   Written w = ReadWritten(dir_.Read("Kumo.Ini"));
   EXPECT_EQ(w.Names, expected);
   std::map<std::string, std::string> values = {{"DataFile/FileName", "NewTable.kmt"},
@@ -485,6 +486,74 @@ TEST_F(SettingsTest, WindowsAreKeptWithinReachOnTheScreen) {
     EXPECT_EQ((QRect(frame.topLeft(), QSize(frame.width(), bar)) & screen).height(), bar)
         << section;
   }
+}
+
+// The sizes of a grid's first header cell and of the whole grid, in screen pixels.
+std::pair<QSize, int> GridSizes(const StringGrid& grid) {
+  return {grid.CellRect(0, 0).size(), grid.FullWidth()};
+}
+
+TEST_F(SettingsTest, ZoomCommandsScaleEveryGridTogetherAndTheZoomIsKept) {
+  Start(WritePlan("week.kmt"));
+  StringGrid& edit = app_->frmEdit->EditGrid();
+  StringGrid& teachers = app_->frmTeachers->Grid();
+  const auto editSizes = GridSizes(edit);
+  const auto teacherSizes = GridSizes(teachers);
+  EXPECT_TRUE(Action("mnuViewZoomIn")->shortcuts().contains(QKeySequence("Ctrl+=")));
+
+  Trigger("mnuViewZoomIn");
+  Trigger("mnuViewZoomIn");
+  EXPECT_EQ(app_->options.Zoom, 150);
+  for (StringGrid* grid : {&edit, &teachers}) {
+    EXPECT_EQ(grid->Zoom(), 150);
+    EXPECT_EQ(grid->CellRect(0, 0).width(), grid->Zoomed(grid->ColWidth(0)));
+  }
+  EXPECT_EQ(GridSizes(edit).second, edit.Zoomed(editSizes.second));
+  Trigger("mnuViewZoomOut");
+  EXPECT_EQ(teachers.Zoom(), 125);
+  Trigger("mnuViewZoomReset");
+  EXPECT_EQ(GridSizes(edit), editSizes);
+  EXPECT_EQ(GridSizes(teachers), teacherSizes);
+
+  for (int i = 0; i < 9; ++i) Trigger("mnuViewZoomIn");
+  EXPECT_EQ(app_->options.Zoom, 200);
+  Close();
+  EXPECT_EQ(IniFile(IniPath()).GetInt("View", "Zoom", 0), 200);
+  Restart();
+  EXPECT_EQ(app_->frmStack->Grid().Zoom(), 200);
+  StringGrid& restored = app_->frmEdit->EditGrid();
+  EXPECT_EQ(GridSizes(restored).second, restored.Zoomed(editSizes.second));
+  Close();
+
+  // A zoom off the steps, written by hand, takes the nearest larger one.
+  IniFile ini(IniPath());
+  ini.SetInt("View", "Zoom", 140);
+  ini.Save();
+  Restart();
+  EXPECT_EQ(app_->options.Zoom, 150);
+}
+
+TEST_F(SettingsTest, CtrlWithTheWheelOverAnyGridZoomsThemAll) {
+  Start(WritePlan("week.kmt"));
+  StringGrid& teachers = app_->frmTeachers->Grid();
+  auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+    const QPoint at(30, 30);
+    QWheelEvent event(at, teachers.viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(teachers.viewport(), &event);
+  };
+  wheel(120, Qt::ControlModifier);
+  EXPECT_EQ(app_->frmEdit->EditGrid().Zoom(), 125);
+  // A fine wheel zooms once its turns add up to a notch.
+  wheel(60, Qt::ControlModifier);
+  EXPECT_EQ(app_->options.Zoom, 125);
+  wheel(60, Qt::ControlModifier);
+  EXPECT_EQ(app_->options.Zoom, 150);
+  wheel(-240, Qt::ControlModifier);
+  EXPECT_EQ(teachers.Zoom(), 100);
+  // Without Ctrl the wheel scrolls and leaves the zoom alone.
+  wheel(-120, Qt::NoModifier);
+  EXPECT_EQ(app_->options.Zoom, 100);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <set>
 #include <vector>
 
@@ -266,6 +267,27 @@ TEST_F(StringGridTest, ScrolledGridKeepsHeadersAndMapsPixels) {
   Key(grid, Qt::Key_PageDown);
   EXPECT_GT(grid.Row(), 3);
   EXPECT_EQ(grid.CellAt(Centre(grid, grid.Col(), grid.Row())), (CellPos{4, grid.Row()}));
+}
+
+TEST_F(StringGridTest, AZoomedGridScalesEveryCellAndMapsItsPixelsBack) {
+  const int fullWidth = grid.FullWidth();
+  const int visibleCols = grid.horizontalScrollBar()->pageStep();
+  grid.SetZoom(150);
+  EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 24, 24));
+  EXPECT_EQ(grid.CellRect(1, 1), QRect(25, 25, 61, 25));
+  EXPECT_EQ(grid.FullWidth(), (fullWidth * 3 + 1) / 2);
+  EXPECT_LT(grid.horizontalScrollBar()->pageStep(), visibleCols);
+  for (int row = 0; row < 6; ++row) {
+    for (int col = 0; col < 12; ++col) {
+      EXPECT_EQ(grid.CellAt(Centre(grid, col, row)), (CellPos{col, row})) << col << "," << row;
+    }
+  }
+  Click(grid, 7, 3);
+  EXPECT_EQ(grid.Col(), 7);
+  EXPECT_EQ(grid.Row(), 3);
+  grid.SetZoom(100);
+  EXPECT_EQ(grid.CellRect(1, 1), QRect(17, 17, 40, 16));
+  EXPECT_EQ(grid.FullWidth(), fullWidth);
 }
 
 TEST_F(StringGridTest, DraggingPastTheEdgeScrolls) {
