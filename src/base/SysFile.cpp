@@ -27,6 +27,19 @@ void FailTooLarge(const std::string& path, unsigned long long size, std::size_t 
                   " バイトまで）。");
 }
 
+std::string SaveTempName(const std::string& folder, const std::string& name, int k) {
+  // Appended piece by piece: GCC 12's -Wrestrict misreads the operator+ chain when optimising.
+  std::string temp = folder.empty() ? std::string() : folder + Separator;
+  temp += '.';
+  temp += name.substr(0, 200);
+  temp += ".kumo-save";
+  if (k != 0) {
+    temp += '-';
+    temp += std::to_string(k);
+  }
+  return temp;
+}
+
 std::string EarlyEndMessage(const std::string& path) {
   return "\"" + path + "\" を読み込めません。\nファイルが途中で終わっています。";
 }

@@ -32,6 +32,12 @@ int RewriteFileBytes(const std::string& path, std::string_view bytes, bool& unto
 // The errno value for an error of the file system library.
 int ErrnoOf(const std::error_code& ec);
 
+// The hidden name the new bytes of a save wait under beside the file before they replace it:
+// the file's own name, numbered (k > 0) where a file of that name is there already (left by a
+// save cut short, or anybody's own: a save removes only the file it made itself). A name
+// near the system's limit leaves no room for the ending, and its start stands for it.
+std::string SaveTempName(const std::string& folder, const std::string& name, int k);
+
 // The failures every system's file calls share.
 [[noreturn]] void FailNotRegular(const char* what, const std::string& path);
 [[noreturn]] void FailTooLarge(const std::string& path, unsigned long long size,

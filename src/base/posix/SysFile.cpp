@@ -64,22 +64,6 @@ std::string SaveTarget(const std::string& path) {
 
 constexpr int TempNameTries = 100;
 
-// The hidden name the new bytes wait under before the rename: the file's own, numbered where a
-// file of that name is there already (left by a save cut short, or anybody's own). A save removes
-// only the file it made itself. A name near the system's limit leaves no room for the ending,
-// and its start stands for it.
-std::string TempName(const std::string& folder, const std::string& name, int k) {
-  // Appended piece by piece: GCC 12's -Wrestrict misreads the operator+ chain when optimising.
-  std::string temp = folder + "/.";
-  temp += name.substr(0, 200);
-  temp += ".kumo-save";
-  if (k != 0) {
-    temp += '-';
-    temp += std::to_string(k);
-  }
-  return temp;
-}
-
 // A shared folder may let the user change a file but not create one beside it; there the file
 // can only be rewritten through itself.
 bool OnlyWritableInPlace(const std::string& dir, const std::string& target, int createErr) {
@@ -168,7 +152,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 #endif
   std::string temp;
   for (int k = 0; fd < 0 && createErr == 0; ++k) {
-    temp = TempName(folder, name, k);
+    temp = SaveTempName(folder, name, k);
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0 && (errno != EEXIST || k == TempNameTries)) createErr = errno;
   }
@@ -189,7 +173,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (unnamed) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int k = 0; !named; ++k) {
-      temp = TempName(folder, name, k);
+      temp = SaveTempName(folder, name, k);
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         named = true;
       } else if (errno != EEXIST || k == TempNameTries) {

@@ -96,20 +96,6 @@ bool SetLength(HANDLE h, std::size_t size) {
   return SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
 }
 
-// The hidden name the new bytes wait under before the replacement, numbered where a file of
-// that name is there already.
-std::string TempName(const std::string& dir, const std::string& name, int k) {
-  std::string temp = dir.empty() ? std::string() : dir + Separator;
-  temp += '.';
-  temp += name.substr(0, 200);
-  temp += ".kumo-save";
-  if (k != 0) {
-    temp += '-';
-    temp += std::to_string(k);
-  }
-  return temp;
-}
-
 }  // namespace
 
 const char Separator = '\\';
@@ -163,7 +149,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   for (int k = 0;
        created == INVALID_HANDLE_VALUE && createErr == ERROR_FILE_EXISTS && k <= TempNameTries;
        ++k) {
-    temp = Wide(TempName(dir, FileNameOf(path), k));
+    temp = Wide(SaveTempName(dir, FileNameOf(path), k));
     created = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                           FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (created == INVALID_HANDLE_VALUE) createErr = GetLastError();
