@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "base/SysFile.h"
+#include "document/Changes.h"
 #include "document/Export.h"
 #include "editing/KumoEdit.h"
 #include "output/KumoEnv.h"
@@ -88,6 +89,12 @@ void TdlgExport::RunExportDialog() {
   }
   constexpr const char* Names[] = {"教師時間割", "クラス時間割", "変更のお知らせ"};
   const int kind = std::clamp(rgpExport_->ItemIndex(), 0, 2);
+  // Notices of no change would be an empty file: the user is told instead.
+  if (static_cast<ExportKind>(kind) == ExportKind::Notices && FindNotices(app_.doc).empty()) {
+    app_.platform.MessageBox(BoxType::Warning, Buttons::OkCancel,
+                             "変わったところがないので、変更のお知らせはありません");
+    return;
+  }
   const std::string path = AbsolutePath(edtFileName_->text().toStdString());
   WriteExport(app_.doc, app_.classes, app_.options, static_cast<ExportKind>(kind), path);
   app_.frmEdit->Tell(std::string(Names[kind]) + "を" + FormatOf(path) + "「" + FileNameOf(path) +

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <filesystem>
 
 #include "base/Cp932.h"
 #include "document/Changes.h"
@@ -150,6 +151,20 @@ TEST_F(Revision, TheNoticesArePrintedAPageEachAndExported) {
   });
   In<QPushButton>(checks, "btnExportNotices")->click();
   EXPECT_NE(dir_.Read("notices.txt").find(Cp932Literal("火１\t空き\t１－１")), std::string::npos);
+
+  // With nothing changed there is nothing to tell, and no empty file is written.
+  platform_.Reset();
+  while (Doc().StepBack()) {
+  }
+  ASSERT_TRUE(FindNotices(Doc()).empty());
+  platform_.ExpectDialog([&](QDialog& dialog) {
+    In<QLineEdit>(dialog, "edtFileName")->setText(QString::fromStdString(dir_.File("none.txt")));
+    return ok(dialog);
+  });
+  platform_.Expect(Answer::Ok);
+  In<QPushButton>(checks, "btnExportNotices")->click();
+  ASSERT_EQ(platform_.Boxes().size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("none.txt")));
 }
 
 }  // namespace
