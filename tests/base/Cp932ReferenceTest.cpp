@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "base/Cp932.h"
+#include "base/Cp932Chars.h"
 
 namespace kumo {
 namespace {
@@ -35,16 +36,7 @@ Reference ReadReference() {
 
 std::string Utf8(char32_t c) {
   std::string out;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  cp932::AppendUtf8(out, c);
   return out;
 }
 
