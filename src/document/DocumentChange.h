@@ -25,6 +25,9 @@ struct DocumentChange {
   bool Cursor = false;
   bool Lines = false;     // lines added, inserted, cut or their headers changed
   bool Subjects = false;  // the subject and symbol tables
+  bool Modified = false;  // the changed mark turned
+  bool FileName = false;  // the timetable's or the subject file's name
+  bool Title = false;     // the title or the comment
   bool All = false;       // everything: a document replaced, or shown anew after the settings
   Refusal Refused;        // the last refusal or clash the operation beeped for
 
@@ -36,7 +39,7 @@ struct DocumentChange {
   bool Class(int grade, int classNo) const { return Classes[ClassIndex(grade, classNo)]; }
   bool Any() const {
     return Cells.any() || Classes.any() || Hand || Holding || History || Cursor || Lines ||
-           Subjects || All || Refused.Kind != RefusalKind::None;
+           Subjects || Modified || FileName || Title || All || Refused.Kind != RefusalKind::None;
   }
 };
 
