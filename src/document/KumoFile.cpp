@@ -137,9 +137,7 @@ void TKumData::SaveAs(const std::string& path) {
 // save could put the empty timetable under.
 bool TKumData::Open(std::string path) {
   const Batch batch(*this);
-  Clear();
-  fileName_ = NewTableName;
-  pending_.FileName = true;
+  CloseFile();
   if (!ReadTimetable(path)) return false;
   KeepSaved(path);
   return true;

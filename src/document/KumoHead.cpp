@@ -41,10 +41,15 @@ void TKumData::Clear() {
 
 void TKumData::New() {
   const Batch batch(*this);
+  CloseFile();
+  SetModified(true);
+}
+
+void TKumData::CloseFile() {
+  const Batch batch(*this);
   Clear();
   fileName_ = NewTableName;
   pending_.FileName = true;
-  SetModified(true);
 }
 
 void TKumData::SetTitle(std::string_view title, std::string_view comment) {

@@ -92,7 +92,9 @@ class TKumData {
   // Beside each history entry: what its step did to its cell, the hand and the holding stack.
   const StepRecord& Step(int k) const { return steps_[k]; }
   const ClassLabelTable& ClassLabels() const { return classLabels_; }
-  const std::string& FileName() const { return fileName_; }  // UTF-8 path, as the system names files
+  const std::string& FileName() const {
+    return fileName_;
+  }  // UTF-8 path, as the system names files
   const std::string& SubjectFileName() const { return subjectFileName_; }  // UTF-8 path
   const Text<20>& Title() const { return title_; }
   const Text<40>& Comment() const { return comment_; }
@@ -128,6 +130,8 @@ class TKumData {
   void Clear();
   // A new timetable: empty, not in a file yet, and changed until it is saved.
   void New();
+  // Empty and in no file, unchanged: what a refused opening leaves.
+  void CloseFile();
   // The title and comment the prints show; CP932 texts, cut to their fields.
   void SetTitle(std::string_view title, std::string_view comment);
   // The class labels of the class display type, for every view.

@@ -24,7 +24,7 @@ void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byt
   history_[historyPos_] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
   steps_[historyPos_] = {
       start.CellBefore, start.HandBefore, hand_, static_cast<Byte>(move | StepRecorded),
-      curLine_,          curPeriod_};
+      curLine_,         curPeriod_};
   if (pending_.FirstEntry == 0) pending_.FirstEntry = historyPos_;
   ++historyPos_;
   historyEnd_ = historyPos_;

@@ -134,8 +134,7 @@ TEST_F(Aids, EveryTintForetellsTheMove) {
     for (int p = 1; p <= 8; ++p) {
       const int k = (n * 7 + p * 3) % 5;
       // Each lesson of a subject of its own, so that no subject falls twice on a day.
-      if (k < 3)
-        Put(n, p, {1, static_cast<Byte>(k + 1), static_cast<Byte>(20 + n * 8 + p), 0});
+      if (k < 3) Put(n, p, {1, static_cast<Byte>(k + 1), static_cast<Byte>(20 + n * 8 + p), 0});
       // Subject pieces where the move, which knows no homerooms, judges them as the tints do:
       // in the hand's line and in 2-1's homeroom line.
       if (k == 3 && (n == 1 || n == 4)) Put(n, p, Piece(KindSubject, Moral));

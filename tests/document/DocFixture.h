@@ -9,10 +9,10 @@
 #include <random>
 #include <string>
 
+#include "TimetableImage.h"
 #include "base/Cp932.h"
 #include "document/KumoHead.h"
 #include "document/Options.h"
-#include "TimetableImage.h"
 #include "support/ScriptedPrompter.h"
 
 namespace kumo::test {

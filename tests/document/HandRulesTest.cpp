@@ -68,7 +68,7 @@ TEST_F(HandRules, ClashMarksFollowEveryClassTaughtTwiceInAPeriod) {
   for (int n : {1, 2}) Put(n, 1, Piece(1, 1));
   Put(3, 1, Piece(1, 2));
   Put(1, 2, Piece(1, 3));
-  Put(4, 2, Piece(2, 3));                                    // another grade
+  Put(4, 2, Piece(2, 3));                                 // another grade
   for (int n : {1, 2}) Put(n, 3, Piece(KindSubject, 3));  // subjects are no classes
   for (int n : {1, 2, 3}) Put(n, 6, Piece(3, 1));         // three lines
   const ClashMarks marks = ClashMarks::Find(doc);

@@ -109,7 +109,7 @@ TEST_F(History, WalkingOverAClashChainKeepsTheHandsOriginThroughASave) {
 
   doc.SaveAs(Path("chain.kmt"));
   TKumData reopened(options, prompter);
-    ASSERT_TRUE(reopened.Open(doc.FileName()));
+  ASSERT_TRUE(reopened.Open(doc.FileName()));
   EXPECT_TRUE(prompter.Boxes().empty());
   EXPECT_EQ(reopened.Hand(), doc.Hand());
   for (int k = 0; k < 3; ++k) ASSERT_TRUE(reopened.StepBack());

@@ -75,7 +75,8 @@ TEST_F(TeacherListTextTest, HomeroomsAndClassesInTheThreeStyles) {
     doc.MakeClassLabels();
     const TeacherLine line = Line(2, 3);
     EXPECT_EQ(Cp932ToUtf8(HomeroomText(doc.ClassLabels(), options, line)), c.homeroom);
-    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels(), options, line, Piece(2, 1))), c.ownGrade);
+    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels(), options, line, Piece(2, 1))),
+              c.ownGrade);
     EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels(), options, line, Piece(1, 3))),
               c.otherGrade);
   }

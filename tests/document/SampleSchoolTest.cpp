@@ -13,7 +13,7 @@ TEST(SampleSchool, IsAValidFileWithAFullWeekAndNoClash) {
   Options options;
   ScriptedPrompter prompter;  // any box the load shows fails the test
   TKumData doc(options, prompter);
-    ASSERT_TRUE(doc.Open(KUMO_SAMPLE_FILE));
+  ASSERT_TRUE(doc.Open(KUMO_SAMPLE_FILE));
   EXPECT_TRUE(prompter.Boxes().empty());
   EXPECT_GE(doc.LineCount(), 30);
 
