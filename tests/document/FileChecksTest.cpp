@@ -293,7 +293,7 @@ TEST_F(FileChecks, CursorOffTheDocumentMovesToTheNearestCell) {
   EXPECT_TRUE(prompter.Boxes().empty());
 
   TimetableImage empty;
-  empty.CurLine() = 9;
+  empty.CurLine = 9;
   WriteAll(Path("e.kmt"), empty.Bytes());
   ASSERT_TRUE(doc.Open(Path("e.kmt")));
   EXPECT_EQ(doc.CurLine(), 1);

@@ -1,5 +1,10 @@
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <string>
+
+#include "base/FileError.h"
+#include "document/Changes.h"
 
 #include "DocFixture.h"
 
@@ -195,6 +200,91 @@ TEST_F(DocModel, ClashSearchesSkipTheCursorLineAndFindTheFirstOther) {
   EXPECT_EQ(doc.FindHandClash(), 3);
   InHand({Piece(2, 4), 1, 1});
   EXPECT_FALSE(doc.FindHandClash());
+}
+
+// The names, the title and the changed mark come with the notices, as the caption and the
+// commands follow them.
+TEST_F(DocModel, TheNamesTheTitleAndTheChangedMarkAreTold) {
+  struct Told : DocumentObserver {
+    using DocumentObserver::DocumentObserver;
+    void DocumentChanged(const DocumentChange& c) override {
+      modified = modified || c.Modified;
+      fileName = fileName || c.FileName;
+      title = title || c.Title;
+      cursor = cursor || c.Cursor;
+    }
+    bool modified = false, fileName = false, title = false, cursor = false;
+  };
+  const std::string a = Path("a.kmt"), s = Path("s.kms");
+  doc.AddLine(Line(1, 1));
+  doc.SaveAs(a);
+  doc.SaveSubjects(s);
+  std::string tooMany(4209 + 135 * 101, '\0');
+  tooMany[0] = 101;
+  WriteAll(Path("big.kmt"), tooMany);
+  const struct {
+    const char* what;
+    std::function<void(TKumData&)> run;
+    bool modified, fileName, title, cursor, nowModified;
+    std::string name;
+    bool changedBefore = false;
+  } cases[] = {
+      {"a title", [](TKumData& d) { d.SetTitle("t", "c"); }, true, false, true, false, true, a},
+      {"a line, once changed", [](TKumData& d) { d.AddLine({}); }, false, false, false, false, true,
+       a, true},
+      {"the cursor", [](TKumData& d) { d.SetCursor(1, 9); }, false, false, false, true, false, a},
+      {"a save", [&](TKumData& d) { d.SaveAs(Path("b.kmt")); }, false, true, false, false, false,
+       Path("b.kmt")},
+      {"an open", [&](TKumData& d) { d.Open(a); }, false, true, false, false, false, a},
+      {"a new timetable", [](TKumData& d) { d.New(); }, true, true, false, false, true,
+       std::string(NewTableName)},
+      {"a refused open",
+       [&](TKumData& d) {
+         prompter.Expect(Answer::Ok);
+         d.Open(Path("big.kmt"));
+       },
+       false, true, false, false, false, std::string(NewTableName)},
+      {"the subjects saved", [&](TKumData& d) { d.SaveSubjects(Path("t.kms")); }, false, true,
+       false, false, false, a},
+      {"the subjects opened", [&](TKumData& d) { d.LoadSubjects(s); }, false, true, false, false,
+       false, a},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(doc.Open(a));
+    if (c.changedBefore) doc.SetTitle("", "");  // the mark turns at the first change only
+    Told told(doc);
+    c.run(doc);
+    EXPECT_EQ(told.modified, c.modified);
+    EXPECT_EQ(told.fileName, c.fileName);
+    EXPECT_EQ(told.title, c.title);
+    EXPECT_EQ(told.cursor, c.cursor);
+    EXPECT_EQ(doc.Modified(), c.nowModified);
+    EXPECT_EQ(doc.FileName(), c.name);
+  }
+  doc.SetTitle("t", "c");
+  EXPECT_EQ(doc.Title().View(), "t");
+  EXPECT_EQ(doc.Comment().View(), "c");
+}
+
+// A save that fails tells nothing and changes nothing: the name, the mark and the comparison.
+TEST_F(DocModel, AFailedSaveKeepsTheNameAndTheChangedMark) {
+  doc.AddLine(Line(1, 1));
+  doc.SaveAs(Path("a.kmt"));
+  doc.SaveSubjects(Path("s.kms"));
+  Put(1, 1, Piece(1, 1));
+  struct Told : DocumentObserver {
+    using DocumentObserver::DocumentObserver;
+    void DocumentChanged(const DocumentChange&) override { ++count; }
+    int count = 0;
+  } told(doc);
+  EXPECT_THROW(doc.SaveAs(Path("no-such-dir/b.kmt")), FileError);
+  EXPECT_THROW(doc.SaveSubjects(Path("no-such-dir/t.kms")), FileError);
+  EXPECT_EQ(told.count, 0);
+  EXPECT_EQ(doc.FileName(), Path("a.kmt"));
+  EXPECT_EQ(doc.SubjectFileName(), Path("s.kms"));
+  EXPECT_TRUE(doc.Modified());
+  EXPECT_TRUE(CellChanged(doc, 1, 1)) << "still compared with the file saved last";
 }
 
 }  // namespace
