@@ -98,7 +98,6 @@ class LargestTimetable {
   void PutCursor(int line, int period) {
     TKumData& doc = app_->doc;
     doc.SetCursor(line, period);
-    app_->frmEdit->SyncGridCursor();
     QApplication::processEvents();
   }
 

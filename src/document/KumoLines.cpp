@@ -72,8 +72,11 @@ bool TKumData::SetCurrentLine(const TeacherLine& line) {
 
 void TKumData::SetCursor(int line, int period) {
   const Batch batch(*this);
-  curLine_ = static_cast<Byte>(std::clamp(line, 0, MaxLines));
-  curPeriod_ = static_cast<Byte>(std::clamp(period, 1, PeriodCount));
+  const Byte toLine = static_cast<Byte>(std::clamp(line, 0, MaxLines));
+  const Byte toPeriod = static_cast<Byte>(std::clamp(period, 1, PeriodCount));
+  if (toLine == curLine_ && toPeriod == curPeriod_) return;
+  curLine_ = toLine;
+  curPeriod_ = toPeriod;
   MarkCursor();
 }
 

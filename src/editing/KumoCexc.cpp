@@ -73,12 +73,12 @@ void TfrmColumExchange::OpenColumnExchange() {
 }
 
 void TfrmColumExchange::btnCol1Click() {
-  Column1 = app_.doc.CurPeriod;
+  Column1 = app_.doc.CurPeriod();
   edtCol1_->setText(FromDocText(ColumnName(Column1)));
 }
 
 void TfrmColumExchange::btnCol2Click() {
-  Column2 = app_.doc.CurPeriod;
+  Column2 = app_.doc.CurPeriod();
   edtCol2_->setText(FromDocText(ColumnName(Column2)));
 }
 

@@ -177,15 +177,15 @@ void TfrmEdit::WriteLine(int line) {
 
 void TfrmEdit::RedrawTable() {
   const TKumData& doc = app_.doc;
-  sgrEdit_->SetRowCount(std::max<int>(doc.LineCount, 1) + HeaderRows);
-  if (doc.LineCount == 0) {
+  sgrEdit_->SetRowCount(std::max<int>(doc.LineCount(), 1) + HeaderRows);
+  if (doc.LineCount() == 0) {
     for (int c = 0; c < WeekCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
   }
   SetPeriodWidths(*sgrEdit_, app_.options);
   SetPeriodWidths(*sgrView_, app_.options);
   // The summary's two rows keep showing whole at any zoom.
   Panel1_->setFixedHeight(sgrView_->Zoomed(StripHeight));
-  for (int n = 1; n <= doc.LineCount; ++n) WriteLine(n);
+  for (int n = 1; n <= doc.LineCount(); ++n) WriteLine(n);
   ShowHand();
   SyncGridCursor();
   pmnSelfTeaching_->setVisible(app_.options.SelfTeaching);
@@ -213,7 +213,7 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
     return;
   }
   if (change.Cells.any()) {
-    for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int n = 1; n <= doc.LineCount(); ++n) {
       if (!change.LineChanged(n)) continue;
       for (int p = 1; p <= PeriodCount; ++p) {
         if (change.Cell(n, p)) RedrawCell(n, p);
@@ -243,7 +243,7 @@ void TfrmEdit::sgrEditDblClick() {
 
 void TfrmEdit::ShowHand() {
   const TKumData& doc = app_.doc;
-  const PeriodCell& hand = doc.Hand.Piece;
+  const PeriodCell& hand = doc.Hand().Piece;
   const QString text =
       hand.IsEmpty() ? QStringLiteral("[  ]") : "[" + FromDocText(PieceLabel(doc, hand)) + "]";
   sgrEdit_->SetCells(1, 0, text);
@@ -254,23 +254,25 @@ void TfrmEdit::ShowHand() {
   ShowClashRow();
 }
 
+// The document's cursor stays as it is, even where the grid has no such cell (line 0 after the
+// last line was cut).
+// A grid already there keeps its range selected.
 void TfrmEdit::SyncGridCursor() {
-  TKumData& doc = app_.doc;
-  const Byte line = doc.CurLine;
-  const Byte period = doc.CurPeriod;
-  sgrEdit_->SetCurrent(ColOfPeriod(period), RowOfLine(line));
-  doc.CurLine = line;
-  doc.CurPeriod = period;
+  const TKumData& doc = app_.doc;
+  const int col = ColOfPeriod(doc.CurPeriod()), row = RowOfLine(doc.CurLine());
+  if (sgrEdit_->Col() == col && sgrEdit_->Row() == row) return;
+  followingDocument_ = true;
+  sgrEdit_->SetCurrent(col, row);
+  followingDocument_ = false;
 }
 
+// The user's click moves the document's cursor; the class and clash rows follow its notice.
 void TfrmEdit::sgrEditClick() {
-  TKumData& doc = app_.doc;
-  doc.CurLine = static_cast<Byte>(LineOfRow(sgrEdit_->Row()));
-  doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
   sgrView_->SetCurrent(sgrEdit_->Col(), sgrView_->Row());
   sgrView_->SetLeftCol(sgrEdit_->LeftCol());
-  ShowClassRow();
-  ShowClashRow();
+  if (!followingDocument_) {
+    app_.doc.SetCursor(LineOfRow(sgrEdit_->Row()), PeriodOfCol(sgrEdit_->Col()));
+  }
 }
 
 void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
@@ -279,21 +281,19 @@ void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
 
 void TfrmEdit::KeepHandOnLine() {
   TKumData& doc = app_.doc;
-  if (doc.Hand.Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand.FromLine)) return;
+  if (doc.Hand().Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand().FromLine)) return;
   // A carried piece stays on its own line: a click into another row keeps only the period.
-  doc.CurLine = doc.Hand.FromLine;
-  doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
-  SyncGridCursor();
+  doc.SetCursor(doc.Hand().FromLine, PeriodOfCol(sgrEdit_->Col()));
 }
 
 void TfrmEdit::ShowClassRow() {
   const TKumData& doc = app_.doc;
   const TClassLines& classes = app_.classes;
-  const PeriodCell& hand = doc.Hand.Piece;
-  const bool onTable =
-      doc.CurLine >= 1 && doc.CurLine <= MaxLines && IsCellPlace(doc.CurLine, doc.CurPeriod);
+  const PeriodCell& hand = doc.Hand().Piece;
+  const bool onTable = doc.CurLine() >= 1 && doc.CurLine() <= MaxLines &&
+                       IsCellPlace(doc.CurLine(), doc.CurPeriod());
   const PeriodCell decider = hand.IsClass() ? hand
-                             : onTable      ? doc.Cell(doc.CurLine, doc.CurPeriod)
+                             : onTable      ? doc.Cell(doc.CurLine(), doc.CurPeriod())
                                             : PeriodCell{};
   const Byte grade = ViewGrade;
   const Byte classNo = ViewClassNo;
@@ -313,13 +313,13 @@ void TfrmEdit::ShowClassRow() {
   // The document's notices keep the class index up to date.
   const ClassEntry& shown = classes.Entries[ViewEntry];
   const int home = shown.HomeroomLine;
-  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels[shown.ClassNo].View()));
-  sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Lines[home].Name.View()) : QString());
+  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels()[shown.ClassNo].View()));
+  sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Line(home).Name.View()) : QString());
   int count = 0;
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, shown, p);
     if (at.Counted()) ++count;
-    sgrView_->SetCells(ColOfPeriod(p), 0, FromDocText(doc.SubjectNames1[at.Subject].View()));
+    sgrView_->SetCells(ColOfPeriod(p), 0, FromDocText(doc.SubjectNames1()[at.Subject].View()));
   }
   sgrView_->SetCells(3, 0, LessonCountText(count));
 }
@@ -327,7 +327,7 @@ void TfrmEdit::ShowClassRow() {
 void TfrmEdit::ShowClashRow() {
   const TKumData& doc = app_.doc;
   std::optional<int> clash;
-  if (doc.Hand.Piece.IsClass()) clash = doc.FindHandClash();
+  if (doc.Hand().Piece.IsClass()) clash = doc.FindHandClash();
   if (clash) ClashLine = static_cast<Byte>(*clash);
   for (int c = 0; c < WeekCols; ++c) {
     sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOfLine(*clash)) : QString());

@@ -76,7 +76,7 @@ void TfrmEdit::ShowClashMarks() {
   const TKumData& doc = app_.doc;
   const ClashMarks marks = app_.options.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
   if (marks == clashes_) return;
-  for (int n = 1; n <= doc.LineCount; ++n) {
+  for (int n = 1; n <= doc.LineCount(); ++n) {
     for (int p = 1; p <= PeriodCount; ++p) {
       if (marks.At(n, p) != clashes_.At(n, p)) RepaintCell(*sgrEdit_, ColOfPeriod(p), RowOfLine(n));
     }

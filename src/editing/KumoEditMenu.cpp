@@ -76,7 +76,7 @@ void TfrmEdit::pmnClassClick() {
 }
 
 void TfrmEdit::pmnTeacherClick() {
-  app_.frmTeacher->ShownLine = app_.doc.CurLine;
+  app_.frmTeacher->ShownLine = app_.doc.CurLine();
   app_.frmTeacher->RenewView();
   app_.frmTeacher->show();
 }

@@ -139,7 +139,7 @@ QPushButton* TfrmLineHead::AddButton(QWidget* parent, const char* name, const QS
 void TfrmLineHead::FillSubjects() {
   const int row = lbxSubject_->currentRow();
   lbxSubject_->clear();
-  for (const auto& name : app_.doc.SubjectNames1.Items)
+  for (const auto& name : app_.doc.SubjectNames1().Items)
     lbxSubject_->addItem(FromDocText(name.View()));
   lbxSubject_->setCurrentRow(row);
 }
@@ -160,7 +160,7 @@ void TfrmLineHead::btnRenewClick() {
   FillSubjects();
   const int charge = lbxCharge_->currentRow();
   lbxCharge_->clear();
-  for (const auto& label : doc.ClassLabels.Items) lbxCharge_->addItem(FromDocText(label.View()));
+  for (const auto& label : doc.ClassLabels().Items) lbxCharge_->addItem(FromDocText(label.View()));
   lbxCharge_->setCurrentRow(charge);
   ShowState();
   if (BufferFull_) return;
@@ -173,7 +173,7 @@ void TfrmLineHead::btnRenewClick() {
 }
 
 bool TfrmLineHead::HistoryEmpty() const {
-  return app_.doc.HistoryEnd <= 1;
+  return app_.doc.HistoryEnd() <= 1;
 }
 
 void TfrmLineHead::ShowState() {
@@ -229,7 +229,7 @@ void TfrmLineHead::btnAddClick() {
     return;
   }
   if (!doc.AddLine(*line)) return;
-  doc.SetCursor(doc.LineCount, doc.CurPeriod);
+  doc.SetCursor(doc.LineCount(), doc.CurPeriod());
   LineTaken();
 }
 
@@ -245,14 +245,14 @@ void TfrmLineHead::btnInsertClick() {
   TKumData& doc = app_.doc;
   if (!doc.InsertLine(*line)) return;
   // The cursor stands on the inserted line, also when it stood on no line (all lines cut).
-  doc.SetCursor(std::clamp<int>(doc.CurLine, 1, doc.LineCount), doc.CurPeriod);
+  doc.SetCursor(std::clamp<int>(doc.CurLine(), 1, doc.LineCount()), doc.CurPeriod());
   LineTaken();
 }
 
 void TfrmLineHead::btnChangeClick() {
   const OffTop offTop(app_.platform, *this);
   TKumData& doc = app_.doc;
-  if (doc.CurLine < 1 || doc.CurLine > doc.LineCount) {
+  if (doc.CurLine() < 1 || doc.CurLine() > doc.LineCount()) {
     app_.platform.Beep();  // no line to change
     return;
   }

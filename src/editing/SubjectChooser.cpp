@@ -46,17 +46,17 @@ void SubjectChooser::Fill() {
     entry->setData(Qt::ToolTipRole, names);
   };
   for (int k = 1; k <= MaxSubject; ++k) {
-    if (doc.SubjectNames1[k].View().empty()) continue;
-    const QString four = FromDocText(doc.SubjectNames4[k].View());
-    add(0, k, FromDocText(doc.SubjectNames1[k].View()) + "  " + four,
-        FromDocText(doc.SubjectNames1[k].View()) + " " + FromDocText(doc.SubjectNames2[k].View()) +
-            " " + four);
+    if (doc.SubjectNames1()[k].View().empty()) continue;
+    const QString four = FromDocText(doc.SubjectNames4()[k].View());
+    add(0, k, FromDocText(doc.SubjectNames1()[k].View()) + "  " + four,
+        FromDocText(doc.SubjectNames1()[k].View()) + " " +
+            FromDocText(doc.SubjectNames2()[k].View()) + " " + four);
   }
   for (int k = 1; k <= MaxSymbol; ++k) {
-    if (doc.Symbols[k].View().empty()) continue;
-    const QString meaning = FromDocText(doc.SymbolMeanings[k].View());
-    add(1, k, FromDocText(doc.Symbols[k].View()) + "  " + meaning,
-        FromDocText(doc.Symbols[k].View()) + " " + meaning);
+    if (doc.Symbols()[k].View().empty()) continue;
+    const QString meaning = FromDocText(doc.SymbolMeanings()[k].View());
+    add(1, k, FromDocText(doc.Symbols()[k].View()) + "  " + meaning,
+        FromDocText(doc.Symbols()[k].View()) + " " + meaning);
   }
 }
 

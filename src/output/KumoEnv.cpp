@@ -160,7 +160,7 @@ void TdlgEnvironment::BuildViewPage() {
   lbxSubject_ = new QListWidget;
   lbxSubject_->setObjectName("lbxSubject");
   for (int k = 0; k <= MaxSubject; ++k) {
-    lbxSubject_->addItem(FromDocText(app_.doc.SubjectNames1[k].View()));
+    lbxSubject_->addItem(FromDocText(app_.doc.SubjectNames1()[k].View()));
   }
   lbxSubject_->setCurrentRow(o.TeachersSubject);
   connect(lbxSubject_, &QListWidget::currentRowChanged, this,
@@ -339,8 +339,8 @@ void TdlgEnvironment::ApplyScrollBars() {
 
 int TdlgEnvironment::RunEnvironmentDialog(int page) {
   if (page >= 0) tnbEnv_->setCurrentIndex(page);
-  edtTitle_->setText(FromDocText(app_.doc.Title.View()));
-  edtComment_->setText(FromDocText(app_.doc.Comment.View()));
+  edtTitle_->setText(FromDocText(app_.doc.Title().View()));
+  edtComment_->setText(FromDocText(app_.doc.Comment().View()));
   rgpViewClassTypeClick();
   edtFont_->setFont(PrintFont(app_.options));
   edtFont_->setText(QString::fromStdString(app_.options.PrintFontName));
@@ -355,9 +355,10 @@ int TdlgEnvironment::RunEnvironmentDialog(int page) {
 
 bool TdlgEnvironment::ApplyOk() {
   QString refused;
-  std::optional<std::string> title = ToDocText(edtTitle_->text(), app_.doc.Title.View(), &refused);
+  std::optional<std::string> title =
+      ToDocText(edtTitle_->text(), app_.doc.Title().View(), &refused);
   std::optional<std::string> comment;
-  if (title) comment = ToDocText(edtComment_->text(), app_.doc.Comment.View(), &refused);
+  if (title) comment = ToDocText(edtComment_->text(), app_.doc.Comment().View(), &refused);
   if (!title || !comment) {
     app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
                              (title ? "コメント" : "タイトル") +
@@ -369,10 +370,8 @@ bool TdlgEnvironment::ApplyOk() {
   DeriveOptions(app_.options);
   app_.doc.MakeClassLabels();
   for (int b = 0; b < 6; ++b) ColorOption(b) = ButtonColor(b);
-  app_.doc.Title.AssignWhole(*title);
-  app_.doc.Comment.AssignWhole(*comment);
-  app_.frmTeacher->ShownLine = app_.doc.CurLine;
-  app_.doc.Modified = true;
+  app_.doc.SetTitle(*title, *comment);
+  app_.frmTeacher->ShownLine = app_.doc.CurLine();
   return true;
 }
 

@@ -124,7 +124,7 @@ void TdlgExport::btnEnvironmentClick() {
 
 std::string TdlgExport::InitialDir() const {
   const bool open = app_.frmKumo->Cmd().mnuFileClose->isEnabled();
-  if (open && app_.doc.FileName != NewTableName) return DirectoryOf(app_.doc.FileName);
+  if (open && app_.doc.FileName() != NewTableName) return DirectoryOf(app_.doc.FileName());
   return app_.DocumentsDir;
 }
 

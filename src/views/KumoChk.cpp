@@ -197,7 +197,7 @@ void TfrmChecks::RenewChecks() {
     // The pieces not put down keep their advice and a row for the hand even when there are none.
     const bool unplaced = kind == CheckKind::Unplaced;
     if (counts[k] > 0 || unplaced) add({{"　→ " + advice}, true, {}, {}}, -1);
-    if (unplaced && app_.doc.Hand.Piece.IsEmpty())
+    if (unplaced && app_.doc.Hand().Piece.IsEmpty())
       add({{QStringLiteral("　手：なし")}, false, {}, {}}, -1);
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
       if (items_[i].Kind == kind) add({{"　" + Utf8(items_[i].Text)}, false, {}, advice}, i);
@@ -214,7 +214,7 @@ void TfrmChecks::RenewHours() {
   const TClassLines& classes = app_.classes;
   const ClassHours hours = CountClassHours(doc, classes);
   QStringList headers{QStringLiteral("クラス")};
-  for (const int s : hours.Subjects) headers << FromDocText(doc.SubjectNames1[s].View());
+  for (const int s : hours.Subjects) headers << FromDocText(doc.SubjectNames1()[s].View());
   headers << QStringLiteral("計");
   std::vector<TextRow> rows;
   for (const ClassHoursRow& row : hours.Rows) {
@@ -250,8 +250,8 @@ void TfrmChecks::lvwChecksDblClick(int row) {
   TKumData& doc = app_.doc;
   if (!doc.IsLineInUse(item.Line) || item.Period < 1 || item.Period > PeriodCount) return;
   // A carried piece stays on its own line: the jump takes only the period then.
-  const bool carrying = !doc.Hand.Piece.IsEmpty() && doc.IsLineInUse(doc.Hand.FromLine);
-  doc.SetCursor(carrying ? doc.Hand.FromLine : item.Line, item.Period);
+  const bool carrying = !doc.Hand().Piece.IsEmpty() && doc.IsLineInUse(doc.Hand().FromLine);
+  doc.SetCursor(carrying ? doc.Hand().FromLine : item.Line, item.Period);
   app_.frmEdit->FocusTable();
 }
 

@@ -78,8 +78,8 @@ void TfrmClass::RenewView() {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
     QString text = QStringLiteral("  ");
     if (at.Homeroom || at.Teacher != 0) {
-      text = FromDocText(Letters == 1 ? doc.SubjectNames1[at.Subject].View()
-                                      : doc.SubjectNames2[at.Subject].View());
+      text = FromDocText(Letters == 1 ? doc.SubjectNames1()[at.Subject].View()
+                                      : doc.SubjectNames2()[at.Subject].View());
     }
     SetPeriodText(p, text);
   }
@@ -93,7 +93,7 @@ std::optional<TfrmOneWeek::PeriodLook> TfrmClass::LookOf(int period) const {
   const Options& options = app_.options;
   if (at.Homeroom) return PeriodLook{PieceColor(options, KindSubject)};
   if (at.Teacher != 0) {
-    return PeriodLook{PieceColor(options, app_.doc.Lines[at.Teacher].Grade), at.Teacher, false};
+    return PeriodLook{PieceColor(options, app_.doc.Line(at.Teacher).Grade), at.Teacher, false};
   }
   return PeriodLook{PieceColor(options, KindEmpty)};
 }

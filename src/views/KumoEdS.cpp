@@ -22,7 +22,7 @@ bool TdlgEditS::EditSubject(int k, QPoint origin) {
   TKumData& doc = app_.doc;
   return Run(
       app_.platform, origin,
-      {doc.SubjectNames1[k].View(), doc.SubjectNames2[k].View(), doc.SubjectNames4[k].View()},
+      {doc.SubjectNames1()[k].View(), doc.SubjectNames2()[k].View(), doc.SubjectNames4()[k].View()},
       [&](const std::vector<std::string>& texts) {
         doc.SetSubject(k, texts[0], texts[1], texts[2]);
       });

@@ -22,7 +22,7 @@ TdlgEditSi::TdlgEditSi(KumoApp& app)
 
 bool TdlgEditSi::EditSymbol(int k, QPoint origin) {
   TKumData& doc = app_.doc;
-  return Run(app_.platform, origin, {doc.Symbols[k].View(), doc.SymbolMeanings[k].View()},
+  return Run(app_.platform, origin, {doc.Symbols()[k].View(), doc.SymbolMeanings()[k].View()},
              [&](const std::vector<std::string>& texts) { doc.SetSymbol(k, texts[0], texts[1]); });
 }
 

@@ -82,8 +82,8 @@ void TfrmPickS::RenewView() {
   for (int k = 1; k <= MaxSubject; ++k) {
     sgrPicks_->SetCells(
         k, 0,
-        FromDocText(Letters == 1 ? doc.SubjectNames1[k].View() : doc.SubjectNames2[k].View()));
-    sgrPicks_->SetCells(k, 1, FromDocText(doc.Symbols[k].View()));
+        FromDocText(Letters == 1 ? doc.SubjectNames1()[k].View() : doc.SubjectNames2()[k].View()));
+    sgrPicks_->SetCells(k, 1, FromDocText(doc.Symbols()[k].View()));
   }
 }
 
@@ -118,31 +118,26 @@ void TfrmPickS::pmnViewClick() {
 }
 
 std::string TfrmPickS::SubjectFileDir() const {
-  const std::string& subjects = app_.doc.SubjectFileName;
+  const std::string& subjects = app_.doc.SubjectFileName();
   if (!DirectoryOf(subjects).empty()) return DirectoryOf(subjects);
-  return DirectoryOf(AbsolutePath(app_.doc.FileName));
+  return DirectoryOf(AbsolutePath(app_.doc.FileName()));
 }
 
 // A file that cannot be read, or is refused, changes nothing and leaves the name as it was.
 void TfrmPickS::pmnLoadClick() {
   TKumData& doc = app_.doc;
   const std::optional<std::string> path = app_.platform.OpenFileDialog(
-      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
+      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName()), SubjectFileDir(), ""});
   if (!path) return;
-  const std::string previous = doc.SubjectFileName;
-  doc.SubjectFileName = AbsolutePath(*path);
-  bool loaded = false;
-  app_.frmKumo->Run([&] { loaded = doc.LoadSubjects(); });
-  if (!loaded) doc.SubjectFileName = previous;
+  app_.frmKumo->Run([&] { doc.LoadSubjects(AbsolutePath(*path)); });
 }
 
 void TfrmPickS::pmnSaveClick() {
   TKumData& doc = app_.doc;
   const std::optional<std::string> path = app_.platform.SaveFileDialog(
-      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
+      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName()), SubjectFileDir(), ""});
   if (!path) return;
-  doc.SubjectFileName = AbsolutePath(*path);
-  app_.frmKumo->Run([&] { doc.SaveSubjects(); });
+  app_.frmKumo->Run([&] { doc.SaveSubjects(AbsolutePath(*path)); });
 }
 
 void TfrmPickS::pmnInitClick() {

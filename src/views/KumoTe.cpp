@@ -19,7 +19,7 @@ TfrmTeacher::TfrmTeacher(KumoApp& app)
                   {}) {}
 
 int TfrmTeacher::ShownCount() const {
-  return app_.doc.LineCount;
+  return app_.doc.LineCount();
 }
 
 // A line left past the last one by a cut shows as an empty line without a name.
@@ -32,7 +32,7 @@ void TfrmTeacher::RenewView() {
     return;
   }
   const bool inUse = doc.IsLineInUse(ShownLine);
-  const TeacherLine line = inUse ? doc.Lines[ShownLine] : TeacherLine{};
+  const TeacherLine line = inUse ? doc.Line(ShownLine) : TeacherLine{};
   SetTitle(FromDocText(line.Name.View()) + QStringLiteral("先生時間割"),
            PieceColor(app_.options, line.Grade));
   for (int p = 1; p <= PeriodCount; ++p) {

@@ -80,8 +80,8 @@ void TfrmTeachers::RenewAll() {
   if (!isVisible()) return;
   const TKumData& doc = app_.doc;
   ListedLines.clear();
-  for (int n = 1; n <= doc.LineCount; ++n) {
-    if (Listed(doc.Lines[n])) ListedLines.push_back(n);
+  for (int n = 1; n <= doc.LineCount(); ++n) {
+    if (Listed(doc.Line(n))) ListedLines.push_back(n);
   }
   const int count = static_cast<int>(ListedLines.size());
   sgrTeachers_->SetRowCount(std::max(count, 1) + HeaderRows);
@@ -155,7 +155,7 @@ void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const Q
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
 
   ColorRef text = SystemColor(QPalette::WindowText);
-  if (dataRow) text = PieceColor(options, periodCell ? cell.Kind : doc.Lines[line].Grade);
+  if (dataRow) text = PieceColor(options, periodCell ? cell.Kind : doc.Line(line).Grade);
   canvas.SetFontColor(text);
   if (periodCell && clashes_.At(line, period)) DrawClashMark(canvas, rect);
   if (periodCell) SetPieceStyle(canvas, doc, options, line, period, true);

@@ -9,10 +9,10 @@
 #include <random>
 #include <string>
 
-#include "TimetableImage.h"
 #include "base/Cp932.h"
 #include "document/KumoHead.h"
 #include "document/Options.h"
+#include "support/DocBuild.h"
 #include "support/ScriptedPrompter.h"
 
 namespace kumo::test {
@@ -73,45 +73,24 @@ class DocTest : public ::testing::Test {
     doc.SetCursor(line, period);
     return doc.MovePiece(choices);
   }
-  // A line changed as the line editor changes it; the cursor stays where it was.
-  template <class Change>
-  static void EditLine(TKumData& d, int line, Change change) {
-    const int curLine = d.CurLine(), curPeriod = d.CurPeriod();
-    d.SetCursor(line, curPeriod);
-    TeacherLine l = d.GetCurrentLine();
-    change(l);
-    ASSERT_TRUE(d.SetCurrentLine(l)) << "line " << line << " is not in use";
-    d.SetCursor(curLine, curPeriod);
-  }
   template <class Change>
   void EditLine(int line, Change change) {
-    EditLine(doc, line, change);
+    test::EditLine(doc, line, change);
   }
-  // A piece placed by a line edit: no step, nothing in hand.
   static void Put(TKumData& d, int line, int period, const PeriodCell& piece) {
-    EditLine(d, line, [&](TeacherLine& l) { l.Cells[period] = piece; });
+    test::Put(d, line, period, piece);
   }
   void Put(int line, int period, const PeriodCell& piece) { Put(doc, line, period, piece); }
-  // The document written with a change and opened again, unchanged; step records are worked out
-  // from the entries.
   template <class Change>
   void Reopen(TKumData& d, Change change) {
-    TimetableImage image = TimetableImage::Of(d);
-    change(image);
-    WriteAll(Path("built.kmt"), image.Bytes());
-    ASSERT_TRUE(d.Open(Path("built.kmt")));
+    test::Reopen(d, Path("built.kmt"), change);
   }
   template <class Change>
   void Reopen(Change change) {
     Reopen(doc, change);
   }
-  // A piece put aside on top of the holding stack.
-  void Hold(const HeldPiece& piece) {
-    Reopen([&](TimetableImage& image) { image.Holding.insert(image.Holding.begin(), piece); });
-  }
-  void InHand(const HeldPiece& piece) {
-    Reopen([&](TimetableImage& image) { image.Hand = piece; });
-  }
+  void Hold(const HeldPiece& piece) { test::Hold(doc, Path("built.kmt"), piece); }
+  void InHand(const HeldPiece& piece) { test::InHand(doc, Path("built.kmt"), piece); }
   // Saved, so that what follows is the only change.
   void Unchanged() { doc.SaveAs(Path("unchanged.kmt")); }
 
