@@ -7,8 +7,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QThread>
@@ -27,6 +25,7 @@
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
 #include "platform/Fonts.h"
+#include "platform/Glyphs.h"
 #include "platform/WindowFrame.h"
 #include "shell/Arrange.h"
 #include "shell/FileNames.h"
@@ -188,22 +187,6 @@ struct SpeedButton {
   void (TfrmKumo::*handler)();
   QToolButton* Commands::*slot = nullptr;
 };
-
-// A printer in dark lines, which the style greys visibly when the button is disabled; the
-// style's white page looks the same either way.
-QIcon PrinterGlyph() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setPen(QColor(0x30, 0x30, 0x30));
-  painter.setBrush(Qt::white);
-  painter.drawRect(4, 1, 7, 5);  // the paper going in
-  painter.setBrush(QColor(0x90, 0x90, 0x90));
-  painter.drawRect(1, 6, 13, 6);  // the body
-  painter.setBrush(Qt::white);
-  painter.drawRect(4, 10, 7, 4);  // the page coming out
-  return QIcon(pixmap);
-}
 
 // The icon theme's names of the glyphs the style draws least clearly, and a glyph of our own
 // where the style's would not do.

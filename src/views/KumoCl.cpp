@@ -49,8 +49,8 @@ void TfrmClass::LayOut() {
   StringGrid& grid = Grid();
   grid.SetDefaultColWidth(layout.DayWidth);
   grid.SetColWidth(0, Narrow.DayWidth);
-  grid.resize(layout.GridWidth, grid.height());
-  Spin().move(layout.SpinLeft, Spin().y());
+  grid.resize(grid.Zoomed(layout.GridWidth), grid.height());
+  Spin().move(grid.Zoomed(layout.SpinLeft), Spin().y());
 }
 
 void TfrmClass::RenewView() {
