@@ -20,12 +20,14 @@ class QVBoxLayout;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
+class WindowCommands;
 class RadioGroup;
 
 class TdlgEnvironment : public QDialog {
  public:
-  explicit TdlgEnvironment(KumoApp& app);
+  TdlgEnvironment(TKumData& doc, Options& options, Platform& platform, WindowCommands& windows);
 
   // Fills, runs modally and applies on OK. page -1 keeps the page last shown.
   int RunEnvironmentDialog(int page = -1);
@@ -59,7 +61,10 @@ class TdlgEnvironment : public QDialog {
   void SetButtonColor(int button, ColorRef color);
   ColorRef ButtonColor(int button) const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  Platform& platform_;
+  WindowCommands& windows_;
   std::vector<std::pair<QCheckBox*, bool*>> checks_;
   std::vector<std::pair<RadioGroup*, int*>> radios_;
   QTabWidget* tnbEnv_;

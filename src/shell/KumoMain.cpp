@@ -665,9 +665,8 @@ void TfrmKumo::mnuViewClassesClick() {
 }
 
 void TfrmKumo::mnuViewTeacherClick() {
-  app_.frmTeacher->ShownLine = app_.doc.CurLine;
+  app_.frmTeacher->ShowOne(app_.doc.CurLine);
   app_.frmTeacher->show();
-  app_.frmTeacher->RenewView();
 }
 
 void TfrmKumo::mnuViewClassClick() {
@@ -686,9 +685,8 @@ void TfrmKumo::mnuViewClassClick() {
     grade = cell.Kind;
     classNo = cell.Item;
   }
-  app_.frmClass->ShownClass = app_.classes.FindClass(grade, classNo);
+  app_.frmClass->ShowOne(app_.classes.FindClass(grade, classNo));
   app_.frmClass->show();
-  app_.frmClass->RenewView();
 }
 
 void TfrmKumo::mnuViewPickChargeClick() {
