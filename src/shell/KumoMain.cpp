@@ -343,6 +343,7 @@ bool TfrmKumo::Run(const std::function<void()>& command) {
 }
 
 void TfrmKumo::SetDocumentCommands(bool enabled) {
+  timetableOpen_ = enabled;
   for (QAction* item :
        {cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileClose, cmd_.mnuFilePrint,
         cmd_.mnuEdit->menuAction(), cmd_.mnuView->menuAction(), cmd_.mnuWindow->menuAction()}) {

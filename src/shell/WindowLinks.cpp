@@ -57,9 +57,8 @@ void WindowLinks::EnableMain(bool enabled) {
   app_.frmKumo->setEnabled(enabled);
 }
 
-// Close is enabled exactly while a timetable is open.
 bool WindowLinks::TimetableOpen() const {
-  return app_.frmKumo->Cmd().mnuFileClose->isEnabled();
+  return app_.frmKumo->TimetableOpen();
 }
 
 void WindowLinks::FocusTable() {
