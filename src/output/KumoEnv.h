@@ -1,5 +1,5 @@
 // The environment dialog: editing, display and print options, piece colours, the printing font
-// and the document's print title and comment. Its controls edit app.options in place, so a
+// and the document's print title and comment. Its controls edit the options in place, so a
 // change stays even when the dialog is then cancelled.
 #pragma once
 
@@ -33,7 +33,7 @@ class TdlgEnvironment : public QDialog {
   int RunEnvironmentDialog(int page = -1);
   // Sets the scroll bars of the large grids from the two scroll-bar options.
   void ApplyScrollBars();
-  // Sets every control from app.options, running each control's click rule as a click would.
+  // Sets every control from the options, running each control's click rule as a click would.
   void LoadFromOptions();
 
  private:
