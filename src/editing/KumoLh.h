@@ -14,12 +14,14 @@ class QPushButton;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
+class MainCommands;
 class RadioGroup;
 
 class TfrmLineHead : public QWidget {
  public:
-  explicit TfrmLineHead(KumoApp& app);
+  TfrmLineHead(TKumData& doc, Platform& platform, MainCommands& main);
 
   // "取込", also run when the window is shown: the fields from the current line.
   void btnRenewClick();
@@ -60,7 +62,9 @@ class TfrmLineHead : public QWidget {
   // An append or insert took the line: the buffer is free again.
   void LineTaken();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Platform& platform_;
+  MainCommands& main_;
   TeacherLine LineBuffer_{};
   bool BufferFull_ = false;
   bool centred_ = false;  // placed in the middle of the screen at the first showing

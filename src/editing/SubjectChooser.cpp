@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "document/KumoHead.h"
 #include "editing/KumoEdit.h"
 #include "platform/DocText.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -18,8 +18,8 @@ constexpr int Height = 200;
 
 }  // namespace
 
-SubjectChooser::SubjectChooser(KumoApp& app, QWidget* parent)
-    : QFrame(parent, Qt::Popup), app_(app) {
+SubjectChooser::SubjectChooser(TKumData& doc, TfrmEdit& edit)
+    : QFrame(&edit, Qt::Popup), doc_(doc), edit_(edit) {
   setObjectName(QStringLiteral("SubjectChooser"));
   setFrameStyle(QFrame::Box);
   resize(Width, Height);
@@ -38,7 +38,7 @@ SubjectChooser::SubjectChooser(KumoApp& app, QWidget* parent)
 
 // Subject 0, the blank one, and unnamed entries are never offered, as in the palette.
 void SubjectChooser::Fill() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   lbxChoices_->clear();
   auto add = [&](int row, int item, const QString& shown, const QString& names) {
     auto* entry = new QListWidgetItem(shown, lbxChoices_);
@@ -64,7 +64,7 @@ void SubjectChooser::Open() {
   Fill();
   edtName_->clear();
   Narrow({});
-  TfrmEdit& edit = *app_.frmEdit;
+  TfrmEdit& edit = edit_;
   StringGrid& grid = edit.EditGrid();
   const QRect cell = grid.CellRect(grid.Col(), grid.Row());
   move(grid.viewport()->mapToGlobal(cell.isEmpty() ? QPoint() : cell.bottomLeft()));
@@ -94,11 +94,11 @@ int SubjectChooser::ChoiceCount() const {
 void SubjectChooser::Choose() {
   const QListWidgetItem* entry = lbxChoices_->currentItem();
   hide();
-  TfrmEdit& edit = *app_.frmEdit;
+  TfrmEdit& edit = edit_;
   edit.FocusTable();
   if (entry == nullptr || entry->isHidden()) return;
   const QPoint choice = entry->data(ChoiceRole).toPoint();
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   if (!edit.Selection().SingleCell()) {
     doc.FillRange(edit.SelectedCells(), choice.x(), choice.y());
     return;
@@ -117,7 +117,7 @@ bool SubjectChooser::eventFilter(QObject* watched, QEvent* event) {
   }
   if (key == Qt::Key_Escape) {
     hide();
-    app_.frmEdit->FocusTable();
+    edit_.FocusTable();
     return true;
   }
   if (key == Qt::Key_Up || key == Qt::Key_Down) {

@@ -10,11 +10,13 @@ class QListWidget;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class TfrmEdit;
 
 class SubjectChooser : public QFrame {
  public:
-  explicit SubjectChooser(KumoApp& app, QWidget* parent);
+  // A popup of the edit table edit.
+  SubjectChooser(TKumData& doc, TfrmEdit& edit);
 
   // Shows every subject and symbol beside the edit table's cursor cell.
   void Open();
@@ -31,7 +33,8 @@ class SubjectChooser : public QFrame {
  private:
   void Fill();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TfrmEdit& edit_;
   QLineEdit* edtName_ = nullptr;
   QListWidget* lbxChoices_ = nullptr;
 };

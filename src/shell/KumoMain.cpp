@@ -326,6 +326,7 @@ bool TfrmKumo::Run(const std::function<void()>& command) {
 }
 
 void TfrmKumo::SetDocumentCommands(bool enabled) {
+  timetableOpen_ = enabled;
   for (QAction* item :
        {cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileClose, cmd_.mnuFilePrint,
         cmd_.mnuEdit->menuAction(), cmd_.mnuView->menuAction(), cmd_.mnuWindow->menuAction()}) {
@@ -648,9 +649,8 @@ void TfrmKumo::mnuViewClassesClick() {
 }
 
 void TfrmKumo::mnuViewTeacherClick() {
-  app_.frmTeacher->ShownLine = app_.doc.CurLine;
+  app_.frmTeacher->ShowOne(app_.doc.CurLine);
   app_.frmTeacher->show();
-  app_.frmTeacher->RenewView();
 }
 
 void TfrmKumo::mnuViewClassClick() {
@@ -669,9 +669,8 @@ void TfrmKumo::mnuViewClassClick() {
     grade = cell.Kind;
     classNo = cell.Item;
   }
-  app_.frmClass->ShownClass = app_.classes.FindClass(grade, classNo);
+  app_.frmClass->ShowOne(app_.classes.FindClass(grade, classNo));
   app_.frmClass->show();
-  app_.frmClass->RenewView();
 }
 
 void TfrmKumo::mnuViewPickChargeClick() {

@@ -8,12 +8,14 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
+class TableCommands;
 class StringGrid;
 
 class TfrmPickCharge : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmPickCharge(KumoApp& app);
+  TfrmPickCharge(TKumData& doc, Options& options, TableCommands& table);
 
   // The grid from the class counts and labels of the document.
   void RenewView();
@@ -32,7 +34,9 @@ class TfrmPickCharge : public QWidget, public DocumentObserver {
   void FormCreate();
   void BuildMenu();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  TableCommands& table_;
   StringGrid* sgrPickCharge_ = nullptr;
 };
 

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "document/ClassWeek.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "platform/DocText.h"
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
 #include "platform/WindowFrame.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -24,22 +25,23 @@ constexpr Layout Wide{30, 192, 176};
 
 }  // namespace
 
-TfrmClass::TfrmClass(KumoApp& app)
-    : TfrmOneWeek(app,
+TfrmClass::TfrmClass(TKumData& doc, TClassLines& classes, Options& options)
+    : TfrmOneWeek(doc, options,
                   {.Name = "frmClass",
                    .Caption = "ｸﾗｽ時間割",
                    .Size = {136, 177},
                    .HelpContext = 6,
                    .GridName = "sgrClass",
                    .Hint = "クラスを変更する"},
-                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }}}) {}
+                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }}}),
+      classes_(classes) {}
 
 int TfrmClass::ShownCount() const {
-  return app_.classes.EntryCount;
+  return classes_.EntryCount;
 }
 
 const ClassEntry* TfrmClass::ShownEntry() const {
-  const TClassLines& classes = app_.classes;
+  const TClassLines& classes = classes_;
   if (ShownClass < 1 || ShownClass > classes.EntryCount) return nullptr;
   return &classes.Entries[ShownClass];
 }
@@ -55,7 +57,7 @@ void TfrmClass::LayOut() {
 
 void TfrmClass::RenewView() {
   FitGrid();
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   const ClassEntry* entry = ShownEntry();
   LayOut();
   if (entry == nullptr) {
@@ -72,8 +74,7 @@ void TfrmClass::RenewView() {
   }
   shownGrade_ = entry->Grade;
   shownClassNo_ = entry->ClassNo;
-  SetTitle(FromDocText(ClassTitle(doc, app_.options, *entry)),
-           PieceColor(app_.options, entry->Grade));
+  SetTitle(FromDocText(ClassTitle(doc, options_, *entry)), PieceColor(options_, entry->Grade));
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
     QString text = QStringLiteral("  ");
@@ -89,18 +90,18 @@ void TfrmClass::RenewView() {
 std::optional<TfrmOneWeek::PeriodLook> TfrmClass::LookOf(int period) const {
   const ClassEntry* entry = ShownEntry();
   if (entry == nullptr) return std::nullopt;
-  const ClassPeriod at = ClassSubjectAt(app_.doc, *entry, period);
-  const Options& options = app_.options;
+  const ClassPeriod at = ClassSubjectAt(doc_, *entry, period);
+  const Options& options = options_;
   if (at.Homeroom) return PeriodLook{PieceColor(options, KindSubject)};
   if (at.Teacher != 0) {
-    return PeriodLook{PieceColor(options, app_.doc.Lines[at.Teacher].Grade), at.Teacher, false};
+    return PeriodLook{PieceColor(options, doc_.Lines[at.Teacher].Grade), at.Teacher, false};
   }
   return PeriodLook{PieceColor(options, KindEmpty)};
 }
 
 void TfrmClass::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines) {
-    if (ShownClass != 0) ShownClass = app_.classes.FindClass(shownGrade_, shownClassNo_);
+    if (ShownClass != 0) ShownClass = classes_.FindClass(shownGrade_, shownClassNo_);
     RenewView();
   } else if (change.Subjects || change.Cells.any()) {
     RenewView();

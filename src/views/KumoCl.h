@@ -7,10 +7,11 @@
 namespace kumo {
 
 struct ClassEntry;
+class TClassLines;
 
 class TfrmClass : public TfrmOneWeek {
  public:
-  explicit TfrmClass(KumoApp& app);
+  TfrmClass(TKumData& doc, TClassLines& classes, Options& options);
 
   // Lays the grid out for Letters, then rewrites title and cells.
   void RenewView() override;
@@ -32,6 +33,7 @@ class TfrmClass : public TfrmOneWeek {
   const ClassEntry* ShownEntry() const;
   void LayOut();
 
+  TClassLines& classes_;
   // The class last shown, to find it again in a rebuilt index.
   Byte shownGrade_ = 0;
   Byte shownClassNo_ = 0;

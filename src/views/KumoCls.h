@@ -9,11 +9,14 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class TClassLines;
+struct Options;
+class WindowCommands;
 
 class TfrmClasses : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmClasses(KumoApp& app);
+  TfrmClasses(TKumData& doc, TClassLines& classes, Options& options, WindowCommands& windows);
 
   // Lists the classes of the ticked grades in the class index and fills every row; nothing
   // while hidden.
@@ -34,7 +37,10 @@ class TfrmClasses : public QWidget, public DocumentObserver {
   void sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
   void pmnSetViewClick();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TClassLines& classes_;
+  Options& options_;
+  WindowCommands& windows_;
   StringGrid* sgrClasses_ = nullptr;
 };
 

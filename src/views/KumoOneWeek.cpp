@@ -4,6 +4,8 @@
 #include <string>
 
 #include "document/FullWidth.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/SpinButton.h"
@@ -11,7 +13,6 @@
 #include "platform/ToolMenu.h"
 #include "platform/WeekGrid.h"
 #include "platform/WindowKinds.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -33,9 +34,9 @@ constexpr int PeriodAt(int col, int row) {
 
 }  // namespace
 
-TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
+TfrmOneWeek::TfrmOneWeek(TKumData& doc, Options& options, const Design& design,
                          std::initializer_list<ToolCommand> commands)
-    : QWidget(nullptr, CloseOnlyWindow), DocumentObserver(app.doc), app_(app) {
+    : QWidget(nullptr, CloseOnlyWindow), DocumentObserver(doc), doc_(doc), options_(options) {
   setObjectName(QString::fromUtf8(design.Name));
   setWindowTitle(QString::fromUtf8(design.Caption));
   setFont(GothicFont(12));
@@ -78,6 +79,11 @@ TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
   AddToolMenu(*this, design.HelpContext, commands);
 }
 
+void TfrmOneWeek::ShowOne(int shown) {
+  Shown() = shown;
+  RenewView();
+}
+
 void TfrmOneWeek::FitGrid() {
   grid_->setGeometry(0, GridTop, grid_->Zoomed(GridSize), grid_->Zoomed(GridSize));
   spbSelect_->move(grid_->Zoomed(SpinLeft), GridTop + grid_->Zoomed(SpinTop - GridTop));
@@ -118,12 +124,12 @@ void TfrmOneWeek::DrawCell(Canvas& canvas, int col, int row, const QRect& rect) 
   if (look) {
     canvas.SetFontColor(look->Color);
     if (look->Line != 0) {
-      const TKumData& doc = app_.doc;
+      const TKumData& doc = doc_;
       if (doc.Cell(look->Line, period).Has(Locked)) {
         canvas.SetBrushColor(LockedGrey);
         canvas.FillRect(rect);
       }
-      SetPieceStyle(canvas, doc, app_.options, look->Line, period, look->Bold);
+      SetPieceStyle(canvas, doc, options_, look->Line, period, look->Bold);
     }
   }
   WriteCellText(canvas, rect, grid_->Cells(col, row));

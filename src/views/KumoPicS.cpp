@@ -4,17 +4,16 @@
 #include <QVBoxLayout>
 
 #include "base/SysFile.h"
-#include "editing/KumoEdit.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/PaletteDrag.h"
+#include "platform/Platform.h"
 #include "platform/StringGrid.h"
 #include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
-#include "views/KumoEdS.h"
-#include "views/KumoEdSi.h"
 
 namespace kumo {
 namespace {
@@ -27,8 +26,16 @@ constexpr const char* SubjectExt = "kms";
 
 }  // namespace
 
-TfrmPickS::TfrmPickS(KumoApp& app)
-    : QWidget(nullptr, ToolWindow), DocumentObserver(app.doc), app_(app) {
+TfrmPickS::TfrmPickS(TKumData& doc, Options& options, Platform& platform, MainCommands& main,
+                     TableCommands& table, WindowCommands& windows)
+    : QWidget(nullptr, ToolWindow),
+      DocumentObserver(doc),
+      doc_(doc),
+      options_(options),
+      platform_(platform),
+      main_(main),
+      table_(table),
+      windows_(windows) {
   setObjectName("frmPickS");
   setWindowTitle(QStringLiteral("教科,記号入力"));
   setFont(GothicFont(12));
@@ -49,7 +56,7 @@ TfrmPickS::TfrmPickS(KumoApp& app)
   // Subjects in the subject colour, symbols in the symbol colour, captions included.
   sgrPicks_->SetPaleSelection(true);
   sgrPicks_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
-    canvas.SetFontColor(app_.options.PieceColors[row + KindSubject]);
+    canvas.SetFontColor(options_.PieceColors[row + KindSubject]);
     canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
   };
   sgrPicks_->OnDblClick = [this] { sgrPicksDblClick(); };
@@ -76,7 +83,7 @@ TfrmPickS::TfrmPickS(KumoApp& app)
 }
 
 void TfrmPickS::RenewView() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   sgrPicks_->SetDefaultColWidth(Letters == 1 ? 15 : 28);
   sgrPicks_->SetColWidth(0, CaptionWidth);
   for (int k = 1; k <= MaxSubject; ++k) {
@@ -94,21 +101,20 @@ void TfrmPickS::DocumentChanged(const DocumentChange& change) {
 void TfrmPickS::sgrPicksDblClick() {
   const int row = sgrPicks_->Row();
   const int item = sgrPicks_->Col();
-  TfrmEdit& edit = *app_.frmEdit;
-  if (edit.Selection().SingleCell()) {
-    app_.doc.EnterSubject(row, item);
+  if (table_.SingleCellSelected()) {
+    doc_.EnterSubject(row, item);
   } else {
-    app_.doc.FillRange(edit.SelectedCells(), row, item);
+    doc_.FillRange(table_.SelectedCells(), row, item);
   }
-  edit.FocusTable();
+  table_.FocusTable();
 }
 
 void TfrmPickS::pmnEditClick() {
   const int k = sgrPicks_->Col();
   if (sgrPicks_->Row() == SubjectRow) {
-    app_.dlgEditS->EditSubject(k, pos());
+    windows_.EditSubject(k, pos());
   } else {
-    app_.dlgEditSi->EditSymbol(k, pos());
+    windows_.EditSymbol(k, pos());
   }
 }
 
@@ -118,35 +124,35 @@ void TfrmPickS::pmnViewClick() {
 }
 
 std::string TfrmPickS::SubjectFileDir() const {
-  const std::string& subjects = app_.doc.SubjectFileName;
+  const std::string& subjects = doc_.SubjectFileName;
   if (!DirectoryOf(subjects).empty()) return DirectoryOf(subjects);
-  return DirectoryOf(AbsolutePath(app_.doc.FileName));
+  return DirectoryOf(AbsolutePath(doc_.FileName));
 }
 
 // A file that cannot be read, or is refused, changes nothing and leaves the name as it was.
 void TfrmPickS::pmnLoadClick() {
-  TKumData& doc = app_.doc;
-  const std::optional<std::string> path = app_.platform.OpenFileDialog(
+  TKumData& doc = doc_;
+  const std::optional<std::string> path = platform_.OpenFileDialog(
       this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
   if (!path) return;
   const std::string previous = doc.SubjectFileName;
   doc.SubjectFileName = AbsolutePath(*path);
   bool loaded = false;
-  app_.frmKumo->Run([&] { loaded = doc.LoadSubjects(); });
+  main_.Run([&] { loaded = doc.LoadSubjects(); });
   if (!loaded) doc.SubjectFileName = previous;
 }
 
 void TfrmPickS::pmnSaveClick() {
-  TKumData& doc = app_.doc;
-  const std::optional<std::string> path = app_.platform.SaveFileDialog(
+  TKumData& doc = doc_;
+  const std::optional<std::string> path = platform_.SaveFileDialog(
       this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
   if (!path) return;
   doc.SubjectFileName = AbsolutePath(*path);
-  app_.frmKumo->Run([&] { doc.SaveSubjects(); });
+  main_.Run([&] { doc.SaveSubjects(); });
 }
 
 void TfrmPickS::pmnInitClick() {
-  app_.doc.ResetSubjectTables();
+  doc_.ResetSubjectTables();
 }
 
 void TfrmPickS::showEvent(QShowEvent* event) {

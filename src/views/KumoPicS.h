@@ -7,12 +7,18 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
+class Platform;
+class MainCommands;
+class TableCommands;
+class WindowCommands;
 class StringGrid;
 
 class TfrmPickS : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmPickS(KumoApp& app);
+  TfrmPickS(TKumData& doc, Options& options, Platform& platform, MainCommands& main,
+            TableCommands& table, WindowCommands& windows);
 
   // The grid from the document's tables and Letters.
   void RenewView();
@@ -38,7 +44,12 @@ class TfrmPickS : public QWidget, public DocumentObserver {
   // The subject file dialogs start where the last subject file was, else beside the timetable.
   std::string SubjectFileDir() const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  Platform& platform_;
+  MainCommands& main_;
+  TableCommands& table_;
+  WindowCommands& windows_;
   StringGrid* sgrPicks_ = nullptr;
 };
 
