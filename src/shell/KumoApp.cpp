@@ -9,7 +9,7 @@
 #include "output/KumoEnv.h"
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
-#include "shell/HelpLinks.h"
+#include "shell/ChmHelp.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChk.h"

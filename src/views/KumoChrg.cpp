@@ -46,13 +46,9 @@ TfrmPickCharge::TfrmPickCharge(TKumData& doc, Options& options, TableCommands& t
   sgrPickCharge_->SetDefaultRowHeight(16);
   sgrPickCharge_->SetScrollBars(GridScrollBars::None);
   sgrPickCharge_->SetRangeSelect(false);
-  // Every text of a row, its caption included, in the colour of its grade.
   sgrPickCharge_->SetPaleSelection(true);
   sgrPickCharge_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
-                                      CellState) {
-    canvas.SetFontColor(options_.PieceColors[row + 1]);
-    canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPickCharge_->Cells(col, row));
-  };
+                                      CellState) { sgrPickChargeDrawCell(canvas, col, row, rect); };
   sgrPickCharge_->OnDblClick = [this] { sgrPickChargeDblClick(); };
   // Dragged onto the edit table, a class goes in where it is dropped.
   sgrPickCharge_->DragData = [](int col, int row) {
@@ -95,6 +91,11 @@ void TfrmPickCharge::RenewView() {
                                c <= count ? FromDocText(doc.ClassLabels[c].View()) : QString());
     }
   }
+}
+
+void TfrmPickCharge::sgrPickChargeDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
+  canvas.SetFontColor(options_.PieceColors[row + 1]);
+  canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPickCharge_->Cells(col, row));
 }
 
 void TfrmPickCharge::sgrPickChargeDblClick() {

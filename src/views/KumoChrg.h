@@ -12,6 +12,7 @@ class TKumData;
 struct Options;
 class TableCommands;
 class StringGrid;
+class Canvas;
 
 class TfrmPickCharge : public QWidget, public DocumentObserver {
  public:
@@ -23,6 +24,8 @@ class TfrmPickCharge : public QWidget, public DocumentObserver {
   void DocumentChanged(const DocumentChange& change) override;
   // Enters the class under the grid cursor (also the menu's "入力(&I)").
   void sgrPickChargeDblClick();
+  // Every text of a row, its caption included, in the colour of its grade.
+  void sgrPickChargeDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
 
   StringGrid& Grid() { return *sgrPickCharge_; }
 

@@ -36,7 +36,7 @@ TfrmClasses::TfrmClasses(TKumData& doc, TClassLines& classes, Options& options,
   sgrClasses_->SetCells(0, 1, QStringLiteral("ク"));
   sgrClasses_->SetCells(1, 1, QStringLiteral("担　任"));
   sgrClasses_->SetCells(3, 1, QStringLiteral("時"));
-  sgrClasses_->OnClick = [this] { RenewAll(); };
+  sgrClasses_->OnClick = [this] { sgrClassesClick(); };
   sgrClasses_->SetPaleSelection(true);
   sgrClasses_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     sgrClassesDrawCell(canvas, col, row, rect);
@@ -160,6 +160,10 @@ void TfrmClasses::sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRe
   canvas.SetFontColor(text);
   canvas.SetBrushClear();
   WriteCellText(canvas, rect, sgrClasses_->Cells(col, row));
+}
+
+void TfrmClasses::sgrClassesClick() {
+  RenewAll();
 }
 
 void TfrmClasses::pmnSetViewClick() {

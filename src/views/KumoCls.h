@@ -34,6 +34,8 @@ class TfrmClasses : public QWidget, public DocumentObserver {
   void BuildLocalMenu();
   // Data row k (from 1) from the visible class k of the index.
   void FillRow(int k);
+  // A click in the grid renews every row.
+  void sgrClassesClick();
   void sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
   void pmnSetViewClick();
 

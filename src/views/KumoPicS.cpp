@@ -53,11 +53,9 @@ TfrmPickS::TfrmPickS(TKumData& doc, Options& options, Platform& platform, MainCo
   sgrPicks_->SetDefaultRowHeight(16);
   sgrPicks_->SetScrollBars(GridScrollBars::Horizontal);
   sgrPicks_->SetRangeSelect(false);
-  // Subjects in the subject colour, symbols in the symbol colour, captions included.
   sgrPicks_->SetPaleSelection(true);
   sgrPicks_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
-    canvas.SetFontColor(options_.PieceColors[row + KindSubject]);
-    canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
+    sgrPicksDrawCell(canvas, col, row, rect);
   };
   sgrPicks_->OnDblClick = [this] { sgrPicksDblClick(); };
   // Dragged onto the edit table, a subject or symbol goes in where it is dropped.
@@ -96,6 +94,11 @@ void TfrmPickS::RenewView() {
 
 void TfrmPickS::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Subjects) RenewView();
+}
+
+void TfrmPickS::sgrPicksDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
+  canvas.SetFontColor(options_.PieceColors[row + KindSubject]);
+  canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
 }
 
 void TfrmPickS::sgrPicksDblClick() {

@@ -14,6 +14,7 @@ class MainCommands;
 class TableCommands;
 class WindowCommands;
 class StringGrid;
+class Canvas;
 
 class TfrmPickS : public QWidget, public DocumentObserver {
  public:
@@ -26,6 +27,8 @@ class TfrmPickS : public QWidget, public DocumentObserver {
   // Enters the subject or symbol under the grid cursor into the edit table's cursor cell, or
   // into every cell of its selected range (also the menu's "入力(&I)").
   void sgrPicksDblClick();
+  // Subjects in the subject colour, symbols in the symbol colour, captions included.
+  void sgrPicksDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
   void pmnEditClick();
   void pmnViewClick();
   void pmnLoadClick();

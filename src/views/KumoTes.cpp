@@ -42,7 +42,7 @@ TfrmTeachers::TfrmTeachers(TKumData& doc, Options& options, WindowCommands& wind
   sgrTeachers_->SetCells(1, 1, QStringLiteral("名　前"));
   sgrTeachers_->SetCells(2, 1, QStringLiteral("担"));
   sgrTeachers_->SetCells(3, 1, QStringLiteral("時"));
-  sgrTeachers_->OnClick = [this] { RenewAll(); };
+  sgrTeachers_->OnClick = [this] { sgrTeachersClick(); };
   sgrTeachers_->SetPaleSelection(true);
   sgrTeachers_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
                                     CellState state) {
@@ -161,6 +161,10 @@ void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const Q
   if (periodCell) SetPieceStyle(canvas, doc, options, line, period, true);
   canvas.SetBrushClear();
   WriteCellText(canvas, rect, sgrTeachers_->Cells(col, row));
+}
+
+void TfrmTeachers::sgrTeachersClick() {
+  RenewAll();
 }
 
 void TfrmTeachers::pmnViewSetClick() {

@@ -37,6 +37,8 @@ class TfrmTeachers : public QWidget, public DocumentObserver {
   void WriteRow(int k);
   // The marks of the classes taught twice, and the cells whose mark came or went repainted.
   void ShowClashMarks();
+  // A click in the grid renews every row.
+  void sgrTeachersClick();
   void sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
   void pmnViewSetClick();
 
