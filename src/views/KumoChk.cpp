@@ -146,11 +146,10 @@ void TfrmChecks::showEvent(QShowEvent* event) {
 }
 
 void TfrmChecks::DocumentChanged(const DocumentChange& change) {
+  // On the chains page the chains that start at the cursor's period come first.
+  const bool chainsMoved = change.Cursor && tnbChecks_->currentIndex() == ChainsPage;
   if (change.All || change.Lines || change.Subjects || change.Cells.any() || change.Hand ||
-      change.Holding) {
-    RenewView();
-  } else if (change.Cursor && tnbChecks_->currentIndex() == ChainsPage) {
-    // The chains that start at the cursor's period come first.
+      change.Holding || chainsMoved) {
     RenewView();
   }
 }
