@@ -689,6 +689,8 @@ void TfrmKumo::mnuViewClassClick() {
   app_.frmClass->ShownClass = app_.classes.FindClass(grade, classNo);
   app_.frmClass->show();
   app_.frmClass->RenewView();
+  // Asked for by the menu, the class's week takes the keyboard, where teachers are typed in.
+  app_.frmClass->activateWindow();
 }
 
 void TfrmKumo::mnuViewPickChargeClick() {

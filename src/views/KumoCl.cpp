@@ -10,6 +10,7 @@
 #include "platform/WeekGrid.h"
 #include "platform/WindowFrame.h"
 #include "shell/KumoApp.h"
+#include "views/TeacherChooser.h"
 
 namespace kumo {
 namespace {
@@ -32,7 +33,12 @@ TfrmClass::TfrmClass(KumoApp& app)
                    .HelpContext = 6,
                    .GridName = "sgrClass",
                    .Hint = "クラスを変更する"},
-                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }}}) {}
+                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }},
+                   {"pmnTeacher", "先生を選んで入力(&T)...\t/", [this] { pmnTeacherClick(); }}}) {
+  chooser_ = new TeacherChooser(app.doc, this, [this](int line) { TeacherChosen(line); });
+  Grid().OnKeyPress = [this](QChar& ch) { GridKeyPress(ch); };
+  Grid().setToolTip(QStringLiteral("先生の番号を打つと、その先生の授業として入ります（/ で一覧）"));
+}
 
 int TfrmClass::ShownCount() const {
   return app_.classes.EntryCount;
@@ -105,6 +111,47 @@ void TfrmClass::DocumentChanged(const DocumentChange& change) {
   } else if (change.Subjects || change.Cells.any()) {
     RenewView();
   }
+}
+
+void TfrmClass::GridKeyPress(QChar ch) {
+  if (ch == QChar('\r')) {
+    NextPeriod();
+    return;
+  }
+  const QString typed = QString(ch).normalized(QString::NormalizationForm_KC);
+  if (typed == QStringLiteral("/")) {
+    OpenChooser(QString());
+  } else if (typed.size() == 1 && typed.front().isDigit()) {
+    OpenChooser(typed);
+  }
+}
+
+void TfrmClass::pmnTeacherClick() {
+  OpenChooser(QString());
+}
+
+void TfrmClass::OpenChooser(const QString& typed) {
+  if (ShownEntry() == nullptr || app_.doc.LineCount == 0) {
+    app_.platform.Beep();
+    return;
+  }
+  chooser_->Open(Grid(), CurrentPeriod(), typed);
+}
+
+void TfrmClass::TeacherChosen(int line) {
+  Grid().setFocus();
+  const ClassEntry* entry = ShownEntry();
+  if (line == 0 || entry == nullptr) return;
+  TKumData& doc = app_.doc;
+  const int period = CurrentPeriod();
+  if (doc.EnterClassAt(line, period, entry->Grade, entry->ClassNo, app_.options.AutoLocate) &&
+      doc.CurLine == line && doc.CurPeriod == period) {
+    NextPeriod();
+  }
+}
+
+void TfrmClass::NextPeriod() {
+  if (CurrentPeriod() < PeriodCount) GoToPeriod(CurrentPeriod() + 1);
 }
 
 void TfrmClass::pmnViewClick() {

@@ -63,8 +63,12 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
   void SetPeriodText(int period, const QString& text);
   // Empty period cells, for a window that shows nothing.
   void ClearPeriods();
+  // The spin button's arrows, also Ctrl+PageDown and Ctrl+PageUp in the grid.
   void spbSelectDownClick();
   void spbSelectUpClick();
+  // The period of the grid's current cell, and the current cell moved to a period.
+  int CurrentPeriod() const;
+  void GoToPeriod(int period);
 
   KumoApp& app_;
 
