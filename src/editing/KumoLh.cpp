@@ -164,7 +164,9 @@ void TfrmLineHead::showEvent(QShowEvent* event) {
   FocusGrade();
 }
 
+// After a question the box's owner, the main window, would keep the keyboard.
 void TfrmLineHead::FocusGrade() {
+  activateWindow();
   rgrGrade_->Button(std::max(0, rgrGrade_->ItemIndex()))->setFocus(Qt::TabFocusReason);
 }
 

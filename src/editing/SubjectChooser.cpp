@@ -29,7 +29,9 @@ void SubjectChooser::Fill() {
 }
 
 void SubjectChooser::Open() {
-  PopUp(app_.frmEdit->EditGrid(), QString());
+  StringGrid& grid = app_.frmEdit->EditGrid();
+  const QRect cell = grid.CellRect(grid.Col(), grid.Row());
+  PopUp(grid.viewport()->mapToGlobal(cell.isEmpty() ? QPoint() : cell.bottomLeft()), QString());
 }
 
 void SubjectChooser::Done(const QVariant& chosen) {

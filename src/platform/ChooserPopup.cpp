@@ -5,8 +5,6 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "platform/StringGrid.h"
-
 namespace kumo {
 namespace {
 
@@ -43,17 +41,17 @@ void ChooserPopup::AddChoice(const QString& shown, const QString& searched, cons
   if (dim) entry->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
 }
 
-void ChooserPopup::PopUp(StringGrid& grid, const QString& typed) {
+void ChooserPopup::PopUp(const QPoint& place, const QString& typed, const QString& prompt) {
   lbxChoices_->clear();
   Fill();
+  edtName_->setPlaceholderText(prompt);
   edtName_->setText(typed);
   Narrow(typed);
   if (Settled(typed)) {
     Choose();
     return;
   }
-  const QRect cell = grid.CellRect(grid.Col(), grid.Row());
-  move(grid.viewport()->mapToGlobal(cell.isEmpty() ? QPoint() : cell.bottomLeft()));
+  move(place);
   show();
   edtName_->setFocus();
   edtName_->end(false);

@@ -11,8 +11,6 @@ class QListWidget;
 
 namespace kumo {
 
-class StringGrid;
-
 class ChooserPopup : public QFrame {
  public:
   // Narrows the list to the choices matching text; the first one left is chosen.
@@ -25,9 +23,9 @@ class ChooserPopup : public QFrame {
  protected:
   ChooserPopup(QWidget* parent, const char* name);
 
-  // Fills the list anew and opens under the grid's current cell with typed in the line; when
-  // typed already settles the choice, chooses without opening.
-  void PopUp(StringGrid& grid, const QString& typed);
+  // Fills the list anew and opens at place (global) with typed in the line and prompt shown
+  // while it is empty; when typed already settles the choice, chooses without opening.
+  void PopUp(const QPoint& place, const QString& typed, const QString& prompt = {});
   void AddChoice(const QString& shown, const QString& searched, const QVariant& value,
                  bool dim = false);
 

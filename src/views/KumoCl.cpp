@@ -135,7 +135,10 @@ void TfrmClass::OpenChooser(const QString& typed) {
     app_.platform.Beep();
     return;
   }
-  chooser_->Open(Grid(), CurrentPeriod(), typed);
+  // Beside the week, at the period's row, so that the week stays in sight.
+  StringGrid& grid = Grid();
+  const QRect cell = grid.CellRect(grid.Col(), grid.Row());
+  chooser_->Open(grid.mapToGlobal(QPoint(grid.width(), cell.top())), CurrentPeriod(), typed);
 }
 
 void TfrmClass::TeacherChosen(int line) {

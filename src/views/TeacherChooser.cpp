@@ -24,9 +24,10 @@ TeacherChooser::TeacherChooser(const TKumData& doc, QWidget* parent,
                                std::function<void(int line)> chosen)
     : ChooserPopup(parent, "TeacherChooser"), doc_(doc), chosen_(std::move(chosen)) {}
 
-void TeacherChooser::Open(StringGrid& grid, int period, const QString& typed) {
+void TeacherChooser::Open(const QPoint& place, int period, const QString& typed) {
   period_ = period;
-  PopUp(grid, typed);
+  PopUp(place, typed,
+        QString::fromStdString(PeriodText(period)) + QStringLiteral("の先生：番号・名前・教科"));
 }
 
 // A busy teacher shows what the period holds, greyed: entering there is refused.

@@ -16,8 +16,8 @@ class TeacherChooser : public ChooserPopup {
   // chosen gets the line chosen, 0 for none, after the popup closed.
   TeacherChooser(const TKumData& doc, QWidget* parent, std::function<void(int line)> chosen);
 
-  // Opens under the grid's current cell, for period, with typed in the line.
-  void Open(StringGrid& grid, int period, const QString& typed);
+  // Opens beside the week at place (global), for period, with typed in the line.
+  void Open(const QPoint& place, int period, const QString& typed);
 
  protected:
   void Fill() override;
