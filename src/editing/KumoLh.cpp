@@ -123,6 +123,10 @@ void TfrmLineHead::BuildControls() {
   auto* help = AddButton(this, "btnHelp", QStringLiteral("?"), QStringLiteral("ヘルプの表示"),
                          {196, 157, 34, 24}, nullptr);
   help->setProperty("HelpContext", HelpContext);
+  // Where the keyboard is shows at a glance: every list shows its choice alike otherwise.
+  inputs->setStyleSheet(
+      QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"
+                     "QRadioButton:focus { border: 1px solid palette(highlight); }"));
   // Tab walks the fields as they are read, the grade first, and the lower buttons left to right.
   setTabOrder(btnClear_, findChild<QPushButton*>("btnStackClear"));
   setTabOrder(findChild<QPushButton*>("btnStackClear"), help);
