@@ -1,12 +1,12 @@
 #include "editing/KumoLh.h"
 
 #include <QCloseEvent>
-#include <QRadioButton>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 
 #include "editing/KumoEdit.h"

@@ -26,9 +26,9 @@ class ClassWeekEntry : public DocTest, public DocumentObserver {
 
 TEST(TeacherChoice, ANumberSettlesTheChoiceOnlyWhenNoLongerNumberBeginsWithIt) {
   const std::tuple<const char*, int, std::optional<int>> cases[] = {
-      {"3", 10, 3},   {"1", 10, std::nullopt}, {"10", 10, 10},     {"1", 9, 1},
-      {"11", 10, {}}, {"0", 10, {}},           {"05", 10, {}},     {"", 10, {}},
-      {"2", 25, {}},  {"25", 25, 25},          {"100", 100, 100},  {"3a", 40, {}},
+      {"3", 10, 3},   {"1", 10, std::nullopt}, {"10", 10, 10},          {"1", 9, 1},
+      {"11", 10, {}}, {"0", 10, {}},           {"05", 10, {}},          {"", 10, {}},
+      {"2", 25, {}},  {"25", 25, 25},          {"100", 100, 100},       {"3a", 40, {}},
       {"7", 0, {}},   {"9999", 100, {}},       {"4", 40, std::nullopt},
   };
   for (const auto& [digits, lines, meant] : cases) {
