@@ -40,37 +40,31 @@ class ClassWeekTyping : public EditTableTest {
   }
 };
 
-TEST_F(ClassWeekTyping, ANumberNoOtherBeginsWithEntersTheClassAndGoesOn) {
+// 1 may still be 10: the chooser waits, Enter takes its first choice, the free line 1.
+TEST_F(ClassWeekTyping, ANumberEntersTheClassAndGoesOnOrWaitsInTheChooser) {
   TypeIn(QStringLiteral("3"));
   EXPECT_FALSE(Class().Chooser().isVisible());
   EXPECT_EQ(Doc().Cell(3, 1), ClassPiece(1, 2));
   EXPECT_EQ(Period(), 2);
   EXPECT_FALSE(Class().Grid().Cells(1, 1).trimmed().isEmpty());  // the teacher's subject
-  TypeIn(QStringLiteral("１"));  // full width, from the input method; 1 may still be 10
-  ASSERT_TRUE(Class().Chooser().isVisible());
-  QKeyEvent zero(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("０"));
-  QApplication::sendEvent(Class().Chooser().findChild<QLineEdit*>("edtName"), &zero);
-  EXPECT_EQ(Doc().Cell(10, 2), ClassPiece(1, 2));
-  EXPECT_EQ(Period(), 3);
-}
-
-// 1 may still be 10: the chooser waits, its first choice the free line 1.
-TEST_F(ClassWeekTyping, AnOpenNumberWaitsInTheChooserWhereEnterTakesTheFirst) {
-  TypeIn(QStringLiteral("1"));
+  TypeIn(QStringLiteral("１"));  // full width, from the input method
   TeacherChooser& chooser = Class().Chooser();
   ASSERT_TRUE(chooser.isVisible());
   EXPECT_EQ(chooser.ChoiceCount(), 2);
-  chooser.Choose();
+  QKeyEvent zero(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("０"));
+  QApplication::sendEvent(chooser.findChild<QLineEdit*>("edtName"), &zero);
+  EXPECT_EQ(Doc().Cell(10, 2), ClassPiece(1, 2));
+  TypeIn(QStringLiteral("1"));
+  QTest::keyClick(chooser.findChild<QLineEdit*>("edtName"), Qt::Key_Return);
   EXPECT_FALSE(chooser.isVisible());
-  EXPECT_EQ(Doc().Cell(1, 1), ClassPiece(1, 2));
-  EXPECT_EQ(Period(), 2);
+  EXPECT_EQ(Doc().Cell(1, 3), ClassPiece(1, 2));
+  EXPECT_EQ(Period(), 4);
 }
 
 TEST_F(ClassWeekTyping, SlashAndTheMenuOpenTheChooserThatNarrowsByName) {
   TypeIn(QStringLiteral("/"));
   TeacherChooser& chooser = Class().Chooser();
   ASSERT_TRUE(chooser.isVisible());
-  EXPECT_EQ(chooser.ChoiceCount(), 10);
   chooser.Narrow(QStringLiteral("T4"));
   EXPECT_EQ(chooser.ChoiceCount(), 1);
   chooser.Choose();
@@ -85,20 +79,15 @@ TEST_F(ClassWeekTyping, ABusyTeacherIsToldAndThePeriodStays) {
   Put(2, 1, ClassPiece(1, 3));
   Refresh();
   TypeIn(QStringLiteral("2"));
-  EXPECT_EQ(Doc().Cell(2, 1), ClassPiece(1, 3));
   EXPECT_EQ(Period(), 1);
-  EXPECT_EQ(platform_.Beeps(), 1);
   EXPECT_TRUE(Edit().WhyLine().text().contains(QStringLiteral("授業があります")));
 }
 
-TEST_F(ClassWeekTyping, EnterGoesOnToTheNextPeriodIntoTheNextDay) {
+TEST_F(ClassWeekTyping, EnterGoesOnIntoTheNextDayAndCtrlPageKeysStepTheClass) {
   At(6);
   Press(Qt::Key_Return);
   EXPECT_EQ(Period(), 7);
   EXPECT_EQ(Doc().HistoryEnd, 1);
-}
-
-TEST_F(ClassWeekTyping, CtrlPageDownAndUpStepTheClass) {
   Press(Qt::Key_PageDown, {}, Qt::ControlModifier);
   EXPECT_EQ(Class().ShownClass, app_->classes.FindClass(1, 3));
   Press(Qt::Key_PageUp, {}, Qt::ControlModifier);
