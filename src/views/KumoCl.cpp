@@ -126,6 +126,21 @@ void TfrmClass::GridKeyPress(QChar ch) {
   }
 }
 
+void TfrmClass::GridKeyDown(int& key) {
+  if (key != Qt::Key_Delete && key != Qt::Key_Backspace) return;
+  key = 0;
+  const ClassEntry* entry = ShownEntry();
+  TKumData& doc = app_.doc;
+  const int period = CurrentPeriod();
+  const ClassPeriod at = entry != nullptr ? ClassSubjectAt(doc, *entry, period) : ClassPeriod{};
+  const int line = at.Homeroom ? entry->HomeroomLine : at.Teacher;
+  if (line == 0) {
+    app_.platform.Beep();
+    return;
+  }
+  doc.EraseRange({line, line, period, period}, doc.Cell(line, period).Has(Locked));
+}
+
 void TfrmClass::pmnTeacherClick() {
   OpenChooser(QString());
 }

@@ -30,6 +30,9 @@ class TfrmClass : public TfrmOneWeek {
   std::optional<PeriodLook> LookOf(int period) const override;
   int& Shown() override { return ShownClass; }
   int ShownCount() const override;
+  // Delete and BackSpace erase the class's lesson in the current period, as the edit table's
+  // Delete does.
+  void GridKeyDown(int& key) override;
 
  private:
   // The entry ShownClass names; none for 0 or a number past the index.

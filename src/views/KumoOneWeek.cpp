@@ -63,7 +63,10 @@ TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
   }
   grid_->OnClick = [this] { RenewView(); };
   grid_->OnKeyDown = [this](int& key, Qt::KeyboardModifiers modifiers) {
-    if (!modifiers.testFlag(Qt::ControlModifier)) return;
+    if (!modifiers.testFlag(Qt::ControlModifier)) {
+      GridKeyDown(key);
+      return;
+    }
     if (key == Qt::Key_PageDown) spbSelectDownClick();
     if (key == Qt::Key_PageUp) spbSelectUpClick();
     if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) key = 0;

@@ -66,6 +66,8 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
   // The spin button's arrows, also Ctrl+PageDown and Ctrl+PageUp in the grid.
   void spbSelectDownClick();
   void spbSelectUpClick();
+  // The grid's keys beyond the class steps; set key to 0 when taken.
+  virtual void GridKeyDown(int& /*key*/) {}
   // The period of the grid's current cell, and the current cell moved to a period.
   int CurrentPeriod() const;
   void GoToPeriod(int period);

@@ -95,6 +95,14 @@ TEST_F(ClassWeekTyping, EnterGoesOnIntoTheNextDayAndCtrlPageKeysStepTheClass) {
   EXPECT_EQ(Class().ShownClass, app_->classes.FindClass(1, 1));
 }
 
+TEST_F(ClassWeekTyping, DeleteErasesTheClassesLessonThen) {
+  Put(3, 1, ClassPiece(1, 2));
+  Refresh();
+  Press(Qt::Key_Delete);
+  EXPECT_TRUE(Doc().Cell(3, 1).IsEmpty());
+  EXPECT_EQ(Doc().HistoryEnd, 2);
+}
+
 TEST_F(ClassWeekTyping, TheViewMenuGivesTheClassWeekTheKeyboard) {
   app_->frmKumo->show();
   Trigger("mnuViewClass");
