@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kumo {
 namespace {
@@ -51,6 +53,10 @@ void ChooserPopup::PopUp(const QPoint& place, const QString& typed, const QStrin
     Choose();
     return;
   }
+  // As wide as the longest choice, so that a long name with its lesson shows whole.
+  const int widest = lbxChoices_->sizeHintForColumn(0) + 2 * lbxChoices_->frameWidth() +
+                     lbxChoices_->verticalScrollBar()->sizeHint().width() + 8;
+  resize(std::max(Width, widest), Height);
   move(place);
   show();
   edtName_->setFocus();
