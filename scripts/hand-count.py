@@ -39,7 +39,7 @@ def press(phase, *ks, typed=False, pause=0.02):
         xd("key", "--delay", "15", k)
         time.sleep(pause)
     keys[phase] += len(ks)
-    actions[phase] += 1 if typed or not ks else len(ks)
+    actions[phase] += 1 if typed else len(ks)
 
 def arrows(phase, frm, to):
     for _ in range(abs(to - frm)):
