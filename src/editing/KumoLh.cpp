@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 
 #include "document/KumoHead.h"
@@ -124,6 +125,18 @@ void TfrmLineHead::BuildControls() {
   auto* help = AddButton(this, "btnHelp", QStringLiteral("?"), QStringLiteral("ヘルプの表示"),
                          {196, 157, 34, 24}, nullptr);
   help->setProperty("HelpContext", HelpContext);
+  // Where the keyboard is shows at a glance: every list shows its choice alike otherwise.
+  inputs->setStyleSheet(
+      QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"
+                     "QRadioButton:focus { border: 1px solid palette(highlight); }"));
+  // Tab walks the fields as they are read, the grade first, and the lower buttons left to right.
+  setTabOrder(btnClear_, findChild<QPushButton*>("btnStackClear"));
+  setTabOrder(findChild<QPushButton*>("btnStackClear"), help);
+  setTabOrder(help, close);
+  // Enter in a field appends the line, as 追加 does.
+  for (int k = 0; k < rgrGrade_->Count(); ++k) rgrGrade_->Button(k)->installEventFilter(this);
+  lbxSubject_->installEventFilter(this);
+  lbxCharge_->installEventFilter(this);
 }
 
 QPushButton* TfrmLineHead::AddButton(QWidget* parent, const char* name, const QString& caption,
@@ -153,6 +166,13 @@ void TfrmLineHead::showEvent(QShowEvent* event) {
     CentreOnScreen(*this);
   }
   btnRenewClick();
+  FocusGrade();
+}
+
+// After a question the box's owner, the main window, would keep the keyboard.
+void TfrmLineHead::FocusGrade() {
+  activateWindow();
+  rgrGrade_->Button(std::max(0, rgrGrade_->ItemIndex()))->setFocus(Qt::TabFocusReason);
 }
 
 void TfrmLineHead::btnRenewClick() {
@@ -232,6 +252,7 @@ void TfrmLineHead::btnAddClick() {
   if (!doc.AddLine(*line)) return;
   doc.SetCursor(doc.LineCount, doc.CurPeriod);
   LineTaken();
+  FocusGrade();
 }
 
 void TfrmLineHead::btnInsertClick() {
@@ -316,10 +337,26 @@ void TfrmLineHead::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// A click into the name empties it, so that a new name is typed from the start.
+// A click into the name empties it, so that a new name is typed from the start; Enter in a
+// field appends.
 bool TfrmLineHead::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edtName_ && event->type() == QEvent::MouseButtonPress) edtName_->clear();
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      btnAddClick();
+      return true;
+    }
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+void TfrmLineHead::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kumo

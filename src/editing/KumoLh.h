@@ -41,6 +41,8 @@ class TfrmLineHead : public QWidget {
   // The close question (FormCloseQuery), then FormClose.
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Escape closes the window as 閉じる does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
@@ -61,6 +63,8 @@ class TfrmLineHead : public QWidget {
   void ShowState();
   // An append or insert took the line: the buffer is free again.
   void LineTaken();
+  // The keyboard to the first field, the grade, for the next teacher.
+  void FocusGrade();
 
   TKumData& doc_;
   Platform& platform_;

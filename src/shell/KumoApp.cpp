@@ -37,7 +37,7 @@ KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
   AboutBox = std::make_unique<TAboutBox>(*this);
   frmColumExchange = std::make_unique<TfrmColumExchange>(doc, platform);
   frmPickCharge = std::make_unique<TfrmPickCharge>(doc, options, links);
-  frmClass = std::make_unique<TfrmClass>(doc, classes, options);
+  frmClass = std::make_unique<TfrmClass>(doc, classes, options, platform);
   frmClasses = std::make_unique<TfrmClasses>(doc, classes, options, links);
   frmEdit = std::make_unique<TfrmEdit>(doc, classes, options, platform, links, links);
   dlgEnvironment = std::make_unique<TdlgEnvironment>(doc, options, platform, links);

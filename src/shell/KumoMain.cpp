@@ -671,6 +671,8 @@ void TfrmKumo::mnuViewClassClick() {
   }
   app_.frmClass->ShowOne(app_.classes.FindClass(grade, classNo));
   app_.frmClass->show();
+  // Asked for by the menu, the class's week takes the keyboard, where teachers are typed in.
+  app_.frmClass->activateWindow();
 }
 
 void TfrmKumo::mnuViewPickChargeClick() {

@@ -7,10 +7,12 @@
 #include "document/KumoHead.h"
 #include "document/Options.h"
 #include "platform/DocText.h"
+#include "platform/Platform.h"
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
 #include "platform/WindowFrame.h"
+#include "views/TeacherChooser.h"
 
 namespace kumo {
 namespace {
@@ -25,7 +27,7 @@ constexpr Layout Wide{30, 192, 176};
 
 }  // namespace
 
-TfrmClass::TfrmClass(TKumData& doc, TClassLines& classes, Options& options)
+TfrmClass::TfrmClass(TKumData& doc, TClassLines& classes, Options& options, Platform& platform)
     : TfrmOneWeek(doc, options,
                   {.Name = "frmClass",
                    .Caption = "ｸﾗｽ時間割",
@@ -33,8 +35,14 @@ TfrmClass::TfrmClass(TKumData& doc, TClassLines& classes, Options& options)
                    .HelpContext = 6,
                    .GridName = "sgrClass",
                    .Hint = "クラスを変更する"},
-                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }}}),
-      classes_(classes) {}
+                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }},
+                   {"pmnTeacher", "先生を選んで入力(&T)...\t/", [this] { pmnTeacherClick(); }}}),
+      classes_(classes),
+      platform_(platform) {
+  chooser_ = new TeacherChooser(doc, this, [this](int line) { TeacherChosen(line); });
+  Grid().OnKeyPress = [this](QChar& ch) { GridKeyPress(ch); };
+  Grid().setToolTip(QStringLiteral("先生の番号を打つと、その先生の授業として入ります（/ で一覧）"));
+}
 
 int TfrmClass::ShownCount() const {
   return classes_.EntryCount;
@@ -106,6 +114,65 @@ void TfrmClass::DocumentChanged(const DocumentChange& change) {
   } else if (change.Subjects || change.Cells.any()) {
     RenewView();
   }
+}
+
+void TfrmClass::GridKeyPress(QChar ch) {
+  if (ch == QChar('\r')) {
+    NextPeriod();
+    return;
+  }
+  const QString typed = QString(ch).normalized(QString::NormalizationForm_KC);
+  if (typed == QStringLiteral("/")) {
+    OpenChooser(QString());
+  } else if (typed.size() == 1 && typed.front().isDigit()) {
+    OpenChooser(typed);
+  }
+}
+
+void TfrmClass::GridKeyDown(int& key) {
+  if (key != Qt::Key_Delete && key != Qt::Key_Backspace) return;
+  key = 0;
+  const ClassEntry* entry = ShownEntry();
+  TKumData& doc = doc_;
+  const int period = CurrentPeriod();
+  const ClassPeriod at = entry != nullptr ? ClassSubjectAt(doc, *entry, period) : ClassPeriod{};
+  const int line = at.Homeroom ? entry->HomeroomLine : at.Teacher;
+  if (line == 0) {
+    platform_.Beep();
+    return;
+  }
+  doc.EraseRange({line, line, period, period}, doc.Cell(line, period).Has(Locked));
+}
+
+void TfrmClass::pmnTeacherClick() {
+  OpenChooser(QString());
+}
+
+void TfrmClass::OpenChooser(const QString& typed) {
+  if (ShownEntry() == nullptr || doc_.LineCount == 0) {
+    platform_.Beep();
+    return;
+  }
+  // Beside the week, at the period's row, so that the week stays in sight.
+  StringGrid& grid = Grid();
+  const QRect cell = grid.CellRect(grid.Col(), grid.Row());
+  chooser_->Open(grid.mapToGlobal(QPoint(grid.width(), cell.top())), CurrentPeriod(), typed);
+}
+
+void TfrmClass::TeacherChosen(int line) {
+  Grid().setFocus();
+  const ClassEntry* entry = ShownEntry();
+  if (line == 0 || entry == nullptr) return;
+  TKumData& doc = doc_;
+  const int period = CurrentPeriod();
+  if (doc.EnterClassAt(line, period, entry->Grade, entry->ClassNo, options_.AutoLocate) &&
+      doc.CurLine == line && doc.CurPeriod == period) {
+    NextPeriod();
+  }
+}
+
+void TfrmClass::NextPeriod() {
+  if (CurrentPeriod() < PeriodCount) GoToPeriod(CurrentPeriod() + 1);
 }
 
 void TfrmClass::pmnViewClick() {

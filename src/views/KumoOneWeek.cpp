@@ -63,6 +63,15 @@ TfrmOneWeek::TfrmOneWeek(TKumData& doc, Options& options, const Design& design,
     grid_->SetCells(0, k, FromDocText(ToFullWidth(std::to_string(k))));
   }
   grid_->OnClick = [this] { RenewView(); };
+  grid_->OnKeyDown = [this](int& key, Qt::KeyboardModifiers modifiers) {
+    if (!modifiers.testFlag(Qt::ControlModifier)) {
+      GridKeyDown(key);
+      return;
+    }
+    if (key == Qt::Key_PageDown) spbSelectDownClick();
+    if (key == Qt::Key_PageUp) spbSelectUpClick();
+    if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) key = 0;
+  };
   grid_->SetPaleSelection(true);
   grid_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     DrawCell(canvas, col, row, rect);
@@ -115,6 +124,14 @@ void TfrmOneWeek::spbSelectUpClick() {
   if (Shown() <= 1) return;
   --Shown();
   RenewView();
+}
+
+int TfrmOneWeek::CurrentPeriod() const {
+  return PeriodAt(grid_->Col(), grid_->Row());
+}
+
+void TfrmOneWeek::GoToPeriod(int period) {
+  grid_->SetCurrent(DayOf(period) + 1, LessonOf(period));
 }
 
 void TfrmOneWeek::DrawCell(Canvas& canvas, int col, int row, const QRect& rect) {

@@ -66,8 +66,14 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
   void SetPeriodText(int period, const QString& text);
   // Empty period cells, for a window that shows nothing.
   void ClearPeriods();
+  // The spin button's arrows, also Ctrl+PageDown and Ctrl+PageUp in the grid.
   void spbSelectDownClick();
   void spbSelectUpClick();
+  // The grid's keys beyond the class steps; set key to 0 when taken.
+  virtual void GridKeyDown(int& /*key*/) {}
+  // The period of the grid's current cell, and the current cell moved to a period.
+  int CurrentPeriod() const;
+  void GoToPeriod(int period);
 
   TKumData& doc_;
   Options& options_;
