@@ -340,7 +340,7 @@ void TfrmLineHead::closeEvent(QCloseEvent* event) {
 // A click into the name empties it, so that a new name is typed from the start; Enter in a
 // field appends.
 bool TfrmLineHead::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edtName_ && event->type() == QEvent::MouseButtonPress) edtName_->clear();
+  if (watched == edtName_ && event->type() == QEvent::MouseButtonPress) edtNameClick();
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -349,6 +349,10 @@ bool TfrmLineHead::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void TfrmLineHead::edtNameClick() {
+  edtName_->clear();
 }
 
 void TfrmLineHead::keyPressEvent(QKeyEvent* event) {

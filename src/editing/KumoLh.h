@@ -31,6 +31,8 @@ class TfrmLineHead : public QWidget {
   void btnDelClick();
   void btnClearClick();
   void btnStackClearClick();
+  // A click into the name empties it, for the next teacher's name.
+  void edtNameClick();
 
   // The cut line; kept when the window closes.
   const TeacherLine& LineBuffer() const { return LineBuffer_; }
