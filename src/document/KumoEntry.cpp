@@ -62,6 +62,24 @@ bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
   return true;
 }
 
+bool TKumData::EnterClassAt(int line, int period, int grade, int classNo, bool followClash) {
+  const Batch batch(*this);
+  if (!OnTimetable(line, period)) return false;
+  // A carried piece keeps the cursor on its own line.
+  if (!hand_.Piece.IsEmpty()) {
+    BeepFor({RefusalKind::HandBusy, hand_.Piece});
+    return false;
+  }
+  MoveCursor(line, period);
+  const PeriodCell& cell = CursorCell();
+  if (cell.IsClass()) {
+    if (cell.Kind == grade && cell.Item == classNo) return true;
+    BeepFor(AtCursor(RefusalKind::TeacherBusy));
+    return false;
+  }
+  return EnterClass(grade, classNo, followClash);
+}
+
 bool TKumData::EnterSubject(int row, int item) {
   const Batch batch(*this);
   const bool subject = row == 0;

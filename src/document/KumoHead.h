@@ -172,6 +172,10 @@ class TKumData {
   bool MoveAlongLine(const std::vector<ChainMove>& moves);
   // The class palette: class (grade, classNo) into the cursor cell. False when refused.
   bool EnterClass(int grade, int classNo, bool followClash);
+  // The class's own week: the cursor to the teacher's line at period, and the class in as
+  // EnterClass puts it, unless the teacher has another class then. True, with no step, when the
+  // class is there already.
+  bool EnterClassAt(int line, int period, int grade, int classNo, bool followClash);
   // The subject and symbol palette: subject (row 0) or symbol (row 1) item into the cursor cell;
   // on a lesson a subject becomes its own subject and a symbol replaces it. False when nothing
   // was entered.

@@ -38,6 +38,8 @@ std::string DescribeRefusal(const TKumData& doc, const Refusal& r) {
       return piece + " はこの時間割のクラスにありません";
     case RefusalKind::Occupied:
       return line + " の " + period + " には教科か記号の駒があります";
+    case RefusalKind::TeacherBusy:
+      return line + " は " + period + " に " + piece + " の授業があります";
   }
   return {};
 }

@@ -23,6 +23,7 @@ enum class RefusalKind : Byte {
   HandBusy,     // the step needs an empty hand
   NoSuchClass,  // the class is not one of the school's
   Occupied,     // a subject or symbol piece is in the cell
+  TeacherBusy,  // the teacher has another class in the period
 };
 
 struct Refusal {

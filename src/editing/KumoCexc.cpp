@@ -4,12 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "document/KumoHead.h"
 #include "document/PeriodName.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/Platform.h"
 #include "platform/WindowFrame.h"
 #include "platform/WindowKinds.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -18,8 +19,8 @@ constexpr int HelpContext = 221;
 
 }  // namespace
 
-TfrmColumExchange::TfrmColumExchange(KumoApp& app)
-    : QWidget(nullptr, CloseOnlyWindow | Qt::WindowStaysOnTopHint), app_(app) {
+TfrmColumExchange::TfrmColumExchange(TKumData& doc, Platform& platform)
+    : QWidget(nullptr, CloseOnlyWindow | Qt::WindowStaysOnTopHint), doc_(doc), platform_(platform) {
   setObjectName("frmColumExchange");
   setWindowTitle(QStringLiteral("列交換"));
   setFont(GothicFont(13));
@@ -73,12 +74,12 @@ void TfrmColumExchange::OpenColumnExchange() {
 }
 
 void TfrmColumExchange::btnCol1Click() {
-  Column1 = app_.doc.CurPeriod();
+  Column1 = doc_.CurPeriod();
   edtCol1_->setText(FromDocText(ColumnName(Column1)));
 }
 
 void TfrmColumExchange::btnCol2Click() {
-  Column2 = app_.doc.CurPeriod();
+  Column2 = doc_.CurPeriod();
   edtCol2_->setText(FromDocText(ColumnName(Column2)));
 }
 
@@ -86,9 +87,9 @@ void TfrmColumExchange::btnCol2Click() {
 // them.
 void TfrmColumExchange::btnExchangeClick() {
   if (Column1 == 0 || Column2 == 0 || Column1 == Column2) return;
-  app_.platform.SetStayOnTop(*this, false);
-  app_.doc.ExchangeColumns(Column1, Column2, [this] { app_.platform.ProcessMessages(); });
-  app_.platform.SetStayOnTop(*this, true);
+  platform_.SetStayOnTop(*this, false);
+  doc_.ExchangeColumns(Column1, Column2, [this] { platform_.ProcessMessages(); });
+  platform_.SetStayOnTop(*this, true);
 }
 
 }  // namespace kumo

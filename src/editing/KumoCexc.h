@@ -7,11 +7,12 @@ class QLineEdit;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
 
 class TfrmColumExchange : public QWidget {
  public:
-  explicit TfrmColumExchange(KumoApp& app);
+  TfrmColumExchange(TKumData& doc, Platform& platform);
 
   // Forgets the chosen columns and shows the window; the labels stay as they were.
   void OpenColumnExchange();
@@ -23,7 +24,8 @@ class TfrmColumExchange : public QWidget {
   int Column2 = 0;
 
  private:
-  KumoApp& app_;
+  TKumData& doc_;
+  Platform& platform_;
   bool placed_ = false;
   QLineEdit* edtCol1_ = nullptr;
   QLineEdit* edtCol2_ = nullptr;

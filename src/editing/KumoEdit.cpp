@@ -6,11 +6,13 @@
 #include <QVBoxLayout>
 
 #include "document/ClassWeek.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "document/PieceLabel.h"
 #include "editing/SubjectChooser.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
-#include "shell/KumoApp.h"
+#include "platform/Platform.h"
 
 namespace kumo {
 
@@ -31,11 +33,17 @@ StringGrid* MakeGrid(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TfrmEdit::TfrmEdit(KumoApp& app)
+TfrmEdit::TfrmEdit(TKumData& doc, TClassLines& classes, Options& options, Platform& platform,
+                   MainCommands& main, WindowCommands& windows)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMaximizeButtonHint),
-      DocumentObserver(app.doc),
-      app_(app) {
+      DocumentObserver(doc),
+      doc_(doc),
+      classes_(classes),
+      options_(options),
+      platform_(platform),
+      main_(main),
+      windows_(windows) {
   setWindowTitle(QStringLiteral("編集テーブル"));
   setFont(GothicFont(12));
   setProperty("HelpContext", 2);
@@ -43,7 +51,7 @@ TfrmEdit::TfrmEdit(KumoApp& app)
   BuildGrids();
   BuildLocalMenu();
   BuildDrags();
-  chooser_ = new SubjectChooser(app_, this);
+  chooser_ = new SubjectChooser(doc_, *this);
   WriteHeaders();
 }
 
@@ -78,7 +86,7 @@ void TfrmEdit::BuildGrids() {
   Panel2_ = new QWidget(panel1);
   Panel2_->setObjectName(QStringLiteral("Panel2"));
   Panel2_->setFixedWidth(SpacerWidth);
-  Panel2_->setVisible(app_.options.ScrollVertical);
+  Panel2_->setVisible(options_.ScrollVertical);
   strip->addWidget(Panel2_);
   column->addWidget(panel1);
   // However long the text, the window keeps its size and the table its layout.
@@ -165,30 +173,30 @@ void TfrmEdit::RepaintCell(StringGrid& grid, int col, int row) {
 }
 
 void TfrmEdit::WriteLessonCount(int line) {
-  sgrEdit_->SetCells(3, RowOfLine(line), WeekLineText(app_.doc, app_.options, line, 3));
+  sgrEdit_->SetCells(3, RowOfLine(line), WeekLineText(doc_, options_, line, 3));
   RepaintCell(*sgrEdit_, 3, RowOfLine(line));
 }
 
 void TfrmEdit::WriteLine(int line) {
   for (int c = 0; c < WeekCols; ++c) {
-    sgrEdit_->SetCells(c, RowOfLine(line), WeekLineText(app_.doc, app_.options, line, c));
+    sgrEdit_->SetCells(c, RowOfLine(line), WeekLineText(doc_, options_, line, c));
   }
 }
 
 void TfrmEdit::RedrawTable() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   sgrEdit_->SetRowCount(std::max<int>(doc.LineCount(), 1) + HeaderRows);
   if (doc.LineCount() == 0) {
     for (int c = 0; c < WeekCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
   }
-  SetPeriodWidths(*sgrEdit_, app_.options);
-  SetPeriodWidths(*sgrView_, app_.options);
+  SetPeriodWidths(*sgrEdit_, options_);
+  SetPeriodWidths(*sgrView_, options_);
   // The summary's two rows keep showing whole at any zoom.
   Panel1_->setFixedHeight(sgrView_->Zoomed(StripHeight));
   for (int n = 1; n <= doc.LineCount(); ++n) WriteLine(n);
   ShowHand();
   SyncGridCursor();
-  pmnSelfTeaching_->setVisible(app_.options.SelfTeaching);
+  pmnSelfTeaching_->setVisible(options_.SelfTeaching);
   ShowClassRow();
   ShowClashRow();
   AlignSummary();
@@ -200,13 +208,13 @@ void TfrmEdit::RedrawTable() {
 void TfrmEdit::RedrawCell(int line, int period) {
   const int col = ColOfPeriod(period);
   const int row = RowOfLine(line);
-  sgrEdit_->SetCells(col, row, WeekLineText(app_.doc, app_.options, line, col));
+  sgrEdit_->SetCells(col, row, WeekLineText(doc_, options_, line, col));
   // Flags and the history change a cell's look even when its text stays.
   RepaintCell(*sgrEdit_, col, row);
 }
 
 void TfrmEdit::DocumentChanged(const DocumentChange& change) {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   RenewAids(change);
   if (change.All || change.Lines || change.Subjects) {
     RedrawTable();
@@ -237,12 +245,12 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
 }
 
 void TfrmEdit::sgrEditDblClick() {
-  const Options& options = app_.options;
-  app_.doc.MovePiece({true, options.AutoLocate, options.AutoExchange});
+  const Options& options = options_;
+  doc_.MovePiece({true, options.AutoLocate, options.AutoExchange});
 }
 
 void TfrmEdit::ShowHand() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   const PeriodCell& hand = doc.Hand().Piece;
   const QString text =
       hand.IsEmpty() ? QStringLiteral("[  ]") : "[" + FromDocText(PieceLabel(doc, hand)) + "]";
@@ -255,11 +263,9 @@ void TfrmEdit::ShowHand() {
 }
 
 // The document's cursor stays as it is, even where the grid has no such cell (line 0 after the
-// last line was cut).
-// A grid already there keeps its range selected.
+// last line was cut). A grid already there keeps its range selected.
 void TfrmEdit::SyncGridCursor() {
-  const TKumData& doc = app_.doc;
-  const int col = ColOfPeriod(doc.CurPeriod()), row = RowOfLine(doc.CurLine());
+  const int col = ColOfPeriod(doc_.CurPeriod()), row = RowOfLine(doc_.CurLine());
   if (sgrEdit_->Col() == col && sgrEdit_->Row() == row) return;
   followingDocument_ = true;
   sgrEdit_->SetCurrent(col, row);
@@ -270,9 +276,7 @@ void TfrmEdit::SyncGridCursor() {
 void TfrmEdit::sgrEditClick() {
   sgrView_->SetCurrent(sgrEdit_->Col(), sgrView_->Row());
   sgrView_->SetLeftCol(sgrEdit_->LeftCol());
-  if (!followingDocument_) {
-    app_.doc.SetCursor(LineOfRow(sgrEdit_->Row()), PeriodOfCol(sgrEdit_->Col()));
-  }
+  if (!followingDocument_) doc_.SetCursor(LineOfRow(sgrEdit_->Row()), PeriodOfCol(sgrEdit_->Col()));
 }
 
 void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
@@ -280,15 +284,15 @@ void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
 }
 
 void TfrmEdit::KeepHandOnLine() {
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   if (doc.Hand().Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand().FromLine)) return;
   // A carried piece stays on its own line: a click into another row keeps only the period.
   doc.SetCursor(doc.Hand().FromLine, PeriodOfCol(sgrEdit_->Col()));
 }
 
 void TfrmEdit::ShowClassRow() {
-  const TKumData& doc = app_.doc;
-  const TClassLines& classes = app_.classes;
+  const TKumData& doc = doc_;
+  const TClassLines& classes = classes_;
   const PeriodCell& hand = doc.Hand().Piece;
   const bool onTable = doc.CurLine() >= 1 && doc.CurLine() <= MaxLines &&
                        IsCellPlace(doc.CurLine(), doc.CurPeriod());
@@ -325,7 +329,7 @@ void TfrmEdit::ShowClassRow() {
 }
 
 void TfrmEdit::ShowClashRow() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   std::optional<int> clash;
   if (doc.Hand().Piece.IsClass()) clash = doc.FindHandClash();
   if (clash) ClashLine = static_cast<Byte>(*clash);

@@ -20,13 +20,20 @@ class QMenu;
 
 namespace kumo {
 
-class KumoApp;
+class MainCommands;
+class TClassLines;
+class TKumData;
+struct Options;
+class Platform;
+class TableCommands;
+class WindowCommands;
 class SubjectChooser;
 struct PaletteEntry;
 
 class TfrmEdit : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmEdit(KumoApp& app);
+  TfrmEdit(TKumData& doc, TClassLines& classes, Options& options, Platform& platform,
+           MainCommands& main, WindowCommands& windows);
 
   // The renewals: the whole table, one cell with its line's lesson count, the hand, the grid's
   // current cell from the document cursor, the class row and the clash row.
@@ -121,7 +128,12 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   void pmnStackClearClick();
   void pmnClearHoldingClick();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TClassLines& classes_;
+  Options& options_;
+  Platform& platform_;
+  MainCommands& main_;
+  WindowCommands& windows_;
   StringGrid* sgrEdit_ = nullptr;
   StringGrid* sgrView_ = nullptr;
   QWidget* Panel1_ = nullptr;  // the summary's strip

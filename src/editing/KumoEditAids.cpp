@@ -1,7 +1,8 @@
 // The edit table's aids: the periods of the hand's line tinted by where the class in hand can go,
 // and the line under the table that says why the last beep sounded or what a command did.
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "editing/KumoEdit.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -57,14 +58,13 @@ void TfrmEdit::ShowWhyLine() {
   static const char* const Grades[] = {"", "１", "２", "３"};
   const std::string said =
       typed_.Pending() ? std::string("入力中：") + Grades[typed_.Grade] + "年＿"
-      : lastRefusal_.Kind != RefusalKind::None ? DescribeRefusal(app_.doc, lastRefusal_)
+      : lastRefusal_.Kind != RefusalKind::None ? DescribeRefusal(doc_, lastRefusal_)
                                                : told_;
-  lblWhy_->setText(QString::fromStdString(WhyLineText(app_.doc, said)));
+  lblWhy_->setText(QString::fromStdString(WhyLineText(doc_, said)));
 }
 
 void TfrmEdit::ShowPlaces() {
-  const HandPlaces places =
-      app_.options.ShowPlaces ? FindHandPlaces(app_.doc, app_.classes) : HandPlaces{};
+  const HandPlaces places = options_.ShowPlaces ? FindHandPlaces(doc_, classes_) : HandPlaces{};
   if (places == places_) return;
   const int before = places_.Line;
   places_ = places;
@@ -73,8 +73,8 @@ void TfrmEdit::ShowPlaces() {
 }
 
 void TfrmEdit::ShowClashMarks() {
-  const TKumData& doc = app_.doc;
-  const ClashMarks marks = app_.options.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
+  const TKumData& doc = doc_;
+  const ClashMarks marks = options_.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
   if (marks == clashes_) return;
   for (int n = 1; n <= doc.LineCount(); ++n) {
     for (int p = 1; p <= PeriodCount; ++p) {
@@ -85,7 +85,7 @@ void TfrmEdit::ShowClashMarks() {
 }
 
 void TfrmEdit::RepaintPeriods(int line) {
-  if (!app_.doc.IsLineInUse(line)) return;
+  if (!doc_.IsLineInUse(line)) return;
   for (int p = 1; p <= PeriodCount; ++p) RepaintCell(*sgrEdit_, ColOfPeriod(p), RowOfLine(line));
 }
 

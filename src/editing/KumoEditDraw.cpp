@@ -1,8 +1,9 @@
 // How the edit grid and the summary grid paint their cells: colours by piece kind and grade,
 // grey for locked pieces, italic for pieces on the applied history, bold for counted ones.
 #include "document/Changes.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "editing/KumoEdit.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 
@@ -14,8 +15,8 @@ constexpr ColorRef White = Rgb(255, 255, 255);
 
 void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
                                CellState state) {
-  const TKumData& doc = app_.doc;
-  const Options& options = app_.options;
+  const TKumData& doc = doc_;
+  const Options& options = options_;
   const int line = LineOfRow(row);
   const int period = PeriodOfCol(col);
   const bool dataRow = row >= HeaderRows && line <= doc.LineCount();
@@ -63,9 +64,9 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
 
 void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
                                CellState state) {
-  const TKumData& doc = app_.doc;
-  const TClassLines& classes = app_.classes;
-  const Options& options = app_.options;
+  const TKumData& doc = doc_;
+  const TClassLines& classes = classes_;
+  const Options& options = options_;
   auto color = [&](int index) { return PieceColor(options, index); };
   // The summary follows the cursor by scrolling only; its own current cell is no selection
   // to show, least of all in an empty class row.

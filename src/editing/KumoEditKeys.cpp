@@ -1,10 +1,12 @@
 // The edit table's keyboard: the move keys, the keypad and ASDF history commands, the
 // vertical keys that a carried piece does not follow, and entering by typing: a class, the
 // chooser of subjects and symbols, Delete.
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "editing/KumoEdit.h"
 #include "editing/SubjectChooser.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
+#include "editing/WindowCommands.h"
+#include "platform/Platform.h"
 
 namespace kumo {
 
@@ -35,19 +37,18 @@ bool IsVerticalKey(int key) {
 }  // namespace
 
 void TfrmEdit::sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
-  TfrmKumo& main = *app_.frmKumo;
-  if (app_.options.TenKeys && modifiers.testFlag(Qt::KeypadModifier)) {
+  if (options_.TenKeys && modifiers.testFlag(Qt::KeypadModifier)) {
     switch (key) {
       case Qt::Key_1:
         key = 0;
-        main.mnuEditBackClick();
+        main_.RunEditCommand(EditCommand::Back);
         break;
       case Qt::Key_2:
         key = Qt::Key_Down;
         break;
       case Qt::Key_3:
         key = 0;
-        main.mnuEditForwardClick();
+        main_.RunEditCommand(EditCommand::Forward);
         break;
       case Qt::Key_4:
         key = Qt::Key_Left;
@@ -61,14 +62,14 @@ void TfrmEdit::sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
         break;
       case Qt::Key_7:
         key = 0;
-        main.mnuEditHomeClick();
+        main_.RunEditCommand(EditCommand::Home);
         break;
       case Qt::Key_8:
         key = Qt::Key_Up;
         break;
       case Qt::Key_9:
         key = 0;
-        main.mnuEditEndClick();
+        main_.RunEditCommand(EditCommand::End);
         break;
       default:
         break;
@@ -78,11 +79,11 @@ void TfrmEdit::sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
     key = 0;
     return;
   }
-  if (app_.doc.Hand().Piece.IsEmpty()) return;
+  if (doc_.Hand().Piece.IsEmpty()) return;
   if (IsVerticalKey(key)) {
     key = 0;
   } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
-    app_.platform.ProcessMessages();
+    platform_.ProcessMessages();
   }
 }
 
@@ -93,23 +94,22 @@ void TfrmEdit::sgrEditKeyPress(QChar ch) {
   }
   const char16_t letter = ch.toLower().unicode();
   const bool asdf = letter == 'a' || letter == 's' || letter == 'd' || letter == 'f';
-  if (!app_.options.ASDFKeys || !asdf) {
+  if (!options_.ASDFKeys || !asdf) {
     TypeKey(HalfWidth(ch));
     return;
   }
-  TfrmKumo& main = *app_.frmKumo;
   switch (letter) {
     case 'a':
-      main.mnuEditHomeClick();
+      main_.RunEditCommand(EditCommand::Home);
       break;
     case 's':
-      main.mnuEditBackClick();
+      main_.RunEditCommand(EditCommand::Back);
       break;
     case 'd':
-      main.mnuEditForwardClick();
+      main_.RunEditCommand(EditCommand::Forward);
       break;
     case 'f':
-      main.mnuEditEndClick();
+      main_.RunEditCommand(EditCommand::End);
       break;
     default:
       break;
@@ -128,7 +128,7 @@ bool TfrmEdit::TypingKey(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (key == Qt::Key_Escape) return false;
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   const bool single = Selection().SingleCell();
   const bool locked = doc.CursorOnLine() && doc.CursorCell().Has(Locked);
   doc.EraseRange(SelectedCells(), !single || locked);
@@ -143,14 +143,13 @@ void TfrmEdit::TypeKey(char16_t ch) {
     return;
   }
   if (ch > 0x7F) return;
-  const TypedKey what = typed_.Type(static_cast<char>(ch), app_.options.LetterLabels);
+  const TypedKey what = typed_.Type(static_cast<char>(ch), options_.LetterLabels);
   if (what == TypedKey::NotClass) return;
-  if (what == TypedKey::Wrong) app_.platform.Beep();
+  if (what == TypedKey::Wrong) platform_.Beep();
   if (what == TypedKey::Class) {
     const TypedClass typed = typed_;
     typed_.Drop();
-    EnterAndGoOn(
-        [&] { return app_.doc.EnterClass(typed.Grade, typed.ClassNo, app_.options.AutoLocate); });
+    EnterAndGoOn([&] { return doc_.EnterClass(typed.Grade, typed.ClassNo, options_.AutoLocate); });
   }
   ShowWhyLine();
 }
@@ -158,7 +157,7 @@ void TfrmEdit::TypeKey(char16_t ch) {
 // After an entry the cursor goes on to the next period of its line, unless a clash took it to
 // another line.
 void TfrmEdit::EnterAndGoOn(const std::function<bool()>& enter) {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   const int line = doc.CurLine();
   const int period = doc.CurPeriod();
   if (!enter() || doc.CurLine() != line || doc.CurPeriod() != period || period >= PeriodCount)

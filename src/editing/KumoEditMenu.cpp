@@ -1,14 +1,10 @@
 // The edit table's popup menu and its commands.
 #include <QMenu>
 
-#include "editing/KumoCexc.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "editing/KumoEdit.h"
-#include "editing/KumoLh.h"
-#include "editing/KumoMic.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
-#include "views/KumoCl.h"
-#include "views/KumoTe.h"
+#include "editing/WindowCommands.h"
 
 namespace kumo {
 
@@ -42,7 +38,7 @@ void TfrmEdit::BuildLocalMenu() {
   LocalMenu_->addSeparator();
   // Help reaches topic 2 through the window's help context.
   AddMenuItem("pmnHelp", "ヘルプ(&H)", nullptr)->setProperty("HelpContext", 2);
-  pmnSelfTeaching_->setVisible(app_.options.SelfTeaching);
+  pmnSelfTeaching_->setVisible(options_.SelfTeaching);
 
   sgrEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(sgrEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -63,50 +59,43 @@ void TfrmEdit::LocalMenuPopup() {
 }
 
 void TfrmEdit::pmnHomeRoomStateClick() {
-  if (Selection().SingleCell()) {
-    app_.dlgMicro->RunForCell();
-  } else {
-    app_.dlgMicro->RunForRange();
-  }
+  windows_.EditLessonDetails(Selection().SingleCell());
 }
 
 void TfrmEdit::pmnClassClick() {
-  app_.frmClass->ShownClass = ViewEntry;
-  app_.frmClass->RenewView();
+  windows_.ShowClass(ViewEntry);
 }
 
 void TfrmEdit::pmnTeacherClick() {
-  app_.frmTeacher->ShownLine = app_.doc.CurLine();
-  app_.frmTeacher->RenewView();
-  app_.frmTeacher->show();
+  windows_.OpenTeacher(doc_.CurLine());
 }
 
 void TfrmEdit::pmnEraceClick() {
-  app_.frmKumo->mnuEditEraceClick();
+  main_.RunEditCommand(EditCommand::Erase);
 }
 
 void TfrmEdit::pmnFillClick() {
-  app_.frmKumo->mnuEditFillClick();
+  main_.RunEditCommand(EditCommand::Fill);
 }
 
 void TfrmEdit::pmnLineHeadClick() {
-  app_.frmKumo->mnuEditLineHeadClick();
+  main_.RunEditCommand(EditCommand::LineHead);
 }
 
 void TfrmEdit::pmnColumExchangeClick() {
-  app_.frmKumo->mnuColumExchangeClick();
+  main_.RunEditCommand(EditCommand::ColumnExchange);
 }
 
 void TfrmEdit::pmnStackClearClick() {
-  app_.frmKumo->mnuEditStackClearClick();
+  main_.RunEditCommand(EditCommand::ClearStack);
 }
 
 void TfrmEdit::pmnClearHoldingClick() {
-  app_.doc.DropHand();
+  doc_.DropHand();
 }
 
 void TfrmEdit::pmnSelfTeachingClick() {
-  app_.doc.SplitSelfTeaching();
+  doc_.SplitSelfTeaching();
 }
 
 }  // namespace kumo

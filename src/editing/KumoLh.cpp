@@ -6,15 +6,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 
-#include "editing/KumoEdit.h"
+#include "document/KumoHead.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/Platform.h"
 #include "platform/RadioGroup.h"
 #include "platform/WindowFrame.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
 
 namespace kumo {
 namespace {
@@ -58,9 +59,11 @@ class OffTop {
 
 }  // namespace
 
-TfrmLineHead::TfrmLineHead(KumoApp& app)
+TfrmLineHead::TfrmLineHead(TKumData& doc, Platform& platform, MainCommands& main)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
-      app_(app) {
+      doc_(doc),
+      platform_(platform),
+      main_(main) {
   setObjectName("frmLineHead");
   setWindowTitle(QStringLiteral("行ヘッダ編集"));
   setFont(GothicFont(13));
@@ -122,6 +125,18 @@ void TfrmLineHead::BuildControls() {
   auto* help = AddButton(this, "btnHelp", QStringLiteral("?"), QStringLiteral("ヘルプの表示"),
                          {196, 157, 34, 24}, nullptr);
   help->setProperty("HelpContext", HelpContext);
+  // Where the keyboard is shows at a glance: every list shows its choice alike otherwise.
+  inputs->setStyleSheet(
+      QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"
+                     "QRadioButton:focus { border: 1px solid palette(highlight); }"));
+  // Tab walks the fields as they are read, the grade first, and the lower buttons left to right.
+  setTabOrder(btnClear_, findChild<QPushButton*>("btnStackClear"));
+  setTabOrder(findChild<QPushButton*>("btnStackClear"), help);
+  setTabOrder(help, close);
+  // Enter in a field appends the line, as 追加 does.
+  for (int k = 0; k < rgrGrade_->Count(); ++k) rgrGrade_->Button(k)->installEventFilter(this);
+  lbxSubject_->installEventFilter(this);
+  lbxCharge_->installEventFilter(this);
 }
 
 QPushButton* TfrmLineHead::AddButton(QWidget* parent, const char* name, const QString& caption,
@@ -139,7 +154,7 @@ QPushButton* TfrmLineHead::AddButton(QWidget* parent, const char* name, const QS
 void TfrmLineHead::FillSubjects() {
   const int row = lbxSubject_->currentRow();
   lbxSubject_->clear();
-  for (const auto& name : app_.doc.SubjectNames1().Items)
+  for (const auto& name : doc_.SubjectNames1().Items)
     lbxSubject_->addItem(FromDocText(name.View()));
   lbxSubject_->setCurrentRow(row);
 }
@@ -152,11 +167,18 @@ void TfrmLineHead::showEvent(QShowEvent* event) {
     CentreOnScreen(*this);
   }
   btnRenewClick();
+  FocusGrade();
+}
+
+// After a question the box's owner, the main window, would keep the keyboard.
+void TfrmLineHead::FocusGrade() {
+  activateWindow();
+  rgrGrade_->Button(std::max(0, rgrGrade_->ItemIndex()))->setFocus(Qt::TabFocusReason);
 }
 
 void TfrmLineHead::btnRenewClick() {
-  TKumData& doc = app_.doc;
-  app_.frmKumo->setEnabled(false);
+  TKumData& doc = doc_;
+  main_.EnableMain(false);
   FillSubjects();
   const int charge = lbxCharge_->currentRow();
   lbxCharge_->clear();
@@ -173,7 +195,7 @@ void TfrmLineHead::btnRenewClick() {
 }
 
 bool TfrmLineHead::HistoryEmpty() const {
-  return app_.doc.HistoryEnd() <= 1;
+  return doc_.HistoryEnd() <= 1;
 }
 
 void TfrmLineHead::ShowState() {
@@ -188,7 +210,7 @@ void TfrmLineHead::ShowState() {
 
 bool TfrmLineHead::RefuseWithHistory() {
   if (HistoryEmpty()) return false;
-  app_.platform.Beep();
+  platform_.Beep();
   ShowState();
   return true;
 }
@@ -197,8 +219,8 @@ std::optional<TeacherLine> TfrmLineHead::FromFields(TeacherLine line, bool appen
   QString refused;
   const std::optional<std::string> name = ToDocText(edtName_->text(), shownName_, &refused);
   if (!name) {
-    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
-                             "名前に使えない文字があります：" + refused.toStdString());
+    platform_.MessageBox(BoxType::Error, Buttons::OkCancel,
+                         "名前に使えない文字があります：" + refused.toStdString());
     return std::nullopt;
   }
   line.Grade = static_cast<Byte>(std::max(0, rgrGrade_->ItemIndex()));
@@ -220,29 +242,30 @@ void TfrmLineHead::LineTaken() {
 }
 
 void TfrmLineHead::btnAddClick() {
-  const OffTop offTop(app_.platform, *this);
-  TKumData& doc = app_.doc;
+  const OffTop offTop(platform_, *this);
+  TKumData& doc = doc_;
   const std::optional<TeacherLine> line = NewLine(true);
   if (!line) return;
-  if (app_.platform.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
-                               "１行追加します。よろしいですか") != Answer::Ok) {
+  if (platform_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                           "１行追加します。よろしいですか") != Answer::Ok) {
     return;
   }
   if (!doc.AddLine(*line)) return;
   doc.SetCursor(doc.LineCount(), doc.CurPeriod());
   LineTaken();
+  FocusGrade();
 }
 
 void TfrmLineHead::btnInsertClick() {
-  const OffTop offTop(app_.platform, *this);
+  const OffTop offTop(platform_, *this);
   if (RefuseWithHistory()) return;
   const std::optional<TeacherLine> line = NewLine(false);
   if (!line) return;
-  if (app_.platform.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
-                               "１行を挿入します。よろしいですか") != Answer::Ok) {
+  if (platform_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                           "１行を挿入します。よろしいですか") != Answer::Ok) {
     return;
   }
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   if (!doc.InsertLine(*line)) return;
   // The cursor stands on the inserted line, also when it stood on no line (all lines cut).
   doc.SetCursor(std::clamp<int>(doc.CurLine(), 1, doc.LineCount()), doc.CurPeriod());
@@ -250,27 +273,27 @@ void TfrmLineHead::btnInsertClick() {
 }
 
 void TfrmLineHead::btnChangeClick() {
-  const OffTop offTop(app_.platform, *this);
-  TKumData& doc = app_.doc;
+  const OffTop offTop(platform_, *this);
+  TKumData& doc = doc_;
   if (doc.CurLine() < 1 || doc.CurLine() > doc.LineCount()) {
-    app_.platform.Beep();  // no line to change
+    platform_.Beep();  // no line to change
     return;
   }
   const std::optional<TeacherLine> line = FromFields(doc.GetCurrentLine(), false);
   if (!line) return;
-  if (app_.platform.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
-                               "今の行を変更します。よろしいですか") != Answer::Ok) {
+  if (platform_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
+                           "今の行を変更します。よろしいですか") != Answer::Ok) {
     return;
   }
   doc.SetCurrentLine(*line);
 }
 
 void TfrmLineHead::btnDelClick() {
-  const OffTop offTop(app_.platform, *this);
-  TKumData& doc = app_.doc;
+  const OffTop offTop(platform_, *this);
+  TKumData& doc = doc_;
   if (RefuseWithHistory()) return;
-  if (app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
-                               "現在の行を切り取ります。よろしいか") == Answer::Yes) {
+  if (platform_.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                           "現在の行を切り取ります。よろしいか") == Answer::Yes) {
     const TeacherLine line = doc.GetCurrentLine();
     if (doc.DeleteLine()) {
       LineBuffer_ = line;
@@ -283,8 +306,8 @@ void TfrmLineHead::btnDelClick() {
 // Its question is asked while the window stays on top.
 void TfrmLineHead::btnClearClick() {
   if (BufferFull_ &&
-      app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
-                               "切り取った行がバッファに残っています。消去してよろしいですか") ==
+      platform_.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                           "切り取った行がバッファに残っています。消去してよろしいですか") ==
           Answer::Yes) {
     BufferFull_ = false;
     ShowState();
@@ -296,29 +319,49 @@ void TfrmLineHead::btnClearClick() {
 }
 
 void TfrmLineHead::btnStackClearClick() {
-  const OffTop offTop(app_.platform, *this);
-  app_.doc.ClearHistory();
+  const OffTop offTop(platform_, *this);
+  doc_.ClearHistory();
   ShowState();
 }
 
 void TfrmLineHead::closeEvent(QCloseEvent* event) {
   if (BufferFull_) {
-    const OffTop offTop(app_.platform, *this);
-    if (app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
-                                 "切り取った行がバッファに残っています。閉じてよろしいですか") !=
+    const OffTop offTop(platform_, *this);
+    if (platform_.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
+                             "切り取った行がバッファに残っています。閉じてよろしいですか") !=
         Answer::Yes) {
       event->ignore();
       return;
     }
   }
-  app_.frmKumo->setEnabled(true);
+  main_.EnableMain(true);
   event->accept();
 }
 
-// A click into the name empties it, so that a new name is typed from the start.
+// A click into the name empties it, so that a new name is typed from the start; Enter in a
+// field appends.
 bool TfrmLineHead::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edtName_ && event->type() == QEvent::MouseButtonPress) edtName_->clear();
+  if (watched == edtName_ && event->type() == QEvent::MouseButtonPress) edtNameClick();
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      btnAddClick();
+      return true;
+    }
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+void TfrmLineHead::edtNameClick() {
+  edtName_->clear();
+}
+
+void TfrmLineHead::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kumo

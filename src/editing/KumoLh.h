@@ -14,12 +14,14 @@ class QPushButton;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
+class MainCommands;
 class RadioGroup;
 
 class TfrmLineHead : public QWidget {
  public:
-  explicit TfrmLineHead(KumoApp& app);
+  TfrmLineHead(TKumData& doc, Platform& platform, MainCommands& main);
 
   // "取込", also run when the window is shown: the fields from the current line.
   void btnRenewClick();
@@ -29,6 +31,8 @@ class TfrmLineHead : public QWidget {
   void btnDelClick();
   void btnClearClick();
   void btnStackClearClick();
+  // A click into the name empties it, for the next teacher's name.
+  void edtNameClick();
 
   // The cut line; kept when the window closes.
   const TeacherLine& LineBuffer() const { return LineBuffer_; }
@@ -39,6 +43,8 @@ class TfrmLineHead : public QWidget {
   // The close question (FormCloseQuery), then FormClose.
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Escape closes the window as 閉じる does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
@@ -59,8 +65,12 @@ class TfrmLineHead : public QWidget {
   void ShowState();
   // An append or insert took the line: the buffer is free again.
   void LineTaken();
+  // The keyboard to the first field, the grade, for the next teacher.
+  void FocusGrade();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Platform& platform_;
+  MainCommands& main_;
   TeacherLine LineBuffer_{};
   bool BufferFull_ = false;
   bool centred_ = false;  // placed in the middle of the screen at the first showing

@@ -8,12 +8,13 @@
 
 #include "document/FullWidth.h"
 #include "document/KumoHead.h"
+#include "document/Options.h"
 #include "document/PeriodName.h"
-#include "editing/KumoEdit.h"
+#include "editing/WindowCommands.h"
 #include "platform/DialogButtons.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
-#include "shell/KumoApp.h"
+#include "platform/Platform.h"
 
 namespace kumo {
 namespace {
@@ -54,7 +55,8 @@ QString SubjectName(const TKumData& doc, const PeriodCell& piece, const TeacherL
 
 }  // namespace
 
-TdlgMicro::TdlgMicro(KumoApp& app) : QDialog(nullptr), app_(app) {
+TdlgMicro::TdlgMicro(TKumData& doc, Options& options, Platform& platform, TableCommands& table)
+    : QDialog(nullptr), doc_(doc), options_(options), platform_(platform), table_(table) {
   setObjectName("dlgMicro");
   setWindowTitle(QStringLiteral("授業詳細"));
   setFont(GothicFont(12));
@@ -99,13 +101,13 @@ std::uint8_t TdlgMicro::CheckedFlags() const {
 }
 
 void TdlgMicro::RunForCell() {
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   if (!doc.CursorOnLine()) return;
   const TeacherLine& line = doc.Line(doc.CurLine());
   const PeriodCell& cell = doc.CursorCell();
   lblPeriod_->setText(FromDocText(LongPeriodName(doc.CurPeriod())));
   lblTeacher_->setText(FromDocText(line.Name.View()) + QStringLiteral("先生"));
-  lblClass_->setText(cell.IsClass() ? ClassName(doc, cell, app_.options.ViewClassType) : QString());
+  lblClass_->setText(cell.IsClass() ? ClassName(doc, cell, options_.ViewClassType) : QString());
   lblSubject_->setText(SubjectName(doc, cell, line));
   // An empty cell's leftover flags are nobody's.
   for (std::size_t k = 0; k < cbxStates_.size(); ++k) {
@@ -113,7 +115,7 @@ void TdlgMicro::RunForCell() {
   }
   // A lesson always counts as a lesson hour.
   cbxStates_[CountedBox]->setEnabled(!cell.IsClass());
-  if (app_.platform.ExecDialog(*this) != QDialog::Accepted) return;
+  if (platform_.ExecDialog(*this) != QDialog::Accepted) return;
   doc.SetFlags(CheckedFlags());
 }
 
@@ -123,8 +125,8 @@ void TdlgMicro::RunForRange() {
   lblClass_->clear();
   lblSubject_->clear();
   for (QCheckBox* box : cbxStates_) box->setChecked(false);
-  if (app_.platform.ExecDialog(*this) != QDialog::Accepted) return;
-  app_.doc.AddFlags(app_.frmEdit->SelectedCells(), CheckedFlags());
+  if (platform_.ExecDialog(*this) != QDialog::Accepted) return;
+  doc_.AddFlags(table_.SelectedCells(), CheckedFlags());
 }
 
 }  // namespace kumo

@@ -9,11 +9,14 @@ class QLabel;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
+class Platform;
+class TableCommands;
 
 class TdlgMicro : public QDialog {
  public:
-  explicit TdlgMicro(KumoApp& app);
+  TdlgMicro(TKumData& doc, Options& options, Platform& platform, TableCommands& table);
 
   // The lesson at the document cursor, and its flags set on OK.
   void RunForCell();
@@ -23,7 +26,10 @@ class TdlgMicro : public QDialog {
  private:
   std::uint8_t CheckedFlags() const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  Platform& platform_;
+  TableCommands& table_;
   QLabel* lblPeriod_ = nullptr;
   QLabel* lblTeacher_ = nullptr;
   QLabel* lblClass_ = nullptr;

@@ -1,134 +1,48 @@
 #include "editing/SubjectChooser.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QVBoxLayout>
-
+#include "document/KumoHead.h"
 #include "editing/KumoEdit.h"
 #include "platform/DocText.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
-namespace {
 
-constexpr int ChoiceRole = Qt::UserRole;
-constexpr int Width = 180;
-constexpr int Height = 200;
-
-}  // namespace
-
-SubjectChooser::SubjectChooser(KumoApp& app, QWidget* parent)
-    : QFrame(parent, Qt::Popup), app_(app) {
-  setObjectName(QStringLiteral("SubjectChooser"));
-  setFrameStyle(QFrame::Box);
-  resize(Width, Height);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(2, 2, 2, 2);
-  edtName_ = new QLineEdit(this);
-  edtName_->setObjectName(QStringLiteral("edtName"));
-  lbxChoices_ = new QListWidget(this);
-  lbxChoices_->setObjectName(QStringLiteral("lbxChoices"));
-  column->addWidget(edtName_);
-  column->addWidget(lbxChoices_);
-  edtName_->installEventFilter(this);
-  connect(edtName_, &QLineEdit::textChanged, this, &SubjectChooser::Narrow);
-  connect(lbxChoices_, &QListWidget::itemActivated, this, [this] { Choose(); });
-}
+SubjectChooser::SubjectChooser(TKumData& doc, TfrmEdit& edit)
+    : ChooserPopup(&edit, "SubjectChooser"), doc_(doc), edit_(edit) {}
 
 // Subject 0, the blank one, and unnamed entries are never offered, as in the palette.
 void SubjectChooser::Fill() {
-  const TKumData& doc = app_.doc;
-  lbxChoices_->clear();
-  auto add = [&](int row, int item, const QString& shown, const QString& names) {
-    auto* entry = new QListWidgetItem(shown, lbxChoices_);
-    entry->setData(ChoiceRole, QPoint(row, item));
-    entry->setData(Qt::ToolTipRole, names);
-  };
+  const TKumData& doc = doc_;
   for (int k = 1; k <= MaxSubject; ++k) {
     if (doc.SubjectNames1()[k].View().empty()) continue;
     const QString four = FromDocText(doc.SubjectNames4()[k].View());
-    add(0, k, FromDocText(doc.SubjectNames1()[k].View()) + "  " + four,
-        FromDocText(doc.SubjectNames1()[k].View()) + " " +
-            FromDocText(doc.SubjectNames2()[k].View()) + " " + four);
+    AddChoice(FromDocText(doc.SubjectNames1()[k].View()) + "  " + four,
+              FromDocText(doc.SubjectNames1()[k].View()) + " " +
+                  FromDocText(doc.SubjectNames2()[k].View()) + " " + four,
+              QPoint(0, k));
   }
   for (int k = 1; k <= MaxSymbol; ++k) {
     if (doc.Symbols()[k].View().empty()) continue;
     const QString meaning = FromDocText(doc.SymbolMeanings()[k].View());
-    add(1, k, FromDocText(doc.Symbols()[k].View()) + "  " + meaning,
-        FromDocText(doc.Symbols()[k].View()) + " " + meaning);
+    AddChoice(FromDocText(doc.Symbols()[k].View()) + "  " + meaning,
+              FromDocText(doc.Symbols()[k].View()) + " " + meaning, QPoint(1, k));
   }
 }
 
 void SubjectChooser::Open() {
-  Fill();
-  edtName_->clear();
-  Narrow({});
-  TfrmEdit& edit = *app_.frmEdit;
-  StringGrid& grid = edit.EditGrid();
+  StringGrid& grid = edit_.EditGrid();
   const QRect cell = grid.CellRect(grid.Col(), grid.Row());
-  move(grid.viewport()->mapToGlobal(cell.isEmpty() ? QPoint() : cell.bottomLeft()));
-  show();
-  edtName_->setFocus();
+  PopUp(grid.viewport()->mapToGlobal(cell.isEmpty() ? QPoint() : cell.bottomLeft()), QString());
 }
 
-void SubjectChooser::Narrow(const QString& text) {
-  const QString wanted = text.trimmed();
-  QListWidgetItem* first = nullptr;
-  for (int i = 0; i < lbxChoices_->count(); ++i) {
-    QListWidgetItem* entry = lbxChoices_->item(i);
-    const bool shown =
-        entry->data(Qt::ToolTipRole).toString().contains(wanted, Qt::CaseInsensitive);
-    entry->setHidden(!shown);
-    if (shown && first == nullptr) first = entry;
-  }
-  lbxChoices_->setCurrentItem(first);
-}
-
-int SubjectChooser::ChoiceCount() const {
-  int count = 0;
-  for (int i = 0; i < lbxChoices_->count(); ++i) count += lbxChoices_->item(i)->isHidden() ? 0 : 1;
-  return count;
-}
-
-void SubjectChooser::Choose() {
-  const QListWidgetItem* entry = lbxChoices_->currentItem();
-  hide();
-  TfrmEdit& edit = *app_.frmEdit;
-  edit.FocusTable();
-  if (entry == nullptr || entry->isHidden()) return;
-  const QPoint choice = entry->data(ChoiceRole).toPoint();
-  TKumData& doc = app_.doc;
-  if (!edit.Selection().SingleCell()) {
-    doc.FillRange(edit.SelectedCells(), choice.x(), choice.y());
+void SubjectChooser::Done(const QVariant& chosen) {
+  edit_.FocusTable();
+  if (!chosen.isValid()) return;
+  const QPoint choice = chosen.toPoint();
+  if (!edit_.Selection().SingleCell()) {
+    doc_.FillRange(edit_.SelectedCells(), choice.x(), choice.y());
     return;
   }
-  edit.EnterAndGoOn([&] { return doc.EnterSubject(choice.x(), choice.y()); });
-}
-
-// The line keeps the keyboard: Up and Down walk the list, Enter chooses, Escape closes.
-bool SubjectChooser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != edtName_ || event->type() != QEvent::KeyPress)
-    return QFrame::eventFilter(watched, event);
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    Choose();
-    return true;
-  }
-  if (key == Qt::Key_Escape) {
-    hide();
-    app_.frmEdit->FocusTable();
-    return true;
-  }
-  if (key == Qt::Key_Up || key == Qt::Key_Down) {
-    int row = lbxChoices_->currentRow();
-    do {
-      row += key == Qt::Key_Up ? -1 : 1;
-    } while (row >= 0 && row < lbxChoices_->count() && lbxChoices_->item(row)->isHidden());
-    if (row >= 0 && row < lbxChoices_->count()) lbxChoices_->setCurrentRow(row);
-    return true;
-  }
-  return QFrame::eventFilter(watched, event);
+  edit_.EnterAndGoOn([&] { return doc_.EnterSubject(choice.x(), choice.y()); });
 }
 
 }  // namespace kumo

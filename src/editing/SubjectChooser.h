@@ -3,37 +3,29 @@
 // symbol palette does.
 #pragma once
 
-#include <QFrame>
-
-class QLineEdit;
-class QListWidget;
+#include "platform/ChooserPopup.h"
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class TfrmEdit;
 
-class SubjectChooser : public QFrame {
+class SubjectChooser : public ChooserPopup {
  public:
-  explicit SubjectChooser(KumoApp& app, QWidget* parent);
+  // A popup of the edit table edit.
+  SubjectChooser(TKumData& doc, TfrmEdit& edit);
 
   // Shows every subject and symbol beside the edit table's cursor cell.
   void Open();
-  // Narrows the list to the names holding text; the first one left is chosen.
-  void Narrow(const QString& text);
-  // How many choices are left.
-  int ChoiceCount() const;
-  // Enters the chosen one into the cursor cell, or fills the selected range, and closes.
-  void Choose();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void Fill() override;
+  // Enters the chosen one into the cursor cell, or fills the selected range.
+  void Done(const QVariant& chosen) override;
 
  private:
-  void Fill();
-
-  KumoApp& app_;
-  QLineEdit* edtName_ = nullptr;
-  QListWidget* lbxChoices_ = nullptr;
+  TKumData& doc_;
+  TfrmEdit& edit_;
 };
 
 }  // namespace kumo

@@ -12,18 +12,15 @@
 #include <QVBoxLayout>
 
 #include "base/Cp932.h"
-#include "editing/KumoEdit.h"
+#include "document/KumoHead.h"
+#include "editing/WindowCommands.h"
 #include "output/KumoPrn.h"
 #include "platform/Canvas.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/Platform.h"
 #include "platform/RadioGroup.h"
 #include "platform/StringGrid.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
-#include "views/KumoCls.h"
-#include "views/KumoTe.h"
-#include "views/KumoTes.h"
 
 namespace kumo {
 namespace {
@@ -64,7 +61,9 @@ QPushButton* AddButton(QLayout* layout, const char* name, const QString& caption
 
 }  // namespace
 
-TdlgEnvironment::TdlgEnvironment(KumoApp& app) : QDialog(nullptr), app_(app) {
+TdlgEnvironment::TdlgEnvironment(TKumData& doc, Options& options, Platform& platform,
+                                 WindowCommands& windows)
+    : QDialog(nullptr), doc_(doc), options_(options), platform_(platform), windows_(windows) {
   setObjectName("dlgEnvironment");
   setWindowTitle(QStringLiteral("環境設定"));
   setFont(GothicFont(12));
@@ -109,7 +108,7 @@ RadioGroup* TdlgEnvironment::AddRadio(QVBoxLayout* layout, const char* name, con
 }
 
 void TdlgEnvironment::BuildEditPage() {
-  Options& o = app_.options;
+  Options& o = options_;
   QVBoxLayout* page = AddPage(tnbEnv_, QStringLiteral("編集"));
   cbxAutoLocate_ =
       AddCheck(page, "cbxAutoLocate", QStringLiteral("駒の重なり時のカーソル移動"), o.AutoLocate);
@@ -135,7 +134,7 @@ void TdlgEnvironment::BuildEditPage() {
 }
 
 void TdlgEnvironment::BuildViewPage() {
-  Options& o = app_.options;
+  Options& o = options_;
   // Two columns, so that the dialog fits on a small screen.
   auto* columns = new QHBoxLayout;
   AddPage(tnbEnv_, QStringLiteral("表示"))->addLayout(columns);
@@ -160,11 +159,11 @@ void TdlgEnvironment::BuildViewPage() {
   lbxSubject_ = new QListWidget;
   lbxSubject_->setObjectName("lbxSubject");
   for (int k = 0; k <= MaxSubject; ++k) {
-    lbxSubject_->addItem(FromDocText(app_.doc.SubjectNames1()[k].View()));
+    lbxSubject_->addItem(FromDocText(doc_.SubjectNames1()[k].View()));
   }
   lbxSubject_->setCurrentRow(o.TeachersSubject);
   connect(lbxSubject_, &QListWidget::currentRowChanged, this,
-          [this](int row) { app_.options.TeachersSubject = row; });
+          [this](int row) { options_.TeachersSubject = row; });
   teachers->addWidget(lbxSubject_);
   rgpGrade_ = AddRadio(teachers, "rgpGrade", QStringLiteral("学年"),
                        {QStringLiteral("１年"), QStringLiteral("２年"), QStringLiteral("３年")}, 1,
@@ -201,7 +200,7 @@ void TdlgEnvironment::BuildViewPage() {
 }
 
 void TdlgEnvironment::BuildPrintPage() {
-  Options& o = app_.options;
+  Options& o = options_;
   QVBoxLayout* page = AddPage(tnbEnv_, QStringLiteral("印刷"));
   edtTitle_ = AddEdit(page, "edtTitle", QStringLiteral("タイトル："));
   edtComment_ = AddEdit(page, "edtComment", QStringLiteral("コメント："));
@@ -244,7 +243,7 @@ void TdlgEnvironment::BuildPrintPage() {
 void TdlgEnvironment::LoadFromOptions() {
   for (auto [box, option] : checks_) box->setChecked(*option);
   for (auto [group, option] : radios_) group->SetItemIndex(*option);
-  int subject = app_.options.TeachersSubject;
+  int subject = options_.TeachersSubject;
   lbxSubject_->setCurrentRow(subject >= 0 && subject < lbxSubject_->count() ? subject : -1);
   cbxAutoExchangeClick();
   rgpViewClassTypeClick();
@@ -276,14 +275,14 @@ void TdlgEnvironment::rgpViewTeachersClick() {
 
 // "1-2" has room for one digit of class number only.
 void TdlgEnvironment::rgpTeachersClick() {
-  if (rgpTeachers_->ItemIndex() != 2 || app_.doc.MaxClassCount() <= 9) return;
-  app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
-                           "1学年10クラス以上あるときは選択できません");
+  if (rgpTeachers_->ItemIndex() != 2 || doc_.MaxClassCount() <= 9) return;
+  platform_.MessageBox(BoxType::Error, Buttons::OkCancel,
+                       "1学年10クラス以上あるときは選択できません");
   rgpTeachers_->SetItemIndex(0);
 }
 
 ColorRef& TdlgEnvironment::ColorOption(int button) {
-  return button < 5 ? app_.options.PieceColors[button + 1] : app_.options.CursorColor;
+  return button < 5 ? options_.PieceColors[button + 1] : options_.CursorColor;
 }
 
 void TdlgEnvironment::SetButtonColor(int button, ColorRef color) {
@@ -297,7 +296,7 @@ ColorRef TdlgEnvironment::ButtonColor(int button) const {
 }
 
 void TdlgEnvironment::btnColorClick(int button) {
-  if (std::optional<ColorRef> chosen = app_.platform.ChooseColor(this, ButtonColor(button))) {
+  if (std::optional<ColorRef> chosen = platform_.ChooseColor(this, ButtonColor(button))) {
     SetButtonColor(button, *chosen);
   }
 }
@@ -310,15 +309,15 @@ void TdlgEnvironment::btnSafeColorsClick() {
 }
 
 void TdlgEnvironment::btnSetFontClick() {
-  std::optional<QFont> chosen = app_.platform.ChooseFont(this, edtFont_->font());
+  std::optional<QFont> chosen = platform_.ChooseFont(this, edtFont_->font());
   if (!chosen) return;
   edtFont_->setFont(*chosen);
   edtFont_->setText(chosen->family());
-  app_.options.PrintFontName = CutToCp932Bytes(chosen->family().toStdString(), MaxFontNameBytes);
+  options_.PrintFontName = CutToCp932Bytes(chosen->family().toStdString(), MaxFontNameBytes);
 }
 
 void TdlgEnvironment::btnSetPrinterClick() {
-  app_.platform.PrinterSetup(this);
+  platform_.PrinterSetup(this);
 }
 
 void TdlgEnvironment::SetHelpContext() {
@@ -326,52 +325,49 @@ void TdlgEnvironment::SetHelpContext() {
 }
 
 void TdlgEnvironment::ApplyScrollBars() {
-  bool vertical = app_.options.ScrollVertical;
-  bool horizontal = app_.options.ScrollHorizontal;
+  bool vertical = options_.ScrollVertical;
+  bool horizontal = options_.ScrollHorizontal;
   GridScrollBars bars = vertical && horizontal ? GridScrollBars::Both
                         : vertical             ? GridScrollBars::Vertical
                         : horizontal           ? GridScrollBars::Horizontal
                                                : GridScrollBars::None;
-  app_.frmEdit->SetScrollBars(bars);
-  app_.frmTeachers->Grid().SetScrollBars(bars);
-  app_.frmClasses->Grid().SetScrollBars(bars);
+  windows_.SetScrollBars(bars);
 }
 
 int TdlgEnvironment::RunEnvironmentDialog(int page) {
   if (page >= 0) tnbEnv_->setCurrentIndex(page);
-  edtTitle_->setText(FromDocText(app_.doc.Title().View()));
-  edtComment_->setText(FromDocText(app_.doc.Comment().View()));
+  edtTitle_->setText(FromDocText(doc_.Title().View()));
+  edtComment_->setText(FromDocText(doc_.Comment().View()));
   rgpViewClassTypeClick();
-  edtFont_->setFont(PrintFont(app_.options));
-  edtFont_->setText(QString::fromStdString(app_.options.PrintFontName));
+  edtFont_->setFont(PrintFont(options_));
+  edtFont_->setText(QString::fromStdString(options_.PrintFontName));
   // Colours picked in a cancelled run are gone.
   for (int b = 0; b < 6; ++b) SetButtonColor(b, ColorOption(b));
   SetHelpContext();
   for (;;) {
-    int result = app_.platform.ExecDialog(*this);
+    int result = platform_.ExecDialog(*this);
     if (result != QDialog::Accepted || ApplyOk()) return result;
   }
 }
 
 bool TdlgEnvironment::ApplyOk() {
   QString refused;
-  std::optional<std::string> title =
-      ToDocText(edtTitle_->text(), app_.doc.Title().View(), &refused);
+  std::optional<std::string> title = ToDocText(edtTitle_->text(), doc_.Title().View(), &refused);
   std::optional<std::string> comment;
-  if (title) comment = ToDocText(edtComment_->text(), app_.doc.Comment().View(), &refused);
+  if (title) comment = ToDocText(edtComment_->text(), doc_.Comment().View(), &refused);
   if (!title || !comment) {
-    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel,
-                             (title ? "コメント" : "タイトル") +
-                                 std::string("に使えない文字があります：") + refused.toStdString());
+    platform_.MessageBox(BoxType::Error, Buttons::OkCancel,
+                         (title ? "コメント" : "タイトル") +
+                             std::string("に使えない文字があります：") + refused.toStdString());
     return false;
   }
   // The views renew once, when every setting has been taken.
-  const TKumData::Batch batch(app_.doc);
-  DeriveOptions(app_.options);
-  app_.doc.MakeClassLabels();
+  const TKumData::Batch batch(doc_);
+  DeriveOptions(options_);
+  doc_.MakeClassLabels();
   for (int b = 0; b < 6; ++b) ColorOption(b) = ButtonColor(b);
-  app_.doc.SetTitle(*title, *comment);
-  app_.frmTeacher->ShownLine = app_.doc.CurLine();
+  doc_.SetTitle(*title, *comment);
+  windows_.ShowTeacher(doc_.CurLine());
   return true;
 }
 

@@ -1,5 +1,5 @@
 // The environment dialog: editing, display and print options, piece colours, the printing font
-// and the document's print title and comment. Its controls edit app.options in place, so a
+// and the document's print title and comment. Its controls edit the options in place, so a
 // change stays even when the dialog is then cancelled.
 #pragma once
 
@@ -20,18 +20,20 @@ class QVBoxLayout;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
+class WindowCommands;
 class RadioGroup;
 
 class TdlgEnvironment : public QDialog {
  public:
-  explicit TdlgEnvironment(KumoApp& app);
+  TdlgEnvironment(TKumData& doc, Options& options, Platform& platform, WindowCommands& windows);
 
   // Fills, runs modally and applies on OK. page -1 keeps the page last shown.
   int RunEnvironmentDialog(int page = -1);
   // Sets the scroll bars of the large grids from the two scroll-bar options.
   void ApplyScrollBars();
-  // Sets every control from app.options, running each control's click rule as a click would.
+  // Sets every control from the options, running each control's click rule as a click would.
   void LoadFromOptions();
 
  private:
@@ -59,7 +61,10 @@ class TdlgEnvironment : public QDialog {
   void SetButtonColor(int button, ColorRef color);
   ColorRef ButtonColor(int button) const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  Platform& platform_;
+  WindowCommands& windows_;
   std::vector<std::pair<QCheckBox*, bool*>> checks_;
   std::vector<std::pair<RadioGroup*, int*>> radios_;
   QTabWidget* tnbEnv_;

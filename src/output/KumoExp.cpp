@@ -1,5 +1,4 @@
 #include "output/KumoExp.h"
-
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,18 +11,17 @@
 #include "base/SysFile.h"
 #include "document/Changes.h"
 #include "document/Export.h"
-#include "editing/KumoEdit.h"
-#include "output/KumoEnv.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "editing/WindowCommands.h"
 #include "platform/Fonts.h"
+#include "platform/Platform.h"
 #include "platform/RadioGroup.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
 
 namespace kumo {
 namespace {
 
 constexpr int HelpContext = 411;
-constexpr int PrintPage = 2;
 const char* const ExportFilter = "テキスト|*.txt|Excel ブック|*.xlsx|全て|*.*";
 
 std::string FormatOf(const std::string& path) {
@@ -32,7 +30,18 @@ std::string FormatOf(const std::string& path) {
 
 }  // namespace
 
-TdlgExport::TdlgExport(KumoApp& app) : QDialog(nullptr), app_(app) {
+TdlgExport::TdlgExport(TKumData& doc, TClassLines& classes, Options& options, Platform& platform,
+                       MainCommands& main, TableCommands& table, WindowCommands& windows,
+                       const std::string& documentsDir)
+    : QDialog(nullptr),
+      doc_(doc),
+      classes_(classes),
+      options_(options),
+      platform_(platform),
+      main_(main),
+      table_(table),
+      windows_(windows),
+      documentsDir_(documentsDir) {
   setObjectName("dlgExport");
   setWindowTitle(QStringLiteral("ファイルエクスポート"));
   setFont(GothicFont(13));
@@ -82,23 +91,23 @@ TdlgExport::TdlgExport(KumoApp& app) : QDialog(nullptr), app_(app) {
 
 void TdlgExport::RunExportDialog() {
   for (;;) {
-    if (app_.platform.ExecDialog(*this) != QDialog::Accepted) return;
+    if (platform_.ExecDialog(*this) != QDialog::Accepted) return;
     // A name of spaces alone is no name either; any other name is taken as typed.
     if (!edtFileName_->text().trimmed().isEmpty()) break;
-    app_.platform.MessageBox(BoxType::Error, Buttons::OkCancel, "ファイル名を指定してください");
+    platform_.MessageBox(BoxType::Error, Buttons::OkCancel, "ファイル名を指定してください");
   }
   constexpr const char* Names[] = {"教師時間割", "クラス時間割", "変更のお知らせ"};
   const int kind = std::clamp(rgpExport_->ItemIndex(), 0, 2);
   // Notices of no change would be an empty file: the user is told instead.
-  if (static_cast<ExportKind>(kind) == ExportKind::Notices && FindNotices(app_.doc).empty()) {
-    app_.platform.MessageBox(BoxType::Warning, Buttons::OkCancel,
-                             "変わったところがないので、変更のお知らせはありません");
+  if (static_cast<ExportKind>(kind) == ExportKind::Notices && FindNotices(doc_).empty()) {
+    platform_.MessageBox(BoxType::Warning, Buttons::OkCancel,
+                         "変わったところがないので、変更のお知らせはありません");
     return;
   }
   const std::string path = AbsolutePath(edtFileName_->text().toStdString());
-  WriteExport(app_.doc, app_.classes, app_.options, static_cast<ExportKind>(kind), path);
-  app_.frmEdit->Tell(std::string(Names[kind]) + "を" + FormatOf(path) + "「" + FileNameOf(path) +
-                     "」にエクスポートしました（" + DirectoryOf(path) + "）");
+  WriteExport(doc_, classes_, options_, static_cast<ExportKind>(kind), path);
+  table_.Tell(std::string(Names[kind]) + "を" + FormatOf(path) + "「" + FileNameOf(path) +
+              "」にエクスポートしました（" + DirectoryOf(path) + "）");
 }
 
 void TdlgExport::ChooseNotices() {
@@ -114,18 +123,18 @@ void TdlgExport::ShowFormat() {
 // The field takes whatever the save dialog ends with: after a cancel, the name it held before.
 void TdlgExport::btnReferClick() {
   const FileDialogRequest request{ExportFilter, "txt", referName_, InitialDir(), "エクスポート"};
-  if (auto chosen = app_.platform.SaveFileDialog(this, request)) referName_ = *chosen;
+  if (auto chosen = platform_.SaveFileDialog(this, request)) referName_ = *chosen;
   edtFileName_->setText(QString::fromStdString(referName_));
 }
 
 void TdlgExport::btnEnvironmentClick() {
-  app_.dlgEnvironment->RunEnvironmentDialog(PrintPage);
+  windows_.OpenEnvironment(EnvironmentPage::Print);
 }
 
 std::string TdlgExport::InitialDir() const {
-  const bool open = app_.frmKumo->Cmd().mnuFileClose->isEnabled();
-  if (open && app_.doc.FileName() != NewTableName) return DirectoryOf(app_.doc.FileName());
-  return app_.DocumentsDir;
+  const bool open = main_.TimetableOpen();
+  if (open && doc_.FileName() != NewTableName) return DirectoryOf(doc_.FileName());
+  return documentsDir_;
 }
 
 }  // namespace kumo

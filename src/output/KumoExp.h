@@ -10,12 +10,20 @@ class QLineEdit;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class TClassLines;
+struct Options;
+class Platform;
+class MainCommands;
+class TableCommands;
+class WindowCommands;
 class RadioGroup;
 
 class TdlgExport : public QDialog {
  public:
-  explicit TdlgExport(KumoApp& app);
+  TdlgExport(TKumData& doc, TClassLines& classes, Options& options, Platform& platform,
+             MainCommands& main, TableCommands& table, WindowCommands& windows,
+             const std::string& documentsDir);
 
   // Shows the dialog; on OK writes the chosen export to the named file. A file failure throws
   // FileError, which the main window shows.
@@ -31,7 +39,14 @@ class TdlgExport : public QDialog {
   // Where the save dialog starts: the open timetable's folder, else the user's documents.
   std::string InitialDir() const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TClassLines& classes_;
+  Options& options_;
+  Platform& platform_;
+  MainCommands& main_;
+  TableCommands& table_;
+  WindowCommands& windows_;
+  const std::string& documentsDir_;  // where a new timetable's export goes
   QLabel* lblFormat_;
   RadioGroup* rgpExport_;
   QLineEdit* edtFileName_;

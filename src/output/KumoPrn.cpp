@@ -1,5 +1,4 @@
 #include "output/KumoPrn.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,17 +12,17 @@
 #include "base/Cp932.h"
 #include "base/FileError.h"
 #include "document/Changes.h"
+#include "document/Options.h"
 #include "document/TeacherListText.h"
-#include "output/KumoEnv.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
-#include "shell/KumoApp.h"
+#include "platform/Platform.h"
 
 namespace kumo {
 namespace {
 
 constexpr int HelpContext = 111;
-constexpr int EnvironmentPrintPage = 2;
 
 QCheckBox* AddCheck(QLayout* layout, const char* name, const QString& caption) {
   auto* box = new QCheckBox(caption);
@@ -52,7 +51,9 @@ QFont PrintFont(const Options& options) {
   return QFont(QString::fromStdString(options.PrintFontName));
 }
 
-TdlgPrintOut::TdlgPrintOut(KumoApp& app) : app_(app) {
+TdlgPrintOut::TdlgPrintOut(TKumData& doc, TClassLines& classes, Options& options,
+                           Platform& platform, WindowCommands& windows)
+    : doc_(doc), classes_(classes), options_(options), platform_(platform), windows_(windows) {
   setObjectName("dlgPrintOut");
   setWindowTitle(QStringLiteral("印刷"));
   setFont(GothicFont(13));
@@ -72,13 +73,13 @@ TdlgPrintOut::TdlgPrintOut(KumoApp& app) : app_(app) {
   connect(cbxPrintClass_, &QCheckBox::clicked, this, [this] { cbxPrintClassClick(); });
   gbxClassTable_ = new QGroupBox(QStringLiteral("クラス時間割"));
   gbxClassTable_->setObjectName("gbxClassTable");
-  auto* classes = new QHBoxLayout(gbxClassTable_);
-  cbxClassSpecify_ = AddCheck(classes, "cbxClassSpecify", QStringLiteral("クラス指定"));
+  auto* classRow = new QHBoxLayout(gbxClassTable_);
+  cbxClassSpecify_ = AddCheck(classRow, "cbxClassSpecify", QStringLiteral("クラス指定"));
   connect(cbxClassSpecify_, &QCheckBox::clicked, this, [this] { cbxClassSpecifyClick(); });
   cmbClassSpecify_ = new QComboBox;
   cmbClassSpecify_->setObjectName("cmbClassSpecify");
   cmbClassSpecify_->setPlaceholderText(QStringLiteral("1-1"));
-  classes->addWidget(cmbClassSpecify_);
+  classRow->addWidget(cmbClassSpecify_);
   choices->addWidget(gbxClassTable_);
   cbxPrintNotices_ = AddCheck(choices, "cbxPrintNotices", QStringLiteral("変更のお知らせ"));
   layout->addWidget(choice);
@@ -114,7 +115,7 @@ TdlgPrintOut::TdlgPrintOut(KumoApp& app) : app_(app) {
 
 int TdlgPrintOut::RunPrintDialog() {
   FormShow();
-  return app_.platform.ExecDialog(*this);
+  return platform_.ExecDialog(*this);
 }
 
 void TdlgPrintOut::ChooseNotices() {
@@ -125,9 +126,9 @@ void TdlgPrintOut::ChooseNotices() {
 }
 
 void TdlgPrintOut::FormShow() {
-  lblTitle_->setText(CutLabel(QStringLiteral("タイトル："), app_.doc.Title().View(), 30));
-  lblComment_->setText(CutLabel(QStringLiteral("コメント："), app_.doc.Comment().View(), 50));
-  paper_ = app_.options.PaperSize;
+  lblTitle_->setText(CutLabel(QStringLiteral("タイトル："), doc_.Title().View(), 30));
+  lblComment_->setText(CutLabel(QStringLiteral("コメント："), doc_.Comment().View(), 50));
+  paper_ = options_.PaperSize;
   // A list made for another document would print another class than the one it names.
   if (cbxClassSpecify_->isChecked()) {
     const QString shown = cmbClassSpecify_->currentText();
@@ -147,44 +148,43 @@ void TdlgPrintOut::cbxPrintClassClick() {
 void TdlgPrintOut::cbxClassSpecifyClick() {
   cmbClassSpecify_->clear();
   if (!cbxClassSpecify_->isChecked()) return;
-  const TClassLines& classes = app_.classes;
+  const TClassLines& classes = classes_;
   for (int c = 1; c <= classes.UsedEntries(); ++c) {
     const ClassEntry& entry = classes.Entries[c];
     cmbClassSpecify_->addItem(
-        QString::fromStdString(DashedClassName(app_.options, entry.Grade, entry.ClassNo)));
+        QString::fromStdString(DashedClassName(options_, entry.Grade, entry.ClassNo)));
   }
   cmbClassSpecify_->setCurrentIndex(cmbClassSpecify_->count() > 0 ? 0 : -1);
 }
 
 void TdlgPrintOut::btnPrinterSetUpClick() {
-  app_.platform.PrinterSetup(this);
+  platform_.PrinterSetup(this);
 }
 
 void TdlgPrintOut::btnEnvironmentClick() {
-  app_.dlgEnvironment->RunEnvironmentDialog(EnvironmentPrintPage);
+  windows_.OpenEnvironment(EnvironmentPage::Print);
   FormShow();
 }
 
 PrintInput TdlgPrintOut::Input() const {
-  return {app_.doc,      app_.classes, app_.options,
-          logicalDpiY(), paper_,       QDateTime::currentDateTime()};
+  return {doc_, classes_, options_, logicalDpiY(), paper_, QDateTime::currentDateTime()};
 }
 
 std::vector<PrintTask> TdlgPrintOut::Tasks() const {
   const PrintInput in = Input();
   std::vector<PrintTask> tasks;
   if (cbxPrintTeachers_->isChecked()) tasks.push_back(TeacherListTask(in, speCopies_->value()));
-  if (cbxPrintNotices_->isChecked() && !FindNotices(app_.doc).empty()) {
+  if (cbxPrintNotices_->isChecked() && !FindNotices(doc_).empty()) {
     tasks.push_back(NoticesTask(in));
   }
-  if (!cbxPrintClass_->isChecked() || app_.classes.EntryCount == 0) return tasks;
-  if (app_.options.ClassSmall) tasks.push_back(ClassTablesSmallTask(in));
-  if (app_.options.ClassLarge) {
+  if (!cbxPrintClass_->isChecked() || classes_.EntryCount == 0) return tasks;
+  if (options_.ClassSmall) tasks.push_back(ClassTablesSmallTask(in));
+  if (options_.ClassLarge) {
     int only = 0;
     if (cbxClassSpecify_->isChecked()) {
       only = cmbClassSpecify_->currentIndex() + 1;
       // No class chosen: nothing to print.
-      if (only < 1 || only > app_.classes.EntryCount) return tasks;
+      if (only < 1 || only > classes_.EntryCount) return tasks;
     }
     tasks.push_back(ClassTablesLargeTask(in, only));
   }
@@ -193,15 +193,15 @@ std::vector<PrintTask> TdlgPrintOut::Tasks() const {
 
 void TdlgPrintOut::btnPreviewClick() {
   const std::vector<PrintTask> tasks = Tasks();
-  if (!tasks.empty() && app_.platform.PrintPreview(this, tasks)) btnOkClick();
+  if (!tasks.empty() && platform_.PrintPreview(this, tasks)) btnOkClick();
 }
 
 void TdlgPrintOut::btnOkClick() {
   const std::vector<PrintTask> tasks = Tasks();
   try {
-    if (!tasks.empty()) app_.platform.Print(tasks);
+    if (!tasks.empty()) platform_.Print(tasks);
   } catch (const FileError& e) {
-    app_.platform.ErrorBox(e.what());
+    platform_.ErrorBox(e.what());
   }
   accept();
 }

@@ -19,7 +19,9 @@ class QSpinBox;
 
 namespace kumo {
 
-class KumoApp;
+struct Options;
+class Platform;
+class WindowCommands;
 struct PrintUnits;
 
 // What the prints read; they change nothing of it.
@@ -54,7 +56,8 @@ PrintTask NoticesTask(const PrintInput& in);
 
 class TdlgPrintOut : public QDialog {
  public:
-  explicit TdlgPrintOut(KumoApp& app);
+  TdlgPrintOut(TKumData& doc, TClassLines& classes, Options& options, Platform& platform,
+               WindowCommands& windows);
 
   // Refreshes the labels and the paper size, then runs the dialog modally; OK prints.
   int RunPrintDialog();
@@ -75,7 +78,11 @@ class TdlgPrintOut : public QDialog {
   // The jobs OK runs, in order; none when there is nothing to print.
   std::vector<PrintTask> Tasks() const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TClassLines& classes_;
+  Options& options_;
+  Platform& platform_;
+  WindowCommands& windows_;
   int paper_ = 0;  // the paper size as the dialog was shown
   QLabel* lblTitle_;
   QLabel* lblComment_;

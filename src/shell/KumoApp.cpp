@@ -9,7 +9,7 @@
 #include "output/KumoEnv.h"
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
-#include "shell/HelpLinks.h"
+#include "shell/ChmHelp.h"
 #include "shell/KumoAbout.h"
 #include "shell/KumoMain.h"
 #include "views/KumoChk.h"
@@ -27,27 +27,32 @@
 namespace kumo {
 
 KumoApp::KumoApp(Platform& platform, std::optional<std::string> startFile)
-    : platform(platform), doc(options, platform), classes(doc), StartFile(std::move(startFile)) {
+    : platform(platform),
+      doc(options, platform),
+      classes(doc),
+      StartFile(std::move(startFile)),
+      links(*this) {
   frmKumo = std::make_unique<TfrmKumo>(*this);
-  frmTeachers = std::make_unique<TfrmTeachers>(*this);
+  frmTeachers = std::make_unique<TfrmTeachers>(doc, options, links);
   AboutBox = std::make_unique<TAboutBox>(*this);
-  frmColumExchange = std::make_unique<TfrmColumExchange>(*this);
-  frmPickCharge = std::make_unique<TfrmPickCharge>(*this);
-  frmClass = std::make_unique<TfrmClass>(*this);
-  frmClasses = std::make_unique<TfrmClasses>(*this);
-  frmEdit = std::make_unique<TfrmEdit>(*this);
-  dlgEnvironment = std::make_unique<TdlgEnvironment>(*this);
-  dlgExport = std::make_unique<TdlgExport>(*this);
-  frmHoldingStack = std::make_unique<TfrmHoldingStack>(*this);
-  frmLineHead = std::make_unique<TfrmLineHead>(*this);
-  dlgMicro = std::make_unique<TdlgMicro>(*this);
-  frmPickS = std::make_unique<TfrmPickS>(*this);
-  dlgPrintOut = std::make_unique<TdlgPrintOut>(*this);
-  frmStack = std::make_unique<TfrmStack>(*this);
-  frmTeacher = std::make_unique<TfrmTeacher>(*this);
-  dlgEditS = std::make_unique<TdlgEditS>(*this);
-  dlgEditSi = std::make_unique<TdlgEditSi>(*this);
-  frmChecks = std::make_unique<TfrmChecks>(*this);
+  frmColumExchange = std::make_unique<TfrmColumExchange>(doc, platform);
+  frmPickCharge = std::make_unique<TfrmPickCharge>(doc, options, links);
+  frmClass = std::make_unique<TfrmClass>(doc, classes, options, platform);
+  frmClasses = std::make_unique<TfrmClasses>(doc, classes, options, links);
+  frmEdit = std::make_unique<TfrmEdit>(doc, classes, options, platform, links, links);
+  dlgEnvironment = std::make_unique<TdlgEnvironment>(doc, options, platform, links);
+  dlgExport = std::make_unique<TdlgExport>(doc, classes, options, platform, links, links, links,
+                                           DocumentsDir);
+  frmHoldingStack = std::make_unique<TfrmHoldingStack>(doc, options);
+  frmLineHead = std::make_unique<TfrmLineHead>(doc, platform, links);
+  dlgMicro = std::make_unique<TdlgMicro>(doc, options, platform, links);
+  frmPickS = std::make_unique<TfrmPickS>(doc, options, platform, links, links, links);
+  dlgPrintOut = std::make_unique<TdlgPrintOut>(doc, classes, options, platform, links);
+  frmStack = std::make_unique<TfrmStack>(doc, options);
+  frmTeacher = std::make_unique<TfrmTeacher>(doc, options);
+  dlgEditS = std::make_unique<TdlgEditS>(doc, platform);
+  dlgEditSi = std::make_unique<TdlgEditSi>(doc, platform);
+  frmChecks = std::make_unique<TfrmChecks>(doc, classes, platform, links, links);
   ConnectHelp(*this);
   // One program, one taskbar entry: the other windows belong to the main window, with which the
   // window manager minimises and restores them.

@@ -1,5 +1,6 @@
 // The application context: the document, the class index, the options, the platform and every
-// window. Each window gets it when created; nothing of the program lives in globals.
+// window. It makes the windows, each with only what it uses, and links their requests to one
+// another; nothing of the program lives in globals.
 #pragma once
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "document/KumoHead.h"
 #include "document/Options.h"
 #include "platform/Platform.h"
+#include "shell/WindowLinks.h"
 
 class QWidget;
 
@@ -53,6 +55,8 @@ class KumoApp {
   // The user's documents folder, with its trailing separator: where the sample school is
   // copied on the first start.
   std::string DocumentsDir;
+  // What the windows ask of one another, answered by the windows below.
+  WindowLinks links;
 
   // Every window, created in this order by the constructor; destroyed in reverse.
   std::unique_ptr<TfrmKumo> frmKumo;

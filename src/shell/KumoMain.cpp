@@ -7,8 +7,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QThread>
@@ -27,6 +25,7 @@
 #include "output/KumoExp.h"
 #include "output/KumoPrn.h"
 #include "platform/Fonts.h"
+#include "platform/Glyphs.h"
 #include "platform/WindowFrame.h"
 #include "shell/Arrange.h"
 #include "shell/FileNames.h"
@@ -189,22 +188,6 @@ struct SpeedButton {
   QToolButton* Commands::*slot = nullptr;
 };
 
-// A printer in dark lines, which the style greys visibly when the button is disabled; the
-// style's white page looks the same either way.
-QIcon PrinterGlyph() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setPen(QColor(0x30, 0x30, 0x30));
-  painter.setBrush(Qt::white);
-  painter.drawRect(4, 1, 7, 5);  // the paper going in
-  painter.setBrush(QColor(0x90, 0x90, 0x90));
-  painter.drawRect(1, 6, 13, 6);  // the body
-  painter.setBrush(Qt::white);
-  painter.drawRect(4, 10, 7, 4);  // the page coming out
-  return QIcon(pixmap);
-}
-
 // The icon theme's names of the glyphs the style draws least clearly, and a glyph of our own
 // where the style's would not do.
 struct ThemedGlyph {
@@ -343,6 +326,7 @@ bool TfrmKumo::Run(const std::function<void()>& command) {
 }
 
 void TfrmKumo::SetDocumentCommands(bool enabled) {
+  timetableOpen_ = enabled;
   for (QAction* item :
        {cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileClose, cmd_.mnuFilePrint,
         cmd_.mnuEdit->menuAction(), cmd_.mnuView->menuAction(), cmd_.mnuWindow->menuAction()}) {
@@ -644,9 +628,8 @@ void TfrmKumo::mnuViewClassesClick() {
 }
 
 void TfrmKumo::mnuViewTeacherClick() {
-  app_.frmTeacher->ShownLine = app_.doc.CurLine();
+  app_.frmTeacher->ShowOne(app_.doc.CurLine());
   app_.frmTeacher->show();
-  app_.frmTeacher->RenewView();
 }
 
 void TfrmKumo::mnuViewClassClick() {
@@ -665,9 +648,10 @@ void TfrmKumo::mnuViewClassClick() {
     grade = cell.Kind;
     classNo = cell.Item;
   }
-  app_.frmClass->ShownClass = app_.classes.FindClass(grade, classNo);
+  app_.frmClass->ShowOne(app_.classes.FindClass(grade, classNo));
   app_.frmClass->show();
-  app_.frmClass->RenewView();
+  // Asked for by the menu, the class's week takes the keyboard, where teachers are typed in.
+  app_.frmClass->activateWindow();
 }
 
 void TfrmKumo::mnuViewPickChargeClick() {

@@ -55,6 +55,8 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
 
   void EnableDocumentCommands() { SetDocumentCommands(true); }
   void DisableDocumentCommands() { SetDocumentCommands(false); }
+  // Whether a timetable is open: the document commands are enabled exactly then.
+  bool TimetableOpen() const { return timetableOpen_; }
 
   // Opens the timetable file and sets the window up for it.
   void OpenDocument(const std::string& file);
@@ -163,6 +165,7 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   std::unique_ptr<FileLock> lock_;
   std::optional<FileStamp> stamp_;  // the open file as it was read or last written here
   bool started_ = false;
+  bool timetableOpen_ = false;
   bool walking_ = false;
   bool stopWalk_ = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/WindowLayout.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace kumo {
@@ -35,6 +36,14 @@ int Framed(const FrameSize& f, int inside) {
   return f.C + 2 * f.F + inside;
 }
 
+// The palettes' outer heights, which follow their grids' rows.
+int PickChargeHeight(const Layout& l, const LayoutSizes& sizes) {
+  return Framed(l.Frame(Win::PickCharge), 3 * (sizes.PickChargeRow + 2));
+}
+int PickSHeight(const Layout& l, const LayoutSizes& sizes) {
+  return Framed(l.Frame(Win::PickS), sizes.HS + 2 * (sizes.PickSRow + 3));
+}
+
 void MainToCorner(Layout& l) {
   l.Move(Win::Main, 0, 0);
 }
@@ -54,14 +63,12 @@ void MatchEdit(WindowPlaces& places, const LayoutSizes& sizes) {
     const Bounds e = l[Win::Edit];
     l.Put(overview, {e.Left, e.Top + e.Height - 40, e.Width, 160});
   }
-  const FrameSize pc = l.Frame(Win::PickCharge);
   Bounds m = l[Win::Main];
-  l.Put(Win::PickCharge, {m.Left + m.Width + 2, m.Top, sizes.Zoomed(219),
-                          Framed(pc, 3 * (sizes.PickChargeRow + 2))});
-  const FrameSize ps = l.Frame(Win::PickS);
+  l.Put(Win::PickCharge,
+        {m.Left + m.Width + 2, m.Top, sizes.Zoomed(219), PickChargeHeight(l, sizes)});
   m = l[Win::Main];
-  l.Put(Win::PickS, {l[Win::PickCharge].Left + 32, m.Top, sizes.Zoomed(400),
-                     Framed(ps, sizes.HS + 2 * (sizes.PickSRow + 3))});
+  l.Put(Win::PickS,
+        {l[Win::PickCharge].Left + 32, m.Top, sizes.Zoomed(400), PickSHeight(l, sizes)});
   const FrameSize t = l.Frame(Win::Teacher);
   Bounds e = l[Win::Edit];
   l.Put(Win::Teacher,
@@ -85,7 +92,13 @@ void MatchEdit(WindowPlaces& places, const LayoutSizes& sizes) {
 void MatchMain(WindowPlaces& places, const LayoutSizes& sizes) {
   Layout l(places, sizes);
   const Bounds m = l[Win::Main];
-  l.Put(Win::Edit, {m.Left, m.Top + m.Height + 2, 640, l.ScreenH() - 200});
+  const int below = m.Top + m.Height + 2;
+  // Zoomed in, the palettes beside the main window grow taller than it: the edit table goes
+  // below them, so that they cover neither its day names nor the title bars right of it.
+  const int top = sizes.Zoom > 100 ? std::max({below, m.Top + PickChargeHeight(l, sizes) + 2,
+                                               m.Top + PickSHeight(l, sizes) + 2})
+                                   : below;
+  l.Put(Win::Edit, {m.Left, top, 640, l.ScreenH() - 200 - (top - below)});
   MatchEdit(places, sizes);
 }
 

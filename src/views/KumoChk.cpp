@@ -11,13 +11,14 @@
 #include <array>
 
 #include "document/Hours.h"
+#include "document/KumoHead.h"
 #include "document/Naming.h"
-#include "editing/KumoEdit.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
+#include "platform/Platform.h"
 #include "platform/TextTable.h"
 #include "platform/ToolMenu.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -58,7 +59,14 @@ QString CountText(int count, int off) {
 
 }  // namespace
 
-TfrmChecks::TfrmChecks(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
+TfrmChecks::TfrmChecks(TKumData& doc, TClassLines& classes, Platform& platform,
+                       TableCommands& table, WindowCommands& windows)
+    : DocumentObserver(doc),
+      doc_(doc),
+      classes_(classes),
+      platform_(platform),
+      table_(table),
+      windows_(windows) {
   setObjectName("frmChecks");
   setWindowTitle(QStringLiteral("点検"));
   setFont(GothicFont(12));
@@ -138,11 +146,10 @@ void TfrmChecks::showEvent(QShowEvent* event) {
 }
 
 void TfrmChecks::DocumentChanged(const DocumentChange& change) {
+  // On the chains page the chains that start at the cursor's period come first.
+  const bool chainsMoved = change.Cursor && tnbChecks_->currentIndex() == ChainsPage;
   if (change.All || change.Lines || change.Subjects || change.Cells.any() || change.Hand ||
-      change.Holding) {
-    RenewView();
-  } else if (change.Cursor && tnbChecks_->currentIndex() == ChainsPage) {
-    // The chains that start at the cursor's period come first.
+      change.Holding || chainsMoved) {
     RenewView();
   }
 }
@@ -172,7 +179,7 @@ void TfrmChecks::RenewView() {
 // Row 0 says how much is left to fix; then each kind under its heading, with what to do about it.
 // A lift or a put-down rewrites a few short rows and moves none, so that the list repaints little.
 void TfrmChecks::RenewChecks() {
-  items_ = FindChecks(app_.doc, app_.classes);
+  items_ = FindChecks(doc_, classes_);
   std::array<int, CheckKindCount> counts{};
   for (const CheckItem& item : items_) ++counts[static_cast<int>(item.Kind)];
   std::vector<TextRow> rows;
@@ -197,7 +204,7 @@ void TfrmChecks::RenewChecks() {
     // The pieces not put down keep their advice and a row for the hand even when there are none.
     const bool unplaced = kind == CheckKind::Unplaced;
     if (counts[k] > 0 || unplaced) add({{"　→ " + advice}, true, {}, {}}, -1);
-    if (unplaced && app_.doc.Hand().Piece.IsEmpty())
+    if (unplaced && doc_.Hand().Piece.IsEmpty())
       add({{QStringLiteral("　手：なし")}, false, {}, {}}, -1);
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
       if (items_[i].Kind == kind) add({{"　" + Utf8(items_[i].Text)}, false, {}, advice}, i);
@@ -210,8 +217,8 @@ void TfrmChecks::RenewChecks() {
 }
 
 void TfrmChecks::RenewHours() {
-  const TKumData& doc = app_.doc;
-  const TClassLines& classes = app_.classes;
+  const TKumData& doc = doc_;
+  const TClassLines& classes = classes_;
   const ClassHours hours = CountClassHours(doc, classes);
   QStringList headers{QStringLiteral("クラス")};
   for (const int s : hours.Subjects) headers << FromDocText(doc.SubjectNames1()[s].View());
@@ -247,12 +254,12 @@ void TfrmChecks::RenewHours() {
 void TfrmChecks::lvwChecksDblClick(int row) {
   if (row < 0 || row >= static_cast<int>(itemOfRow_.size()) || itemOfRow_[row] < 0) return;
   const CheckItem& item = items_[itemOfRow_[row]];
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   if (!doc.IsLineInUse(item.Line) || item.Period < 1 || item.Period > PeriodCount) return;
   // A carried piece stays on its own line: the jump takes only the period then.
   const bool carrying = !doc.Hand().Piece.IsEmpty() && doc.IsLineInUse(doc.Hand().FromLine);
   doc.SetCursor(carrying ? doc.Hand().FromLine : item.Line, item.Period);
-  app_.frmEdit->FocusTable();
+  table_.FocusTable();
 }
 
 }  // namespace kumo

@@ -18,12 +18,17 @@ class QTableView;
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class TClassLines;
+class Platform;
+class TableCommands;
+class WindowCommands;
 class TextTable;
 
 class TfrmChecks : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmChecks(KumoApp& app);
+  TfrmChecks(TKumData& doc, TClassLines& classes, Platform& platform, TableCommands& table,
+             WindowCommands& windows);
 
   // Finds the checks or counts the hours anew, for the page shown; nothing while hidden.
   void RenewView();
@@ -64,7 +69,11 @@ class TfrmChecks : public QWidget, public DocumentObserver {
   void RenewChains();
   void RenewChanges();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TClassLines& classes_;
+  Platform& platform_;
+  TableCommands& table_;
+  WindowCommands& windows_;
   QTabWidget* tnbChecks_ = nullptr;
   QCheckBox* cbxShowEmpty_ = nullptr;
   QListView* lvwChecks_ = nullptr;

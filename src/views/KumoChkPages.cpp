@@ -8,13 +8,11 @@
 #include <QVBoxLayout>
 
 #include "document/Changes.h"
+#include "document/KumoHead.h"
 #include "document/Naming.h"
-#include "editing/KumoEdit.h"
-#include "output/KumoExp.h"
-#include "output/KumoPrn.h"
+#include "editing/WindowCommands.h"
+#include "platform/Platform.h"
 #include "platform/TextTable.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
 #include "views/KumoChk.h"
 
 namespace kumo {
@@ -73,7 +71,7 @@ void TfrmChecks::BuildChangesPage() {
   connect(save, &QPushButton::clicked, this, [this] { btnExportNoticesClick(); });
   btnCompareSaved_ = new QPushButton(QStringLiteral("保存時と比べる"));
   btnCompareSaved_->setObjectName("btnCompareSaved");
-  connect(btnCompareSaved_, &QPushButton::clicked, this, [this] { app_.doc.CompareWith({}); });
+  connect(btnCompareSaved_, &QPushButton::clicked, this, [this] { doc_.CompareWith({}); });
   buttons->addWidget(print);
   buttons->addWidget(save);
   buttons->addWidget(btnCompareSaved_);
@@ -86,8 +84,8 @@ void TfrmChecks::BuildChangesPage() {
 }
 
 void TfrmChecks::RenewChains() {
-  const TKumData& doc = app_.doc;
-  chains_ = FindChains(doc, app_.classes);
+  const TKumData& doc = doc_;
+  chains_ = FindChains(doc, classes_);
   std::vector<TextRow> rows;
   chainOfRow_.clear();
   auto add = [&](TextRow row, int chain) {
@@ -131,12 +129,12 @@ void TfrmChecks::lvwChainsDblClick(int row) {
   if (row < 0 || row >= static_cast<int>(chainOfRow_.size()) || chainOfRow_[row] < 0) return;
   // The list is renewed by the steps; the chain is taken out of it first.
   const std::vector<ChainMove> moves = chains_[chainOfRow_[row]].Moves;
-  if (!app_.doc.MoveAlongLine(moves)) app_.platform.Beep();
-  app_.frmEdit->FocusTable();
+  if (!doc_.MoveAlongLine(moves)) platform_.Beep();
+  table_.FocusTable();
 }
 
 void TfrmChecks::RenewChanges() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   const Baseline& base = doc.Compared();
   btnCompareSaved_->setEnabled(doc.Other().Kept);
   if (!base.Kept) {
@@ -186,21 +184,19 @@ void TfrmChecks::RenewChanges() {
 void TfrmChecks::lvwChangesDblClick(int row) {
   if (row < 0 || row >= static_cast<int>(placeOfRow_.size())) return;
   const auto [line, period] = placeOfRow_[row];
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   if (!doc.OnTimetable(line, period)) return;
   const bool carrying = !doc.Hand().Piece.IsEmpty() && doc.IsLineInUse(doc.Hand().FromLine);
   doc.SetCursor(carrying ? doc.Hand().FromLine : line, period);
-  app_.frmEdit->FocusTable();
+  table_.FocusTable();
 }
 
 void TfrmChecks::btnPrintNoticesClick() {
-  app_.dlgPrintOut->ChooseNotices();
-  app_.frmKumo->Run([this] { app_.dlgPrintOut->RunPrintDialog(); });
+  windows_.PrintNotices();
 }
 
 void TfrmChecks::btnExportNoticesClick() {
-  app_.dlgExport->ChooseNotices();
-  app_.frmKumo->Run([this] { app_.dlgExport->RunExportDialog(); });
+  windows_.ExportNotices();
 }
 
 }  // namespace kumo

@@ -4,14 +4,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editing/KumoEdit.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/PaletteDrag.h"
 #include "platform/StringGrid.h"
 #include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -21,8 +22,12 @@ constexpr int GradeCount = 3;
 
 }  // namespace
 
-TfrmPickCharge::TfrmPickCharge(KumoApp& app)
-    : QWidget(nullptr, ToolWindow), DocumentObserver(app.doc), app_(app) {
+TfrmPickCharge::TfrmPickCharge(TKumData& doc, Options& options, TableCommands& table)
+    : QWidget(nullptr, ToolWindow),
+      DocumentObserver(doc),
+      doc_(doc),
+      options_(options),
+      table_(table) {
   setObjectName("frmPickCharge");
   setWindowTitle(QStringLiteral("クラス入力"));
   setFont(GothicFont(12));
@@ -41,13 +46,9 @@ TfrmPickCharge::TfrmPickCharge(KumoApp& app)
   sgrPickCharge_->SetDefaultRowHeight(16);
   sgrPickCharge_->SetScrollBars(GridScrollBars::None);
   sgrPickCharge_->SetRangeSelect(false);
-  // Every text of a row, its caption included, in the colour of its grade.
   sgrPickCharge_->SetPaleSelection(true);
   sgrPickCharge_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
-                                      CellState) {
-    canvas.SetFontColor(app_.options.PieceColors[row + 1]);
-    canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPickCharge_->Cells(col, row));
-  };
+                                      CellState) { sgrPickChargeDrawCell(canvas, col, row, rect); };
   sgrPickCharge_->OnDblClick = [this] { sgrPickChargeDblClick(); };
   // Dragged onto the edit table, a class goes in where it is dropped.
   sgrPickCharge_->DragData = [](int col, int row) {
@@ -78,7 +79,7 @@ void TfrmPickCharge::FormCreate() {
 }
 
 void TfrmPickCharge::RenewView() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   // Class numbers past the labels cannot be entered: they have no label to show.
   const int classes = std::min<int>(doc.MaxClassCount(), MaxClassNo);
   sgrPickCharge_->SetColCount(std::max(classes, 1) + 1);
@@ -92,10 +93,15 @@ void TfrmPickCharge::RenewView() {
   }
 }
 
+void TfrmPickCharge::sgrPickChargeDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
+  canvas.SetFontColor(options_.PieceColors[row + 1]);
+  canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPickCharge_->Cells(col, row));
+}
+
 void TfrmPickCharge::sgrPickChargeDblClick() {
   const int grade = sgrPickCharge_->Row() + 1;
   const int classNo = sgrPickCharge_->Col();
-  if (app_.doc.EnterClass(grade, classNo, app_.options.AutoLocate)) app_.frmEdit->FocusTable();
+  if (doc_.EnterClass(grade, classNo, options_.AutoLocate)) table_.FocusTable();
 }
 
 void TfrmPickCharge::showEvent(QShowEvent* event) {

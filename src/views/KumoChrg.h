@@ -8,12 +8,15 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
+class TableCommands;
 class StringGrid;
+class Canvas;
 
 class TfrmPickCharge : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmPickCharge(KumoApp& app);
+  TfrmPickCharge(TKumData& doc, Options& options, TableCommands& table);
 
   // The grid from the class counts and labels of the document.
   void RenewView();
@@ -21,6 +24,8 @@ class TfrmPickCharge : public QWidget, public DocumentObserver {
   void DocumentChanged(const DocumentChange& change) override;
   // Enters the class under the grid cursor (also the menu's "入力(&I)").
   void sgrPickChargeDblClick();
+  // Every text of a row, its caption included, in the colour of its grade.
+  void sgrPickChargeDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
 
   StringGrid& Grid() { return *sgrPickCharge_; }
 
@@ -32,7 +37,9 @@ class TfrmPickCharge : public QWidget, public DocumentObserver {
   void FormCreate();
   void BuildMenu();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  TableCommands& table_;
   StringGrid* sgrPickCharge_ = nullptr;
 };
 

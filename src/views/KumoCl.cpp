@@ -4,12 +4,15 @@
 #include <string>
 
 #include "document/ClassWeek.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "platform/DocText.h"
+#include "platform/Platform.h"
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
 #include "platform/WindowFrame.h"
-#include "shell/KumoApp.h"
+#include "views/TeacherChooser.h"
 
 namespace kumo {
 namespace {
@@ -24,22 +27,29 @@ constexpr Layout Wide{30, 192, 176};
 
 }  // namespace
 
-TfrmClass::TfrmClass(KumoApp& app)
-    : TfrmOneWeek(app,
+TfrmClass::TfrmClass(TKumData& doc, TClassLines& classes, Options& options, Platform& platform)
+    : TfrmOneWeek(doc, options,
                   {.Name = "frmClass",
                    .Caption = "ｸﾗｽ時間割",
                    .Size = {136, 177},
                    .HelpContext = 6,
                    .GridName = "sgrClass",
                    .Hint = "クラスを変更する"},
-                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }}}) {}
+                  {{"pmnView", "表示(&V)", [this] { pmnViewClick(); }},
+                   {"pmnTeacher", "先生を選んで入力(&T)...\t/", [this] { pmnTeacherClick(); }}}),
+      classes_(classes),
+      platform_(platform) {
+  chooser_ = new TeacherChooser(doc, this, [this](int line) { TeacherChosen(line); });
+  Grid().OnKeyPress = [this](QChar& ch) { GridKeyPress(ch); };
+  Grid().setToolTip(QStringLiteral("先生の番号を打つと、その先生の授業として入ります（/ で一覧）"));
+}
 
 int TfrmClass::ShownCount() const {
-  return app_.classes.EntryCount;
+  return classes_.EntryCount;
 }
 
 const ClassEntry* TfrmClass::ShownEntry() const {
-  const TClassLines& classes = app_.classes;
+  const TClassLines& classes = classes_;
   if (ShownClass < 1 || ShownClass > classes.EntryCount) return nullptr;
   return &classes.Entries[ShownClass];
 }
@@ -49,13 +59,13 @@ void TfrmClass::LayOut() {
   StringGrid& grid = Grid();
   grid.SetDefaultColWidth(layout.DayWidth);
   grid.SetColWidth(0, Narrow.DayWidth);
-  grid.resize(layout.GridWidth, grid.height());
-  Spin().move(layout.SpinLeft, Spin().y());
+  grid.resize(grid.Zoomed(layout.GridWidth), grid.height());
+  Spin().move(grid.Zoomed(layout.SpinLeft), Spin().y());
 }
 
 void TfrmClass::RenewView() {
   FitGrid();
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   const ClassEntry* entry = ShownEntry();
   LayOut();
   if (entry == nullptr) {
@@ -72,8 +82,7 @@ void TfrmClass::RenewView() {
   }
   shownGrade_ = entry->Grade;
   shownClassNo_ = entry->ClassNo;
-  SetTitle(FromDocText(ClassTitle(doc, app_.options, *entry)),
-           PieceColor(app_.options, entry->Grade));
+  SetTitle(FromDocText(ClassTitle(doc, options_, *entry)), PieceColor(options_, entry->Grade));
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
     QString text = QStringLiteral("  ");
@@ -89,22 +98,81 @@ void TfrmClass::RenewView() {
 std::optional<TfrmOneWeek::PeriodLook> TfrmClass::LookOf(int period) const {
   const ClassEntry* entry = ShownEntry();
   if (entry == nullptr) return std::nullopt;
-  const ClassPeriod at = ClassSubjectAt(app_.doc, *entry, period);
-  const Options& options = app_.options;
+  const ClassPeriod at = ClassSubjectAt(doc_, *entry, period);
+  const Options& options = options_;
   if (at.Homeroom) return PeriodLook{PieceColor(options, KindSubject)};
   if (at.Teacher != 0) {
-    return PeriodLook{PieceColor(options, app_.doc.Line(at.Teacher).Grade), at.Teacher, false};
+    return PeriodLook{PieceColor(options, doc_.Line(at.Teacher).Grade), at.Teacher, false};
   }
   return PeriodLook{PieceColor(options, KindEmpty)};
 }
 
 void TfrmClass::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines) {
-    if (ShownClass != 0) ShownClass = app_.classes.FindClass(shownGrade_, shownClassNo_);
+    if (ShownClass != 0) ShownClass = classes_.FindClass(shownGrade_, shownClassNo_);
     RenewView();
   } else if (change.Subjects || change.Cells.any()) {
     RenewView();
   }
+}
+
+void TfrmClass::GridKeyPress(QChar ch) {
+  if (ch == QChar('\r')) {
+    NextPeriod();
+    return;
+  }
+  const QString typed = QString(ch).normalized(QString::NormalizationForm_KC);
+  if (typed == QStringLiteral("/")) {
+    OpenChooser(QString());
+  } else if (typed.size() == 1 && typed.front().isDigit()) {
+    OpenChooser(typed);
+  }
+}
+
+void TfrmClass::GridKeyDown(int& key) {
+  if (key != Qt::Key_Delete && key != Qt::Key_Backspace) return;
+  key = 0;
+  const ClassEntry* entry = ShownEntry();
+  TKumData& doc = doc_;
+  const int period = CurrentPeriod();
+  const ClassPeriod at = entry != nullptr ? ClassSubjectAt(doc, *entry, period) : ClassPeriod{};
+  const int line = at.Homeroom ? entry->HomeroomLine : at.Teacher;
+  if (line == 0) {
+    platform_.Beep();
+    return;
+  }
+  doc.EraseRange({line, line, period, period}, doc.Cell(line, period).Has(Locked));
+}
+
+void TfrmClass::pmnTeacherClick() {
+  OpenChooser(QString());
+}
+
+void TfrmClass::OpenChooser(const QString& typed) {
+  if (ShownEntry() == nullptr || doc_.LineCount() == 0) {
+    platform_.Beep();
+    return;
+  }
+  // Beside the week, at the period's row, so that the week stays in sight.
+  StringGrid& grid = Grid();
+  const QRect cell = grid.CellRect(grid.Col(), grid.Row());
+  chooser_->Open(grid.mapToGlobal(QPoint(grid.width(), cell.top())), CurrentPeriod(), typed);
+}
+
+void TfrmClass::TeacherChosen(int line) {
+  Grid().setFocus();
+  const ClassEntry* entry = ShownEntry();
+  if (line == 0 || entry == nullptr) return;
+  TKumData& doc = doc_;
+  const int period = CurrentPeriod();
+  if (doc.EnterClassAt(line, period, entry->Grade, entry->ClassNo, options_.AutoLocate) &&
+      doc.CurLine() == line && doc.CurPeriod() == period) {
+    NextPeriod();
+  }
+}
+
+void TfrmClass::NextPeriod() {
+  if (CurrentPeriod() < PeriodCount) GoToPeriod(CurrentPeriod() + 1);
 }
 
 void TfrmClass::pmnViewClick() {

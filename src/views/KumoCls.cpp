@@ -5,22 +5,24 @@
 
 #include "document/Changes.h"
 #include "document/ClassWeek.h"
-#include "output/KumoEnv.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/ToolMenu.h"
 #include "platform/WeekGrid.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
 
 constexpr int HelpContext = 4;
-constexpr int ViewPage = 1;
 
 }  // namespace
 
-TfrmClasses::TfrmClasses(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
+TfrmClasses::TfrmClasses(TKumData& doc, TClassLines& classes, Options& options,
+                         WindowCommands& windows)
+    : DocumentObserver(doc), doc_(doc), classes_(classes), options_(options), windows_(windows) {
   setObjectName("frmClasses");
   setWindowTitle(QStringLiteral("クラス一覧"));
   setFont(GothicFont(12));
@@ -34,7 +36,7 @@ TfrmClasses::TfrmClasses(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
   sgrClasses_->SetCells(0, 1, QStringLiteral("ク"));
   sgrClasses_->SetCells(1, 1, QStringLiteral("担　任"));
   sgrClasses_->SetCells(3, 1, QStringLiteral("時"));
-  sgrClasses_->OnClick = [this] { RenewAll(); };
+  sgrClasses_->OnClick = [this] { sgrClassesClick(); };
   sgrClasses_->SetPaleSelection(true);
   sgrClasses_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     sgrClassesDrawCell(canvas, col, row, rect);
@@ -58,10 +60,10 @@ void TfrmClasses::showEvent(QShowEvent* event) {
 void TfrmClasses::RenewAll() {
   if (!isVisible()) return;
   // The document's notices keep the class index, its entries and their lines, up to date.
-  TClassLines& classes = app_.classes;
+  TClassLines& classes = classes_;
   classes.VisibleCount = 0;
   for (int e = 1; e <= classes.UsedEntries(); ++e) {
-    if (app_.options.ClassesGrade[classes.Entries[e].Grade - 1]) {
+    if (options_.ClassesGrade[classes.Entries[e].Grade - 1]) {
       classes.VisibleEntries[++classes.VisibleCount] = static_cast<Byte>(e);
     }
   }
@@ -75,7 +77,7 @@ void TfrmClasses::RenewAll() {
 }
 
 void TfrmClasses::RenewClass(int grade, int classNo) {
-  const TClassLines& classes = app_.classes;
+  const TClassLines& classes = classes_;
   for (int k = 1; k <= classes.VisibleCount; ++k) {
     const ClassEntry& entry = classes.Entries[classes.VisibleEntries[k]];
     if (entry.Grade == grade && entry.ClassNo == classNo) {
@@ -88,8 +90,8 @@ void TfrmClasses::RenewClass(int grade, int classNo) {
 }
 
 void TfrmClasses::FillRow(int k) {
-  const TKumData& doc = app_.doc;
-  const ClassEntry& entry = app_.classes.Entries[app_.classes.VisibleEntries[k]];
+  const TKumData& doc = doc_;
+  const ClassEntry& entry = classes_.Entries[classes_.VisibleEntries[k]];
   const int row = k + HeaderRows - 1;
   const int home = entry.HomeroomLine;
   sgrClasses_->SetCells(0, row, FromDocText(doc.ClassLabels()[entry.ClassNo].View()));
@@ -117,16 +119,16 @@ void TfrmClasses::DocumentChanged(const DocumentChange& change) {
     }
   }
   // The homeroom teacher's own subject pieces show in the class's row.
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   for (int n = 1; n <= doc.LineCount(); ++n) {
     if (change.LineChanged(n)) RenewClass(doc.Line(n).Grade, doc.Line(n).Homeroom);
   }
 }
 
 void TfrmClasses::sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
-  const TKumData& doc = app_.doc;
-  const TClassLines& classes = app_.classes;
-  const Options& options = app_.options;
+  const TKumData& doc = doc_;
+  const TClassLines& classes = classes_;
+  const Options& options = options_;
   const int k = row - HeaderRows + 1;
   ColorRef text = SystemColor(QPalette::WindowText);
   if (row >= HeaderRows && k <= classes.VisibleCount) {
@@ -160,9 +162,13 @@ void TfrmClasses::sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRe
   WriteCellText(canvas, rect, sgrClasses_->Cells(col, row));
 }
 
+void TfrmClasses::sgrClassesClick() {
+  RenewAll();
+}
+
 void TfrmClasses::pmnSetViewClick() {
-  app_.classes.BuildClassList();
-  app_.dlgEnvironment->RunEnvironmentDialog(ViewPage);
+  classes_.BuildClassList();
+  windows_.OpenEnvironment(EnvironmentPage::View);
   RenewAll();
 }
 

@@ -9,11 +9,14 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class TClassLines;
+struct Options;
+class WindowCommands;
 
 class TfrmClasses : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmClasses(KumoApp& app);
+  TfrmClasses(TKumData& doc, TClassLines& classes, Options& options, WindowCommands& windows);
 
   // Lists the classes of the ticked grades in the class index and fills every row; nothing
   // while hidden.
@@ -31,10 +34,15 @@ class TfrmClasses : public QWidget, public DocumentObserver {
   void BuildLocalMenu();
   // Data row k (from 1) from the visible class k of the index.
   void FillRow(int k);
+  // A click in the grid renews every row.
+  void sgrClassesClick();
   void sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
   void pmnSetViewClick();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  TClassLines& classes_;
+  Options& options_;
+  WindowCommands& windows_;
   StringGrid* sgrClasses_ = nullptr;
 };
 

@@ -3,12 +3,14 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "document/KumoHead.h"
 #include "platform/DialogButtons.h"
-#include "shell/KumoApp.h"
+#include "platform/Platform.h"
 
 namespace kumo {
 
-TdlgEditS::TdlgEditS(KumoApp& app) : TOKBottomDlg(QStringLiteral("教科編集"), 811), app_(app) {
+TdlgEditS::TdlgEditS(TKumData& doc, Platform& platform)
+    : TOKBottomDlg(QStringLiteral("教科編集"), 811), doc_(doc), platform_(platform) {
   auto* title = new QLabel(QStringLiteral("教科名を入力してください"), this);
   title->setObjectName("lblTitle");
   Body().addWidget(title, 0, 0, 1, 2);
@@ -19,9 +21,9 @@ TdlgEditS::TdlgEditS(KumoApp& app) : TOKBottomDlg(QStringLiteral("教科編集")
 }
 
 bool TdlgEditS::EditSubject(int k, QPoint origin) {
-  TKumData& doc = app_.doc;
+  TKumData& doc = doc_;
   return Run(
-      app_.platform, origin,
+      platform_, origin,
       {doc.SubjectNames1()[k].View(), doc.SubjectNames2()[k].View(), doc.SubjectNames4()[k].View()},
       [&](const std::vector<std::string>& texts) {
         doc.SetSubject(k, texts[0], texts[1], texts[2]);

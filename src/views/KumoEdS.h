@@ -5,17 +5,19 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
 
 class TdlgEditS : public TOKBottomDlg {
  public:
-  explicit TdlgEditS(KumoApp& app);
+  TdlgEditS(TKumData& doc, Platform& platform);
 
   // Edits subject k, placed by the palette at origin; false when cancelled.
   bool EditSubject(int k, QPoint origin);
 
  private:
-  KumoApp& app_;
+  TKumData& doc_;
+  Platform& platform_;
 };
 
 }  // namespace kumo

@@ -4,13 +4,14 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "document/KumoHead.h"
 #include "platform/DialogButtons.h"
-#include "shell/KumoApp.h"
+#include "platform/Platform.h"
 
 namespace kumo {
 
-TdlgEditSi::TdlgEditSi(KumoApp& app)
-    : TOKBottomDlg(QStringLiteral("記号とその意味"), 821), app_(app) {
+TdlgEditSi::TdlgEditSi(TKumData& doc, Platform& platform)
+    : TOKBottomDlg(QStringLiteral("記号とその意味"), 821), doc_(doc), platform_(platform) {
   auto* title = new QLabel(QStringLiteral("記号とその意味を入力してください"), this);
   title->setObjectName("lblTitle");
   Body().addWidget(title, 0, 0, 1, 2);
@@ -21,8 +22,8 @@ TdlgEditSi::TdlgEditSi(KumoApp& app)
 }
 
 bool TdlgEditSi::EditSymbol(int k, QPoint origin) {
-  TKumData& doc = app_.doc;
-  return Run(app_.platform, origin, {doc.Symbols()[k].View(), doc.SymbolMeanings()[k].View()},
+  TKumData& doc = doc_;
+  return Run(platform_, origin, {doc.Symbols()[k].View(), doc.SymbolMeanings()[k].View()},
              [&](const std::vector<std::string>& texts) { doc.SetSymbol(k, texts[0], texts[1]); });
 }
 

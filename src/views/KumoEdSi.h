@@ -5,17 +5,19 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+class Platform;
 
 class TdlgEditSi : public TOKBottomDlg {
  public:
-  explicit TdlgEditSi(KumoApp& app);
+  TdlgEditSi(TKumData& doc, Platform& platform);
 
   // Edits symbol k, placed by the palette at origin; false when cancelled.
   bool EditSymbol(int k, QPoint origin);
 
  private:
-  KumoApp& app_;
+  TKumData& doc_;
+  Platform& platform_;
 };
 
 }  // namespace kumo

@@ -2,21 +2,23 @@
 
 #include <algorithm>
 
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "document/PeriodName.h"
 #include "platform/DocText.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 
 constexpr int HelpContext = 10;
 
-TfrmHoldingStack::TfrmHoldingStack(KumoApp& app)
+TfrmHoldingStack::TfrmHoldingStack(TKumData& doc, Options& options)
     : StackWindow("sgrHoldingStack", {{"No", 28}, {"ク", 16}, {"教師", 40}, {"時限", 28}},
                   HelpContext),
-      DocumentObserver(app.doc),
-      app_(app) {
+      DocumentObserver(doc),
+      doc_(doc),
+      options_(options) {
   setObjectName("frmHoldingStack");
   setWindowTitle(QStringLiteral("保持クラス"));
   resize(142, 158);
@@ -24,11 +26,11 @@ TfrmHoldingStack::TfrmHoldingStack(KumoApp& app)
 
 void TfrmHoldingStack::RenewHolding() {
   ShowHoldingRow(0);
-  for (int b = 1; b < app_.doc.HoldingCount(); ++b) ShowHoldingRow(b);
+  for (int b = 1; b < doc_.HoldingCount(); ++b) ShowHoldingRow(b);
 }
 
 void TfrmHoldingStack::ShowHoldingRow(int a) {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   const int rows = std::max(doc.HoldingCount() + 1, 2);
   Grid().SetRowCount(rows);
   if (a >= 1 && a < doc.HoldingCount()) {
@@ -51,16 +53,16 @@ void TfrmHoldingStack::DocumentChanged(const DocumentChange& change) {
 }
 
 void TfrmHoldingStack::ClearStack() {
-  app_.doc.ClearHolding();
+  doc_.ClearHolding();
 }
 
 std::optional<ColorRef> TfrmHoldingStack::TextColor(int col, int row) const {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   if (row < 1 || row >= doc.HoldingCount()) return std::nullopt;
   const HeldPiece& held = doc.Held(row);
-  if (col == 1) return PieceColor(app_.options, held.Piece.Kind);
+  if (col == 1) return PieceColor(options_, held.Piece.Kind);
   if (col == 2 && doc.IsLineInUse(held.FromLine)) {
-    return PieceColor(app_.options, doc.Line(held.FromLine).Grade);
+    return PieceColor(options_, doc.Line(held.FromLine).Grade);
   }
   return std::nullopt;
 }

@@ -6,11 +6,12 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
 
 class TfrmHoldingStack : public StackWindow, public DocumentObserver {
  public:
-  explicit TfrmHoldingStack(KumoApp& app);
+  TfrmHoldingStack(TKumData& doc, Options& options);
 
   // Every row from the holding stack.
   void RenewHolding();
@@ -24,7 +25,8 @@ class TfrmHoldingStack : public StackWindow, public DocumentObserver {
   std::optional<ColorRef> TextColor(int col, int row) const override;
 
  private:
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
 };
 
 }  // namespace kumo

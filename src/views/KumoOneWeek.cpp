@@ -4,6 +4,8 @@
 #include <string>
 
 #include "document/FullWidth.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/SpinButton.h"
@@ -11,7 +13,6 @@
 #include "platform/ToolMenu.h"
 #include "platform/WeekGrid.h"
 #include "platform/WindowKinds.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
@@ -33,9 +34,9 @@ constexpr int PeriodAt(int col, int row) {
 
 }  // namespace
 
-TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
+TfrmOneWeek::TfrmOneWeek(TKumData& doc, Options& options, const Design& design,
                          std::initializer_list<ToolCommand> commands)
-    : QWidget(nullptr, CloseOnlyWindow), DocumentObserver(app.doc), app_(app) {
+    : QWidget(nullptr, CloseOnlyWindow), DocumentObserver(doc), doc_(doc), options_(options) {
   setObjectName(QString::fromUtf8(design.Name));
   setWindowTitle(QString::fromUtf8(design.Caption));
   setFont(GothicFont(12));
@@ -62,6 +63,15 @@ TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
     grid_->SetCells(0, k, FromDocText(ToFullWidth(std::to_string(k))));
   }
   grid_->OnClick = [this] { RenewView(); };
+  grid_->OnKeyDown = [this](int& key, Qt::KeyboardModifiers modifiers) {
+    if (!modifiers.testFlag(Qt::ControlModifier)) {
+      GridKeyDown(key);
+      return;
+    }
+    if (key == Qt::Key_PageDown) spbSelectDownClick();
+    if (key == Qt::Key_PageUp) spbSelectUpClick();
+    if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) key = 0;
+  };
   grid_->SetPaleSelection(true);
   grid_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
     DrawCell(canvas, col, row, rect);
@@ -76,6 +86,11 @@ TfrmOneWeek::TfrmOneWeek(KumoApp& app, const Design& design,
   spbSelect_->OnDownClick = [this] { spbSelectDownClick(); };
 
   AddToolMenu(*this, design.HelpContext, commands);
+}
+
+void TfrmOneWeek::ShowOne(int shown) {
+  Shown() = shown;
+  RenewView();
 }
 
 void TfrmOneWeek::FitGrid() {
@@ -111,6 +126,14 @@ void TfrmOneWeek::spbSelectUpClick() {
   RenewView();
 }
 
+int TfrmOneWeek::CurrentPeriod() const {
+  return PeriodAt(grid_->Col(), grid_->Row());
+}
+
+void TfrmOneWeek::GoToPeriod(int period) {
+  grid_->SetCurrent(DayOf(period) + 1, LessonOf(period));
+}
+
 void TfrmOneWeek::DrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
   const int period = PeriodAt(col, row);
   const std::optional<PeriodLook> look =
@@ -118,12 +141,12 @@ void TfrmOneWeek::DrawCell(Canvas& canvas, int col, int row, const QRect& rect) 
   if (look) {
     canvas.SetFontColor(look->Color);
     if (look->Line != 0) {
-      const TKumData& doc = app_.doc;
+      const TKumData& doc = doc_;
       if (doc.Cell(look->Line, period).Has(Locked)) {
         canvas.SetBrushColor(LockedGrey);
         canvas.FillRect(rect);
       }
-      SetPieceStyle(canvas, doc, app_.options, look->Line, period, look->Bold);
+      SetPieceStyle(canvas, doc, options_, look->Line, period, look->Bold);
     }
   }
   WriteCellText(canvas, rect, grid_->Cells(col, row));

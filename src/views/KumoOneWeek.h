@@ -18,7 +18,7 @@ class QLabel;
 namespace kumo {
 
 class Canvas;
-class KumoApp;
+struct Options;
 class SpinButton;
 class StringGrid;
 
@@ -26,6 +26,8 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
  public:
   // Rewrites the title and the cells, whether or not the window is visible.
   virtual void RenewView() = 0;
+  // Shows the teacher line or the class index entry shown (0: none) and renews.
+  void ShowOne(int shown);
 
   QLabel& Title() { return *lblTitle_; }
   StringGrid& Grid() { return *grid_; }
@@ -41,7 +43,8 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
     const char* Hint;  // of the spin button
   };
   // commands: the window's own items at the head of its popup menu.
-  TfrmOneWeek(KumoApp& app, const Design& design, std::initializer_list<ToolCommand> commands);
+  TfrmOneWeek(TKumData& doc, Options& options, const Design& design,
+              std::initializer_list<ToolCommand> commands);
 
   // How a period cell draws: its text colour, and the line whose piece there greys a locked
   // cell and sets italic (and bold, when asked) as the edit table does; 0 for no such line.
@@ -63,10 +66,17 @@ class TfrmOneWeek : public QWidget, public DocumentObserver {
   void SetPeriodText(int period, const QString& text);
   // Empty period cells, for a window that shows nothing.
   void ClearPeriods();
+  // The spin button's arrows, also Ctrl+PageDown and Ctrl+PageUp in the grid.
   void spbSelectDownClick();
   void spbSelectUpClick();
+  // The grid's keys beyond the class steps; set key to 0 when taken.
+  virtual void GridKeyDown(int& /*key*/) {}
+  // The period of the grid's current cell, and the current cell moved to a period.
+  int CurrentPeriod() const;
+  void GoToPeriod(int period);
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
 
  private:
   void DrawCell(Canvas& canvas, int col, int row, const QRect& rect);

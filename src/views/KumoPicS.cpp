@@ -4,17 +4,16 @@
 #include <QVBoxLayout>
 
 #include "base/SysFile.h"
-#include "editing/KumoEdit.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "editing/WindowCommands.h"
 #include "platform/DocText.h"
 #include "platform/Fonts.h"
 #include "platform/PaletteDrag.h"
+#include "platform/Platform.h"
 #include "platform/StringGrid.h"
 #include "platform/ToolMenu.h"
 #include "platform/WindowKinds.h"
-#include "shell/KumoApp.h"
-#include "shell/KumoMain.h"
-#include "views/KumoEdS.h"
-#include "views/KumoEdSi.h"
 
 namespace kumo {
 namespace {
@@ -27,8 +26,16 @@ constexpr const char* SubjectExt = "kms";
 
 }  // namespace
 
-TfrmPickS::TfrmPickS(KumoApp& app)
-    : QWidget(nullptr, ToolWindow), DocumentObserver(app.doc), app_(app) {
+TfrmPickS::TfrmPickS(TKumData& doc, Options& options, Platform& platform, MainCommands& main,
+                     TableCommands& table, WindowCommands& windows)
+    : QWidget(nullptr, ToolWindow),
+      DocumentObserver(doc),
+      doc_(doc),
+      options_(options),
+      platform_(platform),
+      main_(main),
+      table_(table),
+      windows_(windows) {
   setObjectName("frmPickS");
   setWindowTitle(QStringLiteral("教科,記号入力"));
   setFont(GothicFont(12));
@@ -46,11 +53,9 @@ TfrmPickS::TfrmPickS(KumoApp& app)
   sgrPicks_->SetDefaultRowHeight(16);
   sgrPicks_->SetScrollBars(GridScrollBars::Horizontal);
   sgrPicks_->SetRangeSelect(false);
-  // Subjects in the subject colour, symbols in the symbol colour, captions included.
   sgrPicks_->SetPaleSelection(true);
   sgrPicks_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect, CellState) {
-    canvas.SetFontColor(app_.options.PieceColors[row + KindSubject]);
-    canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
+    sgrPicksDrawCell(canvas, col, row, rect);
   };
   sgrPicks_->OnDblClick = [this] { sgrPicksDblClick(); };
   // Dragged onto the edit table, a subject or symbol goes in where it is dropped.
@@ -76,7 +81,7 @@ TfrmPickS::TfrmPickS(KumoApp& app)
 }
 
 void TfrmPickS::RenewView() {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   sgrPicks_->SetDefaultColWidth(Letters == 1 ? 15 : 28);
   sgrPicks_->SetColWidth(0, CaptionWidth);
   for (int k = 1; k <= MaxSubject; ++k) {
@@ -91,24 +96,28 @@ void TfrmPickS::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Subjects) RenewView();
 }
 
+void TfrmPickS::sgrPicksDrawCell(Canvas& canvas, int col, int row, const QRect& rect) {
+  canvas.SetFontColor(options_.PieceColors[row + KindSubject]);
+  canvas.TextOut(rect.left() + 2, rect.top() + 2, sgrPicks_->Cells(col, row));
+}
+
 void TfrmPickS::sgrPicksDblClick() {
   const int row = sgrPicks_->Row();
   const int item = sgrPicks_->Col();
-  TfrmEdit& edit = *app_.frmEdit;
-  if (edit.Selection().SingleCell()) {
-    app_.doc.EnterSubject(row, item);
+  if (table_.SingleCellSelected()) {
+    doc_.EnterSubject(row, item);
   } else {
-    app_.doc.FillRange(edit.SelectedCells(), row, item);
+    doc_.FillRange(table_.SelectedCells(), row, item);
   }
-  edit.FocusTable();
+  table_.FocusTable();
 }
 
 void TfrmPickS::pmnEditClick() {
   const int k = sgrPicks_->Col();
   if (sgrPicks_->Row() == SubjectRow) {
-    app_.dlgEditS->EditSubject(k, pos());
+    windows_.EditSubject(k, pos());
   } else {
-    app_.dlgEditSi->EditSymbol(k, pos());
+    windows_.EditSymbol(k, pos());
   }
 }
 
@@ -118,30 +127,30 @@ void TfrmPickS::pmnViewClick() {
 }
 
 std::string TfrmPickS::SubjectFileDir() const {
-  const std::string& subjects = app_.doc.SubjectFileName();
+  const std::string& subjects = doc_.SubjectFileName();
   if (!DirectoryOf(subjects).empty()) return DirectoryOf(subjects);
-  return DirectoryOf(AbsolutePath(app_.doc.FileName()));
+  return DirectoryOf(AbsolutePath(doc_.FileName()));
 }
 
 // A file that cannot be read, or is refused, changes nothing and leaves the name as it was.
 void TfrmPickS::pmnLoadClick() {
-  TKumData& doc = app_.doc;
-  const std::optional<std::string> path = app_.platform.OpenFileDialog(
+  TKumData& doc = doc_;
+  const std::optional<std::string> path = platform_.OpenFileDialog(
       this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName()), SubjectFileDir(), ""});
   if (!path) return;
-  app_.frmKumo->Run([&] { doc.LoadSubjects(AbsolutePath(*path)); });
+  main_.Run([&] { doc.LoadSubjects(AbsolutePath(*path)); });
 }
 
 void TfrmPickS::pmnSaveClick() {
-  TKumData& doc = app_.doc;
-  const std::optional<std::string> path = app_.platform.SaveFileDialog(
+  TKumData& doc = doc_;
+  const std::optional<std::string> path = platform_.SaveFileDialog(
       this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName()), SubjectFileDir(), ""});
   if (!path) return;
-  app_.frmKumo->Run([&] { doc.SaveSubjects(AbsolutePath(*path)); });
+  main_.Run([&] { doc.SaveSubjects(AbsolutePath(*path)); });
 }
 
 void TfrmPickS::pmnInitClick() {
-  app_.doc.ResetSubjectTables();
+  doc_.ResetSubjectTables();
 }
 
 void TfrmPickS::showEvent(QShowEvent* event) {

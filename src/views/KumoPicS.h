@@ -7,12 +7,19 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
+class Platform;
+class MainCommands;
+class TableCommands;
+class WindowCommands;
 class StringGrid;
+class Canvas;
 
 class TfrmPickS : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmPickS(KumoApp& app);
+  TfrmPickS(TKumData& doc, Options& options, Platform& platform, MainCommands& main,
+            TableCommands& table, WindowCommands& windows);
 
   // The grid from the document's tables and Letters.
   void RenewView();
@@ -20,6 +27,8 @@ class TfrmPickS : public QWidget, public DocumentObserver {
   // Enters the subject or symbol under the grid cursor into the edit table's cursor cell, or
   // into every cell of its selected range (also the menu's "入力(&I)").
   void sgrPicksDblClick();
+  // Subjects in the subject colour, symbols in the symbol colour, captions included.
+  void sgrPicksDrawCell(Canvas& canvas, int col, int row, const QRect& rect);
   void pmnEditClick();
   void pmnViewClick();
   void pmnLoadClick();
@@ -38,7 +47,12 @@ class TfrmPickS : public QWidget, public DocumentObserver {
   // The subject file dialogs start where the last subject file was, else beside the timetable.
   std::string SubjectFileDir() const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  Platform& platform_;
+  MainCommands& main_;
+  TableCommands& table_;
+  WindowCommands& windows_;
   StringGrid* sgrPicks_ = nullptr;
 };
 

@@ -3,23 +3,25 @@
 #include <QEvent>
 #include <QScrollBar>
 
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "document/PeriodName.h"
 #include "document/PieceLabel.h"
 #include "platform/DocText.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 
 constexpr int HelpContext = 9;
 constexpr ColorRef PositionColor = Rgb(255, 0, 0);
 
-TfrmStack::TfrmStack(KumoApp& app)
+TfrmStack::TfrmStack(TKumData& doc, Options& options)
     : StackWindow("sgrStack", {{"No", 28}, {"名前", 40}, {"時限", 28}, {"前", 16}, {"後", 16}},
                   HelpContext),
-      DocumentObserver(app.doc),
-      app_(app) {
+      DocumentObserver(doc),
+      doc_(doc),
+      options_(options) {
   setObjectName("frmStack");
   setWindowTitle(QStringLiteral("スタック"));
   resize(168, 268);
@@ -35,7 +37,7 @@ void TfrmStack::RenewStack() {
 }
 
 void TfrmStack::ShowStackRow(int a) {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   Grid().SetRowCount(doc.HistoryEnd() + 1);
   if (a >= 1 && a < doc.HistoryEnd()) Grid().RepaintRow(a);
   ClearStackTail();
@@ -47,11 +49,11 @@ void TfrmStack::ShowStackRow(int a) {
 
 // Steps recorded after some were undone leave the rows of those beyond the new end.
 void TfrmStack::ClearStackTail() {
-  Grid().RepaintRow(app_.doc.HistoryEnd());
+  Grid().RepaintRow(doc_.HistoryEnd());
 }
 
 void TfrmStack::DocumentChanged(const DocumentChange& change) {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   if (change.All || change.Lines || change.Subjects) {
     RenewStack();
   } else if (change.History) {
@@ -68,7 +70,7 @@ void TfrmStack::DocumentChanged(const DocumentChange& change) {
 }
 
 QString TfrmStack::StackText(int col, int row) const {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   if (row < 1 || row >= doc.HistoryEnd()) return {};
   const HistoryEntry& e = doc.History(row);
   switch (col) {
@@ -86,22 +88,22 @@ QString TfrmStack::StackText(int col, int row) const {
 }
 
 void TfrmStack::ClearStack() {
-  app_.doc.ClearHistory();
+  doc_.ClearHistory();
 }
 
 std::optional<ColorRef> TfrmStack::TextColor(int col, int row) const {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   if (col == 0) return row == doc.HistoryPos() ? std::optional(PositionColor) : std::nullopt;
   if (row < 1 || row >= doc.HistoryEnd()) return std::nullopt;
   const HistoryEntry& e = doc.History(row);
   switch (col) {
     case 1:
       if (!doc.IsLineInUse(e.Line)) return std::nullopt;
-      return PieceColor(app_.options, doc.Line(e.Line).Grade);
+      return PieceColor(options_, doc.Line(e.Line).Grade);
     case 3:
-      return PieceColor(app_.options, e.Hand.Kind);
+      return PieceColor(options_, e.Hand.Kind);
     case 4:
-      return PieceColor(app_.options, e.Cell.Kind);
+      return PieceColor(options_, e.Cell.Kind);
     default:
       return std::nullopt;
   }

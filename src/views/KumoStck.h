@@ -6,11 +6,12 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
 
 class TfrmStack : public StackWindow, public DocumentObserver {
  public:
-  explicit TfrmStack(KumoApp& app);
+  TfrmStack(TKumData& doc, Options& options);
 
   // The rows are read from the history as they are painted, however long it is: a renewal only
   // says which of them to paint again.
@@ -32,7 +33,8 @@ class TfrmStack : public StackWindow, public DocumentObserver {
   // Column col of row r: entry r of the history, or nothing for the tail row.
   QString StackText(int col, int row) const;
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
   int markedRow_ = 1;  // the row whose number was painted red
 };
 

@@ -1,15 +1,16 @@
 #include "views/KumoTe.h"
 
+#include "document/KumoHead.h"
+#include "document/Options.h"
 #include "document/PieceLabel.h"
 #include "platform/DocText.h"
 #include "platform/StringGrid.h"
 #include "platform/WeekGrid.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 
-TfrmTeacher::TfrmTeacher(KumoApp& app)
-    : TfrmOneWeek(app,
+TfrmTeacher::TfrmTeacher(TKumData& doc, Options& options)
+    : TfrmOneWeek(doc, options,
                   {.Name = "frmTeacher",
                    .Caption = "教師時間割",
                    .Size = {143, 177},
@@ -19,13 +20,13 @@ TfrmTeacher::TfrmTeacher(KumoApp& app)
                   {}) {}
 
 int TfrmTeacher::ShownCount() const {
-  return app_.doc.LineCount();
+  return doc_.LineCount();
 }
 
 // A line left past the last one by a cut shows as an empty line without a name.
 void TfrmTeacher::RenewView() {
   FitGrid();
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   if (ShownLine == 0) {
     SetTitle(QString(), 0);
     ClearPeriods();
@@ -34,7 +35,7 @@ void TfrmTeacher::RenewView() {
   const bool inUse = doc.IsLineInUse(ShownLine);
   const TeacherLine line = inUse ? doc.Line(ShownLine) : TeacherLine{};
   SetTitle(FromDocText(line.Name.View()) + QStringLiteral("先生時間割"),
-           PieceColor(app_.options, line.Grade));
+           PieceColor(options_, line.Grade));
   for (int p = 1; p <= PeriodCount; ++p) {
     const PeriodCell& cell = line.Cells[p];
     SetPeriodText(p, cell.IsEmpty() ? QStringLiteral("  ") : FromDocText(PieceLabel(doc, cell)));
@@ -43,13 +44,13 @@ void TfrmTeacher::RenewView() {
 }
 
 std::optional<TfrmOneWeek::PeriodLook> TfrmTeacher::LookOf(int period) const {
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   if (!doc.IsLineInUse(ShownLine)) return std::nullopt;
-  return PeriodLook{PieceColor(app_.options, doc.Cell(ShownLine, period).Kind), ShownLine, true};
+  return PeriodLook{PieceColor(options_, doc.Cell(ShownLine, period).Kind), ShownLine, true};
 }
 
 void TfrmTeacher::DocumentChanged(const DocumentChange& change) {
-  const bool lineChanged = app_.doc.IsLineInUse(ShownLine) && change.LineChanged(ShownLine);
+  const bool lineChanged = doc_.IsLineInUse(ShownLine) && change.LineChanged(ShownLine);
   if (change.All || change.Lines || change.Subjects || lineChanged) RenewView();
 }
 

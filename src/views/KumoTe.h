@@ -7,7 +7,7 @@ namespace kumo {
 
 class TfrmTeacher : public TfrmOneWeek {
  public:
-  explicit TfrmTeacher(KumoApp& app);
+  TfrmTeacher(TKumData& doc, Options& options);
 
   void RenewView() override;
   void DocumentChanged(const DocumentChange& change) override;

@@ -4,17 +4,17 @@
 #include <algorithm>
 
 #include "document/Changes.h"
-#include "output/KumoEnv.h"
+#include "document/KumoHead.h"
+#include "document/Options.h"
+#include "editing/WindowCommands.h"
 #include "platform/Fonts.h"
 #include "platform/ToolMenu.h"
 #include "platform/WeekGrid.h"
-#include "shell/KumoApp.h"
 
 namespace kumo {
 namespace {
 
 constexpr int HelpContext = 3;
-constexpr int ViewPage = 1;
 constexpr int Technology = 9;      // 技
 constexpr int HomeEconomics = 10;  // 家
 constexpr ColorRef White = Rgb(255, 255, 255);
@@ -27,7 +27,8 @@ bool SameSubject(int subject, int chosen) {
 
 }  // namespace
 
-TfrmTeachers::TfrmTeachers(KumoApp& app) : DocumentObserver(app.doc), app_(app) {
+TfrmTeachers::TfrmTeachers(TKumData& doc, Options& options, WindowCommands& windows)
+    : DocumentObserver(doc), doc_(doc), options_(options), windows_(windows) {
   setObjectName("frmTeachers");
   setWindowTitle(QStringLiteral("教師一覧"));
   setFont(GothicFont(12));
@@ -41,7 +42,7 @@ TfrmTeachers::TfrmTeachers(KumoApp& app) : DocumentObserver(app.doc), app_(app) 
   sgrTeachers_->SetCells(1, 1, QStringLiteral("名　前"));
   sgrTeachers_->SetCells(2, 1, QStringLiteral("担"));
   sgrTeachers_->SetCells(3, 1, QStringLiteral("時"));
-  sgrTeachers_->OnClick = [this] { RenewAll(); };
+  sgrTeachers_->OnClick = [this] { sgrTeachersClick(); };
   sgrTeachers_->SetPaleSelection(true);
   sgrTeachers_->OnDrawCell = [this](Canvas& canvas, int col, int row, const QRect& rect,
                                     CellState state) {
@@ -64,7 +65,7 @@ void TfrmTeachers::showEvent(QShowEvent* event) {
 }
 
 bool TfrmTeachers::Listed(const TeacherLine& line) const {
-  const Options& options = app_.options;
+  const Options& options = options_;
   switch (options.TeachersGroup) {
     case 0:
       return SameSubject(line.Subject, options.TeachersSubject);
@@ -78,7 +79,7 @@ bool TfrmTeachers::Listed(const TeacherLine& line) const {
 
 void TfrmTeachers::RenewAll() {
   if (!isVisible()) return;
-  const TKumData& doc = app_.doc;
+  const TKumData& doc = doc_;
   ListedLines.clear();
   for (int n = 1; n <= doc.LineCount(); ++n) {
     if (Listed(doc.Line(n))) ListedLines.push_back(n);
@@ -88,15 +89,15 @@ void TfrmTeachers::RenewAll() {
   if (count == 0) {
     for (int c = 0; c < WeekCols; ++c) sgrTeachers_->SetCells(c, HeaderRows, QString());
   }
-  SetPeriodWidths(*sgrTeachers_, app_.options);
+  SetPeriodWidths(*sgrTeachers_, options_);
   for (int k = 0; k < count; ++k) WriteRow(k);
-  clashes_ = app_.options.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
+  clashes_ = options_.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
   // Colours and styles follow the options and the history, not only the texts.
   sgrTeachers_->viewport()->update();
 }
 
 void TfrmTeachers::ShowClashMarks() {
-  const ClashMarks marks = app_.options.MarkClashes ? ClashMarks::Find(app_.doc) : ClashMarks{};
+  const ClashMarks marks = options_.MarkClashes ? ClashMarks::Find(doc_) : ClashMarks{};
   if (marks == clashes_) return;
   for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
     for (int p = 1; p <= PeriodCount; ++p) {
@@ -110,8 +111,7 @@ void TfrmTeachers::ShowClashMarks() {
 
 void TfrmTeachers::WriteRow(int k) {
   for (int c = 0; c < WeekCols; ++c) {
-    sgrTeachers_->SetCells(c, k + HeaderRows,
-                           WeekLineText(app_.doc, app_.options, ListedLines[k], c));
+    sgrTeachers_->SetCells(c, k + HeaderRows, WeekLineText(doc_, options_, ListedLines[k], c));
   }
 }
 
@@ -134,8 +134,8 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
 
 void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
                                        CellState state) {
-  const TKumData& doc = app_.doc;
-  const Options& options = app_.options;
+  const TKumData& doc = doc_;
+  const Options& options = options_;
   const int k = row - HeaderRows;
   const bool dataRow = k >= 0 && k < static_cast<int>(ListedLines.size());
   const bool periodCell = dataRow && col >= HeaderCols;
@@ -163,8 +163,12 @@ void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const Q
   WriteCellText(canvas, rect, sgrTeachers_->Cells(col, row));
 }
 
+void TfrmTeachers::sgrTeachersClick() {
+  RenewAll();
+}
+
 void TfrmTeachers::pmnViewSetClick() {
-  app_.dlgEnvironment->RunEnvironmentDialog(ViewPage);
+  windows_.OpenEnvironment(EnvironmentPage::View);
   RenewAll();
 }
 

@@ -11,11 +11,13 @@
 
 namespace kumo {
 
-class KumoApp;
+class TKumData;
+struct Options;
+class WindowCommands;
 
 class TfrmTeachers : public QWidget, public DocumentObserver {
  public:
-  explicit TfrmTeachers(KumoApp& app);
+  TfrmTeachers(TKumData& doc, Options& options, WindowCommands& windows);
 
   // Lists the lines the display settings choose and fills every row; nothing while hidden.
   void RenewAll();
@@ -35,10 +37,14 @@ class TfrmTeachers : public QWidget, public DocumentObserver {
   void WriteRow(int k);
   // The marks of the classes taught twice, and the cells whose mark came or went repainted.
   void ShowClashMarks();
+  // A click in the grid renews every row.
+  void sgrTeachersClick();
   void sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect, CellState state);
   void pmnViewSetClick();
 
-  KumoApp& app_;
+  TKumData& doc_;
+  Options& options_;
+  WindowCommands& windows_;
   StringGrid* sgrTeachers_ = nullptr;
   ClashMarks clashes_;
 };

@@ -1,5 +1,7 @@
 // The teachers and classes overviews: what they list, what a class has in each period, how
 // they follow the moves, and the looks a fault could hide in.
+#include <QDialog>
+#include <QTabWidget>
 #include <algorithm>
 #include <map>
 
@@ -180,6 +182,25 @@ TEST_F(Overviews, LockedGreyItalicAndBoldAsEachOverviewDraws) {
         << c.period;
     EXPECT_EQ(font.italic(), c.italic) << c.period;
     EXPECT_EQ(font.bold(), c.bold) << c.period;
+  }
+}
+
+// Each overview's 表示設定 opens the environment dialog on its display page.
+TEST_F(Overviews, DisplaySettingsOpenTheEnvironmentOnItsDisplayPage) {
+  NewSchool();
+  const std::pair<QWidget*, const char*> items[] = {{app_->frmTeachers.get(), "pmnViewSet"},
+                                                    {app_->frmClasses.get(), "pmnSetView"}};
+  for (const auto& [window, name] : items) {
+    SCOPED_TRACE(name);
+    int page = -1;
+    platform_.ExpectDialog([&](QDialog& dialog) {
+      auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tnbEnv"));
+      page = tabs->currentIndex();
+      tabs->setCurrentIndex(0);  // so that the next item must turn the page again
+      return int{QDialog::Rejected};
+    });
+    window->findChild<QAction*>(QString::fromUtf8(name))->trigger();
+    EXPECT_EQ(page, 1);
   }
 }
 

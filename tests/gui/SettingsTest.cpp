@@ -499,6 +499,7 @@ TEST_F(SettingsTest, ZoomCommandsScaleEveryGridTogetherAndTheZoomIsKept) {
   StringGrid& teachers = app_->frmTeachers->Grid();
   const auto editSizes = GridSizes(edit);
   const auto teacherSizes = GridSizes(teachers);
+  const int classWidth = app_->frmClass->Grid().width();
   EXPECT_TRUE(Action("mnuViewZoomIn")->shortcuts().contains(QKeySequence("Ctrl+=")));
 
   Trigger("mnuViewZoomIn");
@@ -509,6 +510,9 @@ TEST_F(SettingsTest, ZoomCommandsScaleEveryGridTogetherAndTheZoomIsKept) {
     EXPECT_EQ(grid->CellRect(0, 0).width(), grid->Zoomed(grid->ColWidth(0)));
   }
   EXPECT_EQ(GridSizes(edit).second, edit.Zoomed(editSizes.second));
+  // The class timetable lays its grid out itself, and keeps every day in view.
+  StringGrid& classGrid = app_->frmClass->Grid();
+  EXPECT_EQ(classGrid.width(), classGrid.Zoomed(classWidth));
   Trigger("mnuViewZoomOut");
   EXPECT_EQ(teachers.Zoom(), 125);
   Trigger("mnuViewZoomReset");

@@ -25,8 +25,7 @@ class SingleTimetable : public EditTableTest {
     return window.Grid().Cells(DayOf(period) + 1, LessonOf(period)).toStdString();
   }
   void ShowClass(int grade, int classNo) {
-    Class().ShownClass = app_->classes.FindClass(grade, classNo);
-    Class().RenewView();
+    Class().ShowOne(app_->classes.FindClass(grade, classNo));
   }
   // Some pixel of the period's cell is near the colour, as the glyphs of its text are where they
   // are not smoothed into the background.
@@ -63,9 +62,8 @@ TEST_F(SingleTimetable, SpinButtonsStepWithoutWrapping) {
       {false, false, 1, 1, "１年１組時間割"}, {false, true, 4, 4, "２年１組時間割"}};
   for (const Case& c : cases) {
     TfrmOneWeek& window = c.teacher ? static_cast<TfrmOneWeek&>(Teacher()) : Class();
-    int& shown = c.teacher ? Teacher().ShownLine : Class().ShownClass;
-    shown = c.from;
-    window.RenewView();
+    const int& shown = c.teacher ? Teacher().ShownLine : Class().ShownClass;
+    window.ShowOne(c.from);
     (c.down ? window.Spin().DownButton() : window.Spin().UpButton()).click();
     EXPECT_EQ(shown, c.to) << c.teacher << c.from << c.down;
     EXPECT_EQ(Title(window), c.title) << c.teacher << c.from << c.down;

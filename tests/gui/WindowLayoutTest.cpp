@@ -125,6 +125,23 @@ TEST(WindowLayoutTest, FullSizeMovesOnlyTheMainAndEditWindowsAndPriorResizesNoth
   }
 }
 
+// Zoomed in, the palettes grow taller than the main window beside them: the edit table and the
+// windows right of it go below them instead of under them, and the edit table keeps its bottom.
+TEST(WindowLayoutTest, ZoomedPalettesCoverNeitherTheEditTableNorTheTitleBarsBesideIt) {
+  LayoutSizes zoomed = Sizes();
+  zoomed.Zoom = 150;
+  zoomed.PickChargeRow = zoomed.PickSRow = 24;
+  FakePlaces places;
+  NormalLayout(places, zoomed);
+  const Bounds edit = places.Get(Win::Edit);
+  for (Win palette : {Win::PickCharge, Win::PickS}) {
+    const Bounds p = places.Get(palette);
+    EXPECT_GT(edit.Top, p.Top + p.Height) << static_cast<int>(palette);
+  }
+  EXPECT_EQ(edit.Top + edit.Height, 62 + 568);
+  EXPECT_EQ(places.Get(Win::Teacher).Top, edit.Top);
+}
+
 // An edit window low and to the right: what would follow it off the screen stops at the edge,
 // and whatever is placed after reads where it stopped.
 TEST(WindowLayoutTest, TitleBarsStayOnTheScreen) {

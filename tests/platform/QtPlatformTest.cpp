@@ -110,6 +110,16 @@ TEST(QtPlatformTest, BoxesWithLongPathsFitOnTheScreen) {
   }
 }
 
+// On a 200 % screen a button asks for a 32-pixel glyph: it is drawn at that size, not the
+// 16-pixel one blown up.
+TEST(QtPlatformTest, DrawnGlyphsAreDrawnAtTheSizeAScreenAsksFor) {
+  for (const QIcon& glyph : {HelpGlyph(), PrinterGlyph()}) {
+    const QImage large = glyph.pixmap(32).toImage();
+    ASSERT_EQ(large.size(), QSize(32, 32));
+    EXPECT_NE(large, glyph.pixmap(16).toImage().scaled(32, 32).convertToFormat(large.format()));
+  }
+}
+
 // Qt's colour and printer dialogs have a Help button, as the program's own dialogs do, for
 // their topics; Help buttons draw the program's glyph, not an icon theme's.
 TEST(QtPlatformTest, TheColourAndPrinterDialogsOfferTheirHelp) {

@@ -1,4 +1,4 @@
-#include "shell/HelpLinks.h"
+#include "shell/ChmHelp.h"
 
 #include <QAbstractButton>
 #include <QAction>
