@@ -24,9 +24,9 @@ struct DocumentChange {
   int Forgotten = 0;  // oldest steps forgotten at the history's limit: the entries moved down
   bool Cursor = false;
   bool Lines = false;     // lines added, inserted, cut or their headers changed
-  bool Subjects = false;  // the subject and symbol tables
+  bool Subjects = false;  // the subject and symbol tables, or the file they are kept in
   bool Modified = false;  // the changed mark turned
-  bool FileName = false;  // the timetable's or the subject file's name
+  bool FileName = false;  // the timetable's file name
   bool Title = false;     // the title or the comment
   bool All = false;       // everything: a document replaced, or shown anew after the settings
   Refusal Refused;        // the last refusal or clash the operation beeped for

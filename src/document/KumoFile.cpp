@@ -230,7 +230,7 @@ void TKumData::SaveSubjects(const std::string& path) {
   PutTables(out, *this);
   WriteFileAtomically(path, out.Bytes());
   subjectFileName_ = path;
-  pending_.FileName = true;
+  pending_.Subjects = true;
 }
 
 bool TKumData::LoadSubjects(const std::string& path) {
@@ -247,7 +247,6 @@ bool TKumData::LoadSubjects(const std::string& path) {
   }
   subjectFileName_ = path;
   pending_.Subjects = true;
-  pending_.FileName = true;
   return true;
 }
 

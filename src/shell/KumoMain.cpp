@@ -361,6 +361,7 @@ void TfrmKumo::DocumentChanged(const DocumentChange& change) {
     SetForwardCommands(doc.HistoryPos() < doc.HistoryEnd());
   }
   if (change.Hand || change.All) SetHandCommands();
+  if (change.FileName) ShowDocumentCaption();
 }
 
 void TfrmKumo::ShowDocumentCaption() {
@@ -472,8 +473,7 @@ void TfrmKumo::OpenDocument(const std::string& file) {
     return;
   }
   stamp_ = StampOf(path);
-  // The command states and the class index follow the load's notice.
-  ShowDocumentCaption();
+  // The caption, the command states and the class index follow the load's notice.
   EnableDocumentCommands();
 }
 
@@ -520,7 +520,6 @@ void TfrmKumo::mnuFileNewClick() {
   if (doc.Modified() && !CloseDocument()) return;
   ForgetFile();
   doc.New();
-  ShowDocumentCaption();
   app_.frmPickCharge->hide();
   RefreshAllViews();
   app_.frmLineHead->show();
@@ -576,7 +575,6 @@ void TfrmKumo::mnuFileSaveAsClick() {
     lock_ = app_.platform.LockOpenFile(doc.FileName()).Lock;
   }
   stamp_ = StampOf(doc.FileName());
-  ShowDocumentCaption();
 }
 
 void TfrmKumo::mnuFileCloseClick() {

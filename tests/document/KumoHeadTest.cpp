@@ -244,9 +244,9 @@ TEST_F(DocModel, TheNamesTheTitleAndTheChangedMarkAreTold) {
          d.Open(Path("big.kmt"));
        },
        false, true, false, false, false, std::string(NewTableName)},
-      {"the subjects saved", [&](TKumData& d) { d.SaveSubjects(Path("t.kms")); }, false, true,
+      {"the subjects saved", [&](TKumData& d) { d.SaveSubjects(Path("t.kms")); }, false, false,
        false, false, false, a},
-      {"the subjects opened", [&](TKumData& d) { d.LoadSubjects(s); }, false, true, false, false,
+      {"the subjects opened", [&](TKumData& d) { d.LoadSubjects(s); }, false, false, false, false,
        false, a},
   };
   for (const auto& c : cases) {
