@@ -105,7 +105,7 @@ void TKumData::MarkClassOf(const PeriodCell& piece) {
 void TKumData::SetCellAt(int line, int period, const PeriodCell& value) {
   MarkClassOf(value);
   MarkCell(line, period);
-  MutableCell(line, period) = value;
+  lines_[line].Cells[period] = value;
 }
 
 void TKumData::MarkCell(int line, int period) {

@@ -92,10 +92,9 @@ class TKumData {
   // Beside each history entry: what its step did to its cell, the hand and the holding stack.
   const StepRecord& Step(int k) const { return steps_[k]; }
   const ClassLabelTable& ClassLabels() const { return classLabels_; }
-  const std::string& FileName() const {
-    return fileName_;
-  }  // UTF-8 path, as the system names files
-  const std::string& SubjectFileName() const { return subjectFileName_; }  // UTF-8 path
+  // UTF-8 paths, as the system names files.
+  const std::string& FileName() const { return fileName_; }
+  const std::string& SubjectFileName() const { return subjectFileName_; }
   const Text<20>& Title() const { return title_; }
   const Text<40>& Comment() const { return comment_; }
   bool Modified() const { return modified_; }
@@ -146,7 +145,8 @@ class TKumData {
   bool SetCurrentLine(const TeacherLine& line);
   // Splits the cursor's lesson off into a line of its own, for self-study editing.
   bool SplitSelfTeaching();
-  // Moves the cursor, as the user does in the edit table or from another window.
+  // Moves the cursor, as the user does in the edit table or from another window; told only when
+  // it moved.
   void SetCursor(int line, int period);
 
   bool IsLineInUse(int line) const { return line >= 1 && line <= lineCount_; }
@@ -298,7 +298,6 @@ class TKumData {
   bool BringHandTo(const PeriodCell& expected, int pushes);
   void Walked();
 
-  PeriodCell& MutableCell(int line, int period) { return lines_[line].Cells[period]; }
   void SetCellAt(int line, int period, const PeriodCell& value);
   // The cell, and its class, are told as changed: its piece, or how it shows.
   void MarkCell(int line, int period);
