@@ -34,11 +34,13 @@ struct DocumentChange {
   static int CellIndex(int line, int period) { return (line - 1) * PeriodCount + (period - 1); }
   static int ClassIndex(int grade, int classNo) { return (grade - 1) * MaxClassNo + (classNo - 1); }
   bool Cell(int line, int period) const { return Cells[CellIndex(line, period)]; }
+  // Whether any cell changed: asked of every notice, and cheaper of the lines than of the cells.
+  bool AnyCell() const { return CellLines.any(); }
   bool LineChanged(int line) const { return CellLines[line]; }
   bool PeriodChanged(int period) const { return CellPeriods[period]; }
   bool Class(int grade, int classNo) const { return Classes[ClassIndex(grade, classNo)]; }
   bool Any() const {
-    return Cells.any() || Classes.any() || Hand || Holding || History || Cursor || Lines ||
+    return AnyCell() || Classes.any() || Hand || Holding || History || Cursor || Lines ||
            Subjects || Modified || FileName || Title || All || Refused.Kind != RefusalKind::None;
   }
 };

@@ -220,7 +220,7 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
     RedrawTable();
     return;
   }
-  if (change.Cells.any()) {
+  if (change.AnyCell()) {
     for (int n = 1; n <= doc.LineCount(); ++n) {
       if (!change.LineChanged(n)) continue;
       for (int p = 1; p <= PeriodCount; ++p) {
@@ -231,7 +231,7 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   }
   if (change.Hand) ShowHand();
   if (change.Cursor) SyncGridCursor();
-  if (change.Cells.any() || change.Hand || change.Cursor) {
+  if (change.AnyCell() || change.Hand || change.Cursor) {
     ShowClassRow();
     ShowClashRow();
   }

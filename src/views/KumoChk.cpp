@@ -148,7 +148,7 @@ void TfrmChecks::showEvent(QShowEvent* event) {
 void TfrmChecks::DocumentChanged(const DocumentChange& change) {
   // On the chains page the chains that start at the cursor's period come first.
   const bool chainsMoved = change.Cursor && tnbChecks_->currentIndex() == ChainsPage;
-  if (change.All || change.Lines || change.Subjects || change.Cells.any() || change.Hand ||
+  if (change.All || change.Lines || change.Subjects || change.AnyCell() || change.Hand ||
       change.Holding || chainsMoved) {
     RenewView();
   }

@@ -111,7 +111,7 @@ void TfrmClass::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines) {
     if (ShownClass != 0) ShownClass = classes_.FindClass(shownGrade_, shownClassNo_);
     RenewView();
-  } else if (change.Subjects || change.Cells.any()) {
+  } else if (change.Subjects || change.AnyCell()) {
     RenewView();
   }
 }

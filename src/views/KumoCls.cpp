@@ -112,6 +112,8 @@ void TfrmClasses::DocumentChanged(const DocumentChange& change) {
     RenewAll();
     return;
   }
+  // Classes change only with cells: a cursor moved alone renews nothing.
+  if (!change.AnyCell()) return;
   // Both classes of an exchange are among them.
   for (int grade = 1; grade <= 3; ++grade) {
     for (int classNo = 1; classNo <= MaxClassNo; ++classNo) {

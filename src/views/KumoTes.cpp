@@ -121,6 +121,7 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
     RenewAll();
     return;
   }
+  if (!change.AnyCell()) return;  // a cursor moved alone renews nothing
   // After a clash a move changes the clashing line as well as the cursor's. Flags and the
   // history change a cell's look even when its text stays: the whole row repaints.
   for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
@@ -129,7 +130,7 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
     sgrTeachers_->RepaintRow(k + HeaderRows);
   }
   // A clash marks the other line too, which the change may not name.
-  if (change.Cells.any()) ShowClashMarks();
+  ShowClashMarks();
 }
 
 void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
