@@ -97,34 +97,37 @@ class LargestTimetable {
   // The cursor to (line, period) as the user's click puts it there, the views following.
   void PutCursor(int line, int period) {
     TKumData& doc = app_->doc;
-    doc.CurLine = static_cast<Byte>(line);
-    doc.CurPeriod = static_cast<Byte>(period);
-    app_->frmEdit->SyncGridCursor();
+    doc.SetCursor(line, period);
     QApplication::processEvents();
   }
 
   // One piece move at the cursor with the renewals and the repaint after it. Every second move
-  // puts the piece back where it was lifted; then the history is given back its length, so that
-  // it never fills up.
+  // puts the piece back where it was lifted, and both are undone.
   void Move() {
     TKumData& doc = app_->doc;
-    const bool lifting = doc.Hand.Piece.IsEmpty();
-    if (lifting) historyPos_ = doc.HistoryPos;
+    const bool lifting = doc.Hand().Piece.IsEmpty();
     app_->frmEdit->sgrEditDblClick();
     QApplication::processEvents();
-    if (!lifting) doc.HistoryPos = doc.HistoryEnd = historyPos_;
+    if (!lifting) BackToTheStart();
+  }
+
+  // The lift and the put-down undone: the next lift drops them, so that the history keeps its
+  // length and never fills up.
+  void BackToTheStart() {
+    app_->doc.StepBack();
+    app_->doc.StepBack();
+    QApplication::processEvents();
   }
 
   // The piece in hand put back, after a benchmark that stopped half-way through a move.
   void EndMove() {
-    if (!app_->doc.Hand.Piece.IsEmpty()) Move();
+    if (!app_->doc.Hand().Piece.IsEmpty()) Move();
   }
 
  private:
   QTemporaryDir settingsDir_;
   QtPlatform platform_;
   std::unique_ptr<KumoApp> app_;
-  std::uint16_t historyPos_ = 0;
 };
 
 // Built once for all benchmarks, and gone before the application object.
@@ -200,9 +203,9 @@ void BM_HomeOverTheWholeHistory(benchmark::State& state) {
     app.frmKumo->mnuEditHomeClick();
     QApplication::processEvents();
     state.PauseTiming();
-    if (doc.HistoryPos != 1) state.SkipWithError("the walk stopped before the start");
+    if (doc.HistoryPos() != 1) state.SkipWithError("the walk stopped before the start");
     // The steps only put pieces back where they were: redoing them is the same as this.
-    doc.HistoryPos = doc.HistoryEnd;
+    app.frmKumo->mnuEditEndClick();
     app.frmKumo->RefreshAllViews();
     QApplication::processEvents();
     state.ResumeTiming();
@@ -227,7 +230,7 @@ void BM_ClassMoveAtTheLimit(benchmark::State& state) {
   LargestTimetable& table = Table();
   TKumData& doc = table.App().doc;
   table.PutCursor(ClassLine, ClassPeriod);
-  while (doc.HistoryPos < MaxHistory) doc.MovePiece({});
+  while (doc.HistoryPos() < MaxHistory) doc.MovePiece({});
   table.EndMove();
   for (auto _ : state) {
     table.App().frmEdit->sgrEditDblClick();

@@ -62,16 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static kumo::TKumData doc(options, user);
   static kumo::TClassLines classes(doc);
   SetOptions(options, data[0]);
-  doc.FileName = path;
   try {
-    if (!doc.LoadFromFile()) return 0;
+    if (!doc.Open(path)) return 0;
   } catch (const kumo::FileError&) {
     return 0;
   }
   classes.BuildClassList();
   classes.UpdateAllClasses();
   const kumo::ExportTable teachers = kumo::TeacherTable(doc, options);
-  Check(teachers.Rows.size() == 2u + doc.LineCount);
+  Check(teachers.Rows.size() == 2u + doc.LineCount());
   CheckText(teachers, 2, 4 + kumo::PeriodCount);
   const kumo::ExportTable byClass = kumo::ClassTable(doc, classes, options);
   Check(byClass.Rows.size() == 9u * classes.UsedEntries());

@@ -26,7 +26,7 @@ void Exercise(kumo::TKumData& doc) {
   kumo::TClassLines classes(doc);
   classes.BuildClassList();
   classes.UpdateAllClasses();
-  for (int n = 1; n <= doc.LineCount; ++n) doc.LessonCount(n);
+  for (int n = 1; n <= doc.LineCount(); ++n) doc.LessonCount(n);
   doc.FindHandClash();
   doc.FindCellClash();
   doc.StepBack();
@@ -40,24 +40,21 @@ void Exercise(kumo::TKumData& doc) {
 
 // A walk may stop at a step the timetable no longer matches.
 void WalkTheHistory(kumo::TKumData& doc) {
-  while (doc.HistoryPos > 1 && doc.StepBack()) {
+  while (doc.HistoryPos() > 1 && doc.StepBack()) {
   }
-  while (doc.HistoryPos < doc.HistoryEnd && doc.StepForward()) {
+  while (doc.HistoryPos() < doc.HistoryEnd() && doc.StepForward()) {
   }
 }
 
 void SaveAndCompare(kumo::TKumData& doc, kumo::TKumData& again, kumo::fuzz::QuietPrompter& user,
                     const std::string& path) {
-  doc.FileName = path + ".saved";
-  doc.SaveToFile();
+  doc.SaveAs(path + ".saved");
   const int boxes = user.Boxes;
-  again.FileName = doc.FileName;
-  Check(again.LoadFromFile());
+  Check(again.Open(doc.FileName()));
   Check(user.Boxes == boxes);
-  again.FileName = path + ".again";
-  again.SaveToFile();
-  Check(kumo::ReadFileBytes(doc.FileName, std::size_t{1} << 20) ==
-        kumo::ReadFileBytes(again.FileName, std::size_t{1} << 20));
+  again.SaveAs(path + ".again");
+  Check(kumo::ReadFileBytes(doc.FileName(), std::size_t{1} << 20) ==
+        kumo::ReadFileBytes(again.FileName(), std::size_t{1} << 20));
 }
 
 }  // namespace
@@ -83,10 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static kumo::fuzz::QuietPrompter user;
   static kumo::TKumData doc(options, user);
   static kumo::TKumData again(options, user);
-  doc.FileName = path;
   bool opened = false;
   try {
-    opened = doc.LoadFromFile();
+    opened = doc.Open(path);
   } catch (const kumo::FileError&) {
   }
   if (opened) {
@@ -95,9 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Exercise(doc);
   // Named after the load, which gives the document the default subject file.
-  doc.SubjectFileName = path;
   try {
-    doc.LoadSubjects();
+    doc.LoadSubjects(path);
   } catch (const kumo::FileError&) {
   }
   return 0;

@@ -277,9 +277,8 @@ void Build(const School& school, const std::string& out) {
   Options options;
   Silent prompter;
   TKumData doc(options, prompter);
-  doc.Clear();
-  doc.Title.AssignWhole(school.Title);
-  doc.Comment.AssignWhole(school.Comment);
+  doc.SetTitle(school.Title, school.Comment);
+  std::vector<TeacherLine> lines;
   for (const Teacher& t : school.Teachers) {
     TeacherLine line{};
     line.Grade = static_cast<Byte>(t.Grade);
@@ -293,21 +292,22 @@ void Build(const School& school, const std::string& out) {
                                 flags == school.FixedFlags.end() ? Byte{0} : flags->second};
       }
     }
-    if (!doc.AddLine(line)) throw std::runtime_error("too many teachers");
+    lines.push_back(line);
   }
   const std::vector<ClassId>& classes = planner.Classes();
   for (int k = 0; k < static_cast<int>(classes.size()); ++k) {
     for (int p = 1; p <= PeriodCount; ++p) {
       if (week[k][p] == 0) continue;
-      const int line = planner.TeacherOf(classes[k], week[k][p]) + 1;
-      doc.Cell(line, p) = {static_cast<Byte>(classes[k].Grade), static_cast<Byte>(classes[k].No), 0,
-                           0};
+      const int teacher = planner.TeacherOf(classes[k], week[k][p]);
+      lines[teacher].Cells[p] = {static_cast<Byte>(classes[k].Grade),
+                                 static_cast<Byte>(classes[k].No), 0, 0};
     }
   }
-  doc.Modified = false;
-  doc.FileName = out;
-  doc.SaveToFile();
-  std::printf("%s: %d teachers, %zu classes (seed %u)\n", out.c_str(), doc.LineCount,
+  for (const TeacherLine& line : lines) {
+    if (!doc.AddLine(line)) throw std::runtime_error("too many teachers");
+  }
+  doc.SaveAs(out);
+  std::printf("%s: %d teachers, %zu classes (seed %u)\n", out.c_str(), doc.LineCount(),
               classes.size(), seed - 1);
 }
 

@@ -4,22 +4,21 @@
 
 namespace kumo {
 
-Baseline Baseline::Snapshot(const Indexed<TeacherLine, 1, MaxLines>& lines, int count) {
+Baseline Baseline::Snapshot(std::span<const TeacherLine> lines) {
   Baseline base;
   base.Kept = true;
-  base.Lines.assign(&lines[1], &lines[1] + count);
-  for (int n = 1; n <= count; ++n) base.Of[n] = static_cast<short>(n);
+  base.Lines.assign(lines.begin(), lines.end());
+  for (int n = 1; n <= static_cast<int>(lines.size()); ++n) base.Of[n] = static_cast<short>(n);
   return base;
 }
 
-Baseline Baseline::ByName(std::vector<TeacherLine> lines,
-                          const Indexed<TeacherLine, 1, MaxLines>& current, int count) {
+Baseline Baseline::ByName(std::vector<TeacherLine> lines, std::span<const TeacherLine> current) {
   Baseline base;
   base.Kept = true;
   base.Lines = std::move(lines);
   std::vector<bool> used(base.Lines.size());
-  for (int n = 1; n <= count; ++n) {
-    const auto name = current[n].Name.View();
+  for (int n = 1; n <= static_cast<int>(current.size()); ++n) {
+    const auto name = current[n - 1].Name.View();
     for (std::size_t k = 0; k < base.Lines.size(); ++k) {
       const bool match = name.empty()
                              ? k + 1 == static_cast<std::size_t>(n) && base.Lines[k].Name.Empty()

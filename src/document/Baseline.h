@@ -2,6 +2,7 @@
 // or last saved, or those of another file, each matched to a line of the document.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,10 @@ struct Baseline {
   Indexed<short, 1, MaxLines> Of{};
 
   // The lines of a document as they stand, each matched to itself.
-  static Baseline Snapshot(const Indexed<TeacherLine, 1, MaxLines>& lines, int count);
+  static Baseline Snapshot(std::span<const TeacherLine> lines);
   // Another timetable's lines, matched to the document's by the teacher's name: the first line
   // of that name not matched yet; lines without a name by their place.
-  static Baseline ByName(std::vector<TeacherLine> lines,
-                         const Indexed<TeacherLine, 1, MaxLines>& current, int count);
+  static Baseline ByName(std::vector<TeacherLine> lines, std::span<const TeacherLine> current);
 
   // The document's lines from `at` on moved down by one for a line inserted there, or up by one
   // for the line at `at` cut out; a cut line's old lessons stay compared with nothing.

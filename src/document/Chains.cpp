@@ -34,7 +34,7 @@ class Search {
  public:
   Search(const TKumData& doc, const TClassLines& classes, const HandPlaces& places)
       : doc_(doc), places_(places) {
-    for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int n = 1; n <= doc.LineCount(); ++n) {
       for (int p = 1; p <= PeriodCount; ++p) {
         At(n, p) = doc.Cell(n, p);
         Add(At(n, p), n, p, +1);
@@ -55,14 +55,14 @@ class Search {
 
   // The hand's piece into an empty period of its line that the tints call good.
   void Direct(int t) {
-    const HeldPiece& hand = doc_.Hand;
+    const HeldPiece& hand = doc_.Hand();
     const PeriodCell there = At(hand.FromLine, t);
     Place({hand.Piece, hand.FromLine, hand.FromPeriod}, t, there, 0, 1);
   }
 
   // Chains of exactly `moves` moves, the hand's piece first.
   void Run(int moves) {
-    const HeldPiece& hand = doc_.Hand;
+    const HeldPiece& hand = doc_.Hand();
     loose_.push_back({hand.Piece, hand.FromLine, hand.FromPeriod});
     Step(moves);
     loose_.clear();
@@ -164,7 +164,7 @@ class Search {
     return SubjectOf(At(lineSum_[slot][period], period), lineSum_[slot][period]);
   }
   int SubjectOf(const PeriodCell& cell, int line) const {
-    const int subject = cell.LessonSubject != 0 ? cell.LessonSubject : doc_.Lines[line].Subject;
+    const int subject = cell.LessonSubject != 0 ? cell.LessonSubject : doc_.Line(line).Subject;
     return subject >= 1 && subject <= MaxSubject ? subject : -1;
   }
 
@@ -204,9 +204,9 @@ class Search {
 
 std::vector<Chain> FindChains(const TKumData& doc, const TClassLines& classes) {
   const HandPlaces places = FindHandPlaces(doc, classes);
-  if (places.Line == 0 || SlotOf(doc.Hand.Piece) < 0) return {};
+  if (places.Line == 0 || SlotOf(doc.Hand().Piece) < 0) return {};
   Search search(doc, classes, places);
-  const HeldPiece& hand = doc.Hand;
+  const HeldPiece& hand = doc.Hand();
   for (int t = 1; t <= PeriodCount; ++t) {
     if (t != hand.FromPeriod && places.At(hand.FromLine, t) == PlaceTint::Good &&
         doc.Cell(hand.FromLine, t).IsEmpty()) {

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* NoLesson = "空き";
 
 std::string SubjectName(const TKumData& doc, int subject) {
-  return subject >= 1 && subject <= MaxSubject ? Cp932ToUtf8(doc.SubjectNames2[subject].View())
+  return subject >= 1 && subject <= MaxSubject ? Cp932ToUtf8(doc.SubjectNames2()[subject].View())
                                                : std::string();
 }
 
@@ -66,7 +66,7 @@ bool ClassChanged(const TKumData& doc, int grade, int classNo, int period) {
     return l.Cells[period].IsClass() && l.Cells[period].SamePiece(cls);
   });
   int now = 0;
-  for (int n = 1; n <= doc.LineCount && now == 0; ++n) {
+  for (int n = 1; n <= doc.LineCount() && now == 0; ++n) {
     if (doc.Cell(n, period).IsClass() && doc.Cell(n, period).SamePiece(cls)) now = n;
   }
   if ((old == base.Lines.end()) != (now == 0)) return true;
@@ -79,7 +79,7 @@ std::vector<CellChange> FindChanges(const TKumData& doc) {
   const Baseline& base = doc.Compared();
   if (!base.Kept) return changes;
   std::vector<bool> matched(base.Lines.size());
-  for (int n = 1; n <= doc.LineCount; ++n) {
+  for (int n = 1; n <= doc.LineCount(); ++n) {
     const TeacherLine* old = base.LineOf(n);
     if (old != nullptr) matched[old - base.Lines.data()] = true;
     for (int p = 1; p <= PeriodCount; ++p) {
@@ -107,7 +107,7 @@ std::vector<Notice> FindNotices(const TKumData& doc) {
   const TeacherLine* last = nullptr;
   int lastLine = -1;
   for (const CellChange& c : changes) {
-    const TeacherLine& now = c.Line != 0 ? doc.Lines[c.Line] : *c.OldLine;
+    const TeacherLine& now = c.Line != 0 ? doc.Line(c.Line) : *c.OldLine;
     if (c.Line != lastLine || (c.Line == 0 && c.OldLine != last)) {
       const std::string name = c.Line != 0 ? LineName(doc, c.Line) : NameOf(now, 0);
       notices.push_back({name, false, {}, c.Line});
@@ -128,7 +128,7 @@ std::vector<Notice> FindNotices(const TKumData& doc) {
   std::vector<const TeacherLine*> oldLines;
   for (const TeacherLine& line : doc.Compared().Lines) oldLines.push_back(&line);
   std::vector<const TeacherLine*> newLines;
-  for (int n = 1; n <= doc.LineCount; ++n) newLines.push_back(&doc.Lines[n]);
+  for (int n = 1; n <= doc.LineCount(); ++n) newLines.push_back(&doc.Line(n));
   for (const auto& [key, cls] : classes) {
     Notice notice{ClassName(doc, cls.Kind, cls.Item), true, {}, 0, cls};
     for (int p = 1; p <= PeriodCount; ++p) {

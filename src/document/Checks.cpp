@@ -29,7 +29,7 @@ struct Finder {
   void Clashes() {
     for (int p = 1; p <= PeriodCount; ++p) {
       Byte first[3][MaxClassNo + 1] = {};
-      for (int n = 1; n <= doc.LineCount; ++n) {
+      for (int n = 1; n <= doc.LineCount(); ++n) {
         const PeriodCell& cell = doc.Cell(n, p);
         if (!cell.IsClass() || cell.Item < 1 || cell.Item > MaxClassNo) continue;
         Byte& seen = first[cell.Kind - 1][cell.Item];
@@ -80,7 +80,7 @@ struct Finder {
 
   // A continuous piece needs the same piece, continuous too, beside it on its line that day.
   void SplitContinuous() {
-    for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int n = 1; n <= doc.LineCount(); ++n) {
       for (int p = 1; p <= PeriodCount; ++p) {
         const PeriodCell& cell = doc.Cell(n, p);
         if (cell.IsEmpty() || !cell.Has(Continuous)) continue;
@@ -108,8 +108,8 @@ struct Finder {
   }
 
   void Unplaced() {
-    if (!doc.Hand.Piece.IsEmpty()) AddHeld(doc.Hand, "手に ");
-    for (int k = 1; k < doc.HoldingCount; ++k) AddHeld(doc.Holding[k], "保持 ");
+    if (!doc.Hand().Piece.IsEmpty()) AddHeld(doc.Hand(), "手に ");
+    for (int k = 1; k < doc.HoldingCount(); ++k) AddHeld(doc.Held(k), "保持 ");
   }
 
   // At the place the piece was lifted from, when that is known.

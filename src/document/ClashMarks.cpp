@@ -15,10 +15,10 @@ ClashMarks ClashMarks::Find(const TKumData& doc) {
       const PeriodCell& cell = doc.Cell(n, p);
       return cell.IsClass() && cell.Item >= 1 && cell.Item <= MaxClassNo;
     };
-    for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int n = 1; n <= doc.LineCount(); ++n) {
       if (isClass(n)) ++counted(n);
     }
-    for (int n = 1; n <= doc.LineCount; ++n) {
+    for (int n = 1; n <= doc.LineCount(); ++n) {
       if (!isClass(n) || counted(n) < 2) continue;
       marks.cells_[DocumentChange::CellIndex(n, p)] = true;
     }

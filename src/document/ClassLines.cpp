@@ -30,8 +30,8 @@ void TClassLines::UpdateClass(int entry) {
   if (entry < 1 || entry > MaxClassEntries) return;
   ClassEntry& e = Entries[entry];
   auto firstLine = [&](auto matches) -> Byte {
-    for (int n = 1; n <= doc_.LineCount; ++n) {
-      if (matches(doc_.Lines[n])) return static_cast<Byte>(n);
+    for (int n = 1; n <= doc_.LineCount(); ++n) {
+      if (matches(doc_.Line(n))) return static_cast<Byte>(n);
     }
     return 0;
   };
@@ -72,7 +72,7 @@ void TClassLines::UpdatePeriod(int period) {
     }
   }
   // The upper of two lines with the same class wins, as in UpdateClass.
-  for (int n = doc_.LineCount; n >= 1; --n) {
+  for (int n = doc_.LineCount(); n >= 1; --n) {
     const PeriodCell& cell = doc_.Cell(n, period);
     if (!cell.IsClass() || cell.Item < 1 || cell.Item > MaxClassNo) continue;
     const int k = entryOf[cell.Kind][cell.Item];

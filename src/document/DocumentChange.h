@@ -24,19 +24,24 @@ struct DocumentChange {
   int Forgotten = 0;  // oldest steps forgotten at the history's limit: the entries moved down
   bool Cursor = false;
   bool Lines = false;     // lines added, inserted, cut or their headers changed
-  bool Subjects = false;  // the subject and symbol tables
+  bool Subjects = false;  // the subject and symbol tables, or the file they are kept in
+  bool Modified = false;  // the changed mark turned
+  bool FileName = false;  // the timetable's file name
+  bool Title = false;     // the title or the comment
   bool All = false;       // everything: a document replaced, or shown anew after the settings
   Refusal Refused;        // the last refusal or clash the operation beeped for
 
   static int CellIndex(int line, int period) { return (line - 1) * PeriodCount + (period - 1); }
   static int ClassIndex(int grade, int classNo) { return (grade - 1) * MaxClassNo + (classNo - 1); }
   bool Cell(int line, int period) const { return Cells[CellIndex(line, period)]; }
+  // Whether any cell changed: asked of every notice, and cheaper of the lines than of the cells.
+  bool AnyCell() const { return CellLines.any(); }
   bool LineChanged(int line) const { return CellLines[line]; }
   bool PeriodChanged(int period) const { return CellPeriods[period]; }
   bool Class(int grade, int classNo) const { return Classes[ClassIndex(grade, classNo)]; }
   bool Any() const {
-    return Cells.any() || Classes.any() || Hand || Holding || History || Cursor || Lines ||
-           Subjects || All || Refused.Kind != RefusalKind::None;
+    return AnyCell() || Classes.any() || Hand || Holding || History || Cursor || Lines ||
+           Subjects || Modified || FileName || Title || All || Refused.Kind != RefusalKind::None;
   }
 };
 

@@ -20,19 +20,19 @@ constexpr int HeaderColumns = 4;  // subject, name, homeroom, lesson count
 std::string CellText(const TKumData& doc, const Options& options, const TeacherLine& line,
                      const PeriodCell& cell) {
   if (cell.IsClass())
-    return ClassPieceText(doc.ClassLabels, options, line, cell, OwnGrade::Omitted);
+    return ClassPieceText(doc.ClassLabels(), options, line, cell, OwnGrade::Omitted);
   if (cell.IsEmpty()) return {};
   // Subject and symbol pieces keep the space that follows them.
   return std::string(PieceLabel(doc, cell)) + " ";
 }
 
 ExportRow TeacherRow(const TKumData& doc, const Options& options, int n) {
-  const TeacherLine& line = doc.Lines[n];
+  const TeacherLine& line = doc.Line(n);
   ExportRow row;
   row.Fields.reserve(HeaderColumns + PeriodCount);
   row.Fields.push_back({std::string(PieceLabel(doc, {KindSubject, line.Subject, 0, 0}))});
   row.Fields.push_back({std::string(line.Name.View())});
-  row.Fields.push_back({HomeroomText(doc.ClassLabels, options, line)});
+  row.Fields.push_back({HomeroomText(doc.ClassLabels(), options, line)});
   const int count = doc.LessonCount(n);
   char countText[8];
   std::snprintf(countText, sizeof countText, "%2d", count);
@@ -78,7 +78,7 @@ ExportTable TeacherTable(const TKumData& doc, const Options& options) {
   }
   table.Rows.push_back(std::move(lessons));
 
-  for (int n = 1; n <= doc.LineCount; ++n) table.Rows.push_back(TeacherRow(doc, options, n));
+  for (int n = 1; n <= doc.LineCount(); ++n) table.Rows.push_back(TeacherRow(doc, options, n));
   return table;
 }
 
@@ -98,7 +98,7 @@ ExportTable ClassTable(const TKumData& doc, const TClassLines& classes, const Op
       for (int d = 0; d < DayCount; ++d) {
         const ClassPeriod at = ClassSubjectAt(doc, entry, d * PeriodsPerDay + lesson);
         row.Fields.push_back(
-            {at.Found() ? std::string(doc.SubjectNames1[at.Subject].View()) : std::string()});
+            {at.Found() ? std::string(doc.SubjectNames1()[at.Subject].View()) : std::string()});
       }
       table.Rows.push_back(std::move(row));
     }

@@ -42,7 +42,7 @@ bool ElsewhereInPeriod(const TKumData& doc, const TClassLines& classes, const Pe
       if (teacher != except) return teacher != 0;
     }
   }
-  for (int n = 1; n <= doc.LineCount; ++n) {
+  for (int n = 1; n <= doc.LineCount(); ++n) {
     if (n != except && doc.Cell(n, period).SamePiece(piece)) return true;
   }
   return false;
@@ -57,7 +57,7 @@ bool HandPlaces::operator==(const HandPlaces& other) const {
 
 HandPlaces FindHandPlaces(const TKumData& doc, const TClassLines& classes) {
   HandPlaces places;
-  const HeldPiece& hand = doc.Hand;
+  const HeldPiece& hand = doc.Hand();
   if (!hand.Piece.IsClass() || !doc.IsLineInUse(hand.FromLine)) return places;
   const int line = hand.FromLine;
   const int from = hand.FromPeriod;
@@ -65,7 +65,7 @@ HandPlaces FindHandPlaces(const TKumData& doc, const TClassLines& classes) {
   places.Line = line;
   const int entry = classes.FindClass(hand.Piece.Kind, hand.Piece.Item);
   const Byte subject =
-      hand.Piece.LessonSubject != 0 ? hand.Piece.LessonSubject : doc.Lines[line].Subject;
+      hand.Piece.LessonSubject != 0 ? hand.Piece.LessonSubject : doc.Line(line).Subject;
   for (int p = 1; p <= PeriodCount; ++p) {
     const PeriodCell& there = doc.Cell(line, p);
     PlaceTint& tint = places.Tints[p];

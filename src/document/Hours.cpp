@@ -75,7 +75,7 @@ ClassHours CountClassHours(const TKumData& doc, const TClassLines& classes) {
 
 std::vector<LineHoursRow> CountLineHours(const TKumData& doc) {
   std::vector<LineHoursRow> rows;
-  for (int n = 1; n <= doc.LineCount; ++n) {
+  for (int n = 1; n <= doc.LineCount(); ++n) {
     LineHoursRow row{n, {}, 0};
     for (int p = 1; p <= PeriodCount; ++p) {
       if (!doc.Cell(n, p).IsLessonHour()) continue;

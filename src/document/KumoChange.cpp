@@ -17,21 +17,21 @@ constexpr MoveChoices Quiet{
 }  // namespace
 
 CellRange TKumData::Clipped(const CellRange& range) const {
-  return {std::max(range.FirstLine, 1), std::min<int>(range.LastLine, LineCount),
+  return {std::max(range.FirstLine, 1), std::min<int>(range.LastLine, lineCount_),
           std::max(range.FirstPeriod, 1), std::min(range.LastPeriod, PeriodCount)};
 }
 
 void TKumData::MoveCursor(int line, int period) {
-  CurLine = static_cast<Byte>(line);
-  CurPeriod = static_cast<Byte>(period);
+  curLine_ = static_cast<Byte>(line);
+  curPeriod_ = static_cast<Byte>(period);
   MarkCursor();
 }
 
 // The lift needs an empty hand, or it would exchange the carried piece into the cell.
 bool TKumData::ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
                                  const MoveChoices& choices) {
-  if (!Hand.Piece.IsEmpty()) {
-    BeepFor({RefusalKind::HandBusy, Hand.Piece});
+  if (!hand_.Piece.IsEmpty()) {
+    BeepFor({RefusalKind::HandBusy, hand_.Piece});
     return false;
   }
   if (CursorCell().IsEmpty()) return false;
@@ -39,9 +39,9 @@ bool TKumData::ChangePlacedPiece(const std::function<void(PeriodCell&)>& change,
   MoveAction(choices);
   // The change is part of the lift: its step leaves the changed piece in the hand, so that Back
   // over both steps gives the cell its piece as it was, and Forward the changed one.
-  change(Hand.Piece);
-  History[HistoryPos - 1].Hand = Hand.Piece;
-  Steps[HistoryPos - 1].HandAfter.Piece = Hand.Piece;
+  change(hand_.Piece);
+  history_[historyPos_ - 1].Hand = hand_.Piece;
+  steps_[historyPos_ - 1].HandAfter.Piece = hand_.Piece;
   MarkHand();
   MoveAction(choices);
   return true;
@@ -55,13 +55,13 @@ bool TKumData::SetFlags(Byte flags) {
 
 bool TKumData::AddFlags(const CellRange& range, Byte flags) {
   const Batch batch(*this);
-  if (!Hand.Piece.IsEmpty()) {
-    BeepFor({RefusalKind::HandBusy, Hand.Piece});
+  if (!hand_.Piece.IsEmpty()) {
+    BeepFor({RefusalKind::HandBusy, hand_.Piece});
     return false;
   }
   int pieces = 0;
-  const int line = CurLine;
-  const int period = CurPeriod;
+  const int line = curLine_;
+  const int period = curPeriod_;
   // Flags are only added: a piece with more flags than asked is lifted and put back as it is.
   ForEachCell(Clipped(range), [&](int n, int p) {
     const PeriodCell& cell = Cell(n, p);
@@ -79,7 +79,7 @@ bool TKumData::ExchangeColumns(int first, int second, const std::function<void()
   if (!inWeek(first) || !inWeek(second) || first == second) return false;
   // The moves would carry the hand's piece into another teacher's line, and a put-down would
   // take a held piece into the hand.
-  if (!Hand.Piece.IsEmpty() || HoldingCount > 1) {
+  if (!hand_.Piece.IsEmpty() || holdingCount_ > 1) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          "駒を持っているか保持クラスがあるので、列交換はできません。");
     return false;
@@ -89,7 +89,7 @@ bool TKumData::ExchangeColumns(int first, int second, const std::function<void()
                                "を交換します。よろしいか") != Answer::Ok) {
     return false;
   }
-  for (int n = 1; n <= LineCount; ++n) {
+  for (int n = 1; n <= lineCount_; ++n) {
     {
       const Batch line(*this);
       for (const int p : {first, second, first}) {

@@ -7,13 +7,15 @@ namespace kumo {
 // piece says nothing of it. It happens at an open, a save or a comparison, never per move.
 void TKumData::CompareWith(Baseline other) {
   const Batch batch(*this);
-  Other = std::move(other);
+  other_ = std::move(other);
   MarkAll();
 }
 
-void TKumData::KeepSaved() {
+void TKumData::KeepSaved(const std::string& path) {
   const Batch batch(*this);
-  Saved = Baseline::Snapshot(Lines, LineCount);
+  saved_ = Baseline::Snapshot(LinesInUse());
+  fileName_ = path;
+  pending_.FileName = true;
   MarkAll();
 }
 

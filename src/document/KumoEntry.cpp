@@ -22,20 +22,20 @@ bool TKumData::RefuseLocked(const char* text) {
 // piece goes, the former one comes back.
 void TKumData::PlaceAtCursor(const PeriodCell& placed, OnClash onClash) {
   const StepStart start = BeginStep();
-  SetCellAt(CurLine, CurPeriod, placed);
+  SetCellAt(curLine_, curPeriod_, placed);
   const std::optional<int> clash =
       onClash == OnClash::Ignore ? std::optional<int>() : FindCellClash();
   if (clash) {
     BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
-    if (onClash == OnClash::Follow) MoveCursor(*clash, CurPeriod);
+    if (onClash == OnClash::Follow) MoveCursor(*clash, curPeriod_);
   }
-  RecordStep(start, Hand.Piece, HoldNone);
+  RecordStep(start, hand_.Piece, HoldNone);
 }
 
 // A class keeps the subject and flags of the class it replaces; an empty cell's leftover bytes
 // are nobody's.
 PeriodCell TKumData::EnteredPiece(Byte kind, int item) const {
-  PeriodCell placed = Cell(CurLine, CurPeriod);
+  PeriodCell placed = Cell(curLine_, curPeriod_);
   if (placed.IsEmpty()) placed = {};
   placed.Kind = kind;
   placed.Item = static_cast<Byte>(item);
@@ -58,7 +58,7 @@ bool TKumData::EnterClass(int grade, int classNo, bool followClash) {
   }
   // A carried piece keeps the cursor on its own line.
   PlaceAtCursor(EnteredPiece(static_cast<Byte>(grade), classNo),
-                followClash && Hand.Piece.IsEmpty() ? OnClash::Follow : OnClash::Beep);
+                followClash && hand_.Piece.IsEmpty() ? OnClash::Follow : OnClash::Beep);
   return true;
 }
 
@@ -66,8 +66,8 @@ bool TKumData::EnterClassAt(int line, int period, int grade, int classNo, bool f
   const Batch batch(*this);
   if (!OnTimetable(line, period)) return false;
   // A carried piece keeps the cursor on its own line.
-  if (!Hand.Piece.IsEmpty()) {
-    BeepFor({RefusalKind::HandBusy, Hand.Piece});
+  if (!hand_.Piece.IsEmpty()) {
+    BeepFor({RefusalKind::HandBusy, hand_.Piece});
     return false;
   }
   MoveCursor(line, period);
@@ -87,7 +87,7 @@ bool TKumData::EnterSubject(int row, int item) {
   if (row < 0 || row > 1 || item < 1 || item > last || !CursorOnLine()) return false;
   if (RefuseLocked(LockedPeriodText)) return false;
   // Subjects and symbols belong to the lines of a grade.
-  if (Lines[CurLine].Grade == 0) return false;
+  if (lines_[curLine_].Grade == 0) return false;
   const PeriodCell cell = CursorCell();
   if (cell.IsEmpty()) {
     PlaceAtCursor(EnteredPiece(subject ? KindSubject : KindSymbol, item), OnClash::Ignore);
@@ -131,27 +131,27 @@ void TKumData::SetSubject(int subject, std::string_view names1, std::string_view
                           std::string_view names4) {
   if (subject < 0 || subject > MaxSubject) return;
   const Batch batch(*this);
-  SubjectNames1[subject].AssignWhole(names1);
-  SubjectNames2[subject].AssignWhole(names2);
-  SubjectNames4[subject].AssignWhole(names4);
+  subjectNames1_[subject].AssignWhole(names1);
+  subjectNames2_[subject].AssignWhole(names2);
+  subjectNames4_[subject].AssignWhole(names4);
   pending_.Subjects = true;
 }
 
 void TKumData::SetSymbol(int symbol, std::string_view text, std::string_view meaning) {
   if (symbol < 1 || symbol > MaxSymbol) return;
   const Batch batch(*this);
-  Symbols[symbol].AssignWhole(text);
-  SymbolMeanings[symbol].AssignWhole(meaning);
+  symbols_[symbol].AssignWhole(text);
+  symbolMeanings_[symbol].AssignWhole(meaning);
   pending_.Subjects = true;
 }
 
 void TKumData::ResetSubjectTables() {
   const Batch batch(*this);
-  SubjectNames1 = DefaultSubjectNames1();
-  SubjectNames2 = DefaultSubjectNames2();
-  SubjectNames4 = DefaultSubjectNames4();
-  Symbols = DefaultSymbols();
-  SymbolMeanings = DefaultSymbolMeanings();
+  subjectNames1_ = DefaultSubjectNames1();
+  subjectNames2_ = DefaultSubjectNames2();
+  subjectNames4_ = DefaultSubjectNames4();
+  symbols_ = DefaultSymbols();
+  symbolMeanings_ = DefaultSymbolMeanings();
   pending_.Subjects = true;
 }
 

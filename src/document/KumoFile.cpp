@@ -73,77 +73,86 @@ struct TableSet {
 };
 
 void PutTables(ImageWriter& out, const TKumData& doc) {
-  out.Put(doc.SubjectNames1);
-  out.Put(doc.SubjectNames2);
-  out.Put(doc.SubjectNames4);
-  out.Put(doc.Symbols);
-  out.Put(doc.SymbolMeanings);
-}
-
-// Reads the five tables. The tables read before a file ends early are taken; a damaged table
-// leaves all five as they were and is returned.
-Finding ReadTables(TKumData& doc, ImageReader& in) {
-  TableSet read{};
-  int got = read.ReadFrom(in);
-  if (auto bad = read.Check(got)) return bad;
-  if (got > 0) doc.SubjectNames1 = read.Names1;
-  if (got > 1) doc.SubjectNames2 = read.Names2;
-  if (got > 2) doc.SubjectNames4 = read.Names4;
-  if (got > 3) doc.Symbols = read.Symbols;
-  if (got > 4) doc.SymbolMeanings = read.Meanings;
-  if (got < 5) in.FailEarlyEnd();
-  return std::nullopt;
+  out.Put(doc.SubjectNames1());
+  out.Put(doc.SubjectNames2());
+  out.Put(doc.SubjectNames4());
+  out.Put(doc.Symbols());
+  out.Put(doc.SymbolMeanings());
 }
 
 }  // namespace
 
-void TKumData::SaveToFile() {
+// The tables read before a file ends early are taken.
+Finding TKumData::ReadTables(ImageReader& in) {
+  TableSet read{};
+  int got = read.ReadFrom(in);
+  if (auto bad = read.Check(got)) return bad;
+  if (got > 0) subjectNames1_ = read.Names1;
+  if (got > 1) subjectNames2_ = read.Names2;
+  if (got > 2) subjectNames4_ = read.Names4;
+  if (got > 3) symbols_ = read.Symbols;
+  if (got > 4) symbolMeanings_ = read.Meanings;
+  if (got < 5) in.FailEarlyEnd();
+  return std::nullopt;
+}
+
+void TKumData::SaveAs(const std::string& path) {
+  const Batch batch(*this);
   ImageWriter out;
   // The counts are kept within the tables by every operation; the clamps only make sure nothing
   // beyond the tables is ever read.
-  int lines = std::min<int>(LineCount, MaxLines);
-  int steps = std::min<int>(HistoryEnd, MaxHistory);
-  int held = std::min<int>(HoldingCount, MaxHolding);
+  int lines = std::min<int>(lineCount_, MaxLines);
+  int steps = std::min<int>(historyEnd_, MaxHistory);
+  int held = std::min<int>(holdingCount_, MaxHolding);
   out.Put(static_cast<Byte>(lines));
-  out.PutRecords(Lines.Items, lines);
+  out.PutRecords(lines_.Items, lines);
   const std::size_t undoFrom = out.Bytes().size();
-  out.PutU16(HistoryPos);
+  out.PutU16(historyPos_);
   out.PutU16(static_cast<std::uint16_t>(steps));
-  out.PutRecords(&History[1], steps);
+  out.PutRecords(&history_[1], steps);
   out.Put(static_cast<Byte>(held));
-  out.Put(Hand);
-  out.PutRecords(Holding.Items, held);
+  out.Put(hand_);
+  out.PutRecords(holding_.Items, held);
   const std::size_t undoTo = out.Bytes().size();
-  out.Put(CurLine);
-  out.Put(CurPeriod);
-  out.Put(Title);
-  out.Put(Comment);
+  out.Put(curLine_);
+  out.Put(curPeriod_);
+  out.Put(title_);
+  out.Put(comment_);
   PutTables(out, *this);
   std::string bytes = out.Bytes();
   // Records worked out from a file that had none add nothing: such a file saved unchanged
   // stays as it was.
-  const bool known = std::any_of(&Steps[1], &Steps[1] + (steps - 1),
+  const bool known = std::any_of(&steps_[1], &steps_[1] + (steps - 1),
                                  [](const StepRecord& r) { return !r.Inferred(); });
   if (known) {
-    bytes += StepBlock(&Steps[1], steps - 1,
+    bytes += StepBlock(&steps_[1], steps - 1,
                        std::string_view(bytes).substr(undoFrom, undoTo - undoFrom));
   }
-  WriteFileAtomically(FileName, bytes);
-  KeepSaved();
+  WriteFileAtomically(path, bytes);
+  KeepSaved(path);
+  SetModified(false);
 }
 
-bool TKumData::LoadFromFile() {
+// Until the file was read the document is in no file: one that fails to open leaves no name a
+// save could put the empty timetable under.
+bool TKumData::Open(std::string path) {
   const Batch batch(*this);
-  Clear();
-  if (!OfferInterruptedSave(FileName)) return false;
-  ImageReader in(ReadFileBytes(FileName, LargestTimetableFile), FileName);
+  CloseFile();
+  if (!ReadTimetable(path)) return false;
+  KeepSaved(path);
+  return true;
+}
+
+bool TKumData::ReadTimetable(const std::string& path) {
+  if (!OfferInterruptedSave(path)) return false;
+  ImageReader in(ReadFileBytes(path, LargestTimetableFile), path);
   // Block by block: the document keeps what was read when the file ends early, and a damaged
   // file leaves the empty document. Damaged undo data is mended instead, and named in one
   // message at the end: the timetable opens.
-  auto refused = [this](const Finding& bad) {
+  auto refused = [&](const Finding& bad) {
     if (!bad) return false;
     Clear();
-    ReportCorrupt(*this, FileName, *bad);
+    ReportCorrupt(*this, path, *bad);
     return true;
   };
 
@@ -153,10 +162,10 @@ bool TKumData::LoadFromFile() {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "教師数が多すぎます");
     return false;
   }
-  LineCount = lineCount;
-  in.GetRecords(Lines.Items, LineCount);
-  for (int n = 1; n <= LineCount; ++n) {
-    if (refused(CheckLine(Lines[n], n))) return false;
+  lineCount_ = lineCount;
+  in.GetRecords(lines_.Items, lineCount_);
+  for (int n = 1; n <= lineCount_; ++n) {
+    if (refused(CheckLine(lines_[n], n))) return false;
   }
 
   std::vector<std::string> notes;
@@ -165,7 +174,7 @@ bool TKumData::LoadFromFile() {
   in.Get(counts);
   if (refused(CheckHistoryEnd(counts.End()))) return false;
   const int fileEnd = counts.End();
-  in.GetRecords(&History[1], fileEnd);
+  in.GetRecords(&history_[1], fileEnd);
   // Whatever stops the reading further on, the history stays one that Back and Forward can
   // walk without losing a piece.
   ReadHistory(counts.Pos(), fileEnd, notes);
@@ -183,56 +192,60 @@ bool TKumData::LoadFromFile() {
   Byte holdingCount = 0;
   in.Get(holdingCount);
   if (refused(CheckHoldingCount(holdingCount))) return false;
-  in.Get(Hand);
-  if (heldRefused(Hand, 0)) return false;
-  in.GetRecords(Holding.Items, holdingCount);
+  in.Get(hand_);
+  if (heldRefused(hand_, 0)) return false;
+  in.GetRecords(holding_.Items, holdingCount);
   for (int k = 1; k < holdingCount; ++k) {
-    if (heldRefused(Holding[k], k)) return false;
+    if (heldRefused(holding_[k], k)) return false;
   }
-  HoldingCount = holdingCount;
+  holdingCount_ = holdingCount;
   const std::string_view undoBytes = in.ReadSince(undoFrom);
 
   // A cursor off the document moves to the nearest cell; a timetable without lines keeps line 1.
-  in.Get(CurLine);
-  CurLine = static_cast<Byte>(std::clamp<int>(CurLine, 1, std::max<int>(LineCount, 1)));
-  in.Get(CurPeriod);
-  CurPeriod = static_cast<Byte>(std::clamp<int>(CurPeriod, 1, PeriodCount));
+  in.Get(curLine_);
+  curLine_ = static_cast<Byte>(std::clamp<int>(curLine_, 1, std::max<int>(lineCount_, 1)));
+  in.Get(curPeriod_);
+  curPeriod_ = static_cast<Byte>(std::clamp<int>(curPeriod_, 1, PeriodCount));
 
-  in.Get(Title);
-  if (refused(CheckTitle(Title))) return false;
-  in.Get(Comment);
-  if (refused(CheckComment(Comment))) return false;
-  if (refused(ReadTables(*this, in))) return false;
+  in.Get(title_);
+  if (refused(CheckTitle(title_))) return false;
+  in.Get(comment_);
+  if (refused(CheckComment(comment_))) return false;
+  if (refused(ReadTables(in))) return false;
 
-  if (HistoryEnd > 1) ReadSteps(in.Rest(), fileEnd - 1, undoBytes, notes);
+  if (historyEnd_ > 1) ReadSteps(in.Rest(), fileEnd - 1, undoBytes, notes);
   KeepHeldPieces(notes);
   if (!notes.empty()) {
-    std::string text = FileName + " に正しくない値がありました。\n";
+    std::string text = path + " に正しくない値がありました。\n";
     for (const std::string& note : notes) text += note + "\n";
     prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel, text + "時間割は読み込みました。");
-    Modified = true;
+    SetModified(true);
   }
-  KeepSaved();
   return true;
 }
-void TKumData::SaveSubjects() const {
+
+void TKumData::SaveSubjects(const std::string& path) {
+  const Batch batch(*this);
   ImageWriter out;
   PutTables(out, *this);
-  WriteFileAtomically(SubjectFileName, out.Bytes());
+  WriteFileAtomically(path, out.Bytes());
+  subjectFileName_ = path;
+  pending_.Subjects = true;
 }
 
-bool TKumData::LoadSubjects() {
+bool TKumData::LoadSubjects(const std::string& path) {
   const Batch batch(*this);
-  if (!OfferInterruptedSave(SubjectFileName)) return false;
+  if (!OfferInterruptedSave(path)) return false;
   // A subject file of another size, or a damaged one, is refused and changes nothing; a longer
   // one is refused naming its size.
-  std::string bytes = ReadFileBytes(SubjectFileName, TablesSize);
-  if (bytes.size() < TablesSize) throw FileError(EarlyEndMessage(SubjectFileName));
-  ImageReader in(std::move(bytes), SubjectFileName);
-  if (auto bad = ReadTables(*this, in)) {
-    ReportCorrupt(*this, SubjectFileName, *bad);
+  std::string bytes = ReadFileBytes(path, TablesSize);
+  if (bytes.size() < TablesSize) throw FileError(EarlyEndMessage(path));
+  ImageReader in(std::move(bytes), path);
+  if (auto bad = ReadTables(in)) {
+    ReportCorrupt(*this, path, *bad);
     return false;
   }
+  subjectFileName_ = path;
   pending_.Subjects = true;
   return true;
 }
@@ -259,17 +272,17 @@ void TKumData::ReadHistory(int pos, int end, std::vector<std::string>& notes) {
     ForgetHistory();
     return;
   }
-  HistoryPos = static_cast<std::uint16_t>(pos);
-  HistoryEnd = static_cast<std::uint16_t>(end);
+  historyPos_ = static_cast<std::uint16_t>(pos);
+  historyEnd_ = static_cast<std::uint16_t>(end);
   for (int k = 1; k < end; ++k) {
-    const Finding bad = CheckHistoryEntry(History[k], k, LineCount);
+    const Finding bad = CheckHistoryEntry(history_[k], k, lineCount_);
     if (!bad) continue;
     notes.push_back(BadValueText(*bad) +
                     (k == 1 ? std::string("スタックをクリアしました。")
                             : "スタックは " + std::to_string(k - 1) + " 番までを残しました。"));
-    std::fill(&History[k], &History[end] + 1, HistoryEntry{});
-    HistoryEnd = static_cast<std::uint16_t>(k);
-    HistoryPos = static_cast<std::uint16_t>(std::min(pos, k));
+    std::fill(&history_[k], &history_[end] + 1, HistoryEntry{});
+    historyEnd_ = static_cast<std::uint16_t>(k);
+    historyPos_ = static_cast<std::uint16_t>(std::min(pos, k));
     break;
   }
   InferStepRecords();
@@ -279,13 +292,13 @@ void TKumData::ReadHistory(int pos, int end, std::vector<std::string>& notes) {
 // cannot be trusted: then the records stay worked out, as for a file without them.
 void TKumData::ReadSteps(std::string_view rest, int count, std::string_view covered,
                          std::vector<std::string>& notes) {
-  switch (ReadStepBlock(rest, count, covered, &Steps[1])) {
+  switch (ReadStepBlock(rest, count, covered, &steps_[1])) {
     case StepBlockRead::Absent:
       return;
     case StepBlockRead::Taken: {
       bool sound = true;
-      for (int k = 1; k < HistoryEnd && sound; ++k) {
-        sound = !CheckStepRecord(Steps[k], History[k], k, LineCount);
+      for (int k = 1; k < historyEnd_ && sound; ++k) {
+        sound = !CheckStepRecord(steps_[k], history_[k], k, lineCount_);
       }
       if (sound) return;
       break;
@@ -301,34 +314,34 @@ void TKumData::ReadSteps(std::string_view rest, int count, std::string_view cove
 // carried on from the cursor. Empty entries, which hold no lesson, leave the stack.
 void TKumData::KeepHeldPieces(std::vector<std::string>& notes) {
   bool sound = true;
-  if (!Hand.Piece.IsEmpty() && !OriginFits(Hand, LineCount)) {
+  if (!hand_.Piece.IsEmpty() && !OriginFits(hand_, lineCount_)) {
     sound = false;
-    const bool onLine = IsLineInUse(CurLine);
-    Hand.FromLine = onLine ? CurLine : 0;
-    Hand.FromPeriod = onLine ? CurPeriod : 0;
+    const bool onLine = IsLineInUse(curLine_);
+    hand_.FromLine = onLine ? curLine_ : 0;
+    hand_.FromPeriod = onLine ? curPeriod_ : 0;
   }
   int kept = 0;
-  for (int k = 1; k < HoldingCount; ++k) {
-    HeldPiece held = Holding[k];
+  for (int k = 1; k < holdingCount_; ++k) {
+    HeldPiece held = holding_[k];
     if (held.Piece.IsEmpty()) continue;
-    if (!OriginFits(held, LineCount)) {
+    if (!OriginFits(held, lineCount_)) {
       sound = false;
       held.FromLine = held.FromPeriod = 0;
     }
-    Holding[++kept] = held;
+    holding_[++kept] = held;
   }
-  if (kept + 1 != HoldingCount) {
-    Holding[kept + 1] = Holding[HoldingCount];  // the scratch slot
-    HoldingCount = static_cast<Byte>(kept + 1);
+  if (kept + 1 != holdingCount_) {
+    holding_[kept + 1] = holding_[holdingCount_];  // the scratch slot
+    holdingCount_ = static_cast<Byte>(kept + 1);
   }
   if (!sound) notes.push_back("保持している駒の元の位置をクリアしました。");
 }
 
 void TKumData::ForgetHistory() {
-  HistoryPos = 1;
-  HistoryEnd = 1;
-  History = {};
-  Steps = {};
+  historyPos_ = 1;
+  historyEnd_ = 1;
+  history_ = {};
+  steps_ = {};
   applied_.Invalidate();
 }
 

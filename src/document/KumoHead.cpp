@@ -13,54 +13,63 @@ TKumData::TKumData(const Options& options, Prompter& prompter)
 void TKumData::Clear() {
   const Batch batch(*this);
   MarkAll();
-  CurLine = 1;
-  LineCount = 0;
-  CurPeriod = 1;
-  HoldingCount = 1;
-  Hand = {};
-  HistoryPos = 1;
-  HistoryEnd = 1;
+  curLine_ = 1;
+  lineCount_ = 0;
+  curPeriod_ = 1;
+  holdingCount_ = 1;
+  hand_ = {};
+  historyPos_ = 1;
+  historyEnd_ = 1;
   MakeClassLabels();
-  History = {};
-  Steps = {};
+  history_ = {};
+  steps_ = {};
   forgettingTold_ = false;
-  Lines = {};
-  Saved = {};
-  Other = {};
+  lines_ = {};
+  saved_ = {};
+  other_ = {};
   applied_.Invalidate();
-  Title.Len = 0;
-  Comment.Len = 0;
-  Modified = false;
-  SubjectNames1 = DefaultSubjectNames1();
-  SubjectNames2 = DefaultSubjectNames2();
-  SubjectNames4 = DefaultSubjectNames4();
-  Symbols = DefaultSymbols();
-  SymbolMeanings = DefaultSymbolMeanings();
-  SubjectFileName = DefaultSubjectFileName;
+  title_.Len = 0;
+  comment_.Len = 0;
+  modified_ = false;
+  subjectNames1_ = DefaultSubjectNames1();
+  subjectNames2_ = DefaultSubjectNames2();
+  subjectNames4_ = DefaultSubjectNames4();
+  symbols_ = DefaultSymbols();
+  symbolMeanings_ = DefaultSymbolMeanings();
+  subjectFileName_ = DefaultSubjectFileName;
 }
 
-void TKumData::ResetEditState() {
+void TKumData::New() {
   const Batch batch(*this);
-  MarkAll();
-  HistoryEnd = 1;
-  HistoryPos = 1;
-  CurLine = 1;
-  CurPeriod = 1;
-  HoldingCount = 1;
-  Hand.Piece.Kind = KindEmpty;
-  Hand.Piece.Item = 0;
+  CloseFile();
+  SetModified(true);
+}
+
+void TKumData::CloseFile() {
+  const Batch batch(*this);
+  Clear();
+  fileName_ = NewTableName;
+  pending_.FileName = true;
+}
+
+void TKumData::SetTitle(std::string_view title, std::string_view comment) {
+  const Batch batch(*this);
+  title_.AssignWhole(title);
+  comment_.AssignWhole(comment);
+  pending_.Title = true;
+  SetModified(true);
 }
 
 void TKumData::MakeClassLabels() {
   const Batch batch(*this);
   MarkAll();
-  ClassLabels = ClassLabelsOf(ShownLabelStyle(options_), ClassLabels);
+  classLabels_ = ClassLabelsOf(ShownLabelStyle(options_), classLabels_);
 }
 
 Byte TKumData::ClassCount(int grade) const {
   Byte count = 0;
-  for (int n = 1; n <= LineCount; ++n) {
-    if (Lines[n].Grade == grade) count = std::max(count, Lines[n].Homeroom);
+  for (int n = 1; n <= lineCount_; ++n) {
+    if (lines_[n].Grade == grade) count = std::max(count, lines_[n].Homeroom);
   }
   return count;
 }
@@ -72,14 +81,14 @@ Byte TKumData::MaxClassCount() const {
 Byte TKumData::LessonCount(int line) const {
   if (line < 1 || line > MaxLines) return 0;
   Byte count = 0;
-  for (const PeriodCell& cell : Lines[line].Cells.Items) {
+  for (const PeriodCell& cell : lines_[line].Cells.Items) {
     if (cell.IsLessonHour()) ++count;
   }
   return count;
 }
 
 bool TKumData::InAppliedHistory(int line, int period, Byte kind, Byte item) const {
-  return applied_.Contains(History, HistoryPos, line, period, kind, item);
+  return applied_.Contains(history_, historyPos_, line, period, kind, item);
 }
 
 void TKumData::NotifyAllChanged() {
@@ -96,7 +105,7 @@ void TKumData::MarkClassOf(const PeriodCell& piece) {
 void TKumData::SetCellAt(int line, int period, const PeriodCell& value) {
   MarkClassOf(value);
   MarkCell(line, period);
-  Cell(line, period) = value;
+  lines_[line].Cells[period] = value;
 }
 
 void TKumData::MarkCell(int line, int period) {
@@ -108,8 +117,8 @@ void TKumData::MarkCell(int line, int period) {
 
 void TKumData::SwapCursorCellWithHand() {
   const PeriodCell cell = CursorCell();
-  SetCellAt(CurLine, CurPeriod, Hand.Piece);
-  Hand.Piece = cell;
+  SetCellAt(curLine_, curPeriod_, hand_.Piece);
+  hand_.Piece = cell;
   MarkHand();
 }
 
@@ -135,20 +144,20 @@ DocumentObserver::~DocumentObserver() {
 }
 
 std::optional<int> TKumData::FindPieceInPeriod(const PeriodCell& piece) const {
-  if (!IsCellPlace(CurLine, CurPeriod)) return std::nullopt;
-  for (int n = 1; n <= LineCount; ++n) {
-    if (n != CurLine && Cell(n, CurPeriod).SamePiece(piece)) return n;
+  if (!IsCellPlace(curLine_, curPeriod_)) return std::nullopt;
+  for (int n = 1; n <= lineCount_; ++n) {
+    if (n != curLine_ && Cell(n, curPeriod_).SamePiece(piece)) return n;
   }
   return std::nullopt;
 }
 
 std::optional<int> TKumData::FindHandClash() const {
-  return FindPieceInPeriod(Hand.Piece);
+  return FindPieceInPeriod(hand_.Piece);
 }
 
 std::optional<int> TKumData::FindCellClash() const {
-  if (!IsCellPlace(CurLine, CurPeriod)) return std::nullopt;
-  return FindPieceInPeriod(Cell(CurLine, CurPeriod));
+  if (!IsCellPlace(curLine_, curPeriod_)) return std::nullopt;
+  return FindPieceInPeriod(Cell(curLine_, curPeriod_));
 }
 
 }  // namespace kumo

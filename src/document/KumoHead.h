@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@
 #include "document/Records.h"
 
 namespace kumo {
+
+class ImageReader;
+struct BadValue;
 
 using SubjectTable1 = Indexed<Text<2>, 0, MaxSubject>;
 using SubjectTable2 = Indexed<Text<4>, 0, MaxSubject>;
@@ -65,40 +69,44 @@ struct CellRange {
 
 class TKumData {
  public:
-  // Field order as the document declares it; the file layout is separate (see KumoFile.cpp).
-  Indexed<TeacherLine, 1, MaxLines> Lines{};
-  SlidingTable<HistoryEntry, MaxHistory> History{};
-  std::uint16_t HistoryPos{};
-  std::uint16_t HistoryEnd{};
-  ClassLabelTable ClassLabels{};
-  Byte LineCount{};
-  Byte CurLine{};
-  HeldPiece Hand{};
-  Indexed<HeldPiece, 1, MaxHolding> Holding{};
-  Byte HoldingCount{};
-  std::string FileName{NewTableName};  // UTF-8 path, as the system names files
-  std::string SubjectFileName{};       // UTF-8 path
-  Byte CurPeriod{};
-  Text<20> Title{};
-  Text<40> Comment{};
-  bool Modified{};
-  SubjectTable1 SubjectNames1{};
-  SubjectTable2 SubjectNames2{};
-  SubjectTable4 SubjectNames4{};
-  SymbolTable Symbols{};
-  MeaningTable SymbolMeanings{};
-  // Beside History, entry by entry: what each step did to its cell, the hand and the holding
-  // stack.
-  SlidingTable<StepRecord, MaxHistory> Steps{};
-  // What the timetable is compared with to show its changes: as opened or last saved, and the
-  // lines of another file while the user compares with one. Never saved themselves.
-  Baseline Saved{};
-  Baseline Other{};
-  const Baseline& Compared() const { return Other.Kept ? Other : Saved; }
-
   TKumData(const Options& options, Prompter& prompter);
   TKumData(const TKumData&) = delete;
   TKumData& operator=(const TKumData&) = delete;
+
+  // What the document holds; every change goes through the operations below.
+  Byte LineCount() const { return lineCount_; }
+  const TeacherLine& Line(int line) const { return lines_[line]; }
+  std::span<const TeacherLine> LinesInUse() const { return {lines_.Items, lineCount_}; }
+  const PeriodCell& Cell(int line, int period) const { return lines_[line].Cells[period]; }
+  Byte CurLine() const { return curLine_; }
+  Byte CurPeriod() const { return curPeriod_; }
+  const PeriodCell& CursorCell() const { return Cell(curLine_, curPeriod_); }
+  const HeldPiece& Hand() const { return hand_; }
+  // The holding stack: pieces 1 .. HoldingCount() - 1, the last one put aside on top.
+  Byte HoldingCount() const { return holdingCount_; }
+  const HeldPiece& Held(int k) const { return holding_[k]; }
+  // The history: entries 1 .. HistoryEnd() - 1, those before HistoryPos() applied.
+  std::uint16_t HistoryPos() const { return historyPos_; }
+  std::uint16_t HistoryEnd() const { return historyEnd_; }
+  const HistoryEntry& History(int k) const { return history_[k]; }
+  // Beside each history entry: what its step did to its cell, the hand and the holding stack.
+  const StepRecord& Step(int k) const { return steps_[k]; }
+  const ClassLabelTable& ClassLabels() const { return classLabels_; }
+  // UTF-8 paths, as the system names files.
+  const std::string& FileName() const { return fileName_; }
+  const std::string& SubjectFileName() const { return subjectFileName_; }
+  const Text<20>& Title() const { return title_; }
+  const Text<40>& Comment() const { return comment_; }
+  bool Modified() const { return modified_; }
+  const SubjectTable1& SubjectNames1() const { return subjectNames1_; }
+  const SubjectTable2& SubjectNames2() const { return subjectNames2_; }
+  const SubjectTable4& SubjectNames4() const { return subjectNames4_; }
+  const SymbolTable& Symbols() const { return symbols_; }
+  const MeaningTable& SymbolMeanings() const { return symbolMeanings_; }
+  // What the timetable is compared with to show its changes: as opened or last saved, or the
+  // lines of another file while the user compares with one.
+  const Baseline& Other() const { return other_; }
+  const Baseline& Compared() const { return other_.Kept ? other_ : saved_; }
 
   // Holds back the notices of the operations made while it lives, and tells the observers once
   // when the last batch ends. Every operation is a batch of its own.
@@ -117,8 +125,14 @@ class TKumData {
   // Every observer renews whole: after the settings changed how the document shows.
   void NotifyAllChanged();
 
+  // An empty document, unchanged; it keeps its file name, which Open and SaveAs set.
   void Clear();
-  void ResetEditState();
+  // A new timetable: empty, not in a file yet, and changed until it is saved.
+  void New();
+  // Empty and in no file, unchanged: what a refused opening leaves.
+  void CloseFile();
+  // The title and comment the prints show; CP932 texts, cut to their fields.
+  void SetTitle(std::string_view title, std::string_view comment);
   // The class labels of the class display type, for every view.
   void MakeClassLabels();
 
@@ -131,18 +145,16 @@ class TKumData {
   bool SetCurrentLine(const TeacherLine& line);
   // Splits the cursor's lesson off into a line of its own, for self-study editing.
   bool SplitSelfTeaching();
-  // Moves the cursor for a window other than the edit table, which owns it otherwise.
+  // Moves the cursor, as the user does in the edit table or from another window; told only when
+  // it moved.
   void SetCursor(int line, int period);
 
-  PeriodCell& Cell(int line, int period) { return Lines[line].Cells[period]; }
-  const PeriodCell& Cell(int line, int period) const { return Lines[line].Cells[period]; }
-  PeriodCell& CursorCell() { return Cell(CurLine, CurPeriod); }
-  bool IsLineInUse(int line) const { return line >= 1 && line <= LineCount; }
+  bool IsLineInUse(int line) const { return line >= 1 && line <= lineCount_; }
   // A cell of a line in use.
   bool OnTimetable(int line, int period) const {
     return IsLineInUse(line) && period >= 1 && period <= PeriodCount;
   }
-  bool CursorOnLine() const { return OnTimetable(CurLine, CurPeriod); }
+  bool CursorOnLine() const { return OnTimetable(curLine_, curPeriod_); }
 
   Byte ClassCount(int grade) const;
   Byte MaxClassCount() const;
@@ -206,15 +218,17 @@ class TKumData {
   // back to the timetable as opened or last saved.
   void CompareWith(Baseline other);
 
-  // Files. Failures throw FileError; a refused file is reported through the prompter.
-  void SaveToFile();
-  // False when the file was refused (reported through the prompter; the document is empty) or
-  // the user cancelled the opening.
-  bool LoadFromFile();
-  void SaveSubjects() const;
+  // Files, named by UTF-8 paths. Failures throw FileError; a refused file is reported through
+  // the prompter. The document takes a file's name only once the file was read or written.
+  // Open: false when the file was refused or the user cancelled the opening; a failed opening
+  // leaves an empty document that is in no file.
+  bool Open(std::string path);
+  // Written whole or not at all; the timetable is then the one saved, unchanged.
+  void SaveAs(const std::string& path);
+  void SaveSubjects(const std::string& path);
   // False when the file was refused (reported through the prompter; nothing changed) or the
   // user cancelled.
-  bool LoadSubjects();
+  bool LoadSubjects(const std::string& path);
 
   Prompter& Ui() { return prompter_; }
 
@@ -294,6 +308,11 @@ class TKumData {
   void MarkHistory() { pending_.History = true; }
   void MarkLines() { pending_.Lines = true; }
   void MarkAll() { pending_.All = true; }
+  // The changed mark, told when it turns.
+  void SetModified(bool modified) {
+    if (modified_ != modified) pending_.Modified = true;
+    modified_ = modified;
+  }
   void MarkClassOf(const PeriodCell& piece);
   // The beep of a refusal or a clash, and the reason told with the notice; Refused alone for a
   // refusal that shows its own box.
@@ -304,11 +323,38 @@ class TKumData {
   void Refused(const Refusal& why) { pending_.Refused = why; }
   // The cursor cell, with its piece, for a refusal there.
   Refusal AtCursor(RefusalKind kind, Byte otherLine = 0) const {
-    return {kind, Cell(CurLine, CurPeriod), CurLine, CurPeriod, otherLine};
+    return {kind, CursorCell(), curLine_, curPeriod_, otherLine};
   }
   void Notify();
   // Adds or removes one at line numbers from `from` on, in the history and the held pieces.
   void RenumberLines(int from, int delta);
+
+  // Field order as the document declares it; the file layout is separate (see KumoFile.cpp).
+  Indexed<TeacherLine, 1, MaxLines> lines_{};
+  SlidingTable<HistoryEntry, MaxHistory> history_{};
+  std::uint16_t historyPos_{};
+  std::uint16_t historyEnd_{};
+  ClassLabelTable classLabels_{};
+  Byte lineCount_{};
+  Byte curLine_{};
+  HeldPiece hand_{};
+  Indexed<HeldPiece, 1, MaxHolding> holding_{};
+  Byte holdingCount_{};
+  std::string fileName_{NewTableName};
+  std::string subjectFileName_{};
+  Byte curPeriod_{};
+  Text<20> title_{};
+  Text<40> comment_{};
+  bool modified_{};
+  SubjectTable1 subjectNames1_{};
+  SubjectTable2 subjectNames2_{};
+  SubjectTable4 subjectNames4_{};
+  SymbolTable symbols_{};
+  MeaningTable symbolMeanings_{};
+  SlidingTable<StepRecord, MaxHistory> steps_{};
+  // Never saved themselves.
+  Baseline saved_{};
+  Baseline other_{};
 
   const Options& options_;
   Prompter& prompter_;
@@ -329,8 +375,13 @@ class TKumData {
   void InferStepRecords();
   void KeepHeldPieces(std::vector<std::string>& notes);
   void ForgetHistory();
-  // The timetable as it stands is the one opened or saved.
-  void KeepSaved();
+  // The timetable as it stands is the one opened or saved, named path.
+  void KeepSaved(const std::string& path);
+  // Reads the timetable file at path into the cleared document.
+  bool ReadTimetable(const std::string& path);
+  // The five tables of both files; a damaged table leaves all five as they were and is
+  // returned.
+  std::optional<BadValue> ReadTables(ImageReader& in);
 
   // Another line with this piece in the cursor period.
   std::optional<int> FindPieceInPeriod(const PeriodCell& piece) const;

@@ -8,39 +8,39 @@
 namespace kumo {
 
 TKumData::StepStart TKumData::BeginStep() const {
-  return {CurLine, CurPeriod, Cell(CurLine, CurPeriod), Hand};
+  return {curLine_, curPeriod_, Cell(curLine_, curPeriod_), hand_};
 }
 
 // Every step is recorded, the last ones at the limit too: a step the history did not hold
 // could not be undone, and Back over the steps before it would lose or double its lessons.
 void TKumData::RecordStep(const StepStart& start, const PeriodCell& handMid, Byte move) {
-  Modified = true;
-  HistoryEnd = HistoryPos;  // the steps that could have been redone
-  if (HistoryPos >= MaxHistory) {
+  SetModified(true);
+  historyEnd_ = historyPos_;  // the steps that could have been redone
+  if (historyPos_ >= MaxHistory) {
     ForgetOldestStep();
   } else {
     forgettingTold_ = false;
   }
-  History[HistoryPos] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
-  Steps[HistoryPos] = {
-      start.CellBefore, start.HandBefore, Hand, static_cast<Byte>(move | StepRecorded),
-      CurLine,          CurPeriod};
-  if (pending_.FirstEntry == 0) pending_.FirstEntry = HistoryPos;
-  ++HistoryPos;
-  HistoryEnd = HistoryPos;
+  history_[historyPos_] = {start.Line, start.Period, Cell(start.Line, start.Period), handMid};
+  steps_[historyPos_] = {
+      start.CellBefore, start.HandBefore, hand_, static_cast<Byte>(move | StepRecorded),
+      curLine_,         curPeriod_};
+  if (pending_.FirstEntry == 0) pending_.FirstEntry = historyPos_;
+  ++historyPos_;
+  historyEnd_ = historyPos_;
   applied_.Invalidate();
   MarkHistory();
 }
 
 void TKumData::ForgetOldestStep() {
   // Its cell may no longer show as a step of the history.
-  if (const HistoryEntry& oldest = History[1]; IsCellPlace(oldest.Line, oldest.Period)) {
+  if (const HistoryEntry& oldest = history_[1]; IsCellPlace(oldest.Line, oldest.Period)) {
     MarkCell(oldest.Line, oldest.Period);
   }
-  History.DropFirst();
-  Steps.DropFirst();
-  --HistoryPos;
-  --HistoryEnd;
+  history_.DropFirst();
+  steps_.DropFirst();
+  --historyPos_;
+  --historyEnd_;
   ++pending_.Forgotten;
   if (pending_.FirstEntry > 1) --pending_.FirstEntry;
   if (!forgettingTold_) {
@@ -57,8 +57,8 @@ bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const
   }
   if (Cell(e.Line, e.Period) != expected) {
     Refused({kind, Cell(e.Line, e.Period), e.Line, e.Period});
-  } else if (!inHand.IsEmpty() && Hand.Piece != inHand &&
-             std::none_of(&Holding[1], &Holding[1] + (HoldingCount - 1),
+  } else if (!inHand.IsEmpty() && hand_.Piece != inHand &&
+             std::none_of(&holding_[1], &holding_[1] + (holdingCount_ - 1),
                           [&](const HeldPiece& held) { return held.Piece == inHand; })) {
     Refused({kind, inHand});
   } else {
@@ -69,30 +69,30 @@ bool TKumData::StepFits(const HistoryEntry& e, const PeriodCell& expected, const
 }
 
 bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
-  if (Hand.Piece == expected) {
-    if (HoldingCount + pushes <= MaxHolding) return true;
-    BeepFor({RefusalKind::HoldingFull, Hand.Piece});
+  if (hand_.Piece == expected) {
+    if (holdingCount_ + pushes <= MaxHolding) return true;
+    BeepFor({RefusalKind::HoldingFull, hand_.Piece});
     return false;
   }
-  const bool stray = !Hand.Piece.IsEmpty();
+  const bool stray = !hand_.Piece.IsEmpty();
   int at = 0;
-  for (int k = 1; k < HoldingCount && at == 0 && !expected.IsEmpty(); ++k) {
-    if (Holding[k].Piece == expected) at = k;
+  for (int k = 1; k < holdingCount_ && at == 0 && !expected.IsEmpty(); ++k) {
+    if (holding_[k].Piece == expected) at = k;
   }
   const bool waiting = at != 0;
   const int freed = waiting && !stray ? 1 : 0;
   const int added = stray && !waiting ? 1 : 0;
-  if (HoldingCount - freed + added + pushes > MaxHolding) {
-    BeepFor({RefusalKind::HoldingFull, Hand.Piece});
+  if (holdingCount_ - freed + added + pushes > MaxHolding) {
+    BeepFor({RefusalKind::HoldingFull, hand_.Piece});
     return false;
   }
   // Pieces put aside on the way may lie over it: taken from under them it is not copied.
   if (at > 1) {
-    std::rotate(&Holding[1], &Holding[at], &Holding[at] + 1);
+    std::rotate(&holding_[1], &holding_[at], &holding_[at] + 1);
     MarkHolding();
   }
   if (waiting && stray) {
-    std::swap(Hand, Holding[1]);
+    std::swap(hand_, holding_[1]);
     MarkHand();
     MarkHolding();
   } else if (waiting) {
@@ -106,7 +106,7 @@ bool TKumData::BringHandTo(const PeriodCell& expected, int pushes) {
 // A step walked back or forward changes the hand, the holding stack, the cursor and the
 // history's position, and counts as a change of the timetable.
 void TKumData::Walked() {
-  Modified = true;
+  SetModified(true);
   MarkHand();
   MarkHolding();
   MarkCursor();
@@ -115,13 +115,13 @@ void TKumData::Walked() {
 
 bool TKumData::StepBack() {
   const Batch batch(*this);
-  if (HistoryPos <= 1) {
+  if (historyPos_ <= 1) {
     BeepFor({RefusalKind::NothingBack});
     return false;
   }
-  const int k = HistoryPos - 1;
-  const HistoryEntry e = History[k];
-  const StepRecord r = Steps[k];
+  const int k = historyPos_ - 1;
+  const HistoryEntry e = history_[k];
+  const StepRecord r = steps_[k];
   // The hand gives back what the step left in it: a piece the step took from the holding stack
   // goes back on top, a piece it put aside there comes back.
   const PeriodCell left = r.Move() == HoldPopped   ? PeriodCell{}
@@ -133,22 +133,22 @@ bool TKumData::StepBack() {
     return false;
   }
   SetCellAt(e.Line, e.Period, r.CellBefore);
-  Hand = r.HandBefore;
-  CurLine = e.Line;
-  CurPeriod = e.Period;
-  --HistoryPos;
+  hand_ = r.HandBefore;
+  curLine_ = e.Line;
+  curPeriod_ = e.Period;
+  --historyPos_;
   Walked();
   return true;
 }
 
 bool TKumData::StepForward() {
   const Batch batch(*this);
-  if (HistoryPos >= HistoryEnd) {
+  if (historyPos_ >= historyEnd_) {
     BeepFor({RefusalKind::NothingForward});
     return false;
   }
-  const HistoryEntry e = History[HistoryPos];
-  const StepRecord r = Steps[HistoryPos];
+  const HistoryEntry e = history_[historyPos_];
+  const StepRecord r = steps_[historyPos_];
   if (!StepFits(e, r.CellBefore, r.HandBefore.Piece,
                 "時間割がスタックの記録と合わないので、このステップは進められません。",
                 RefusalKind::ForwardMismatch) ||
@@ -156,28 +156,28 @@ bool TKumData::StepForward() {
     return false;
   }
   SetCellAt(e.Line, e.Period, e.Cell);
-  CurLine = r.CursorLine;
-  CurPeriod = r.CursorPeriod;
+  curLine_ = r.CursorLine;
+  curPeriod_ = r.CursorPeriod;
   switch (r.Move()) {
     case HoldPushed:
-      Hand = {e.Hand, e.Line, e.Period};
+      hand_ = {e.Hand, e.Line, e.Period};
       HoldPush();
-      Hand = r.HandAfter;
+      hand_ = r.HandAfter;
       break;
     case HoldPopped:
-      Hand = {};
+      hand_ = {};
       HoldPop();
       // A record worked out from its entry does not know where the piece came from.
-      if (r.Inferred() && IsLineInUse(Hand.FromLine) && !Hand.Piece.IsEmpty()) {
-        CurLine = Hand.FromLine;
-        CurPeriod = Hand.FromPeriod;
+      if (r.Inferred() && IsLineInUse(hand_.FromLine) && !hand_.Piece.IsEmpty()) {
+        curLine_ = hand_.FromLine;
+        curPeriod_ = hand_.FromPeriod;
       }
       break;
     default:
-      Hand = r.HandAfter;
+      hand_ = r.HandAfter;
       break;
   }
-  ++HistoryPos;
+  ++historyPos_;
   Walked();
   return true;
 }
@@ -186,12 +186,12 @@ bool TKumData::StepForward() {
 // held piece into the hand; a lift of a clashing piece right after an exchange that put a class
 // down in the same period means the exchanged piece had been put aside.
 void TKumData::InferStepRecords() {
-  for (int k = 1; k < HistoryEnd; ++k) {
-    const HistoryEntry& e = History[k];
-    const HistoryEntry* next = k + 1 < HistoryEnd ? &History[k + 1] : nullptr;
+  for (int k = 1; k < historyEnd_; ++k) {
+    const HistoryEntry& e = history_[k];
+    const HistoryEntry* next = k + 1 < historyEnd_ ? &history_[k + 1] : nullptr;
     const bool putAside = next != nullptr && !next->Hand.IsEmpty() && next->Cell.IsEmpty() &&
                           !e.Hand.IsEmpty() && e.Cell.IsClass() && next->Period == e.Period;
-    StepRecord& r = Steps[k];
+    StepRecord& r = steps_[k];
     r.CellBefore = e.Hand;
     r.HandBefore = {e.Cell, e.Line, e.Period};
     r.HandAfter = {e.Hand, e.Line, e.Period};
@@ -209,55 +209,55 @@ void TKumData::InferStepRecords() {
 }
 
 void TKumData::HoldPush() {
-  if (HoldingCount >= MaxHolding) return;
-  for (int k = HoldingCount; k >= 1; --k) Holding[k + 1] = Holding[k];
-  Holding[1] = Hand;
-  Hand = {};
-  ++HoldingCount;
+  if (holdingCount_ >= MaxHolding) return;
+  for (int k = holdingCount_; k >= 1; --k) holding_[k + 1] = holding_[k];
+  holding_[1] = hand_;
+  hand_ = {};
+  ++holdingCount_;
   MarkHand();
   MarkHolding();
 }
 
 void TKumData::HoldPop() {
-  if (HoldingCount > 1) {
-    --HoldingCount;
-    Hand = Holding[1];
-    for (int k = 1; k <= HoldingCount; ++k) Holding[k] = Holding[k + 1];
+  if (holdingCount_ > 1) {
+    --holdingCount_;
+    hand_ = holding_[1];
+    for (int k = 1; k <= holdingCount_; ++k) holding_[k] = holding_[k + 1];
     MarkHand();
     MarkHolding();
   }
-  Holding[HoldingCount + 1].Piece = {};
+  holding_[holdingCount_ + 1].Piece = {};
 }
 
 bool TKumData::TakeHeldPiece() {
-  if (HoldingCount <= 1) return false;
+  if (holdingCount_ <= 1) return false;
   HoldPop();
-  if (Hand.Piece.IsEmpty()) return false;
+  if (hand_.Piece.IsEmpty()) return false;
   // A piece whose origin was lost is carried on from where the cursor stands.
-  if (OnTimetable(Hand.FromLine, Hand.FromPeriod)) {
-    CurLine = Hand.FromLine;
-    CurPeriod = Hand.FromPeriod;
+  if (OnTimetable(hand_.FromLine, hand_.FromPeriod)) {
+    curLine_ = hand_.FromLine;
+    curPeriod_ = hand_.FromPeriod;
     MarkCursor();
   } else {
-    Hand.FromLine = CurLine;
-    Hand.FromPeriod = CurPeriod;
+    hand_.FromLine = curLine_;
+    hand_.FromPeriod = curPeriod_;
   }
   return true;
 }
 
 // The step names the cell the piece came from, or the cursor's; that cell stays as it is.
 void TKumData::DiscardHand(bool carryOn) {
-  const bool fromKnown = !Hand.Piece.IsEmpty() && OnTimetable(Hand.FromLine, Hand.FromPeriod);
-  const int line = fromKnown ? Hand.FromLine : CurLine;
-  const int period = fromKnown ? Hand.FromPeriod : CurPeriod;
+  const bool fromKnown = !hand_.Piece.IsEmpty() && OnTimetable(hand_.FromLine, hand_.FromPeriod);
+  const int line = fromKnown ? hand_.FromLine : curLine_;
+  const int period = fromKnown ? hand_.FromPeriod : curPeriod_;
   const StepStart start{static_cast<Byte>(line), static_cast<Byte>(period),
-                        OnTimetable(line, period) ? Cell(line, period) : PeriodCell{}, Hand};
-  Hand = {};
+                        OnTimetable(line, period) ? Cell(line, period) : PeriodCell{}, hand_};
+  hand_ = {};
   MarkHand();
   bool took = false;
   if (carryOn) {
     took = TakeHeldPiece();
-  } else if (HoldingCount > 1) {
+  } else if (holdingCount_ > 1) {
     HoldPop();
     took = true;
   }
@@ -265,25 +265,25 @@ void TKumData::DiscardHand(bool carryOn) {
   if (OnTimetable(line, period)) {
     RecordStep(start, start.HandBefore.Piece, took ? HoldPopped : HoldNone);
   } else {
-    Modified = true;
+    SetModified(true);
   }
 }
 
 void TKumData::DropHand() {
   const Batch batch(*this);
-  if (Hand.Piece.IsEmpty() && HoldingCount <= 1) return;
+  if (hand_.Piece.IsEmpty() && holdingCount_ <= 1) return;
   DiscardHand(true);
 }
 
 // Held lessons would lose the history that can bring them back to their places.
 void TKumData::ClearHistory() {
   const Batch batch(*this);
-  if (!Hand.Piece.IsEmpty()) {
+  if (!hand_.Piece.IsEmpty()) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          "クラスを保持しているのでスタックの初期化はできません。");
     return;
   }
-  if (HoldingCount > 1) {
+  if (holdingCount_ > 1) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          "保持クラスがあるのでスタックの初期化はできません。");
     return;
@@ -292,12 +292,12 @@ void TKumData::ClearHistory() {
                            "スタックを初期化します。よろしいですか？") != Answer::Ok) {
     return;
   }
-  HistoryPos = 1;
-  HistoryEnd = 1;
-  History = {};
-  Steps = {};
+  historyPos_ = 1;
+  historyEnd_ = 1;
+  history_ = {};
+  steps_ = {};
   applied_.Invalidate();
-  Modified = true;
+  SetModified(true);
   MarkAll();
 }
 
@@ -308,7 +308,7 @@ void TKumData::ClearHolding() {
     return;
   }
   // The cursor stays: the pieces are not carried on.
-  while (!Hand.Piece.IsEmpty() || HoldingCount > 1) DiscardHand(false);
+  while (!hand_.Piece.IsEmpty() || holdingCount_ > 1) DiscardHand(false);
 }
 
 }  // namespace kumo

@@ -8,32 +8,32 @@ namespace kumo {
 
 bool TKumData::AddLine(const TeacherLine& line) {
   const Batch batch(*this);
-  if (LineCount >= MaxLines) {
+  if (lineCount_ >= MaxLines) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "行を追加できません");
     return false;
   }
-  ++LineCount;
-  Lines[LineCount] = line;
-  Modified = true;
+  ++lineCount_;
+  lines_[lineCount_] = line;
+  SetModified(true);
   MarkLines();
   return true;
 }
 
 bool TKumData::InsertLine(const TeacherLine& line) {
   const Batch batch(*this);
-  if (LineCount >= MaxLines) {
+  if (lineCount_ >= MaxLines) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel, "行を挿入できません");
     return false;
   }
   // A cursor off the lines in use inserts at the nearest place a line can go.
-  const int at = std::clamp<int>(CurLine, 1, LineCount + 1);
-  for (int n = LineCount; n >= at; --n) Lines[n + 1] = Lines[n];
-  ++LineCount;
-  Lines[at] = line;
+  const int at = std::clamp<int>(curLine_, 1, lineCount_ + 1);
+  for (int n = lineCount_; n >= at; --n) lines_[n + 1] = lines_[n];
+  ++lineCount_;
+  lines_[at] = line;
   RenumberLines(at, +1);
-  Saved.Inserted(at);
-  Other.Inserted(at);
-  Modified = true;
+  saved_.Inserted(at);
+  other_.Inserted(at);
+  SetModified(true);
   MarkLines();
   return true;
 }
@@ -41,62 +41,65 @@ bool TKumData::InsertLine(const TeacherLine& line) {
 // Refused while the history has entries: they name the lines after the cut by their old numbers.
 bool TKumData::DeleteLine() {
   const Batch batch(*this);
-  if (!IsLineInUse(CurLine) || HistoryEnd > 1) return false;
-  const int cut = CurLine;
-  for (int n = cut; n < LineCount; ++n) Lines[n] = Lines[n + 1];
-  Lines[LineCount] = {};
-  --LineCount;
+  if (!IsLineInUse(curLine_) || historyEnd_ > 1) return false;
+  const int cut = curLine_;
+  for (int n = cut; n < lineCount_; ++n) lines_[n] = lines_[n + 1];
+  lines_[lineCount_] = {};
+  --lineCount_;
   RenumberLines(cut + 1, -1);
-  Saved.Deleted(cut);
-  Other.Deleted(cut);
-  if (LineCount < CurLine) CurLine = LineCount;
-  Modified = true;
+  saved_.Deleted(cut);
+  other_.Deleted(cut);
+  if (lineCount_ < curLine_) curLine_ = lineCount_;
+  SetModified(true);
   MarkLines();
   MarkCursor();
   return true;
 }
 
 TeacherLine TKumData::GetCurrentLine() const {
-  if (CurLine < 1 || CurLine > MaxLines) return {};
-  return Lines[CurLine];
+  if (curLine_ < 1 || curLine_ > MaxLines) return {};
+  return lines_[curLine_];
 }
 
 bool TKumData::SetCurrentLine(const TeacherLine& line) {
   const Batch batch(*this);
-  if (!IsLineInUse(CurLine)) return false;
-  Lines[CurLine] = line;
-  Modified = true;
+  if (!IsLineInUse(curLine_)) return false;
+  lines_[curLine_] = line;
+  SetModified(true);
   MarkLines();
   return true;
 }
 
 void TKumData::SetCursor(int line, int period) {
   const Batch batch(*this);
-  CurLine = static_cast<Byte>(std::clamp(line, 0, MaxLines));
-  CurPeriod = static_cast<Byte>(std::clamp(period, 1, PeriodCount));
+  const Byte toLine = static_cast<Byte>(std::clamp(line, 0, MaxLines));
+  const Byte toPeriod = static_cast<Byte>(std::clamp(period, 1, PeriodCount));
+  if (toLine == curLine_ && toPeriod == curPeriod_) return;
+  curLine_ = toLine;
+  curPeriod_ = toPeriod;
   MarkCursor();
 }
 
 bool TKumData::SplitSelfTeaching() {
   const Batch batch(*this);
-  if (HistoryEnd > 1) {
+  if (historyEnd_ > 1) {
     prompter_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          "スタックが初期化されていないので自習設定できません");
     return false;
   }
   if (!CursorOnLine()) return false;
-  TeacherLine line = Lines[CurLine];
+  TeacherLine line = lines_[curLine_];
   line.Cells = {};
-  line.Cells[CurPeriod] = CursorCell();
+  line.Cells[curPeriod_] = CursorCell();
   if (prompter_.MessageBox(BoxType::Confirmation, Buttons::OkCancel,
                            "自習編集用の行を挿入します。よろしいですか") != Answer::Ok) {
     return false;
   }
   if (!InsertLine(line)) return false;
   // Only the kind goes: the other bytes stay as leftovers, which lock and mark nothing.
-  PeriodCell emptied = Cell(CurLine + 1, CurPeriod);
+  PeriodCell emptied = Cell(curLine_ + 1, curPeriod_);
   emptied.Kind = KindEmpty;
-  SetCellAt(CurLine + 1, CurPeriod, emptied);
+  SetCellAt(curLine_ + 1, curPeriod_, emptied);
   return true;
 }
 
@@ -111,15 +114,15 @@ void TKumData::RenumberLines(int from, int delta) {
     if (delta < 0 && held.FromLine == from + delta) held.FromLine = held.FromPeriod = 0;
     renumber(held.FromLine);
   };
-  for (int k = 1; k <= HistoryEnd; ++k) {
-    renumber(History[k].Line);
-    StepRecord& r = Steps[k];
+  for (int k = 1; k <= historyEnd_; ++k) {
+    renumber(history_[k].Line);
+    StepRecord& r = steps_[k];
     renumberHeld(r.HandBefore);
     renumberHeld(r.HandAfter);
     renumber(r.CursorLine);
   }
-  renumberHeld(Hand);
-  for (int k = 1; k < HoldingCount; ++k) renumberHeld(Holding[k]);
+  renumberHeld(hand_);
+  for (int k = 1; k < holdingCount_; ++k) renumberHeld(holding_[k]);
   applied_.Invalidate();
   MarkHand();
   MarkHolding();

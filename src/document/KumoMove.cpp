@@ -25,8 +25,8 @@ constexpr Caution Cautions[] = {
 bool TKumData::MovePiece(const MoveChoices& choices) {
   const Batch batch(*this);
   // A carried piece stays on its own line, wherever the click or key that moves it landed.
-  if (!Hand.Piece.IsEmpty() && IsLineInUse(Hand.FromLine) && CurLine != Hand.FromLine) {
-    CurLine = Hand.FromLine;
+  if (!hand_.Piece.IsEmpty() && IsLineInUse(hand_.FromLine) && curLine_ != hand_.FromLine) {
+    curLine_ = hand_.FromLine;
     MarkCursor();
   }
   // The blank row of a timetable without lines is not a line to move on.
@@ -58,7 +58,7 @@ bool TKumData::MoveAllowed() {
 void TKumData::MoveAction(const MoveChoices& choices) {
   if (!CursorCell().IsEmpty()) {
     LiftOrExchange(choices);
-  } else if (!Hand.Piece.IsEmpty()) {
+  } else if (!hand_.Piece.IsEmpty()) {
     PutDown(choices);
   }
 }
@@ -66,22 +66,22 @@ void TKumData::MoveAction(const MoveChoices& choices) {
 void TKumData::LiftOrExchange(const MoveChoices& choices) {
   const StepStart start = BeginStep();
   SwapCursorCellWithHand();
-  Hand.FromLine = CurLine;
-  Hand.FromPeriod = CurPeriod;
-  const PeriodCell lifted = Hand.Piece;
+  hand_.FromLine = curLine_;
+  hand_.FromPeriod = curPeriod_;
+  const PeriodCell lifted = hand_.Piece;
   Byte move = HoldNone;
   // An exchange put a class down: another teacher may already teach it in this period.
   const std::optional<int> clash = CursorCell().IsClass() ? FindCellClash() : std::optional<int>();
   if (clash) {
     if (choices.TellClash) BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (choices.FollowClash) {
-      if (HoldingCount >= MaxHolding) {
+      if (holdingCount_ >= MaxHolding) {
         // Nowhere to put the lifted piece aside: it stays in hand on its own line.
-        BeepFor({RefusalKind::HoldingFull, Hand.Piece});
+        BeepFor({RefusalKind::HoldingFull, hand_.Piece});
       } else {
         HoldPush();
         move = HoldPushed;
-        CurLine = static_cast<Byte>(*clash);
+        curLine_ = static_cast<Byte>(*clash);
         MarkCursor();
       }
     }
@@ -93,14 +93,14 @@ void TKumData::LiftOrExchange(const MoveChoices& choices) {
 void TKumData::PutDown(const MoveChoices& choices) {
   const StepStart start = BeginStep();
   SwapCursorCellWithHand();
-  const PeriodCell handMid = Hand.Piece;
+  const PeriodCell handMid = hand_.Piece;
   Byte move = HoldNone;
   bool again = false;
   // Any piece counts here, subjects and symbols as well as classes.
   if (const std::optional<int> clash = FindCellClash()) {
     if (choices.TellClash) BeepFor(AtCursor(RefusalKind::Clash, static_cast<Byte>(*clash)));
     if (choices.FollowClash) {
-      CurLine = static_cast<Byte>(*clash);
+      curLine_ = static_cast<Byte>(*clash);
       MarkCursor();
       again = choices.ExchangeOnClash;
     }
@@ -124,7 +124,7 @@ bool TKumData::MoveAlongLine(const std::vector<ChainMove>& moves) {
   // The chain was planned around the clashes, so they are not told.
   const MoveChoices choices{false, true, true, true, false};
   for (const ChainMove& move : moves) {
-    if (!Hand.Piece.SamePiece(move.Piece) || Hand.FromLine != move.Line ||
+    if (!hand_.Piece.SamePiece(move.Piece) || hand_.FromLine != move.Line ||
         !OnTimetable(move.Line, move.To)) {
       return false;
     }
@@ -137,7 +137,7 @@ bool TKumData::MoveAlongLine(const std::vector<ChainMove>& moves) {
 bool TKumData::EraseRange(const CellRange& range, bool ask) {
   const Batch batch(*this);
   // A carried piece would be put down or exchanged instead of a lift.
-  if (!Hand.Piece.IsEmpty()) return false;
+  if (!hand_.Piece.IsEmpty()) return false;
   if (ask && prompter_.MessageBox(BoxType::Warning, Buttons::OkCancel,
                                   "選択範囲を消去します。よろしいか") != Answer::Ok) {
     return false;
@@ -149,11 +149,11 @@ bool TKumData::EraseRange(const CellRange& range, bool ask) {
     if (CursorCell().IsEmpty()) return;
     const StepStart start = BeginStep();
     SetCellAt(n, p, {});
-    Hand = {};
+    hand_ = {};
     MarkHand();
     RecordStep(start, start.CellBefore, HoldNone);
   });
-  Modified = true;
+  SetModified(true);
   return true;
 }
 

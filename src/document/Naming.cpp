@@ -9,20 +9,20 @@ namespace kumo {
 
 std::string ClassName(const TKumData& doc, int grade, int classNo) {
   const std::string label =
-      classNo >= 0 && classNo <= MaxClassNo ? Cp932ToUtf8(doc.ClassLabels[classNo].View()) : "";
+      classNo >= 0 && classNo <= MaxClassNo ? Cp932ToUtf8(doc.ClassLabels()[classNo].View()) : "";
   return Cp932ToUtf8(ToFullWidth(std::to_string(grade))) + "－" + label;
 }
 
 std::string LineName(const TKumData& doc, int line) {
   if (!doc.IsLineInUse(line)) return {};
-  const std::string name = Cp932ToUtf8(doc.Lines[line].Name.View());
+  const std::string name = Cp932ToUtf8(doc.Line(line).Name.View());
   return name.empty() ? Cp932ToUtf8(ToFullWidth(std::to_string(line))) + "行目" : name;
 }
 
 std::string PieceName(const TKumData& doc, const PeriodCell& piece) {
   if (piece.IsClass()) return ClassName(doc, piece.Kind, piece.Item);
   if (piece.Kind == KindSubject && piece.Item <= MaxSubject) {
-    return Cp932ToUtf8(doc.SubjectNames2[piece.Item].View());
+    return Cp932ToUtf8(doc.SubjectNames2()[piece.Item].View());
   }
   return Cp932ToUtf8(PieceLabel(doc, piece));  // a symbol as itself
 }

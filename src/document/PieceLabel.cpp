@@ -5,12 +5,12 @@
 namespace kumo {
 
 std::string_view PieceLabel(const TKumData& doc, const PeriodCell& piece) {
-  if (piece.IsClass() && piece.Item <= MaxClassNo) return doc.ClassLabels[piece.Item].View();
+  if (piece.IsClass() && piece.Item <= MaxClassNo) return doc.ClassLabels()[piece.Item].View();
   if (piece.Kind == KindSubject && piece.Item <= MaxSubject) {
-    return doc.SubjectNames1[piece.Item].View();
+    return doc.SubjectNames1()[piece.Item].View();
   }
   if (piece.Kind == KindSymbol && piece.Item >= 1 && piece.Item <= MaxSymbol) {
-    return doc.Symbols[piece.Item].View();
+    return doc.Symbols()[piece.Item].View();
   }
   return {};
 }
@@ -20,7 +20,7 @@ std::string ShownPieceLabel(const TKumData& doc, const Options& options, const P
     return std::string(PieceLabel(doc, piece));
   }
   if (options.CircledLabels) {
-    return std::to_string(piece.Kind) + std::string(doc.ClassLabels[piece.Item].View());
+    return std::to_string(piece.Kind) + std::string(doc.ClassLabels()[piece.Item].View());
   }
   return DashedClassName(options, piece.Kind, piece.Item);
 }

@@ -47,8 +47,8 @@ std::string DescribeRefusal(const TKumData& doc, const Refusal& r) {
 std::string WhyLineText(const TKumData& doc, std::string said) {
   std::string text = std::move(said);
   if (!text.empty()) text += "　／　";
-  if (!doc.Hand.Piece.IsEmpty()) text += "手に " + HeldPieceText(doc, doc.Hand) + "　";
-  return text + "保持 " + std::to_string(doc.HoldingCount - 1) + " 件";
+  if (!doc.Hand().Piece.IsEmpty()) text += "手に " + HeldPieceText(doc, doc.Hand()) + "　";
+  return text + "保持 " + std::to_string(doc.HoldingCount() - 1) + " 件";
 }
 
 }  // namespace kumo

@@ -7,7 +7,7 @@ namespace kumo {
 
 std::vector<int> OfferedLines(const TKumData& doc, int period) {
   std::vector<int> lines;
-  for (int n = 1; n <= doc.LineCount; ++n) lines.push_back(n);
+  for (int n = 1; n <= doc.LineCount(); ++n) lines.push_back(n);
   std::stable_partition(lines.begin(), lines.end(),
                         [&](int n) { return doc.Cell(n, period).IsEmpty(); });
   return lines;

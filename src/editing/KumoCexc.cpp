@@ -74,12 +74,12 @@ void TfrmColumExchange::OpenColumnExchange() {
 }
 
 void TfrmColumExchange::btnCol1Click() {
-  Column1 = doc_.CurPeriod;
+  Column1 = doc_.CurPeriod();
   edtCol1_->setText(FromDocText(ColumnName(Column1)));
 }
 
 void TfrmColumExchange::btnCol2Click() {
-  Column2 = doc_.CurPeriod;
+  Column2 = doc_.CurPeriod();
   edtCol2_->setText(FromDocText(ColumnName(Column2)));
 }
 

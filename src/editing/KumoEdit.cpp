@@ -185,15 +185,15 @@ void TfrmEdit::WriteLine(int line) {
 
 void TfrmEdit::RedrawTable() {
   const TKumData& doc = doc_;
-  sgrEdit_->SetRowCount(std::max<int>(doc.LineCount, 1) + HeaderRows);
-  if (doc.LineCount == 0) {
+  sgrEdit_->SetRowCount(std::max<int>(doc.LineCount(), 1) + HeaderRows);
+  if (doc.LineCount() == 0) {
     for (int c = 0; c < WeekCols; ++c) sgrEdit_->SetCells(c, HeaderRows, QString());
   }
   SetPeriodWidths(*sgrEdit_, options_);
   SetPeriodWidths(*sgrView_, options_);
   // The summary's two rows keep showing whole at any zoom.
   Panel1_->setFixedHeight(sgrView_->Zoomed(StripHeight));
-  for (int n = 1; n <= doc.LineCount; ++n) WriteLine(n);
+  for (int n = 1; n <= doc.LineCount(); ++n) WriteLine(n);
   ShowHand();
   SyncGridCursor();
   pmnSelfTeaching_->setVisible(options_.SelfTeaching);
@@ -220,8 +220,8 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
     RedrawTable();
     return;
   }
-  if (change.Cells.any()) {
-    for (int n = 1; n <= doc.LineCount; ++n) {
+  if (change.AnyCell()) {
+    for (int n = 1; n <= doc.LineCount(); ++n) {
       if (!change.LineChanged(n)) continue;
       for (int p = 1; p <= PeriodCount; ++p) {
         if (change.Cell(n, p)) RedrawCell(n, p);
@@ -231,7 +231,7 @@ void TfrmEdit::DocumentChanged(const DocumentChange& change) {
   }
   if (change.Hand) ShowHand();
   if (change.Cursor) SyncGridCursor();
-  if (change.Cells.any() || change.Hand || change.Cursor) {
+  if (change.AnyCell() || change.Hand || change.Cursor) {
     ShowClassRow();
     ShowClashRow();
   }
@@ -251,7 +251,7 @@ void TfrmEdit::sgrEditDblClick() {
 
 void TfrmEdit::ShowHand() {
   const TKumData& doc = doc_;
-  const PeriodCell& hand = doc.Hand.Piece;
+  const PeriodCell& hand = doc.Hand().Piece;
   const QString text =
       hand.IsEmpty() ? QStringLiteral("[  ]") : "[" + FromDocText(PieceLabel(doc, hand)) + "]";
   sgrEdit_->SetCells(1, 0, text);
@@ -262,23 +262,21 @@ void TfrmEdit::ShowHand() {
   ShowClashRow();
 }
 
+// The document's cursor stays as it is, even where the grid has no such cell (line 0 after the
+// last line was cut). A grid already there keeps its range selected.
 void TfrmEdit::SyncGridCursor() {
-  TKumData& doc = doc_;
-  const Byte line = doc.CurLine;
-  const Byte period = doc.CurPeriod;
-  sgrEdit_->SetCurrent(ColOfPeriod(period), RowOfLine(line));
-  doc.CurLine = line;
-  doc.CurPeriod = period;
+  const int col = ColOfPeriod(doc_.CurPeriod()), row = RowOfLine(doc_.CurLine());
+  if (sgrEdit_->Col() == col && sgrEdit_->Row() == row) return;
+  followingDocument_ = true;
+  sgrEdit_->SetCurrent(col, row);
+  followingDocument_ = false;
 }
 
+// The user's click moves the document's cursor; the class and clash rows follow its notice.
 void TfrmEdit::sgrEditClick() {
-  TKumData& doc = doc_;
-  doc.CurLine = static_cast<Byte>(LineOfRow(sgrEdit_->Row()));
-  doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
   sgrView_->SetCurrent(sgrEdit_->Col(), sgrView_->Row());
   sgrView_->SetLeftCol(sgrEdit_->LeftCol());
-  ShowClassRow();
-  ShowClashRow();
+  if (!followingDocument_) doc_.SetCursor(LineOfRow(sgrEdit_->Row()), PeriodOfCol(sgrEdit_->Col()));
 }
 
 void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
@@ -287,21 +285,19 @@ void TfrmEdit::sgrEditMouseUp(Qt::MouseButton button) {
 
 void TfrmEdit::KeepHandOnLine() {
   TKumData& doc = doc_;
-  if (doc.Hand.Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand.FromLine)) return;
+  if (doc.Hand().Piece.IsEmpty() || !doc.IsLineInUse(doc.Hand().FromLine)) return;
   // A carried piece stays on its own line: a click into another row keeps only the period.
-  doc.CurLine = doc.Hand.FromLine;
-  doc.CurPeriod = static_cast<Byte>(PeriodOfCol(sgrEdit_->Col()));
-  SyncGridCursor();
+  doc.SetCursor(doc.Hand().FromLine, PeriodOfCol(sgrEdit_->Col()));
 }
 
 void TfrmEdit::ShowClassRow() {
   const TKumData& doc = doc_;
   const TClassLines& classes = classes_;
-  const PeriodCell& hand = doc.Hand.Piece;
-  const bool onTable =
-      doc.CurLine >= 1 && doc.CurLine <= MaxLines && IsCellPlace(doc.CurLine, doc.CurPeriod);
+  const PeriodCell& hand = doc.Hand().Piece;
+  const bool onTable = doc.CurLine() >= 1 && doc.CurLine() <= MaxLines &&
+                       IsCellPlace(doc.CurLine(), doc.CurPeriod());
   const PeriodCell decider = hand.IsClass() ? hand
-                             : onTable      ? doc.Cell(doc.CurLine, doc.CurPeriod)
+                             : onTable      ? doc.Cell(doc.CurLine(), doc.CurPeriod())
                                             : PeriodCell{};
   const Byte grade = ViewGrade;
   const Byte classNo = ViewClassNo;
@@ -321,13 +317,13 @@ void TfrmEdit::ShowClassRow() {
   // The document's notices keep the class index up to date.
   const ClassEntry& shown = classes.Entries[ViewEntry];
   const int home = shown.HomeroomLine;
-  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels[shown.ClassNo].View()));
-  sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Lines[home].Name.View()) : QString());
+  sgrView_->SetCells(0, 0, FromDocText(doc.ClassLabels()[shown.ClassNo].View()));
+  sgrView_->SetCells(1, 0, home != 0 ? FromDocText(doc.Line(home).Name.View()) : QString());
   int count = 0;
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, shown, p);
     if (at.Counted()) ++count;
-    sgrView_->SetCells(ColOfPeriod(p), 0, FromDocText(doc.SubjectNames1[at.Subject].View()));
+    sgrView_->SetCells(ColOfPeriod(p), 0, FromDocText(doc.SubjectNames1()[at.Subject].View()));
   }
   sgrView_->SetCells(3, 0, LessonCountText(count));
 }
@@ -335,7 +331,7 @@ void TfrmEdit::ShowClassRow() {
 void TfrmEdit::ShowClashRow() {
   const TKumData& doc = doc_;
   std::optional<int> clash;
-  if (doc.Hand.Piece.IsClass()) clash = doc.FindHandClash();
+  if (doc.Hand().Piece.IsClass()) clash = doc.FindHandClash();
   if (clash) ClashLine = static_cast<Byte>(*clash);
   for (int c = 0; c < WeekCols; ++c) {
     sgrView_->SetCells(c, 1, clash ? sgrEdit_->Cells(c, RowOfLine(*clash)) : QString());

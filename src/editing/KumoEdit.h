@@ -153,6 +153,8 @@ class TfrmEdit : public QWidget, public DocumentObserver {
   Refusal lastRefusal_;
   int shownClash_ = 0;  // the line the clash row copies; 0: none
   std::string told_;    // what a command did, said while no refusal is
+  // While the grid's cursor follows the document's, its click moves nothing.
+  bool followingDocument_ = false;
 };
 
 }  // namespace kumo

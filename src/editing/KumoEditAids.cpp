@@ -30,19 +30,19 @@ const PlaceColors& ColorsOf(PlaceTint tint) {
 }  // namespace
 
 void TfrmEdit::RenewAids(const DocumentChange& change) {
-  if (change.All || change.Lines || change.Cells.any() || change.Hand) ShowPlaces();
-  if (change.All || change.Lines || change.Cells.any()) ShowClashMarks();
+  if (change.All || change.Lines || change.AnyCell() || change.Hand) ShowPlaces();
+  if (change.All || change.Lines || change.AnyCell()) ShowClashMarks();
   // The reason stays until the next change of the timetable, which makes it old news.
   const bool refused = change.Refused.Kind != RefusalKind::None;
   if (refused) {
     lastRefusal_ = change.Refused;
     told_.clear();
-  } else if (change.All || change.Cells.any()) {
+  } else if (change.All || change.AnyCell()) {
     lastRefusal_ = {};
     told_.clear();
   }
   if (change.All || change.Lines || change.Subjects || change.Hand || change.Holding || refused ||
-      change.Cells.any()) {
+      change.AnyCell()) {
     ShowWhyLine();
   }
 }
@@ -76,7 +76,7 @@ void TfrmEdit::ShowClashMarks() {
   const TKumData& doc = doc_;
   const ClashMarks marks = options_.MarkClashes ? ClashMarks::Find(doc) : ClashMarks{};
   if (marks == clashes_) return;
-  for (int n = 1; n <= doc.LineCount; ++n) {
+  for (int n = 1; n <= doc.LineCount(); ++n) {
     for (int p = 1; p <= PeriodCount; ++p) {
       if (marks.At(n, p) != clashes_.At(n, p)) RepaintCell(*sgrEdit_, ColOfPeriod(p), RowOfLine(n));
     }

@@ -12,21 +12,21 @@ void TfrmEdit::BuildDrags() {
     const TKumData& doc = doc_;
     const int line = LineOfRow(row);
     const int period = PeriodOfCol(col);
-    return options_.DragPieces && doc.Hand.Piece.IsEmpty() && doc.OnTimetable(line, period) &&
+    return options_.DragPieces && doc.Hand().Piece.IsEmpty() && doc.OnTimetable(line, period) &&
            !doc.Cell(line, period).IsEmpty();
   };
   // The lift comes with the first move, so that the tints show while the piece is dragged.
   sgrEdit_->OnDragOver = [this](int col, int) {
     const TKumData& doc = doc_;
-    if (doc.Hand.Piece.IsEmpty()) sgrEditDblClick();
-    if (doc.Hand.Piece.IsEmpty()) return false;
-    sgrEdit_->SetCurrent(col, RowOfLine(doc.Hand.FromLine));
+    if (doc.Hand().Piece.IsEmpty()) sgrEditDblClick();
+    if (doc.Hand().Piece.IsEmpty()) return false;
+    sgrEdit_->SetCurrent(col, RowOfLine(doc.Hand().FromLine));
     return true;
   };
   sgrEdit_->OnDrop = [this](int col, int) {
     const TKumData& doc = doc_;
-    if (doc.Hand.Piece.IsEmpty()) return;
-    sgrEdit_->SetCurrent(col, RowOfLine(doc.Hand.FromLine));
+    if (doc.Hand().Piece.IsEmpty()) return;
+    sgrEdit_->SetCurrent(col, RowOfLine(doc.Hand().FromLine));
     sgrEditDblClick();
   };
   sgrEdit_->AcceptDataDrops();

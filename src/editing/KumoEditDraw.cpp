@@ -19,7 +19,7 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   const Options& options = options_;
   const int line = LineOfRow(row);
   const int period = PeriodOfCol(col);
-  const bool dataRow = row >= HeaderRows && line <= doc.LineCount;
+  const bool dataRow = row >= HeaderRows && line <= doc.LineCount();
   const bool periodCol = col >= HeaderCols;
   const PeriodCell cell = dataRow && periodCol ? doc.Cell(line, period) : PeriodCell{};
 
@@ -52,9 +52,9 @@ void TfrmEdit::sgrEditDrawCell(Canvas& canvas, int col, int row, const QRect& re
   if (textOfCell.isEmpty()) return;
   ColorRef text = SystemColor(QPalette::WindowText);
   if (dataRow) {
-    text = PieceColor(options, periodCol ? cell.Kind : doc.Lines[line].Grade);
+    text = PieceColor(options, periodCol ? cell.Kind : doc.Line(line).Grade);
   }
-  if (col == 1 && row == 0) text = PieceColor(options, doc.Hand.Piece.Kind);
+  if (col == 1 && row == 0) text = PieceColor(options, doc.Hand().Piece.Kind);
   canvas.SetFontColor(text);
   if (dataRow && periodCol) SetPieceStyle(canvas, doc, options, line, period, true);
   // On the background already painted.
@@ -81,7 +81,8 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
   // An empty class row is drawn plainly, whatever class was in view before.
   const bool classInView = ViewEntry >= 1 && ViewEntry <= classes.EntryCount &&
                            ViewGrade >= KindGrade1 && ViewGrade <= KindGrade3;
-  const bool clashShown = doc.Hand.Piece.IsClass() && ClashLine >= 1 && ClashLine <= doc.LineCount;
+  const bool clashShown =
+      doc.Hand().Piece.IsClass() && ClashLine >= 1 && ClashLine <= doc.LineCount();
   if (classInView && row == 0) {
     if (col < 4) {
       canvas.SetFontColor(color(ViewGrade));
@@ -94,14 +95,14 @@ void TfrmEdit::sgrViewDrawCell(Canvas& canvas, int col, int row, const QRect& re
       if (home != 0 && doc.Cell(home, period).Kind == KindSubject) {
         canvas.SetFontColor(color(KindSubject));
       } else {
-        canvas.SetFontColor(color(teacher != 0 ? doc.Lines[teacher].Grade : 0));
+        canvas.SetFontColor(color(teacher != 0 ? doc.Line(teacher).Grade : 0));
       }
       if (teacher != 0) SetPieceStyle(canvas, doc, options, teacher, period, false);
     }
     canvas.FillRect(rect);
   } else if (classInView && row == 1 && clashShown) {
     if (col < 4) {
-      canvas.SetFontColor(color(doc.Lines[ClashLine].Grade));
+      canvas.SetFontColor(color(doc.Line(ClashLine).Grade));
     } else if (periodCol) {
       canvas.SetFontColor(color(doc.Cell(ClashLine, period).Kind));
       SetPieceStyle(canvas, doc, options, ClashLine, period, false);

@@ -79,7 +79,7 @@ void TfrmEdit::sgrEditKeyDown(int& key, Qt::KeyboardModifiers modifiers) {
     key = 0;
     return;
   }
-  if (doc_.Hand.Piece.IsEmpty()) return;
+  if (doc_.Hand().Piece.IsEmpty()) return;
   if (IsVerticalKey(key)) {
     key = 0;
   } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
@@ -158,9 +158,10 @@ void TfrmEdit::TypeKey(char16_t ch) {
 // another line.
 void TfrmEdit::EnterAndGoOn(const std::function<bool()>& enter) {
   const TKumData& doc = doc_;
-  const int line = doc.CurLine;
-  const int period = doc.CurPeriod;
-  if (!enter() || doc.CurLine != line || doc.CurPeriod != period || period >= PeriodCount) return;
+  const int line = doc.CurLine();
+  const int period = doc.CurPeriod();
+  if (!enter() || doc.CurLine() != line || doc.CurPeriod() != period || period >= PeriodCount)
+    return;
   sgrEdit_->SetCurrent(ColOfPeriod(period + 1), RowOfLine(line));
 }
 

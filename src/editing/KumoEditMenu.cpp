@@ -67,7 +67,7 @@ void TfrmEdit::pmnClassClick() {
 }
 
 void TfrmEdit::pmnTeacherClick() {
-  windows_.OpenTeacher(doc_.CurLine);
+  windows_.OpenTeacher(doc_.CurLine());
 }
 
 void TfrmEdit::pmnEraceClick() {

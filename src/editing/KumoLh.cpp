@@ -154,7 +154,8 @@ QPushButton* TfrmLineHead::AddButton(QWidget* parent, const char* name, const QS
 void TfrmLineHead::FillSubjects() {
   const int row = lbxSubject_->currentRow();
   lbxSubject_->clear();
-  for (const auto& name : doc_.SubjectNames1.Items) lbxSubject_->addItem(FromDocText(name.View()));
+  for (const auto& name : doc_.SubjectNames1().Items)
+    lbxSubject_->addItem(FromDocText(name.View()));
   lbxSubject_->setCurrentRow(row);
 }
 
@@ -181,7 +182,7 @@ void TfrmLineHead::btnRenewClick() {
   FillSubjects();
   const int charge = lbxCharge_->currentRow();
   lbxCharge_->clear();
-  for (const auto& label : doc.ClassLabels.Items) lbxCharge_->addItem(FromDocText(label.View()));
+  for (const auto& label : doc.ClassLabels().Items) lbxCharge_->addItem(FromDocText(label.View()));
   lbxCharge_->setCurrentRow(charge);
   ShowState();
   if (BufferFull_) return;
@@ -194,7 +195,7 @@ void TfrmLineHead::btnRenewClick() {
 }
 
 bool TfrmLineHead::HistoryEmpty() const {
-  return doc_.HistoryEnd <= 1;
+  return doc_.HistoryEnd() <= 1;
 }
 
 void TfrmLineHead::ShowState() {
@@ -250,7 +251,7 @@ void TfrmLineHead::btnAddClick() {
     return;
   }
   if (!doc.AddLine(*line)) return;
-  doc.SetCursor(doc.LineCount, doc.CurPeriod);
+  doc.SetCursor(doc.LineCount(), doc.CurPeriod());
   LineTaken();
   FocusGrade();
 }
@@ -267,14 +268,14 @@ void TfrmLineHead::btnInsertClick() {
   TKumData& doc = doc_;
   if (!doc.InsertLine(*line)) return;
   // The cursor stands on the inserted line, also when it stood on no line (all lines cut).
-  doc.SetCursor(std::clamp<int>(doc.CurLine, 1, doc.LineCount), doc.CurPeriod);
+  doc.SetCursor(std::clamp<int>(doc.CurLine(), 1, doc.LineCount()), doc.CurPeriod());
   LineTaken();
 }
 
 void TfrmLineHead::btnChangeClick() {
   const OffTop offTop(platform_, *this);
   TKumData& doc = doc_;
-  if (doc.CurLine < 1 || doc.CurLine > doc.LineCount) {
+  if (doc.CurLine() < 1 || doc.CurLine() > doc.LineCount()) {
     platform_.Beep();  // no line to change
     return;
   }

@@ -38,18 +38,18 @@ constexpr std::size_t CountedBox = 5;
 QString ClassName(const TKumData& doc, const PeriodCell& piece, int viewClassType) {
   const std::string classText = viewClassType == CircledLabels
                                     ? ToFullWidth(std::to_string(piece.Item))
-                                    : std::string(doc.ClassLabels[piece.Item].View());
+                                    : std::string(doc.ClassLabels()[piece.Item].View());
   return FromDocText(ToFullWidth(std::to_string(piece.Kind))) + QStringLiteral("年") +
          FromDocText(classText) + QStringLiteral("組");
 }
 
 QString SubjectName(const TKumData& doc, const PeriodCell& piece, const TeacherLine& line) {
   if (piece.IsClass()) {
-    return FromDocText(piece.LessonSubject != 0 ? doc.SubjectNames4[piece.LessonSubject].View()
-                                                : doc.SubjectNames2[line.Subject].View());
+    return FromDocText(piece.LessonSubject != 0 ? doc.SubjectNames4()[piece.LessonSubject].View()
+                                                : doc.SubjectNames2()[line.Subject].View());
   }
-  if (piece.Kind == KindSubject) return FromDocText(doc.SubjectNames4[piece.Item].View());
-  if (piece.Kind == KindSymbol) return FromDocText(doc.Symbols[piece.Item].View());
+  if (piece.Kind == KindSubject) return FromDocText(doc.SubjectNames4()[piece.Item].View());
+  if (piece.Kind == KindSymbol) return FromDocText(doc.Symbols()[piece.Item].View());
   return {};
 }
 
@@ -103,9 +103,9 @@ std::uint8_t TdlgMicro::CheckedFlags() const {
 void TdlgMicro::RunForCell() {
   TKumData& doc = doc_;
   if (!doc.CursorOnLine()) return;
-  const TeacherLine& line = doc.Lines[doc.CurLine];
+  const TeacherLine& line = doc.Line(doc.CurLine());
   const PeriodCell& cell = doc.CursorCell();
-  lblPeriod_->setText(FromDocText(LongPeriodName(doc.CurPeriod)));
+  lblPeriod_->setText(FromDocText(LongPeriodName(doc.CurPeriod())));
   lblTeacher_->setText(FromDocText(line.Name.View()) + QStringLiteral("先生"));
   lblClass_->setText(cell.IsClass() ? ClassName(doc, cell, options_.ViewClassType) : QString());
   lblSubject_->setText(SubjectName(doc, cell, line));

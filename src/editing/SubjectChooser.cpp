@@ -13,18 +13,18 @@ SubjectChooser::SubjectChooser(TKumData& doc, TfrmEdit& edit)
 void SubjectChooser::Fill() {
   const TKumData& doc = doc_;
   for (int k = 1; k <= MaxSubject; ++k) {
-    if (doc.SubjectNames1[k].View().empty()) continue;
-    const QString four = FromDocText(doc.SubjectNames4[k].View());
-    AddChoice(FromDocText(doc.SubjectNames1[k].View()) + "  " + four,
-              FromDocText(doc.SubjectNames1[k].View()) + " " +
-                  FromDocText(doc.SubjectNames2[k].View()) + " " + four,
+    if (doc.SubjectNames1()[k].View().empty()) continue;
+    const QString four = FromDocText(doc.SubjectNames4()[k].View());
+    AddChoice(FromDocText(doc.SubjectNames1()[k].View()) + "  " + four,
+              FromDocText(doc.SubjectNames1()[k].View()) + " " +
+                  FromDocText(doc.SubjectNames2()[k].View()) + " " + four,
               QPoint(0, k));
   }
   for (int k = 1; k <= MaxSymbol; ++k) {
-    if (doc.Symbols[k].View().empty()) continue;
-    const QString meaning = FromDocText(doc.SymbolMeanings[k].View());
-    AddChoice(FromDocText(doc.Symbols[k].View()) + "  " + meaning,
-              FromDocText(doc.Symbols[k].View()) + " " + meaning, QPoint(1, k));
+    if (doc.Symbols()[k].View().empty()) continue;
+    const QString meaning = FromDocText(doc.SymbolMeanings()[k].View());
+    AddChoice(FromDocText(doc.Symbols()[k].View()) + "  " + meaning,
+              FromDocText(doc.Symbols()[k].View()) + " " + meaning, QPoint(1, k));
   }
 }
 

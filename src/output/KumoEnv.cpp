@@ -159,7 +159,7 @@ void TdlgEnvironment::BuildViewPage() {
   lbxSubject_ = new QListWidget;
   lbxSubject_->setObjectName("lbxSubject");
   for (int k = 0; k <= MaxSubject; ++k) {
-    lbxSubject_->addItem(FromDocText(doc_.SubjectNames1[k].View()));
+    lbxSubject_->addItem(FromDocText(doc_.SubjectNames1()[k].View()));
   }
   lbxSubject_->setCurrentRow(o.TeachersSubject);
   connect(lbxSubject_, &QListWidget::currentRowChanged, this,
@@ -336,8 +336,8 @@ void TdlgEnvironment::ApplyScrollBars() {
 
 int TdlgEnvironment::RunEnvironmentDialog(int page) {
   if (page >= 0) tnbEnv_->setCurrentIndex(page);
-  edtTitle_->setText(FromDocText(doc_.Title.View()));
-  edtComment_->setText(FromDocText(doc_.Comment.View()));
+  edtTitle_->setText(FromDocText(doc_.Title().View()));
+  edtComment_->setText(FromDocText(doc_.Comment().View()));
   rgpViewClassTypeClick();
   edtFont_->setFont(PrintFont(options_));
   edtFont_->setText(QString::fromStdString(options_.PrintFontName));
@@ -352,9 +352,9 @@ int TdlgEnvironment::RunEnvironmentDialog(int page) {
 
 bool TdlgEnvironment::ApplyOk() {
   QString refused;
-  std::optional<std::string> title = ToDocText(edtTitle_->text(), doc_.Title.View(), &refused);
+  std::optional<std::string> title = ToDocText(edtTitle_->text(), doc_.Title().View(), &refused);
   std::optional<std::string> comment;
-  if (title) comment = ToDocText(edtComment_->text(), doc_.Comment.View(), &refused);
+  if (title) comment = ToDocText(edtComment_->text(), doc_.Comment().View(), &refused);
   if (!title || !comment) {
     platform_.MessageBox(BoxType::Error, Buttons::OkCancel,
                          (title ? "コメント" : "タイトル") +
@@ -366,10 +366,8 @@ bool TdlgEnvironment::ApplyOk() {
   DeriveOptions(options_);
   doc_.MakeClassLabels();
   for (int b = 0; b < 6; ++b) ColorOption(b) = ButtonColor(b);
-  doc_.Title.AssignWhole(*title);
-  doc_.Comment.AssignWhole(*comment);
-  windows_.ShowTeacher(doc_.CurLine);
-  doc_.Modified = true;
+  doc_.SetTitle(*title, *comment);
+  windows_.ShowTeacher(doc_.CurLine());
   return true;
 }
 

@@ -133,7 +133,7 @@ void TdlgExport::btnEnvironmentClick() {
 
 std::string TdlgExport::InitialDir() const {
   const bool open = main_.TimetableOpen();
-  if (open && doc_.FileName != NewTableName) return DirectoryOf(doc_.FileName);
+  if (open && doc_.FileName() != NewTableName) return DirectoryOf(doc_.FileName());
   return documentsDir_;
 }
 

@@ -126,8 +126,8 @@ void TdlgPrintOut::ChooseNotices() {
 }
 
 void TdlgPrintOut::FormShow() {
-  lblTitle_->setText(CutLabel(QStringLiteral("タイトル："), doc_.Title.View(), 30));
-  lblComment_->setText(CutLabel(QStringLiteral("コメント："), doc_.Comment.View(), 50));
+  lblTitle_->setText(CutLabel(QStringLiteral("タイトル："), doc_.Title().View(), 30));
+  lblComment_->setText(CutLabel(QStringLiteral("コメント："), doc_.Comment().View(), 50));
   paper_ = options_.PaperSize;
   // A list made for another document would print another class than the one it names.
   if (cbxClassSpecify_->isChecked()) {
@@ -208,8 +208,8 @@ void TdlgPrintOut::btnOkClick() {
 
 PrintTask TeacherListTask(const PrintInput& in, int copies) {
   return {{"教師時間割一覧", static_cast<PaperSize>(in.paper),
-           TeacherListLandscape(in.doc.LineCount) ? PageOrientation::Landscape
-                                                  : PageOrientation::Portrait,
+           TeacherListLandscape(in.doc.LineCount()) ? PageOrientation::Landscape
+                                                    : PageOrientation::Portrait,
            copies},
           [in](PrintJob& job) { PrintTeacherList(in, job); }};
 }

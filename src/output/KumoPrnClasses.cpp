@@ -55,19 +55,19 @@ void DrawClassTable(const PrintInput& in, Canvas& canvas, const PrintUnits& unit
       switch (in.options.PrintClassLetters) {
         case 2:
           canvas.SetFontPointSize(units.S / 2);
-          text(x, top, doc.SubjectNames2[at.Subject].View());
+          text(x, top, doc.SubjectNames2()[at.Subject].View());
           canvas.SetFontPointSize(units.S);
           break;
         case 4: {
           canvas.SetFontPointSize(units.S / 2);
-          const auto [upper, rest] = SplitWhole(doc.SubjectNames4[at.Subject].View(), 4);
+          const auto [upper, rest] = SplitWhole(doc.SubjectNames4()[at.Subject].View(), 4);
           text(x, top, upper);
           text(x, top + o, SplitWhole(rest, 4).first);
           canvas.SetFontPointSize(units.S);
           break;
         }
         default:
-          text(x, top, doc.SubjectNames1[at.Subject].View());
+          text(x, top, doc.SubjectNames1()[at.Subject].View());
       }
     }
   }

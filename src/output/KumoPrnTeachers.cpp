@@ -31,7 +31,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
   const TKumData& doc = in.doc;
   const Options& options = in.options;
   const ClassLabelTable labels = ClassLabelsOf(TeacherListLabelStyle(options));
-  const int n = doc.LineCount;
+  const int n = doc.LineCount();
   const bool landscape = TeacherListLandscape(n);
   const PrintUnits pu =
       ComputePrintUnits(landscape ? 11 : 7, in.paper, in.screenDpi, job.DpiX(), job.DpiY());
@@ -60,12 +60,12 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
 
   canvas.SetFontPointSize(2 * pu.S);
   Text<26> title{};
-  title.AssignWhole(std::string(doc.Title.View()) + Cp932Literal("時間割"));
+  title.AssignWhole(std::string(doc.Title().View()) + Cp932Literal("時間割"));
   text(4 * pu.cw, 0, title.View());
   canvas.SetFontPointSize(pu.S);
   const QString comment =
-      QStringLiteral("(") + FromDocText(doc.Comment.View()) + QStringLiteral(")  [") +
-      QFileInfo(QString::fromStdString(doc.FileName)).fileName() + QStringLiteral("] ") +
+      QStringLiteral("(") + FromDocText(doc.Comment().View()) + QStringLiteral(")  [") +
+      QFileInfo(QString::fromStdString(doc.FileName())).fileName() + QStringLiteral("] ") +
       QLocale::system().toString(in.now.date(), QLocale::ShortFormat) + QStringLiteral(" ") +
       LongTime(in.now.time());
   canvas.TextOut(shift.x() + 39 * pu.cw, shift.y() + pu.lh, comment);
@@ -91,7 +91,7 @@ void PrintTeacherList(const PrintInput& in, PrintJob& job) {
     }
   };
   for (int k = 1; k <= n; ++k) {
-    const TeacherLine& l = doc.Lines[k];
+    const TeacherLine& l = doc.Line(k);
     const int y = RoundEven(row * (k + 3));
     canvas.SetUnderline(false);
     colour(l.Grade);

@@ -13,14 +13,16 @@ constexpr int CellSize = 16;
 constexpr int NameWidth = 40;
 
 QString WeekLineText(const TKumData& doc, const Options& options, int line, int col) {
-  const TeacherLine& l = doc.Lines[line];
+  const TeacherLine& l = doc.Line(line);
   switch (col) {
     case 0:
-      return l.Subject <= MaxSubject ? FromDocText(doc.SubjectNames1[l.Subject].View()) : QString();
+      return l.Subject <= MaxSubject ? FromDocText(doc.SubjectNames1()[l.Subject].View())
+                                     : QString();
     case 1:
       return FromDocText(l.Name.View());
     case 2:
-      return l.Homeroom <= MaxClassNo ? FromDocText(doc.ClassLabels[l.Homeroom].View()) : QString();
+      return l.Homeroom <= MaxClassNo ? FromDocText(doc.ClassLabels()[l.Homeroom].View())
+                                      : QString();
     case 3:
       return l.Grade >= 1 && l.Grade <= 3 ? LessonCountText(doc.LessonCount(line)) : QString();
     default:

@@ -41,8 +41,7 @@ int RunExportCommand(const QStringList& arguments, const std::string& programDir
     StreamPrompter prompter(err);
     TKumData doc(options, prompter);
     TClassLines classes(doc);
-    doc.FileName = arguments[2].toStdString();
-    if (!doc.LoadFromFile()) return 1;
+    if (!doc.Open(arguments[2].toStdString())) return 1;
     WriteExport(doc, classes, options, kind, arguments[3].toStdString());
     return 0;
   } catch (const FileError& e) {

@@ -349,7 +349,7 @@ void TfrmKumo::SetForwardCommands(bool enabled) {
 
 // Erase and Select all would take a carried piece off its line.
 void TfrmKumo::SetHandCommands() {
-  const bool free = app_.doc.Hand.Piece.IsEmpty();
+  const bool free = app_.doc.Hand().Piece.IsEmpty();
   cmd_.mnuEditErace->setEnabled(free);
   cmd_.mnuEditAll->setEnabled(free);
 }
@@ -357,14 +357,15 @@ void TfrmKumo::SetHandCommands() {
 void TfrmKumo::DocumentChanged(const DocumentChange& change) {
   const TKumData& doc = app_.doc;
   if (change.History || change.All) {
-    SetBackCommands(doc.HistoryPos > 1);
-    SetForwardCommands(doc.HistoryPos < doc.HistoryEnd);
+    SetBackCommands(doc.HistoryPos() > 1);
+    SetForwardCommands(doc.HistoryPos() < doc.HistoryEnd());
   }
   if (change.Hand || change.All) SetHandCommands();
+  if (change.FileName) ShowDocumentCaption();
 }
 
 void TfrmKumo::ShowDocumentCaption() {
-  setWindowTitle(QStringLiteral("Kumo - ") + QString::fromStdString(BareName(app_.doc.FileName)));
+  setWindowTitle(QStringLiteral("Kumo - ") + QString::fromStdString(BareName(app_.doc.FileName())));
 }
 
 void TfrmKumo::showEvent(QShowEvent* event) {
@@ -393,15 +394,11 @@ void TfrmKumo::Start() {
     if (!app_.StartFile && firstStart) {
       app_.StartFile = SampleSchool(app_.ProgramDir, app_.DocumentsDir);
     }
-    LoadSettings(app_, firstStart ? FirstStartDefaults() : Options());
+    const std::string last = LoadSettings(app_, firstStart ? FirstStartDefaults() : Options());
     if (app_.StartFile) {
-      // Made absolute first: the current directory is about to change.
-      const std::string path = AbsolutePath(*app_.StartFile);
-      SetCurrentDirectory(DirectoryOf(path));
-      app_.doc.FileName = path;
-      OpenDocument();
-    } else if (app_.doc.FileName != NewTableName) {
-      OpenDocument();
+      OpenDocument(*app_.StartFile);
+    } else if (last != NewTableName) {
+      OpenDocument(last);
     } else {
       ShowNoDocument();
       setWindowTitle(QStringLiteral("Kumo"));
@@ -435,14 +432,14 @@ void TfrmKumo::closeEvent(QCloseEvent* event) {
 
 bool TfrmKumo::CloseQuery() {
   TKumData& doc = app_.doc;
-  if (!doc.Modified) return true;
+  if (!doc.Modified()) return true;
   switch (
       app_.platform.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,
-                               FileNameOf(doc.FileName) + "は変更されています。保存しますか？")) {
+                               FileNameOf(doc.FileName()) + "は変更されています。保存しますか？")) {
     case Answer::Yes:
       mnuFileSaveClick();
       // A save the user cancelled in its dialog keeps the program, and the changes, alive.
-      return !doc.Modified;
+      return !doc.Modified();
     case Answer::No:
       return true;
     default:
@@ -450,42 +447,37 @@ bool TfrmKumo::CloseQuery() {
   }
 }
 
-void TfrmKumo::OpenDocument() {
+void TfrmKumo::OpenDocument(const std::string& file) {
   TKumData& doc = app_.doc;
   // Absolute, so that the name still holds once its directory is the current one.
-  doc.FileName = AbsolutePath(doc.FileName);
-  SetCurrentDirectory(DirectoryOf(doc.FileName));
-  // A file that was refused or could not be read leaves no document open, so that no save can
-  // put an empty or partial timetable over it, and is not named as the timetable to open at
-  // the next start, which would only fail again.
-  const auto refused = [&] {
-    ShowNoDocument();
-    doc.FileName = NewTableName;
-  };
+  const std::string path = AbsolutePath(file);
+  SetCurrentDirectory(DirectoryOf(path));
+  // A file that was refused or could not be read leaves no document open, in no file, so that
+  // no save can put an empty or partial timetable over it, and it is not named as the
+  // timetable to open at the next start, which would only fail again.
   ForgetFile();
-  if (!LockDocument()) {
-    refused();
+  if (!LockDocument(path)) {
+    doc.CloseFile();
+    ShowNoDocument();
     return;
   }
   bool taken = false;
   try {
-    taken = doc.LoadFromFile();
+    taken = doc.Open(path);
   } catch (const FileError&) {
-    refused();
+    ShowNoDocument();
     throw;
   }
   if (!taken) {
-    refused();
+    ShowNoDocument();
     return;
   }
-  stamp_ = StampOf(doc.FileName);
-  // The command states and the class index follow the load's notice.
-  ShowDocumentCaption();
+  stamp_ = StampOf(path);
+  // The caption, the command states and the class index follow the load's notice.
   EnableDocumentCommands();
 }
 
-bool TfrmKumo::LockDocument() {
-  const std::string& path = app_.doc.FileName;
+bool TfrmKumo::LockDocument(const std::string& path) {
   FileLockTry taken = app_.platform.LockOpenFile(path);
   lock_ = std::move(taken.Lock);
   if (!taken.HeldBy) return true;
@@ -506,7 +498,7 @@ void TfrmKumo::ForgetFile() {
 
 Answer TfrmKumo::OverwriteAnswer() {
   if (!stamp_) return Answer::Yes;
-  const std::string& path = app_.doc.FileName;
+  const std::string& path = app_.doc.FileName();
   // A file removed meanwhile holds nobody's changes; the save puts it back.
   const FileStamp now = StampOf(path);
   if (!now.Exists || now.SameBytes(*stamp_)) return Answer::Yes;
@@ -525,22 +517,18 @@ void TfrmKumo::RefreshAllViews() {
 
 void TfrmKumo::mnuFileNewClick() {
   TKumData& doc = app_.doc;
-  if (doc.Modified && !CloseDocument()) return;
-  doc.FileName = NewTableName;
+  if (doc.Modified() && !CloseDocument()) return;
   ForgetFile();
-  ShowDocumentCaption();
-  doc.Clear();
-  doc.ResetEditState();
+  doc.New();
   app_.frmPickCharge->hide();
   RefreshAllViews();
   app_.frmLineHead->show();
-  doc.Modified = true;
   EnableDocumentCommands();
 }
 
 void TfrmKumo::mnuFileOpenClick() {
   TKumData& doc = app_.doc;
-  if (doc.Modified) {
+  if (doc.Modified()) {
     const Answer answer =
         app_.platform.MessageBox(BoxType::Confirmation, Buttons::YesNoCancel,
                                  "編集中の時間割が保存されていません。保存しますか");
@@ -549,14 +537,13 @@ void TfrmKumo::mnuFileOpenClick() {
   }
   const auto path = app_.platform.OpenFileDialog(this, {OpenFilter, TimetableExt, "", "", ""});
   if (!path) return;
-  doc.FileName = *path;
-  OpenDocument();
+  OpenDocument(*path);
   RefreshAllViews();
 }
 
 void TfrmKumo::mnuFileSaveClick() {
   TKumData& doc = app_.doc;
-  if (doc.FileName == NewTableName) {
+  if (doc.FileName() == NewTableName) {
     mnuFileSaveAsClick();
     return;
   }
@@ -569,34 +556,25 @@ void TfrmKumo::mnuFileSaveClick() {
     default:
       return;
   }
-  doc.SaveToFile();
-  doc.Modified = false;
-  stamp_ = StampOf(doc.FileName);
+  doc.SaveAs(doc.FileName());
+  stamp_ = StampOf(doc.FileName());
 }
 
 void TfrmKumo::mnuFileSaveAsClick() {
   TKumData& doc = app_.doc;
   const auto path =
-      app_.platform.SaveFileDialog(this, {SaveFilter, TimetableExt, doc.FileName, "", ""});
+      app_.platform.SaveFileDialog(this, {SaveFilter, TimetableExt, doc.FileName(), "", ""});
   if (!path) return;
   // A failed save keeps the name the document had, so that the caption, Save and the next
   // start still name the file the timetable really is in.
-  const std::string previous = doc.FileName;
-  doc.FileName = WithExtension(*path, ".kmt");
-  try {
-    doc.SaveToFile();
-  } catch (const FileError&) {
-    doc.FileName = previous;
-    throw;
-  }
-  doc.Modified = false;
+  const std::string previous = doc.FileName();
+  doc.SaveAs(WithExtension(*path, ".kmt"));
   // The lock and the stamp follow the timetable to its new file.
-  if (AbsolutePath(doc.FileName) != AbsolutePath(previous)) {
+  if (AbsolutePath(doc.FileName()) != AbsolutePath(previous)) {
     ForgetFile();
-    lock_ = app_.platform.LockOpenFile(doc.FileName).Lock;
+    lock_ = app_.platform.LockOpenFile(doc.FileName()).Lock;
   }
-  stamp_ = StampOf(doc.FileName);
-  ShowDocumentCaption();
+  stamp_ = StampOf(doc.FileName());
 }
 
 void TfrmKumo::mnuFileCloseClick() {
@@ -605,7 +583,7 @@ void TfrmKumo::mnuFileCloseClick() {
 
 bool TfrmKumo::CloseDocument() {
   TKumData& doc = app_.doc;
-  if (doc.Modified) {
+  if (doc.Modified()) {
     const Answer answer = app_.platform.MessageBox(BoxType::Warning, Buttons::YesNoCancel,
                                                    "時間割が保存されていません。保存しますか");
     if (answer == Answer::Cancel) return false;
@@ -619,7 +597,6 @@ void TfrmKumo::ShowNoDocument() {
   TKumData& doc = app_.doc;
   ForgetFile();
   doc.Clear();
-  doc.ResetEditState();
   mnuWindowCloseClick();
   RefreshAllViews();
   setWindowTitle(QStringLiteral("Kumo "));
@@ -649,17 +626,17 @@ void TfrmKumo::mnuViewClassesClick() {
 }
 
 void TfrmKumo::mnuViewTeacherClick() {
-  app_.frmTeacher->ShowOne(app_.doc.CurLine);
+  app_.frmTeacher->ShowOne(app_.doc.CurLine());
   app_.frmTeacher->show();
 }
 
 void TfrmKumo::mnuViewClassClick() {
   const TKumData& doc = app_.doc;
-  const PeriodCell& hand = doc.Hand.Piece;
+  const PeriodCell& hand = doc.Hand().Piece;
   // After the last line was deleted the cursor stands on no line (0): no cell, no homeroom.
-  const bool onLine = IsCellPlace(doc.CurLine, doc.CurPeriod);
-  const TeacherLine line = onLine ? doc.Lines[doc.CurLine] : TeacherLine{};
-  const PeriodCell cell = onLine ? doc.Cell(doc.CurLine, doc.CurPeriod) : PeriodCell{};
+  const bool onLine = IsCellPlace(doc.CurLine(), doc.CurPeriod());
+  const TeacherLine line = onLine ? doc.Line(doc.CurLine()) : TeacherLine{};
+  const PeriodCell cell = onLine ? doc.Cell(doc.CurLine(), doc.CurPeriod()) : PeriodCell{};
   int grade = line.Grade;
   int classNo = line.Homeroom;
   if (hand.IsClass()) {

@@ -58,8 +58,8 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   // Whether a timetable is open: the document commands are enabled exactly then.
   bool TimetableOpen() const { return timetableOpen_; }
 
-  // Loads the timetable named by the document's FileName and sets the window up for it.
-  void OpenDocument();
+  // Opens the timetable file and sets the window up for it.
+  void OpenDocument(const std::string& file);
   // Every view renews whole, as after a document was opened.
   void RefreshAllViews();
   // The history commands and the commands a piece in hand rules out follow the document.
@@ -149,9 +149,9 @@ class TfrmKumo : public QMainWindow, public DocumentObserver {
   bool CloseDocument();
   // The state after Close: an empty document and the document commands disabled.
   void ShowNoDocument();
-  // Tells other programs that the timetable named by the document's FileName is open here. One
+  // Tells other programs that the timetable at path is open here. One
   // open elsewhere opens too when the user says so, without the lock; false when he would not.
-  bool LockDocument();
+  bool LockDocument(const std::string& path);
   // The file is no longer the open timetable's: its lock is released, its stamp forgotten.
   void ForgetFile();
   // Whether Save may write over the file: one that another program changed since it was opened

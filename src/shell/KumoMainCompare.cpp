@@ -15,10 +15,9 @@ void TfrmKumo::mnuFileCompareClick() {
   if (!path) return;
   // Read aside: the open timetable, its history and its hand stay as they are.
   auto other = std::make_unique<TKumData>(app_.options, app_.platform);
-  other->FileName = *path;
-  if (!other->LoadFromFile()) return;
-  Baseline base = Baseline::ByName({&other->Lines[1], &other->Lines[1] + other->LineCount},
-                                   doc.Lines, doc.LineCount);
+  if (!other->Open(*path)) return;
+  const auto lines = other->LinesInUse();
+  Baseline base = Baseline::ByName({lines.begin(), lines.end()}, doc.LinesInUse());
   base.Source = *path;
   doc.CompareWith(std::move(base));
   app_.frmChecks->ShowPage(TfrmChecks::ChangesPage);

@@ -57,8 +57,8 @@ void TfrmKumo::Walk(bool (TKumData::*step)()) {
       QElapsedTimer clock;
       clock.start();
       do {
-        const bool ahead =
-            step == &TKumData::StepBack ? doc.HistoryPos > 1 : doc.HistoryPos < doc.HistoryEnd;
+        const bool ahead = step == &TKumData::StepBack ? doc.HistoryPos() > 1
+                                                       : doc.HistoryPos() < doc.HistoryEnd();
         going = ahead && (doc.*step)();
       } while (going && clock.elapsed() < FrameMilliseconds);
     }
@@ -80,7 +80,7 @@ void TfrmKumo::mnuEditFillClick() {
 
 void TfrmKumo::mnuEditAllClick() {
   // The cursor would leave the carried piece's line for the last one.
-  if (!app_.doc.Hand.Piece.IsEmpty()) {
+  if (!app_.doc.Hand().Piece.IsEmpty()) {
     app_.platform.Beep();
     return;
   }

@@ -40,10 +40,9 @@ int RunPdfCommand(const QStringList& arguments) {
   TKumData doc(options, prompter);
   const TClassLines classes(doc);
   const std::string output = AbsolutePath(arguments[4].toStdString());
-  doc.FileName = AbsolutePath(arguments[3].toStdString());
   try {
     options = StoredOptions(ProgramDirectory());
-    if (!doc.LoadFromFile()) return 1;
+    if (!doc.Open(AbsolutePath(arguments[3].toStdString()))) return 1;
     const QString& kind = arguments[2];
     if (kind != kinds[0] && classes.EntryCount == 0) {
       std::cerr << "クラスがありません\n";

@@ -315,20 +315,19 @@ Options FirstStartDefaults() {
   return options;
 }
 
-void LoadSettings(KumoApp& app, const Options& defaults) {
+std::string LoadSettings(KumoApp& app, const Options& defaults) {
   const SettingsFiles files = SettingsPlace(app.ProgramDir);
   IniFile own =
       SetAsideOversized(app, files.Own) ? ReadProfile(app, files.Own) : IniFile(std::string());
   const Profile ini(ReadProfile(app, files.Defaults), std::move(own));
   // A name no file could have is a damaged value, and opening it would only fail.
   const std::string file = ini.GetString("DataFile", "FileName", NewTableName);
-  app.doc.FileName =
-      CanBePath(file) ? CutToCp932Bytes(file, MaxFileNameBytes) : std::string(NewTableName);
   LoadWindows(ini, app);
   Options& options = app.options;
   LoadOptions(ini, options, defaults);
   LoadAids(ini, app, defaults);
   app.dlgEnvironment->LoadFromOptions();
+  return CanBePath(file) ? CutToCp932Bytes(file, MaxFileNameBytes) : std::string(NewTableName);
 }
 
 Options StoredOptions(const std::string& programDir) {
@@ -344,7 +343,7 @@ void SaveSettings(KumoApp& app) {
   try {
     QDir().mkpath(QString::fromStdString(DirectoryOf(path)));
     IniFile ini(path);
-    ini.SetString("DataFile", "FileName", app.doc.FileName);
+    ini.SetString("DataFile", "FileName", app.doc.FileName());
     const Bounds main = OuterBounds(*app.frmKumo);
     ini.SetInt("MainWindow", "Top", main.Top);
     ini.SetInt("MainWindow", "Left", main.Left);

@@ -27,8 +27,9 @@ SettingsFiles SettingsPlace(const std::string& programDir);
 bool SettingsExist(const std::string& programDir);
 
 // Missing files or keys give the defaults; an unreadable file is reported and gives them too.
-// Window places and sizes are kept within reach on the screens.
-void LoadSettings(KumoApp& app, const Options& defaults = Options());
+// Window places and sizes are kept within reach on the screens. Returns the timetable that was
+// open at the last exit (NewTableName for none).
+std::string LoadSettings(KumoApp& app, const Options& defaults = Options());
 // The defaults of the program's first start, when it opens the sample: the overviews show it,
 // the classes of every grade and the teachers of the first grade.
 Options FirstStartDefaults();

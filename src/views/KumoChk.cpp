@@ -148,7 +148,7 @@ void TfrmChecks::showEvent(QShowEvent* event) {
 void TfrmChecks::DocumentChanged(const DocumentChange& change) {
   // On the chains page the chains that start at the cursor's period come first.
   const bool chainsMoved = change.Cursor && tnbChecks_->currentIndex() == ChainsPage;
-  if (change.All || change.Lines || change.Subjects || change.Cells.any() || change.Hand ||
+  if (change.All || change.Lines || change.Subjects || change.AnyCell() || change.Hand ||
       change.Holding || chainsMoved) {
     RenewView();
   }
@@ -204,7 +204,7 @@ void TfrmChecks::RenewChecks() {
     // The pieces not put down keep their advice and a row for the hand even when there are none.
     const bool unplaced = kind == CheckKind::Unplaced;
     if (counts[k] > 0 || unplaced) add({{"　→ " + advice}, true, {}, {}}, -1);
-    if (unplaced && doc_.Hand.Piece.IsEmpty())
+    if (unplaced && doc_.Hand().Piece.IsEmpty())
       add({{QStringLiteral("　手：なし")}, false, {}, {}}, -1);
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
       if (items_[i].Kind == kind) add({{"　" + Utf8(items_[i].Text)}, false, {}, advice}, i);
@@ -221,7 +221,7 @@ void TfrmChecks::RenewHours() {
   const TClassLines& classes = classes_;
   const ClassHours hours = CountClassHours(doc, classes);
   QStringList headers{QStringLiteral("クラス")};
-  for (const int s : hours.Subjects) headers << FromDocText(doc.SubjectNames1[s].View());
+  for (const int s : hours.Subjects) headers << FromDocText(doc.SubjectNames1()[s].View());
   headers << QStringLiteral("計");
   std::vector<TextRow> rows;
   for (const ClassHoursRow& row : hours.Rows) {
@@ -257,8 +257,8 @@ void TfrmChecks::lvwChecksDblClick(int row) {
   TKumData& doc = doc_;
   if (!doc.IsLineInUse(item.Line) || item.Period < 1 || item.Period > PeriodCount) return;
   // A carried piece stays on its own line: the jump takes only the period then.
-  const bool carrying = !doc.Hand.Piece.IsEmpty() && doc.IsLineInUse(doc.Hand.FromLine);
-  doc.SetCursor(carrying ? doc.Hand.FromLine : item.Line, item.Period);
+  const bool carrying = !doc.Hand().Piece.IsEmpty() && doc.IsLineInUse(doc.Hand().FromLine);
+  doc.SetCursor(carrying ? doc.Hand().FromLine : item.Line, item.Period);
   table_.FocusTable();
 }
 

@@ -92,13 +92,13 @@ void TfrmChecks::RenewChains() {
     rows.push_back(std::move(row));
     chainOfRow_.push_back(chain);
   };
-  if (!doc.Hand.Piece.IsClass() || !doc.IsLineInUse(doc.Hand.FromLine)) {
+  if (!doc.Hand().Piece.IsClass() || !doc.IsLineInUse(doc.Hand().FromLine)) {
     add(Plain(QStringLiteral("手に授業の駒がありません。駒を持ち上げると、置き方がここに出ます。")),
         -1);
     chainRows_->SetRows({}, std::move(rows));
     return;
   }
-  add(Heading("■ 手：" + Utf8(HeldPieceText(doc, doc.Hand))), -1);
+  add(Heading("■ 手：" + Utf8(HeldPieceText(doc, doc.Hand()))), -1);
   auto addChain = [&](int k) {
     const Chain& chain = chains_[k];
     const QString text = Utf8(ChainText(doc, chain));
@@ -106,12 +106,12 @@ void TfrmChecks::RenewChains() {
   };
   const int count = static_cast<int>(chains_.size());
   // Off the period the piece was lifted from, which is no place to go to.
-  if (doc.CurLine == doc.Hand.FromLine && doc.CursorOnLine() &&
-      doc.CurPeriod != doc.Hand.FromPeriod) {
-    add(Heading("■ カーソルの時限（" + Utf8(PeriodText(doc.CurPeriod)) + "）へ置く手順"), -1);
+  if (doc.CurLine() == doc.Hand().FromLine && doc.CursorOnLine() &&
+      doc.CurPeriod() != doc.Hand().FromPeriod) {
+    add(Heading("■ カーソルの時限（" + Utf8(PeriodText(doc.CurPeriod())) + "）へ置く手順"), -1);
     bool any = false;
     for (int k = 0; k < count; ++k) {
-      if (chains_[k].Moves[0].To != doc.CurPeriod) continue;
+      if (chains_[k].Moves[0].To != doc.CurPeriod()) continue;
       addChain(k);
       any = true;
     }
@@ -136,7 +136,7 @@ void TfrmChecks::lvwChainsDblClick(int row) {
 void TfrmChecks::RenewChanges() {
   const TKumData& doc = doc_;
   const Baseline& base = doc.Compared();
-  btnCompareSaved_->setEnabled(doc.Other.Kept);
+  btnCompareSaved_->setEnabled(doc.Other().Kept);
   if (!base.Kept) {
     lblCompared_->setText(QStringLiteral(
         "保存したことのない時間割です。比べる相手はまだありません（保存すると、そこからの変更が"
@@ -170,7 +170,7 @@ void TfrmChecks::RenewChanges() {
     for (const NoticeRow& row : notice.Rows) {
       int line = notice.Line;
       if (notice.ForClass) {
-        for (int n = 1; n <= doc.LineCount && line == 0; ++n) {
+        for (int n = 1; n <= doc.LineCount() && line == 0; ++n) {
           if (doc.Cell(n, row.Period).SamePiece(notice.Class)) line = n;
         }
       }
@@ -186,8 +186,8 @@ void TfrmChecks::lvwChangesDblClick(int row) {
   const auto [line, period] = placeOfRow_[row];
   TKumData& doc = doc_;
   if (!doc.OnTimetable(line, period)) return;
-  const bool carrying = !doc.Hand.Piece.IsEmpty() && doc.IsLineInUse(doc.Hand.FromLine);
-  doc.SetCursor(carrying ? doc.Hand.FromLine : line, period);
+  const bool carrying = !doc.Hand().Piece.IsEmpty() && doc.IsLineInUse(doc.Hand().FromLine);
+  doc.SetCursor(carrying ? doc.Hand().FromLine : line, period);
   table_.FocusTable();
 }
 

@@ -88,7 +88,7 @@ void TfrmPickCharge::RenewView() {
     const int count = std::min<int>(doc.ClassCount(grade), MaxClassNo);
     for (int c = 1; c < sgrPickCharge_->ColCount(); ++c) {
       sgrPickCharge_->SetCells(c, grade - 1,
-                               c <= count ? FromDocText(doc.ClassLabels[c].View()) : QString());
+                               c <= count ? FromDocText(doc.ClassLabels()[c].View()) : QString());
     }
   }
 }

@@ -87,8 +87,8 @@ void TfrmClass::RenewView() {
     const ClassPeriod at = ClassSubjectAt(doc, *entry, p);
     QString text = QStringLiteral("  ");
     if (at.Homeroom || at.Teacher != 0) {
-      text = FromDocText(Letters == 1 ? doc.SubjectNames1[at.Subject].View()
-                                      : doc.SubjectNames2[at.Subject].View());
+      text = FromDocText(Letters == 1 ? doc.SubjectNames1()[at.Subject].View()
+                                      : doc.SubjectNames2()[at.Subject].View());
     }
     SetPeriodText(p, text);
   }
@@ -102,7 +102,7 @@ std::optional<TfrmOneWeek::PeriodLook> TfrmClass::LookOf(int period) const {
   const Options& options = options_;
   if (at.Homeroom) return PeriodLook{PieceColor(options, KindSubject)};
   if (at.Teacher != 0) {
-    return PeriodLook{PieceColor(options, doc_.Lines[at.Teacher].Grade), at.Teacher, false};
+    return PeriodLook{PieceColor(options, doc_.Line(at.Teacher).Grade), at.Teacher, false};
   }
   return PeriodLook{PieceColor(options, KindEmpty)};
 }
@@ -111,7 +111,7 @@ void TfrmClass::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines) {
     if (ShownClass != 0) ShownClass = classes_.FindClass(shownGrade_, shownClassNo_);
     RenewView();
-  } else if (change.Subjects || change.Cells.any()) {
+  } else if (change.Subjects || change.AnyCell()) {
     RenewView();
   }
 }
@@ -149,7 +149,7 @@ void TfrmClass::pmnTeacherClick() {
 }
 
 void TfrmClass::OpenChooser(const QString& typed) {
-  if (ShownEntry() == nullptr || doc_.LineCount == 0) {
+  if (ShownEntry() == nullptr || doc_.LineCount() == 0) {
     platform_.Beep();
     return;
   }
@@ -166,7 +166,7 @@ void TfrmClass::TeacherChosen(int line) {
   TKumData& doc = doc_;
   const int period = CurrentPeriod();
   if (doc.EnterClassAt(line, period, entry->Grade, entry->ClassNo, options_.AutoLocate) &&
-      doc.CurLine == line && doc.CurPeriod == period) {
+      doc.CurLine() == line && doc.CurPeriod() == period) {
     NextPeriod();
   }
 }

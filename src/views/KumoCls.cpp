@@ -94,14 +94,14 @@ void TfrmClasses::FillRow(int k) {
   const ClassEntry& entry = classes_.Entries[classes_.VisibleEntries[k]];
   const int row = k + HeaderRows - 1;
   const int home = entry.HomeroomLine;
-  sgrClasses_->SetCells(0, row, FromDocText(doc.ClassLabels[entry.ClassNo].View()));
+  sgrClasses_->SetCells(0, row, FromDocText(doc.ClassLabels()[entry.ClassNo].View()));
   sgrClasses_->SetCells(
-      1, row, doc.IsLineInUse(home) ? FromDocText(doc.Lines[home].Name.View()) : QString());
+      1, row, doc.IsLineInUse(home) ? FromDocText(doc.Line(home).Name.View()) : QString());
   int count = 0;
   for (int p = 1; p <= PeriodCount; ++p) {
     const ClassPeriod at = ClassSubjectAt(doc, entry, p);
     if (at.Counted()) ++count;
-    sgrClasses_->SetCells(ColOfPeriod(p), row, FromDocText(doc.SubjectNames1[at.Subject].View()));
+    sgrClasses_->SetCells(ColOfPeriod(p), row, FromDocText(doc.SubjectNames1()[at.Subject].View()));
   }
   sgrClasses_->SetCells(3, row, LessonCountText(count));
 }
@@ -112,6 +112,8 @@ void TfrmClasses::DocumentChanged(const DocumentChange& change) {
     RenewAll();
     return;
   }
+  // Classes change only with cells: a cursor moved alone renews nothing.
+  if (!change.AnyCell()) return;
   // Both classes of an exchange are among them.
   for (int grade = 1; grade <= 3; ++grade) {
     for (int classNo = 1; classNo <= MaxClassNo; ++classNo) {
@@ -120,8 +122,8 @@ void TfrmClasses::DocumentChanged(const DocumentChange& change) {
   }
   // The homeroom teacher's own subject pieces show in the class's row.
   const TKumData& doc = doc_;
-  for (int n = 1; n <= doc.LineCount; ++n) {
-    if (change.LineChanged(n)) RenewClass(doc.Lines[n].Grade, doc.Lines[n].Homeroom);
+  for (int n = 1; n <= doc.LineCount(); ++n) {
+    if (change.LineChanged(n)) RenewClass(doc.Line(n).Grade, doc.Line(n).Homeroom);
   }
 }
 
@@ -146,7 +148,7 @@ void TfrmClasses::sgrClassesDrawCell(Canvas& canvas, int col, int row, const QRe
       if (ClassSubjectAt(doc, entry, period).Homeroom) {
         text = PieceColor(options, KindSubject);
       } else {
-        text = PieceColor(options, taught ? doc.Lines[teacher].Grade : 0);
+        text = PieceColor(options, taught ? doc.Line(teacher).Grade : 0);
       }
       // Italic only: bold marks a teacher line's counted pieces, which this row does not show.
       if (taught) SetPieceStyle(canvas, doc, options, teacher, period, false);

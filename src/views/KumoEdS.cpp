@@ -24,7 +24,7 @@ bool TdlgEditS::EditSubject(int k, QPoint origin) {
   TKumData& doc = doc_;
   return Run(
       platform_, origin,
-      {doc.SubjectNames1[k].View(), doc.SubjectNames2[k].View(), doc.SubjectNames4[k].View()},
+      {doc.SubjectNames1()[k].View(), doc.SubjectNames2()[k].View(), doc.SubjectNames4()[k].View()},
       [&](const std::vector<std::string>& texts) {
         doc.SetSubject(k, texts[0], texts[1], texts[2]);
       });

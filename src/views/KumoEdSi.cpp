@@ -23,7 +23,7 @@ TdlgEditSi::TdlgEditSi(TKumData& doc, Platform& platform)
 
 bool TdlgEditSi::EditSymbol(int k, QPoint origin) {
   TKumData& doc = doc_;
-  return Run(platform_, origin, {doc.Symbols[k].View(), doc.SymbolMeanings[k].View()},
+  return Run(platform_, origin, {doc.Symbols()[k].View(), doc.SymbolMeanings()[k].View()},
              [&](const std::vector<std::string>& texts) { doc.SetSymbol(k, texts[0], texts[1]); });
 }
 

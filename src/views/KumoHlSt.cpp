@@ -26,26 +26,26 @@ TfrmHoldingStack::TfrmHoldingStack(TKumData& doc, Options& options)
 
 void TfrmHoldingStack::RenewHolding() {
   ShowHoldingRow(0);
-  for (int b = 1; b < doc_.HoldingCount; ++b) ShowHoldingRow(b);
+  for (int b = 1; b < doc_.HoldingCount(); ++b) ShowHoldingRow(b);
 }
 
 void TfrmHoldingStack::ShowHoldingRow(int a) {
   const TKumData& doc = doc_;
-  const int rows = std::max(doc.HoldingCount + 1, 2);
+  const int rows = std::max(doc.HoldingCount() + 1, 2);
   Grid().SetRowCount(rows);
-  if (a >= 1 && a < doc.HoldingCount) {
-    const HeldPiece& held = doc.Holding[a];
+  if (a >= 1 && a < doc.HoldingCount()) {
+    const HeldPiece& held = doc.Held(a);
     const Byte item = held.Piece.Item;
     // A piece whose origin is not known shows no teacher and no period.
     const bool known = doc.IsLineInUse(held.FromLine);
-    WriteRow(a, {item <= MaxClassNo ? FromDocText(doc.ClassLabels[item].View()) : QString(),
-                 known ? FromDocText(doc.Lines[held.FromLine].Name.View()) : QString(),
+    WriteRow(a, {item <= MaxClassNo ? FromDocText(doc.ClassLabels()[item].View()) : QString(),
+                 known ? FromDocText(doc.Line(held.FromLine).Name.View()) : QString(),
                  known ? FromDocText(PeriodName(held.FromPeriod)) : QString()});
     Grid().RepaintRow(a);
   }
   // A piece taken into the hand leaves its row behind the new tail.
   EmptyRow(rows - 1);
-  SelectRow(doc.HoldingCount);
+  SelectRow(doc.HoldingCount());
 }
 
 void TfrmHoldingStack::DocumentChanged(const DocumentChange& change) {
@@ -58,11 +58,11 @@ void TfrmHoldingStack::ClearStack() {
 
 std::optional<ColorRef> TfrmHoldingStack::TextColor(int col, int row) const {
   const TKumData& doc = doc_;
-  if (row < 1 || row >= doc.HoldingCount) return std::nullopt;
-  const HeldPiece& held = doc.Holding[row];
+  if (row < 1 || row >= doc.HoldingCount()) return std::nullopt;
+  const HeldPiece& held = doc.Held(row);
   if (col == 1) return PieceColor(options_, held.Piece.Kind);
   if (col == 2 && doc.IsLineInUse(held.FromLine)) {
-    return PieceColor(options_, doc.Lines[held.FromLine].Grade);
+    return PieceColor(options_, doc.Line(held.FromLine).Grade);
   }
   return std::nullopt;
 }

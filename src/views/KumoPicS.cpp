@@ -87,8 +87,8 @@ void TfrmPickS::RenewView() {
   for (int k = 1; k <= MaxSubject; ++k) {
     sgrPicks_->SetCells(
         k, 0,
-        FromDocText(Letters == 1 ? doc.SubjectNames1[k].View() : doc.SubjectNames2[k].View()));
-    sgrPicks_->SetCells(k, 1, FromDocText(doc.Symbols[k].View()));
+        FromDocText(Letters == 1 ? doc.SubjectNames1()[k].View() : doc.SubjectNames2()[k].View()));
+    sgrPicks_->SetCells(k, 1, FromDocText(doc.Symbols()[k].View()));
   }
 }
 
@@ -127,31 +127,26 @@ void TfrmPickS::pmnViewClick() {
 }
 
 std::string TfrmPickS::SubjectFileDir() const {
-  const std::string& subjects = doc_.SubjectFileName;
+  const std::string& subjects = doc_.SubjectFileName();
   if (!DirectoryOf(subjects).empty()) return DirectoryOf(subjects);
-  return DirectoryOf(AbsolutePath(doc_.FileName));
+  return DirectoryOf(AbsolutePath(doc_.FileName()));
 }
 
 // A file that cannot be read, or is refused, changes nothing and leaves the name as it was.
 void TfrmPickS::pmnLoadClick() {
   TKumData& doc = doc_;
   const std::optional<std::string> path = platform_.OpenFileDialog(
-      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
+      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName()), SubjectFileDir(), ""});
   if (!path) return;
-  const std::string previous = doc.SubjectFileName;
-  doc.SubjectFileName = AbsolutePath(*path);
-  bool loaded = false;
-  main_.Run([&] { loaded = doc.LoadSubjects(); });
-  if (!loaded) doc.SubjectFileName = previous;
+  main_.Run([&] { doc.LoadSubjects(AbsolutePath(*path)); });
 }
 
 void TfrmPickS::pmnSaveClick() {
   TKumData& doc = doc_;
   const std::optional<std::string> path = platform_.SaveFileDialog(
-      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName), SubjectFileDir(), ""});
+      this, {SubjectFilter, SubjectExt, FileNameOf(doc.SubjectFileName()), SubjectFileDir(), ""});
   if (!path) return;
-  doc.SubjectFileName = AbsolutePath(*path);
-  main_.Run([&] { doc.SaveSubjects(); });
+  main_.Run([&] { doc.SaveSubjects(AbsolutePath(*path)); });
 }
 
 void TfrmPickS::pmnInitClick() {

@@ -38,18 +38,18 @@ void TfrmStack::RenewStack() {
 
 void TfrmStack::ShowStackRow(int a) {
   const TKumData& doc = doc_;
-  Grid().SetRowCount(doc.HistoryEnd + 1);
-  if (a >= 1 && a < doc.HistoryEnd) Grid().RepaintRow(a);
+  Grid().SetRowCount(doc.HistoryEnd() + 1);
+  if (a >= 1 && a < doc.HistoryEnd()) Grid().RepaintRow(a);
   ClearStackTail();
-  SelectRow(doc.HistoryPos);
+  SelectRow(doc.HistoryPos());
   RepaintCell(0, markedRow_);
-  markedRow_ = doc.HistoryPos;
+  markedRow_ = doc.HistoryPos();
   RepaintCell(0, markedRow_);
 }
 
 // Steps recorded after some were undone leave the rows of those beyond the new end.
 void TfrmStack::ClearStackTail() {
-  Grid().RepaintRow(doc_.HistoryEnd);
+  Grid().RepaintRow(doc_.HistoryEnd());
 }
 
 void TfrmStack::DocumentChanged(const DocumentChange& change) {
@@ -57,27 +57,27 @@ void TfrmStack::DocumentChanged(const DocumentChange& change) {
   if (change.All || change.Lines || change.Subjects) {
     RenewStack();
   } else if (change.History) {
-    Grid().SetRowCount(doc.HistoryEnd + 1);
+    Grid().SetRowCount(doc.HistoryEnd() + 1);
     if (change.Forgotten != 0) {
       // The oldest steps were forgotten: every row shows the step after the one it showed.
       Grid().viewport()->update();
     } else {
-      for (int a = change.FirstEntry; a != 0 && a < doc.HistoryEnd; ++a) Grid().RepaintRow(a);
+      for (int a = change.FirstEntry; a != 0 && a < doc.HistoryEnd(); ++a) Grid().RepaintRow(a);
     }
     // However far a walk went, only the position moved: its selection and its red number.
-    ShowStackRow(doc.HistoryPos - 1);
+    ShowStackRow(doc.HistoryPos() - 1);
   }
 }
 
 QString TfrmStack::StackText(int col, int row) const {
   const TKumData& doc = doc_;
-  if (row < 1 || row >= doc.HistoryEnd) return {};
-  const HistoryEntry& e = doc.History[row];
+  if (row < 1 || row >= doc.HistoryEnd()) return {};
+  const HistoryEntry& e = doc.History(row);
   switch (col) {
     case 0:
       return RowNumber(row);
     case 1:
-      return doc.IsLineInUse(e.Line) ? FromDocText(doc.Lines[e.Line].Name.View()) : QString();
+      return doc.IsLineInUse(e.Line) ? FromDocText(doc.Line(e.Line).Name.View()) : QString();
     case 2:
       return FromDocText(PeriodName(e.Period));
     case 3:
@@ -93,13 +93,13 @@ void TfrmStack::ClearStack() {
 
 std::optional<ColorRef> TfrmStack::TextColor(int col, int row) const {
   const TKumData& doc = doc_;
-  if (col == 0) return row == doc.HistoryPos ? std::optional(PositionColor) : std::nullopt;
-  if (row < 1 || row >= doc.HistoryEnd) return std::nullopt;
-  const HistoryEntry& e = doc.History[row];
+  if (col == 0) return row == doc.HistoryPos() ? std::optional(PositionColor) : std::nullopt;
+  if (row < 1 || row >= doc.HistoryEnd()) return std::nullopt;
+  const HistoryEntry& e = doc.History(row);
   switch (col) {
     case 1:
       if (!doc.IsLineInUse(e.Line)) return std::nullopt;
-      return PieceColor(options_, doc.Lines[e.Line].Grade);
+      return PieceColor(options_, doc.Line(e.Line).Grade);
     case 3:
       return PieceColor(options_, e.Hand.Kind);
     case 4:

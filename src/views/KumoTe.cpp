@@ -20,7 +20,7 @@ TfrmTeacher::TfrmTeacher(TKumData& doc, Options& options)
                   {}) {}
 
 int TfrmTeacher::ShownCount() const {
-  return doc_.LineCount;
+  return doc_.LineCount();
 }
 
 // A line left past the last one by a cut shows as an empty line without a name.
@@ -33,7 +33,7 @@ void TfrmTeacher::RenewView() {
     return;
   }
   const bool inUse = doc.IsLineInUse(ShownLine);
-  const TeacherLine line = inUse ? doc.Lines[ShownLine] : TeacherLine{};
+  const TeacherLine line = inUse ? doc.Line(ShownLine) : TeacherLine{};
   SetTitle(FromDocText(line.Name.View()) + QStringLiteral("先生時間割"),
            PieceColor(options_, line.Grade));
   for (int p = 1; p <= PeriodCount; ++p) {

@@ -81,8 +81,8 @@ void TfrmTeachers::RenewAll() {
   if (!isVisible()) return;
   const TKumData& doc = doc_;
   ListedLines.clear();
-  for (int n = 1; n <= doc.LineCount; ++n) {
-    if (Listed(doc.Lines[n])) ListedLines.push_back(n);
+  for (int n = 1; n <= doc.LineCount(); ++n) {
+    if (Listed(doc.Line(n))) ListedLines.push_back(n);
   }
   const int count = static_cast<int>(ListedLines.size());
   sgrTeachers_->SetRowCount(std::max(count, 1) + HeaderRows);
@@ -121,6 +121,7 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
     RenewAll();
     return;
   }
+  if (!change.AnyCell()) return;  // a cursor moved alone renews nothing
   // After a clash a move changes the clashing line as well as the cursor's. Flags and the
   // history change a cell's look even when its text stays: the whole row repaints.
   for (int k = 0; k < static_cast<int>(ListedLines.size()); ++k) {
@@ -129,7 +130,7 @@ void TfrmTeachers::DocumentChanged(const DocumentChange& change) {
     sgrTeachers_->RepaintRow(k + HeaderRows);
   }
   // A clash marks the other line too, which the change may not name.
-  if (change.Cells.any()) ShowClashMarks();
+  ShowClashMarks();
 }
 
 void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const QRect& rect,
@@ -155,7 +156,7 @@ void TfrmTeachers::sgrTeachersDrawCell(Canvas& canvas, int col, int row, const Q
   if (row == 0 && IsHeaderBand(col)) FillHeaderBand(canvas, rect);
 
   ColorRef text = SystemColor(QPalette::WindowText);
-  if (dataRow) text = PieceColor(options, periodCell ? cell.Kind : doc.Lines[line].Grade);
+  if (dataRow) text = PieceColor(options, periodCell ? cell.Kind : doc.Line(line).Grade);
   canvas.SetFontColor(text);
   if (periodCell && clashes_.At(line, period)) DrawClashMark(canvas, rect);
   if (periodCell) SetPieceStyle(canvas, doc, options, line, period, true);

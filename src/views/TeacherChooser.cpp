@@ -33,15 +33,15 @@ void TeacherChooser::Open(const QPoint& place, int period, const QString& typed)
 // A busy teacher shows what the period holds, greyed: entering there is refused.
 void TeacherChooser::Fill() {
   for (const int n : OfferedLines(doc_, period_)) {
-    const TeacherLine& line = doc_.Lines[n];
+    const TeacherLine& line = doc_.Line(n);
     const QString name = QString::fromStdString(LineName(doc_, n));
-    const QString subject = FromDocText(doc_.SubjectNames2[line.Subject].View());
+    const QString subject = FromDocText(doc_.SubjectNames2()[line.Subject].View());
     const PeriodCell& cell = doc_.Cell(n, period_);
     QString shown = QStringLiteral("%1  %2  %3").arg(n, 2).arg(name, subject);
     if (!cell.IsEmpty()) shown += "  (" + QString::fromStdString(PieceName(doc_, cell)) + ")";
     AddChoice(shown,
-              name + " " + FromDocText(doc_.SubjectNames1[line.Subject].View()) + " " + subject +
-                  " " + FromDocText(doc_.SubjectNames4[line.Subject].View()),
+              name + " " + FromDocText(doc_.SubjectNames1()[line.Subject].View()) + " " + subject +
+                  " " + FromDocText(doc_.SubjectNames4()[line.Subject].View()),
               n, !cell.IsEmpty());
   }
 }
@@ -54,7 +54,7 @@ bool TeacherChooser::Matches(const QString& searched, const QVariant& value,
 }
 
 bool TeacherChooser::Settled(const QString& typed) const {
-  return LineMeant(Digits(typed), doc_.LineCount).has_value();
+  return LineMeant(Digits(typed), doc_.LineCount()).has_value();
 }
 
 void TeacherChooser::Done(const QVariant& chosen) {

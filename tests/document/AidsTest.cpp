@@ -32,7 +32,6 @@ class Aids : public DocTest {
   }
   void School() {
     doc.Clear();
-    doc.ResetEditState();
     for (Byte c = 1; c <= 3; ++c) doc.AddLine(Line(1, c, "", Math));
     doc.AddLine(Line(2, 1, "", English));
   }
@@ -65,16 +64,16 @@ void ExpectTints(const HandPlaces& places, std::initializer_list<TintCase> cases
 
 // T1 carries 1-1 from period 1 along its line.
 TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
-  doc.Cell(1, 1) = Piece(1, 1);
-  doc.Cell(2, 3) = {1, 1, English, 0};  // T2 teaches 1-1 in period 3, not 数
-  doc.Cell(1, 3) = Piece(1, 2);
-  doc.Cell(1, 4) = Piece(1, 3);  // 1-3 would go back to period 1, where T3 has it
-  doc.Cell(3, 1) = Piece(1, 3);
-  doc.Cell(1, 5) = Piece(1, 2);  // 1-2 is free in period 1
-  doc.Cell(1, 6) = Piece(1, 2, Locked);
-  doc.Cell(1, 7) = Piece(KindSubject, Moral);  // T4, 2-1's homeroom teacher, has 道徳 in period 1
-  doc.Cell(4, 1) = Piece(KindSubject, Moral);
-  doc.Cell(1, 8) = Piece(2, 1);
+  Put(1, 1, Piece(1, 1));
+  Put(2, 3, {1, 1, English, 0});  // T2 teaches 1-1 in period 3, not 数
+  Put(1, 3, Piece(1, 2));
+  Put(1, 4, Piece(1, 3));  // 1-3 would go back to period 1, where T3 has it
+  Put(3, 1, Piece(1, 3));
+  Put(1, 5, Piece(1, 2));  // 1-2 is free in period 1
+  Put(1, 6, Piece(1, 2, Locked));
+  Put(1, 7, Piece(KindSubject, Moral));  // T4, 2-1's homeroom teacher, has 道徳 in period 1
+  Put(4, 1, Piece(KindSubject, Moral));
+  Put(1, 8, Piece(2, 1));
   Renew();
   ASSERT_EQ(FindHandPlaces(doc, classes).Line, 0) << "nothing in hand";
   MoveAt(1, 1);
@@ -96,12 +95,12 @@ TEST_F(Aids, TheHandsLineIsTintedByWhatPuttingTheClassThereWouldDo) {
 // T1 carries its 数 with 1-1 from Friday's first period; Monday (periods 1..6) holds 1-1's
 // lessons of other teachers.
 TEST_F(Aids, TintsWarnOfTheSameSubjectTwiceADayAndMarkSymbols) {
-  doc.Cell(1, 25) = Piece(1, 1, Continuous);
-  doc.Cell(2, 2) = Piece(1, 1, Continuous);      // 1-1 has 数 with T2 on Monday 2
-  doc.Cell(3, 5) = {KindGrade1, 1, English, 0};  // and 英 with T3 on Monday 5
-  doc.Cell(1, 4) = Piece(KindSymbol, 1);
-  doc.Cell(1, 10) = Piece(KindSymbol, 2, Locked);
-  doc.Cell(2, 14) = {KindGrade1, 1, English, 0};  // 数 teacher T2, but an 英 lesson on Tuesday 2
+  Put(1, 25, Piece(1, 1, Continuous));
+  Put(2, 2, Piece(1, 1, Continuous));      // 1-1 has 数 with T2 on Monday 2
+  Put(3, 5, {KindGrade1, 1, English, 0});  // and 英 with T3 on Monday 5
+  Put(1, 4, Piece(KindSymbol, 1));
+  Put(1, 10, Piece(KindSymbol, 2, Locked));
+  Put(2, 14, {KindGrade1, 1, English, 0});  // 数 teacher T2, but an 英 lesson on Tuesday 2
   Renew();
   MoveAt(1, 25, StayPut);
   ExpectTints(FindHandPlaces(doc, classes),
@@ -117,7 +116,9 @@ TEST_F(Aids, TintsWarnOfTheSameSubjectTwiceADayAndMarkSymbols) {
               });
   // A lesson with its own subject is judged by that subject; side by side, only a continuous
   // pair is one lesson.
-  doc.Hand.Piece.LessonSubject = English;
+  HeldPiece hand = doc.Hand();
+  hand.Piece.LessonSubject = English;
+  InHand(hand);
   ExpectTints(FindHandPlaces(doc, classes),
               {
                   {6, PlaceTint::Careful, "next to Monday 5's 英, no pair"},
@@ -133,11 +134,10 @@ TEST_F(Aids, EveryTintForetellsTheMove) {
     for (int p = 1; p <= 8; ++p) {
       const int k = (n * 7 + p * 3) % 5;
       // Each lesson of a subject of its own, so that no subject falls twice on a day.
-      if (k < 3)
-        doc.Cell(n, p) = {1, static_cast<Byte>(k + 1), static_cast<Byte>(20 + n * 8 + p), 0};
+      if (k < 3) Put(n, p, {1, static_cast<Byte>(k + 1), static_cast<Byte>(20 + n * 8 + p), 0});
       // Subject pieces where the move, which knows no homerooms, judges them as the tints do:
       // in the hand's line and in 2-1's homeroom line.
-      if (k == 3 && (n == 1 || n == 4)) doc.Cell(n, p) = Piece(KindSubject, Moral);
+      if (k == 3 && (n == 1 || n == 4)) Put(n, p, Piece(KindSubject, Moral));
     }
   }
   Renew();
@@ -148,18 +148,18 @@ TEST_F(Aids, EveryTintForetellsTheMove) {
     const HandPlaces places = FindHandPlaces(doc, classes);
     for (int p = 1; p <= 8; ++p) {
       SCOPED_TRACE(testing::Message() << "from " << from << " to " << p);
-      const std::uint16_t start = doc.HistoryPos;
+      const std::uint16_t start = doc.HistoryPos();
       prompter.Reset();
       MoveAt(1, p, StayPut);
       const int atPlace = prompter.Beeps();
-      if (!doc.Hand.Piece.IsEmpty() && p != from) MoveAt(1, from, StayPut);
+      if (!doc.Hand().Piece.IsEmpty() && p != from) MoveAt(1, from, StayPut);
       const int atOrigin = prompter.Beeps() - atPlace;
       const PlaceTint expected = atPlace > 0    ? PlaceTint::Clash
                                  : atOrigin > 0 ? PlaceTint::Careful
                                                 : PlaceTint::Good;
       EXPECT_EQ(places.At(1, p), expected);
       seen.insert(expected);
-      while (doc.HistoryPos > start) doc.StepBack();
+      while (doc.HistoryPos() > start) doc.StepBack();
     }
     MoveAt(1, from, StayPut);
   }
@@ -176,23 +176,23 @@ TEST_F(Aids, EachCheckIsFoundAndClearedByTheMoveThatFixesIt) {
   } cases[] = {
       {"1-2 taught by T1 and T2 in period 3", CheckKind::Clash,
        [](TKumData& d) {
-         d.Cell(1, 3) = Piece(1, 2);
-         d.Cell(2, 3) = Piece(1, 2);
+         Put(d, 1, 3, Piece(1, 2));
+         Put(d, 2, 3, Piece(1, 2));
        },
        1, 3, [](TKumData& d) { Move(d, 2, 3), Move(d, 2, 5); }},
       {"1-1 has 数 in periods 1 and 4", CheckKind::SameSubject,
        [](TKumData& d) {
-         d.Cell(2, 1) = Piece(1, 1);
-         d.Cell(3, 4) = Piece(1, 1);
+         Put(d, 2, 1, Piece(1, 1));
+         Put(d, 3, 4, Piece(1, 1));
        },
        3, 4, [](TKumData& d) { Move(d, 3, 4), Move(d, 3, 8); }},
       {"a continuous 1-3 split over periods 2 and 4", CheckKind::SplitContinuous,
        [](TKumData& d) {
-         d.Cell(4, 2) = Piece(1, 3, Continuous);
-         d.Cell(4, 4) = Piece(1, 3, Continuous);
+         Put(d, 4, 2, Piece(1, 3, Continuous));
+         Put(d, 4, 4, Piece(1, 3, Continuous));
        },
        4, 2, [](TKumData& d) { Move(d, 4, 4, StayPut), Move(d, 4, 3, StayPut); }},
-      {"1-1 in hand", CheckKind::Unplaced, [](TKumData& d) { d.Cell(1, 6) = Piece(1, 1); }, 1, 6,
+      {"1-1 in hand", CheckKind::Unplaced, [](TKumData& d) { Put(d, 1, 6, Piece(1, 1)); }, 1, 6,
        [](TKumData& d) { Move(d, 1, 6); }},
   };
   for (const auto& c : cases) {
@@ -211,9 +211,9 @@ TEST_F(Aids, EachCheckIsFoundAndClearedByTheMoveThatFixesIt) {
 }
 
 TEST_F(Aids, AContinuousPairSideBySideIsNotTheSameSubjectTwice) {
-  doc.Cell(2, 1) = Piece(1, 1, Continuous);
-  doc.Cell(2, 2) = Piece(1, 1, Continuous);
-  doc.Cell(3, 3) = Piece(1, 1);
+  Put(2, 1, Piece(1, 1, Continuous));
+  Put(2, 2, Piece(1, 1, Continuous));
+  Put(3, 3, Piece(1, 1));
   Renew();
   EXPECT_TRUE(Checks(CheckKind::SplitContinuous).empty());
   const std::vector<CheckItem> twice = Checks(CheckKind::SameSubject);
@@ -223,11 +223,11 @@ TEST_F(Aids, AContinuousPairSideBySideIsNotTheSameSubjectTwice) {
 
 TEST_F(Aids, EmptyClassPeriodsAreTheWeekLessLessonsAndHomeroomPieces) {
   for (int p = 1; p <= PeriodCount; ++p) {
-    for (Byte c = 1; c <= 3; ++c) doc.Cell(c, p) = Piece(1, c);
-    doc.Cell(4, p) = Piece(2, 1);
+    for (Byte c = 1; c <= 3; ++c) Put(c, p, Piece(1, c));
+    Put(4, p, Piece(2, 1));
   }
-  doc.Cell(2, 9) = {};                          // 1-2 has nothing then
-  doc.Cell(3, 10) = Piece(KindSubject, Moral);  // 1-3's own teacher holds 道徳
+  Put(2, 9, {});                          // 1-2 has nothing then
+  Put(3, 10, Piece(KindSubject, Moral));  // 1-3's own teacher holds 道徳
   Renew();
   const std::vector<CheckItem> empty = Checks(CheckKind::EmptyPeriod);
   ASSERT_EQ(empty.size(), 1u);
@@ -238,12 +238,12 @@ TEST_F(Aids, EmptyClassPeriodsAreTheWeekLessLessonsAndHomeroomPieces) {
 TEST_F(Aids, HoursMarkTheClassThatStandsOutInItsGrade) {
   doc.AddLine(Line(2, 2, "", English));
   // 数 by T1: four lessons for 1-1 and 1-2, three for 1-3. 英 by T4: 2-1 twice, 2-2 three times.
-  for (int p : {1, 2, 3, 4}) doc.Cell(1, p) = Piece(1, 1);
-  for (int p : {5, 6, 7, 8}) doc.Cell(1, p) = Piece(1, 2);
-  for (int p : {9, 10, 11}) doc.Cell(1, p) = Piece(1, 3);
-  for (int p : {1, 2}) doc.Cell(4, p) = Piece(2, 1);
-  for (int p : {3, 4, 5}) doc.Cell(4, p) = Piece(2, 2);
-  doc.Cell(3, 20) = Piece(KindSubject, Moral);  // 1-3's 道徳, by its homeroom teacher
+  for (int p : {1, 2, 3, 4}) Put(1, p, Piece(1, 1));
+  for (int p : {5, 6, 7, 8}) Put(1, p, Piece(1, 2));
+  for (int p : {9, 10, 11}) Put(1, p, Piece(1, 3));
+  for (int p : {1, 2}) Put(4, p, Piece(2, 1));
+  for (int p : {3, 4, 5}) Put(4, p, Piece(2, 2));
+  Put(3, 20, Piece(KindSubject, Moral));  // 1-3's 道徳, by its homeroom teacher
   Renew();
   const ClassHours hours = CountClassHours(doc, classes);
   ASSERT_EQ(hours.Subjects, (std::vector<int>{Math, English, Moral}));
@@ -278,9 +278,9 @@ class RefusalNotices : public Aids, public DocumentObserver {
 };
 
 TEST_F(RefusalNotices, EachBeepTellsItsReason) {
-  doc.Cell(1, 1) = Piece(1, 2);
-  doc.Cell(2, 2) = Piece(1, 2);
-  doc.Cell(1, 5) = Piece(1, 3, Locked);
+  Put(1, 1, Piece(1, 2));
+  Put(2, 2, Piece(1, 2));
+  Put(1, 5, Piece(1, 3, Locked));
   Renew();
   const struct {
     const char* what;
@@ -319,8 +319,8 @@ TEST_F(RefusalNotices, EachBeepTellsItsReason) {
     last = {};
   }
   // The words name the class, both teachers and the period.
-  doc.Lines[1].Name.Assign(Cp932Literal("田中"));
-  doc.Lines[2].Name.Assign(Cp932Literal("山田"));
+  EditLine(1, [&](TeacherLine& l) { l.Name.Assign(Cp932Literal("田中")); });
+  EditLine(2, [&](TeacherLine& l) { l.Name.Assign(Cp932Literal("山田")); });
   const std::string said = DescribeRefusal(doc, {RefusalKind::Clash, Piece(1, 2), 1, 2, 2});
   for (const char* part : {"１－２", "田中", "山田", "月２"}) {
     EXPECT_NE(said.find(part), std::string::npos) << part;

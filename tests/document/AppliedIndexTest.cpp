@@ -10,7 +10,7 @@ class AppliedSteps : public DocTest {
   void SetUp() override {
     DocTest::SetUp();
     AddLines(3);
-    doc.Cell(1, 4) = Piece(1, 2);
+    Put(1, 4, Piece(1, 2));
   }
   void MoveAt(int line, int period) {
     doc.SetCursor(line, period);
@@ -42,14 +42,18 @@ TEST_F(AppliedSteps, FollowsStepsRecordedUndoneAndRecordedAnew) {
 
 TEST_F(AppliedSteps, FollowsLinesRenumberedAndDocumentsCleared) {
   Carry(1, 4, 9);
-  doc.CurLine = 1;
+  doc.SetCursor(1, doc.CurPeriod());
   ASSERT_TRUE(doc.InsertLine(Line(1, 1)));
   EXPECT_TRUE(doc.InAppliedHistory(2, 9, 1, 2));
   EXPECT_FALSE(doc.InAppliedHistory(1, 9, 1, 2));
 
-  const std::uint16_t pos = doc.HistoryPos;
+  // A history of the same length with other entries.
+  const std::uint16_t pos = doc.HistoryPos();
   doc.Clear();
-  doc.HistoryPos = pos;  // the same length with other (empty) entries
+  AddLines(3);
+  Put(3, 4, Piece(1, 2));
+  Carry(3, 4, 9);
+  ASSERT_EQ(doc.HistoryPos(), pos);
   EXPECT_FALSE(doc.InAppliedHistory(2, 9, 1, 2));
 }
 

@@ -18,8 +18,9 @@ constexpr Byte Music = 7;
 void SymbolSchool(TKumData& doc) {
   doc.Clear();
   for (Byte c = 1; c <= 3; ++c) {
-    doc.AddLine(TeacherLineOf(1, c, "", Math));
-    for (int p = 1; p <= PeriodCount; ++p) doc.Cell(c, p) = {KindSymbol, 1, 0, 0};
+    TeacherLine line = TeacherLineOf(1, c, "", Math);
+    for (PeriodCell& cell : line.Cells.Items) cell = {KindSymbol, 1, 0, 0};
+    doc.AddLine(line);
   }
 }
 
@@ -34,7 +35,7 @@ class Chains : public DocTest {
     doc.NotifyAllChanged();
     doc.SetCursor(1, 1);
     ASSERT_TRUE(doc.MovePiece({}));
-    ASSERT_TRUE(doc.Hand.Piece.SamePiece(Piece(1, 1)));
+    ASSERT_TRUE(doc.Hand().Piece.SamePiece(Piece(1, 1)));
   }
   static std::vector<std::array<int, 3>> MovesOf(const Chain& chain) {
     std::vector<std::array<int, 3>> moves;
@@ -52,27 +53,27 @@ TEST_F(Chains, APieceWithNoDirectPlaceIsPlacedByTheShortestChain) {
     void (*plant)(TKumData&);
     Moves best;
   } cases[] = {
-      {"a direct place", [](TKumData& d) { d.Cell(1, 9) = {}; }, Moves{{1, 1, 9}}},
+      {"a direct place", [](TKumData& d) { Put(d, 1, 9, {}); }, Moves{{1, 1, 9}}},
       {"two moves: T2's 1-1 steps aside",
        [](TKumData& d) {
-         d.Cell(1, 2) = {};
-         d.Cell(2, 2) = Piece(1, 1);
-         d.Cell(2, 5) = {};
+         Put(d, 1, 2, {});
+         Put(d, 2, 2, Piece(1, 1));
+         Put(d, 2, 5, {});
        },
        Moves{{1, 1, 2}, {2, 2, 5}}},
       {"three moves: 1-2 cannot go back to period 1, where T3 has it, but 1-3 can",
        [](TKumData& d) {
-         d.Cell(1, 2) = Piece(1, 2);
-         d.Cell(3, 1) = Piece(1, 2);
-         d.Cell(1, 3) = Piece(1, 3);
-         d.Cell(2, 3) = Piece(1, 1, Locked);  // 1-1 cannot go to period 3 itself
+         Put(d, 1, 2, Piece(1, 2));
+         Put(d, 3, 1, Piece(1, 2));
+         Put(d, 1, 3, Piece(1, 3));
+         Put(d, 2, 3, Piece(1, 1, Locked));  // 1-1 cannot go to period 3 itself
        },
        Moves{{1, 1, 2}, {1, 2, 3}, {1, 3, 1}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     SymbolSchool(doc);
-    doc.Cell(1, 1) = Piece(1, 1);
+    Put(1, 1, Piece(1, 1));
     c.plant(doc);
     LiftFromFirst();
     const std::vector<Chain> chains = FindChains(doc, classes);
@@ -82,7 +83,7 @@ TEST_F(Chains, APieceWithNoDirectPlaceIsPlacedByTheShortestChain) {
       EXPECT_LE(chains[i - 1].Moves.size(), chains[i].Moves.size()) << "fewer moves first";
     }
     ASSERT_TRUE(doc.MoveAlongLine(chains[0].Moves));
-    EXPECT_TRUE(doc.Hand.Piece.IsEmpty()) << "every piece placed";
+    EXPECT_TRUE(doc.Hand().Piece.IsEmpty()) << "every piece placed";
     for (const ChainMove& m : chains[0].Moves) EXPECT_EQ(doc.Cell(m.Line, m.To), m.Piece);
     EXPECT_EQ(prompter.Beeps(), 0) << "the clashes a chain plans for are not told";
   }
@@ -101,10 +102,10 @@ TEST_F(Chains, AMarkedPieceOrASymbolIsNeverMoved) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     SymbolSchool(doc);
-    doc.Cell(1, 1) = Piece(1, 1);
-    doc.Cell(1, 2) = c.blocker.IsClass() ? PeriodCell{} : c.blocker;
-    if (c.blocker.IsClass()) doc.Cell(2, 2) = c.blocker;
-    doc.Cell(2, 5) = {};
+    Put(1, 1, Piece(1, 1));
+    Put(1, 2, c.blocker.IsClass() ? PeriodCell{} : c.blocker);
+    if (c.blocker.IsClass()) Put(2, 2, c.blocker);
+    Put(2, 5, {});
     LiftFromFirst();
     EXPECT_TRUE(FindChains(doc, classes).empty());
   }
@@ -112,10 +113,10 @@ TEST_F(Chains, AMarkedPieceOrASymbolIsNeverMoved) {
 
 // 1-1 at period 2 would have math twice on Monday; at period 8 it would not.
 TEST_F(Chains, AChainThatPutsASubjectTwiceOnADayRanksBelowOneThatDoesNot) {
-  doc.Cell(1, 1) = Piece(1, 1);
-  doc.Cell(1, 4) = Piece(1, 1);  // 1-1's other math lesson on Monday
-  doc.Cell(1, 2) = Piece(1, 2);
-  doc.Cell(1, 8) = Piece(1, 3);
+  Put(1, 1, Piece(1, 1));
+  Put(1, 4, Piece(1, 1));  // 1-1's other math lesson on Monday
+  Put(1, 2, Piece(1, 2));
+  Put(1, 8, Piece(1, 3));
   LiftFromFirst();
   const std::vector<Chain> chains = FindChains(doc, classes);
   ASSERT_GE(chains.size(), 2u);
@@ -143,10 +144,10 @@ TEST_F(Chains, EveryChainOfferedIsSoundAndBackUndoesItExactly) {
       for (int p = 1; p <= 8; ++p) {
         const int k = static_cast<int>(random() % 10);
         const Byte flags = random() % 8 == 0 ? Locked : random() % 10 == 0 ? Team : 0;
-        if (k < 6) doc.Cell(n, p) = Piece(1, static_cast<Byte>(k % 4 + 1), flags);
-        if (k == 6) doc.Cell(n, p) = Piece(KindSymbol, 1);
+        if (k < 6) Put(n, p, Piece(1, static_cast<Byte>(k % 4 + 1), flags));
+        if (k == 6) Put(n, p, Piece(KindSymbol, 1));
       }
-      for (int p = 9; p <= PeriodCount; ++p) doc.Cell(n, p) = Piece(KindSubject, Music);
+      for (int p = 9; p <= PeriodCount; ++p) Put(n, p, Piece(KindSubject, Music));
     }
     doc.NotifyAllChanged();
     const int line = static_cast<int>(random() % 4) + 1;
@@ -159,12 +160,12 @@ TEST_F(Chains, EveryChainOfferedIsSoundAndBackUndoesItExactly) {
     const Chain& chain = chains[random() % chains.size()];
 
     TeacherLine before[4];
-    std::copy_n(&doc.Lines[1], 4, before);
-    const HeldPiece hand = doc.Hand;
-    const std::uint16_t start = doc.HistoryPos;
+    std::copy_n(&doc.Line(1), 4, before);
+    const HeldPiece hand = doc.Hand();
+    const std::uint16_t start = doc.HistoryPos();
     ASSERT_TRUE(doc.MoveAlongLine(chain.Moves));
     ++performed;
-    EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
+    EXPECT_TRUE(doc.Hand().Piece.IsEmpty());
     for (int n = 1; n <= 4; ++n) {
       for (int p = 1; p <= PeriodCount; ++p) {
         const PeriodCell& was = before[n - 1].Cells[p];
@@ -179,12 +180,12 @@ TEST_F(Chains, EveryChainOfferedIsSoundAndBackUndoesItExactly) {
         }
       }
     }
-    while (doc.HistoryPos > start) ASSERT_TRUE(doc.StepBack());
-    EXPECT_EQ(doc.Hand, hand);
+    while (doc.HistoryPos() > start) ASSERT_TRUE(doc.StepBack());
+    EXPECT_EQ(doc.Hand(), hand);
     for (int n = 1; n <= 4; ++n) {
       EXPECT_TRUE(std::equal(std::begin(before[n - 1].Cells.Items),
                              std::end(before[n - 1].Cells.Items),
-                             std::begin(doc.Lines[n].Cells.Items)));
+                             std::begin(doc.Line(n).Cells.Items)));
     }
   }
   EXPECT_GT(performed, 30) << "the draw performs chains";

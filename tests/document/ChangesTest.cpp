@@ -24,10 +24,9 @@ class Changes : public DocTest {
     DocTest::SetUp();
     doc.AddLine(Line(1, 1, "田中", Math));
     doc.AddLine(Line(1, 2, "佐藤", English));
-    doc.Cell(1, 1) = Piece(1, 1);
-    doc.Cell(1, 2) = Piece(1, 2);
-    doc.Cell(2, 3) = Piece(1, 1);
-    doc.FileName = Path("school.kmt");
+    Put(1, 1, Piece(1, 1));
+    Put(1, 2, Piece(1, 2));
+    Put(2, 3, Piece(1, 1));
   }
   Cells Changed() const {
     Cells cells;
@@ -39,7 +38,7 @@ class Changes : public DocTest {
 TEST_F(Changes, TheChangesFollowMovesBackSavesAndLineEdits) {
   EXPECT_TRUE(Changed().empty()) << "a timetable never saved is compared with nothing";
   EXPECT_FALSE(CellChanged(doc, 1, 1));
-  doc.SaveToFile();
+  doc.SaveAs(Path("school.kmt"));
   const struct {
     const char* what;
     void (*step)(TKumData&, ScriptedPrompter&);
@@ -52,8 +51,8 @@ TEST_F(Changes, TheChangesFollowMovesBackSavesAndLineEdits) {
       {"Back lifts nothing more", [](TKumData& d, ScriptedPrompter&) { d.StepBack(); }, Cells{}},
       {"Forward twice", [](TKumData& d, ScriptedPrompter&) { d.StepForward(), d.StepForward(); },
        Cells{{1, 1}, {1, 4}}},
-      {"a save compares with what it wrote", [](TKumData& d, ScriptedPrompter&) { d.SaveToFile(); },
-       Cells{}},
+      {"a save compares with what it wrote",
+       [](TKumData& d, ScriptedPrompter&) { d.SaveAs(d.FileName()); }, Cells{}},
       {"1-2 moved to 月５", [](TKumData& d, ScriptedPrompter&) { Move(d, 1, 2), Move(d, 1, 5); },
        Cells{{1, 2}, {1, 5}}},
       {"a line inserted above moves the changes with their lines",
@@ -65,7 +64,7 @@ TEST_F(Changes, TheChangesFollowMovesBackSavesAndLineEdits) {
        },
        Cells{{2, 2}, {2, 5}}},
       {"the new line's lesson is new",
-       [](TKumData& d, ScriptedPrompter&) { d.Cell(1, 6) = Piece(1, 3); },
+       [](TKumData& d, ScriptedPrompter&) { Put(d, 1, 6, Piece(1, 3)); },
        Cells{{1, 6}, {2, 2}, {2, 5}}},
       {"佐藤 cut: the lesson the line had is gone",
        [](TKumData& d, ScriptedPrompter&) {
@@ -87,16 +86,16 @@ TEST_F(Changes, TheChangesFollowMovesBackSavesAndLineEdits) {
 }
 
 TEST_F(Changes, OpeningComparesWithTheFileAndClearingWithNothing) {
-  doc.SaveToFile();
-  doc.Cell(1, 9) = Piece(1, 2);
+  doc.SaveAs(Path("school.kmt"));
+  Put(1, 9, Piece(1, 2));
   EXPECT_EQ(Changed(), (Cells{{1, 9}}));
-  ASSERT_TRUE(doc.LoadFromFile());
+  ASSERT_TRUE(doc.Open(doc.FileName()));
   EXPECT_TRUE(Changed().empty());
-  doc.Cell(1, 9) = Piece(1, 2);
+  Put(1, 9, Piece(1, 2));
   EXPECT_EQ(Changed(), (Cells{{1, 9}}));
   doc.Clear();
   doc.AddLine(Line(1, 1, "田中", Math));
-  doc.Cell(1, 9) = Piece(1, 2);
+  Put(1, 9, Piece(1, 2));
   EXPECT_TRUE(Changed().empty());
 }
 
@@ -110,7 +109,7 @@ TEST_F(Changes, AnotherFileIsComparedLineByTeachersName) {
   other[1].Cells[6] = Piece(1, 3);  // 高橋 has left
   other[2] = Line(1, 1, "田中", Math);
   other[2].Cells[1] = Piece(1, 1);
-  doc.CompareWith(Baseline::ByName(other, doc.Lines, doc.LineCount));
+  doc.CompareWith(Baseline::ByName(other, doc.LinesInUse()));
   EXPECT_EQ(Changed(), (Cells{{1, 2}, {2, 4}, {0, 6}}));
 
   const std::vector<Notice> notices = FindNotices(doc);

@@ -31,11 +31,11 @@ TEST_F(ClassIndex, UpdateFindsTheHomeroomAndTheUpperTeachingLine) {
   doc.AddLine(Line(1, 3));
   doc.AddLine(Line(0, 0));
   doc.AddLine(Line(1, 3));  // a second homeroom teacher of 1-3: the first one counts
-  doc.Cell(3, 4) = Piece(KindGrade1, 2);
-  doc.Cell(4, 4) = Piece(KindGrade1, 2);
-  doc.Cell(4, 5) = Piece(KindGrade1, 2);
-  doc.Cell(2, 4) = Piece(KindGrade2, 2);   // another grade's class 2
-  doc.Cell(1, 5) = Piece(KindSubject, 2);  // subject 2, not a class
+  Put(3, 4, Piece(KindGrade1, 2));
+  Put(4, 4, Piece(KindGrade1, 2));
+  Put(4, 5, Piece(KindGrade1, 2));
+  Put(2, 4, Piece(KindGrade2, 2));   // another grade's class 2
+  Put(1, 5, Piece(KindSubject, 2));  // subject 2, not a class
   classes.BuildClassList();
   classes.UpdateAllClasses();
   const ClassEntry& c12 = classes.Entries[classes.FindClass(1, 2)];

@@ -38,8 +38,8 @@ TEST(TeacherChoice, ANumberSettlesTheChoiceOnlyWhenNoLongerNumberBeginsWithIt) {
 }
 
 TEST_F(ClassWeekEntry, TheFreeTeachersAreOfferedFirst) {
-  doc.Cell(1, 4) = Piece(KindGrade1, 2);
-  doc.Cell(3, 4) = Piece(KindSymbol, 1);
+  Put(1, 4, Piece(KindGrade1, 2));
+  Put(3, 4, Piece(KindSymbol, 1));
   EXPECT_EQ(OfferedLines(doc, 4), (std::vector<int>{2, 4, 1, 3}));
 }
 
@@ -48,15 +48,15 @@ TEST_F(ClassWeekEntry, AWeekGoesInPeriodByPeriodAndWalksBackToNothing) {
   for (int p = 1; p <= PeriodCount; ++p) {
     ASSERT_TRUE(doc.EnterClassAt(p % 4 + 1, p, 1, 1, true)) << p;
     EXPECT_EQ(doc.Cell(p % 4 + 1, p), Piece(KindGrade1, 1));
-    EXPECT_EQ(doc.CurLine, p % 4 + 1);
+    EXPECT_EQ(doc.CurLine(), p % 4 + 1);
   }
   EXPECT_EQ(notices, PeriodCount);
-  EXPECT_EQ(doc.HistoryPos, PeriodCount + 1);
-  doc.Cell(4, 30) = Piece(KindGrade1, 1);
+  EXPECT_EQ(doc.HistoryPos(), PeriodCount + 1);
+  Put(4, 30, Piece(KindGrade1, 1));
   ASSERT_TRUE(doc.EnterClassAt(2, 30, 1, 1, true));
   EXPECT_EQ(refused, RefusalKind::Clash);
-  EXPECT_NE(doc.CurLine, 2);  // followed to a clashing line
-  doc.Cell(4, 30) = {};
+  EXPECT_NE(doc.CurLine(), 2);  // followed to a clashing line
+  Put(4, 30, {});
   while (doc.StepBack()) {
   }
   for (int n = 1; n <= 4; ++n) {
@@ -65,23 +65,23 @@ TEST_F(ClassWeekEntry, AWeekGoesInPeriodByPeriodAndWalksBackToNothing) {
 }
 
 TEST_F(ClassWeekEntry, ABusyTeacherOrACarriedPieceRefusesAndTheSameClassAgainIsNoStep) {
-  doc.Cell(2, 8) = Piece(KindGrade1, 3, Locked);
+  Put(2, 8, Piece(KindGrade1, 3, Locked));
   EXPECT_FALSE(doc.EnterClassAt(2, 8, 1, 1, true));
   EXPECT_EQ(refused, RefusalKind::TeacherBusy);
-  EXPECT_EQ(doc.CurLine, 2);  // the refusing cell is where the edit table shows it
+  EXPECT_EQ(doc.CurLine(), 2);  // the refusing cell is where the edit table shows it
   EXPECT_TRUE(doc.EnterClassAt(2, 8, 1, 3, true));
-  doc.Cell(4, 9) = Piece(KindSymbol, 1);
+  Put(4, 9, Piece(KindSymbol, 1));
   EXPECT_FALSE(doc.EnterClassAt(4, 9, 1, 1, true));  // the teacher's × stays
   EXPECT_EQ(refused, RefusalKind::Occupied);
   EXPECT_FALSE(doc.EnterClassAt(5, 9, 1, 1, true));  // no such line
-  EXPECT_EQ(doc.HistoryEnd, 1);
+  EXPECT_EQ(doc.HistoryEnd(), 1);
   EXPECT_EQ(prompter.Beeps(), 2);
 
-  doc.Cell(1, 1) = Piece(KindGrade1, 1);
+  Put(1, 1, Piece(KindGrade1, 1));
   ASSERT_TRUE(MoveAt(1, 1));
   EXPECT_FALSE(doc.EnterClassAt(2, 5, 1, 2, true));
   EXPECT_EQ(refused, RefusalKind::HandBusy);
-  EXPECT_EQ(doc.CurLine, 1);
+  EXPECT_EQ(doc.CurLine(), 1);
   EXPECT_TRUE(doc.Cell(2, 5).IsEmpty());
 }
 

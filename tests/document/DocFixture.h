@@ -12,6 +12,7 @@
 #include "base/Cp932.h"
 #include "document/KumoHead.h"
 #include "document/Options.h"
+#include "support/DocBuild.h"
 #include "support/ScriptedPrompter.h"
 
 namespace kumo::test {
@@ -72,11 +73,26 @@ class DocTest : public ::testing::Test {
     doc.SetCursor(line, period);
     return doc.MovePiece(choices);
   }
-  void Hold(const HeldPiece& piece) {
-    for (int k = doc.HoldingCount; k >= 1; --k) doc.Holding[k + 1] = doc.Holding[k];
-    doc.Holding[1] = piece;
-    ++doc.HoldingCount;
+  template <class Change>
+  void EditLine(int line, Change change) {
+    test::EditLine(doc, line, change);
   }
+  static void Put(TKumData& d, int line, int period, const PeriodCell& piece) {
+    test::Put(d, line, period, piece);
+  }
+  void Put(int line, int period, const PeriodCell& piece) { Put(doc, line, period, piece); }
+  template <class Change>
+  void Reopen(TKumData& d, Change change) {
+    test::Reopen(d, Path("built.kmt"), change);
+  }
+  template <class Change>
+  void Reopen(Change change) {
+    Reopen(doc, change);
+  }
+  void Hold(const HeldPiece& piece) { test::Hold(doc, Path("built.kmt"), piece); }
+  void InHand(const HeldPiece& piece) { test::InHand(doc, Path("built.kmt"), piece); }
+  // Saved, so that what follows is the only change.
+  void Unchanged() { doc.SaveAs(Path("unchanged.kmt")); }
 
   Options options;
   ScriptedPrompter prompter;

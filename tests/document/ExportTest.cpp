@@ -29,11 +29,6 @@ class ExportTest : public DocTest {
     DeriveOptions(options);
     doc.MakeClassLabels();
   }
-  void Put(int line, int period, PeriodCell piece) {
-    doc.Cell(line, period) = piece;
-    doc.NotifyAllChanged();
-  }
-
   TClassLines classes{doc};
 };
 
@@ -178,29 +173,29 @@ void BuildSchool(TKumData& doc) {
   const char* names[] = {"山田", "鈴木", "佐藤", "高橋", "田中", "伊藤", "渡辺",
                          "中村", "小林", "加藤", "吉田", "山本", "松本", "井上"};
   constexpr int Teachers = 14;
+  TeacherLine lines[Teachers]{};
   for (int n = 0; n < Teachers; ++n) {
-    TeacherLine line{};
+    TeacherLine& line = lines[n];
     line.Grade = static_cast<Byte>(n < 9 ? n / 3 + 1 : 0);
     line.Homeroom = static_cast<Byte>(n < 9 ? n % 3 + 1 : 0);
     line.Subject = static_cast<Byte>(n % 10 + 1);
     line.Name.Assign(Cp932Literal(names[n]));
-    doc.AddLine(line);
   }
   for (int p = 1; p <= PeriodCount; ++p) {
     if (p == 24 || p == 30) continue;
     for (int k = 0; k < 9; ++k) {
       if ((k + p) % 11 == 0) continue;  // a free period now and then
-      doc.Cell((k + p) % Teachers + 1, p) = {static_cast<Byte>(k / 3 + 1),
-                                             static_cast<Byte>(k % 3 + 1), 0, 0};
+      lines[(k + p) % Teachers].Cells[p] = {static_cast<Byte>(k / 3 + 1),
+                                            static_cast<Byte>(k % 3 + 1), 0, 0};
     }
   }
-  for (int n = 1; n <= 9; ++n) {
-    doc.Cell(n, 24) = {KindSubject, 14, 0, 0};
-    doc.Cell(n, 30) = {KindSubject, 13, 0, 0};
+  for (int n = 0; n < 9; ++n) {
+    lines[n].Cells[24] = {KindSubject, 14, 0, 0};
+    lines[n].Cells[30] = {KindSubject, 13, 0, 0};
   }
-  doc.Cell(12, 24) = {KindSymbol, 3, 0, Counted};
-  doc.Cell(4, 2).LessonSubject = 19;
-  doc.NotifyAllChanged();
+  lines[11].Cells[24] = {KindSymbol, 3, 0, Counted};
+  lines[3].Cells[2].LessonSubject = 19;
+  for (const TeacherLine& line : lines) doc.AddLine(line);
 }
 
 // The workbook as dump_xlsx.py reads it back.

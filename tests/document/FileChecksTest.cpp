@@ -45,35 +45,34 @@ class FileChecks : public DocTest {
  protected:
   void SetUp() override {
     DocTest::SetUp();
-    doc.AddLine(Line(1, 1));
-    doc.AddLine(Line(2, 3));
-    doc.Cell(1, 1) = Piece(KindGrade1, 2);
-    doc.Cell(1, 2) = Piece(KindSubject, 3);
-    doc.Cell(2, 1) = Piece(KindSymbol, 4);
-    doc.Cell(2, 2) = {KindEmpty, 250, 250, 0xFF};  // leftovers of an emptied cell
-    doc.History[1] = {1, 3, Piece(KindGrade2, 1), {}};
-    doc.History[2] = {2, 30, {}, Piece(KindSubject, 0)};
-    doc.History[3] = {99, 99, {9, 9, 9, 9}, {9, 9, 9, 9}};  // the slot past the end
-    doc.HistoryPos = 2;
-    doc.HistoryEnd = 3;
-    doc.Hand = {Piece(KindGrade3, 20), 2, 30};
-    doc.Holding[1] = {Piece(KindSymbol, 100), 1, 1};
-    doc.Holding[2] = {{9, 9, 9, 9}, 0, 0};  // scratch
-    doc.HoldingCount = 2;
-    doc.CurLine = 2;
-    doc.CurPeriod = 5;
-    doc.FileName = Path("t.kmt");
-    doc.SaveToFile();
-    sound_ = ReadAll(doc.FileName);
+    TimetableImage image;
+    image.Lines = {Line(1, 1), Line(2, 3)};
+    image.Lines[0].Cells[1] = Piece(KindGrade1, 2);
+    image.Lines[0].Cells[2] = Piece(KindSubject, 3);
+    image.Lines[1].Cells[1] = Piece(KindSymbol, 4);
+    image.Lines[1].Cells[2] = {KindEmpty, 250, 250, 0xFF};  // leftovers of an emptied cell
+    image.History = {{1, 3, Piece(KindGrade2, 1), {}},
+                     {2, 30, {}, Piece(KindSubject, 0)},
+                     {99, 99, {9, 9, 9, 9}, {9, 9, 9, 9}}};  // the slot past the end
+    image.Pos = 2;
+    image.Hand = {Piece(KindGrade3, 20), 2, 30};
+    image.Holding = {{Piece(KindSymbol, 100), 1, 1}, {{9, 9, 9, 9}, 0, 0}};  // and the scratch
+    image.CurLine = 2;
+    image.CurPeriod = 5;
+    WriteAll(Path("t.kmt"), image.Bytes());
+    ASSERT_TRUE(doc.Open(File()));
+    sound_ = ReadAll(File());
   }
 
   // Loads the sound file with one byte changed.
   void LoadWith(int offset, Byte value) {
     std::string bytes = sound_;
     bytes[offset] = static_cast<char>(value);
-    WriteAll(doc.FileName, bytes);
-    doc.LoadFromFile();
+    WriteAll(File(), bytes);
+    doc.Open(File());
   }
+
+  std::string File() const { return Path("t.kmt"); }
 
   std::string sound_;
 };
@@ -83,11 +82,11 @@ TEST_F(FileChecks, SoundFileWithLeftoversAndScratchSlotsLoads) {
   ASSERT_EQ(static_cast<Byte>(sound_[HistoryEndAt]), 3);
   ASSERT_EQ(static_cast<Byte>(sound_[CursorAt]), 2);
   ASSERT_EQ(static_cast<Byte>(sound_[MeaningsAt - 300]), 2);  // the first symbol, "／"
-  doc.LoadFromFile();
-  EXPECT_EQ(doc.LineCount, 2);
+  doc.Open(File());
+  EXPECT_EQ(doc.LineCount(), 2);
   EXPECT_EQ(doc.Cell(2, 2).Item, 250);
-  EXPECT_EQ(doc.Hand.Piece.Item, 20);
-  EXPECT_EQ(doc.CurPeriod, 5);
+  EXPECT_EQ(doc.Hand().Piece.Item, 20);
+  EXPECT_EQ(doc.CurPeriod(), 5);
 }
 
 TEST_F(FileChecks, EveryImpossibleValueIsRefusedWithTheEmptyDocument) {
@@ -126,14 +125,14 @@ TEST_F(FileChecks, EveryImpossibleValueIsRefusedWithTheEmptyDocument) {
     const ShownBox& box = prompter.Boxes()[0];
     EXPECT_EQ(box.Type, BoxType::Error);
     EXPECT_EQ(box.Buttons, Buttons::OkCancel);
-    EXPECT_EQ(box.Text.rfind(doc.FileName + " は壊れています。\n", 0), 0u) << box.Text;
+    EXPECT_EQ(box.Text.rfind(File() + " は壊れています。\n", 0), 0u) << box.Text;
     EXPECT_NE(box.Text.find(" が正しくありません。"), std::string::npos) << box.Text;
-    EXPECT_EQ(doc.LineCount, 0);
-    EXPECT_EQ(doc.HistoryEnd, 1);
-    EXPECT_EQ(doc.HoldingCount, 1);
-    EXPECT_TRUE(doc.Hand.Piece.IsEmpty());
-    EXPECT_EQ(doc.SubjectNames1[7].View(), Cp932Literal("美"));
-    EXPECT_EQ(doc.FileName, Path("t.kmt"));
+    EXPECT_EQ(doc.LineCount(), 0);
+    EXPECT_EQ(doc.HistoryEnd(), 1);
+    EXPECT_EQ(doc.HoldingCount(), 1);
+    EXPECT_TRUE(doc.Hand().Piece.IsEmpty());
+    EXPECT_EQ(doc.SubjectNames1()[7].View(), Cp932Literal("美"));
+    EXPECT_EQ(doc.FileName(), NewTableName) << "no save can put the empty document over it";
   }
 }
 
@@ -178,25 +177,25 @@ TEST_F(FileChecks, DamagedUndoDataIsMendedAndTheTimetableOpens) {
     LoadWith(u.c.Offset, u.c.Value);
     ASSERT_EQ(prompter.Boxes().size(), 1u);
     const std::string& text = prompter.Boxes()[0].Text;
-    EXPECT_EQ(text.rfind(doc.FileName + " に正しくない値がありました。\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind(File() + " に正しくない値がありました。\n", 0), 0u) << text;
     EXPECT_NE(text.find(u.said), std::string::npos) << text;
-    EXPECT_EQ(doc.LineCount, 2);
+    EXPECT_EQ(doc.LineCount(), 2);
     EXPECT_EQ(doc.Cell(1, 1), Piece(KindGrade1, 2));
-    EXPECT_EQ(doc.HistoryEnd, u.end);
-    EXPECT_LE(doc.HistoryPos, doc.HistoryEnd);
-    EXPECT_EQ(doc.Hand.Piece, Piece(KindGrade3, 20));
-    ASSERT_EQ(doc.HoldingCount, 2);
-    EXPECT_EQ(doc.Holding[1].Piece, Piece(KindSymbol, 100));
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.HistoryEnd(), u.end);
+    EXPECT_LE(doc.HistoryPos(), doc.HistoryEnd());
+    EXPECT_EQ(doc.Hand().Piece, Piece(KindGrade3, 20));
+    ASSERT_EQ(doc.HoldingCount(), 2);
+    EXPECT_EQ(doc.Held(1).Piece, Piece(KindSymbol, 100));
+    EXPECT_TRUE(doc.Modified());
   }
   // The hand is carried on from the cursor's line; a held piece forgets where it came from.
   prompter.Expect(Answer::Ok);
   LoadWith(HandAt + 4, 3);
-  EXPECT_EQ(doc.Hand.FromLine, 2);
+  EXPECT_EQ(doc.Hand().FromLine, 2);
   prompter.Expect(Answer::Ok);
   LoadWith(HeldAt(1) + 4, 0);
-  EXPECT_EQ(doc.Holding[1].FromLine, 0);
-  EXPECT_EQ(doc.Holding[1].FromPeriod, 0);
+  EXPECT_EQ(doc.Held(1).FromLine, 0);
+  EXPECT_EQ(doc.Held(1).FromPeriod, 0);
 }
 
 // A damaged record block cleared the whole history, and a held piece another program removed,
@@ -206,14 +205,14 @@ TEST_F(FileChecks, RecordsThatDoNotMatchTheFileAreWorkedOutFromTheEntries) {
   // Teacher 2 carries 1-2 onto its 1-3 in period 7, where teacher 1 has 1-2: 1-3 is put aside.
   doc.Clear();
   for (Byte c = 1; c <= 3; ++c) doc.AddLine(Line(1, c));
-  doc.Cell(1, 7) = Piece(1, 2);
-  doc.Cell(2, 3) = Piece(1, 2);
-  doc.Cell(2, 7) = Piece(1, 3);
+  Put(1, 7, Piece(1, 2));
+  Put(2, 3, Piece(1, 2));
+  Put(2, 7, Piece(1, 3));
   MoveAt(2, 3);
   MoveAt(2, 7);
-  ASSERT_EQ(doc.HoldingCount, 2);
-  doc.SaveToFile();
-  const std::string saved = ReadAll(doc.FileName);
+  ASSERT_EQ(doc.HoldingCount(), 2);
+  doc.SaveAs(File());
+  const std::string saved = ReadAll(File());
   constexpr int Holding = 5 + 135 * 3 + 10 * 3, Hand = Holding + 1, Held = Hand + 6;
   const struct {
     const char* name;
@@ -234,14 +233,14 @@ TEST_F(FileChecks, RecordsThatDoNotMatchTheFileAreWorkedOutFromTheEntries) {
     SCOPED_TRACE(c.name);
     std::string bytes = saved;
     c.change(bytes);
-    WriteAll(doc.FileName, bytes);
+    WriteAll(File(), bytes);
     prompter.Reset();
     prompter.Expect(Answer::Ok);
-    ASSERT_TRUE(doc.LoadFromFile());
+    ASSERT_TRUE(doc.Open(File()));
     EXPECT_NE(prompter.Boxes().at(0).Text.find("記録が壊れていたので、スタックの内容から作り直し"),
               std::string::npos);
-    EXPECT_EQ(doc.HistoryEnd, 3);
-    EXPECT_TRUE(doc.Steps[2].Inferred());
+    EXPECT_EQ(doc.HistoryEnd(), 3);
+    EXPECT_TRUE(doc.Step(2).Inferred());
     if (!c.backWorks) prompter.Expect(Answer::Ok);
     EXPECT_EQ(doc.StepBack(), c.backWorks);
     EXPECT_EQ(doc.Cell(2, 7), c.backWorks ? Piece(1, 3) : Piece(1, 2)) << "no lesson made up";
@@ -253,20 +252,21 @@ TEST_F(FileChecks, RecordsThatDoNotMatchTheFileAreWorkedOutFromTheEntries) {
 TEST_F(FileChecks, ARecordThatPutsAsideAnEmptyHandIsWorkedOutFromTheEntries) {
   doc.Clear();
   doc.AddLine(Line(1, 1));
-  doc.Cell(1, 1) = Piece(1, 1);
+  Put(1, 1, Piece(1, 1));
   MoveAt(1, 1);
   MoveAt(1, 2);
-  doc.Steps[2].Holding = HoldPushed | StepRecorded;
-  doc.SaveToFile();
+  TimetableImage image = TimetableImage::Of(doc);
+  image.Steps[1].Holding = HoldPushed | StepRecorded;
+  WriteAll(File(), image.Bytes());
   prompter.Reset();
   prompter.Expect(Answer::Ok);
-  ASSERT_TRUE(doc.LoadFromFile());
+  ASSERT_TRUE(doc.Open(File()));
   ASSERT_EQ(prompter.Boxes().size(), 1u);
   EXPECT_NE(prompter.Boxes()[0].Text.find("記録が壊れていたので"), std::string::npos);
-  EXPECT_TRUE(doc.Steps[2].Inferred());
+  EXPECT_TRUE(doc.Step(2).Inferred());
   ASSERT_TRUE(doc.StepBack());
   ASSERT_TRUE(doc.StepForward());
-  EXPECT_EQ(doc.HoldingCount, 1);
+  EXPECT_EQ(doc.HoldingCount(), 1);
   EXPECT_EQ(doc.Cell(1, 2), Piece(1, 1));
 }
 
@@ -274,48 +274,45 @@ TEST_F(FileChecks, MessageNamesTheFirstBadValue) {
   std::string bytes = sound_;
   bytes[LineAt(2)] = 9;
   bytes[TitleAt] = 30;
-  WriteAll(doc.FileName, bytes);
+  WriteAll(File(), bytes);
   prompter.Expect(Answer::Ok);
-  doc.LoadFromFile();
+  doc.Open(File());
   EXPECT_EQ(prompter.Boxes().at(0).Text,
-            doc.FileName + " は壊れています。\n2 行目の学年 の値 9 が正しくありません。");
+            File() + " は壊れています。\n2 行目の学年 の値 9 が正しくありません。");
 }
 
 TEST_F(FileChecks, CursorOffTheDocumentMovesToTheNearestCell) {
   LoadWith(CursorAt, 0);
-  EXPECT_EQ(doc.CurLine, 1);
+  EXPECT_EQ(doc.CurLine(), 1);
   LoadWith(CursorAt, 200);
-  EXPECT_EQ(doc.CurLine, 2);
+  EXPECT_EQ(doc.CurLine(), 2);
   LoadWith(CursorAt + 1, 0);
-  EXPECT_EQ(doc.CurPeriod, 1);
+  EXPECT_EQ(doc.CurPeriod(), 1);
   LoadWith(CursorAt + 1, 31);
-  EXPECT_EQ(doc.CurPeriod, 30);
+  EXPECT_EQ(doc.CurPeriod(), 30);
   EXPECT_TRUE(prompter.Boxes().empty());
 
-  TKumData empty(options, prompter);
+  TimetableImage empty;
   empty.CurLine = 9;
-  empty.FileName = Path("e.kmt");
-  empty.SaveToFile();
-  empty.LoadFromFile();
-  EXPECT_EQ(empty.CurLine, 1);
+  WriteAll(Path("e.kmt"), empty.Bytes());
+  ASSERT_TRUE(doc.Open(Path("e.kmt")));
+  EXPECT_EQ(doc.CurLine(), 1);
 }
 
 TEST_F(FileChecks, DamagedSubjectFileChangesNothing) {
-  doc.SubjectFileName = Path("s.kms");
-  doc.SubjectNames1[1].Assign("A");
-  doc.SaveSubjects();
-  std::string bytes = ReadAll(doc.SubjectFileName);
+  doc.SetSubject(1, "A", "", "");
+  doc.SaveSubjects(Path("s.kms"));
+  std::string bytes = ReadAll(doc.SubjectFileName());
   bytes[2017 + 21 * 99] = 21;  // the length of meaning 100, in the last table
-  WriteAll(doc.SubjectFileName, bytes);
+  WriteAll(doc.SubjectFileName(), bytes);
   doc.Clear();
   doc.AddLine(Line(1, 1));
-  doc.SubjectFileName = Path("s.kms");
   prompter.Expect(Answer::Ok);
-  doc.LoadSubjects();
+  doc.LoadSubjects(Path("s.kms"));
   ASSERT_EQ(prompter.Boxes().size(), 1u);
   EXPECT_EQ(prompter.Boxes()[0].Text.rfind(Path("s.kms") + " は壊れています。", 0), 0u);
-  EXPECT_EQ(doc.SubjectNames1[1].View(), Cp932Literal("国"));
-  EXPECT_EQ(doc.LineCount, 1);
+  EXPECT_EQ(doc.SubjectNames1()[1].View(), Cp932Literal("国"));
+  EXPECT_EQ(doc.LineCount(), 1);
 }
 
 }  // namespace

@@ -47,30 +47,30 @@ class HandRules : public DocTest {
 // Delete erases one cell without the question, a range over lines and periods after it; Back
 // brings each piece back with its flags.
 TEST_F(HandRules, EraseWithoutTheQuestionAndOverARange) {
-  doc.Cell(1, 1) = {KindGrade1, 1, 4, Team};
-  doc.Cell(2, 3) = Piece(KindSubject, 2);
-  doc.Cell(3, 2) = Piece(1, 3);
+  Put(1, 1, {KindGrade1, 1, 4, Team});
+  Put(2, 3, Piece(KindSubject, 2));
+  Put(3, 2, Piece(1, 3));
   doc.SetCursor(1, 1);
   ASSERT_TRUE(doc.EraseRange({1, 1, 1, 1}, false));
   EXPECT_TRUE(prompter.Boxes().empty());
-  EXPECT_EQ(doc.HistoryPos, 2);
+  EXPECT_EQ(doc.HistoryPos(), 2);
   prompter.Expect(Answer::Ok);
   ASSERT_TRUE(doc.EraseRange({1, 3, 1, 3}));
   for (int n = 1; n <= 3; ++n) {
     for (int p = 1; p <= 3; ++p) EXPECT_TRUE(doc.Cell(n, p).IsEmpty()) << n << "," << p;
   }
-  while (doc.HistoryPos > 1) ASSERT_TRUE(doc.StepBack());
+  while (doc.HistoryPos() > 1) ASSERT_TRUE(doc.StepBack());
   EXPECT_EQ(doc.Cell(1, 1), (PeriodCell{KindGrade1, 1, 4, Team}));
   EXPECT_EQ(doc.Cell(3, 2), Piece(1, 3));
 }
 
 TEST_F(HandRules, ClashMarksFollowEveryClassTaughtTwiceInAPeriod) {
-  doc.Cell(1, 1) = doc.Cell(2, 1) = Piece(1, 1);
-  doc.Cell(3, 1) = Piece(1, 2);
-  doc.Cell(1, 2) = Piece(1, 3);
-  doc.Cell(4, 2) = Piece(2, 3);                                    // another grade
-  doc.Cell(1, 3) = doc.Cell(2, 3) = Piece(KindSubject, 3);         // subjects are no classes
-  doc.Cell(1, 6) = doc.Cell(2, 6) = doc.Cell(3, 6) = Piece(3, 1);  // three lines
+  for (int n : {1, 2}) Put(n, 1, Piece(1, 1));
+  Put(3, 1, Piece(1, 2));
+  Put(1, 2, Piece(1, 3));
+  Put(4, 2, Piece(2, 3));                                 // another grade
+  for (int n : {1, 2}) Put(n, 3, Piece(KindSubject, 3));  // subjects are no classes
+  for (int n : {1, 2, 3}) Put(n, 6, Piece(3, 1));         // three lines
   const ClashMarks marks = ClashMarks::Find(doc);
   for (int n = 1; n <= 4; ++n) {
     for (int p = 1; p <= PeriodCount; ++p) {
@@ -82,13 +82,13 @@ TEST_F(HandRules, ClashMarksFollowEveryClassTaughtTwiceInAPeriod) {
 // A drag is the lift where it starts and the put-down where it ends; dropped on another piece it
 // exchanges, and the other piece is carried on.
 TEST_F(HandRules, ADragIsOneLiftAndOnePutDown) {
-  doc.Cell(1, 1) = Piece(1, 1);
-  doc.Cell(1, 3) = Piece(1, 2);
+  Put(1, 1, Piece(1, 1));
+  Put(1, 3, Piece(1, 2));
   MoveAt(1, 1);
   MoveAt(1, 3);
-  EXPECT_EQ(doc.HistoryPos, 3);
-  EXPECT_EQ(doc.History[2].Cell, Piece(1, 1));
-  EXPECT_EQ(doc.Hand.Piece, Piece(1, 2));
+  EXPECT_EQ(doc.HistoryPos(), 3);
+  EXPECT_EQ(doc.History(2).Cell, Piece(1, 1));
+  EXPECT_EQ(doc.Hand().Piece, Piece(1, 2));
   ASSERT_TRUE(doc.StepBack());
   ASSERT_TRUE(doc.StepBack());
   EXPECT_EQ(doc.Cell(1, 1), Piece(1, 1));

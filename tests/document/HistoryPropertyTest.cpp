@@ -142,16 +142,16 @@ class HistoryProperty : public DocTest {
 
   int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
   std::string Trace() const { return "\noperations: " + log.str(); }
-  long Number() const { return doc->HistoryPos + forgotten; }
+  long Number() const { return doc->HistoryPos() + forgotten; }
   long First() const { return 1 + forgotten; }
-  long Last() const { return doc->HistoryEnd + forgotten; }
+  long Last() const { return doc->HistoryEnd() + forgotten; }
 
   State Snap() const {
-    State s{{}, doc->Hand, {}};
-    for (int n = 1; n <= doc->LineCount; ++n) {
+    State s{{}, doc->Hand(), {}};
+    for (int n = 1; n <= doc->LineCount(); ++n) {
       for (int p = 1; p <= PeriodCount; ++p) s.cells.push_back(doc->Cell(n, p));
     }
-    for (int k = 1; k < doc->HoldingCount; ++k) s.held.push_back(doc->Holding[k]);
+    for (int k = 1; k < doc->HoldingCount(); ++k) s.held.push_back(doc->Held(k));
     return s;
   }
 
@@ -201,29 +201,30 @@ class HistoryProperty : public DocTest {
       for (int p = 1; p <= periods; ++p) {
         if (Pick(2)) continue;
         const int kind = Pick(10);
-        PeriodCell& c = doc->Cell(n, p);
-        c = kind < 7   ? RandomClass()
-            : kind < 8 ? PeriodCell{KindSubject, Byte(Pick(MaxSubject + 1)), 1, 0}
-                       : PeriodCell{KindSymbol, Byte(1 + Pick(MaxSymbol)), 0, 0};
+        PeriodCell c = kind < 7   ? RandomClass()
+                       : kind < 8 ? PeriodCell{KindSubject, Byte(Pick(MaxSubject + 1)), 1, 0}
+                                  : PeriodCell{KindSymbol, Byte(1 + Pick(MaxSymbol)), 0, 0};
         if (Pick(6) == 0) c.Flags = flags[Pick(6)];
+        Put(*doc, n, p, c);
       }
     }
-    doc->NotifyAllChanged();
     const int start = Pick(8);
     if (start == 0) {  // lifts and puts back one piece until a few steps are left
       doc->SetCursor(1, 1);
-      doc->Cell(1, 1) = {KindSubject, 1, 0, 0};
-      doc->NotifyAllChanged();
+      Put(*doc, 1, 1, {KindSubject, 1, 0, 0});
       const int moves = MaxHistory - 5 - Pick(30);
       for (int i = 0; i < moves; ++i) doc->MovePiece({.Checks = false, .FollowClash = false});
       for (long k = First(); k < Number(); ++k) madeBy[k] = 'm';
       log << "warm-up " << moves << " moves at 1.1; ";
     } else if (start == 1) {
       const int held = 22 + Pick(3);
+      std::vector<HeldPiece> pieces;
       for (int k = 1; k <= held; ++k) {
-        doc->Holding[k] = {RandomClass(), Byte(1 + Pick(lines)), Byte(1 + Pick(periods))};
+        pieces.push_back({RandomClass(), Byte(1 + Pick(lines)), Byte(1 + Pick(periods))});
       }
-      doc->HoldingCount = Byte(held + 1);
+      Reopen(*doc, [&](TimetableImage& image) {
+        image.Holding.insert(image.Holding.begin(), pieces.begin(), pieces.end());
+      });
       log << held << " held; ";
     }
     seen[Number()] = {Snap()};
@@ -247,7 +248,7 @@ class HistoryProperty : public DocTest {
       EXPECT_EQ(now, it->second.state)
           << (back ? "Back" : "Forward") << " to " << Number() << Trace();
       if (!back && it->second.line != 0) {
-        EXPECT_EQ(std::pair(int(doc->CurLine), int(doc->CurPeriod)),
+        EXPECT_EQ(std::pair(int(doc->CurLine()), int(doc->CurPeriod())),
                   std::pair(it->second.line, it->second.period))
             << "the cursor after Forward to " << Number() << Trace();
       }
@@ -275,20 +276,18 @@ class HistoryProperty : public DocTest {
 
   // Saves, checks the reopened document against this one and goes on with it.
   void SaveAndReopen() {
-    doc->FileName = Path("plan.kmt");
-    doc->SaveToFile();
+    doc->SaveAs(Path("plan.kmt"));
     auto reopened = std::make_unique<TKumData>(options, answers);
     auto reopenedIndex = std::make_unique<TClassLines>(*reopened);
     auto reopenedCounter = std::make_unique<ForgetCounter>(*reopened, forgotten);
-    reopened->FileName = doc->FileName;
-    const int boxes = answers.boxes, end = doc->HistoryEnd;
-    ASSERT_TRUE(reopened->LoadFromFile()) << Trace();
+    const int boxes = answers.boxes, end = doc->HistoryEnd();
+    ASSERT_TRUE(reopened->Open(doc->FileName())) << Trace();
     ASSERT_EQ(answers.boxes, boxes) << "the saved file was questioned" << Trace();
-    ASSERT_EQ(reopened->HistoryEnd, end);
-    ASSERT_EQ(reopened->HistoryPos, doc->HistoryPos);
+    ASSERT_EQ(reopened->HistoryEnd(), end);
+    ASSERT_EQ(reopened->HistoryPos(), doc->HistoryPos());
     EXPECT_EQ(
-        0, std::memcmp(&reopened->History[1], &doc->History[1], sizeof(HistoryEntry) * (end - 1)));
-    EXPECT_EQ(0, std::memcmp(&reopened->Steps[1], &doc->Steps[1], sizeof(StepRecord) * (end - 1)));
+        0, std::memcmp(&reopened->History(1), &doc->History(1), sizeof(HistoryEntry) * (end - 1)));
+    EXPECT_EQ(0, std::memcmp(&reopened->Step(1), &doc->Step(1), sizeof(StepRecord) * (end - 1)));
     const State saved = Snap();
     std::swap(doc, reopened);
     std::swap(index, reopenedIndex);
@@ -314,13 +313,13 @@ class HistoryProperty : public DocTest {
   }
 
   void LineEdit(const Op& op) {
-    const int at = doc->CurLine;
+    const int at = doc->CurLine();
     switch (op.arg[0]) {
       case 0:
-        if (doc->LineCount < 12 && doc->InsertLine(Line(Byte(Pick(3)), 0))) LineInserted(at);
+        if (doc->LineCount() < 12 && doc->InsertLine(Line(Byte(Pick(3)), 0))) LineInserted(at);
         break;
       case 1:
-        if (doc->LineCount < 12 && doc->AddLine(Line(0, 0))) LineInserted(doc->LineCount);
+        if (doc->LineCount() < 12 && doc->AddLine(Line(0, 0))) LineInserted(doc->LineCount());
         break;
       case 2: {
         TeacherLine l = doc->GetCurrentLine();
@@ -330,8 +329,8 @@ class HistoryProperty : public DocTest {
         break;
       }
       default:  // cuts and splits wait for an empty history
-        if (op.arg[1] ? doc->LineCount > 4 && doc->DeleteLine() : doc->SplitSelfTeaching()) {
-          ASSERT_EQ(doc->HistoryEnd, 1);
+        if (op.arg[1] ? doc->LineCount() > 4 && doc->DeleteLine() : doc->SplitSelfTeaching()) {
+          ASSERT_EQ(doc->HistoryEnd(), 1);
           seen.clear();
         }
         break;
@@ -339,7 +338,7 @@ class HistoryProperty : public DocTest {
   }
 
   Op Draw() {
-    const int line = 1 + Pick(doc->LineCount), period = 1 + Pick(periods);
+    const int line = 1 + Pick(doc->LineCount()), period = 1 + Pick(periods);
     Op op{'v', {}, {line, line + Pick(2), period, period + Pick(3)}, Pick(4) != 0};
     for (int w = Pick(100); const auto& k : Kinds) {
       if ((w -= k.weight) < 0) {
@@ -429,7 +428,7 @@ class HistoryProperty : public DocTest {
         break;
       case 'h':
         doc->ClearHistory();
-        if (doc->HistoryEnd == 1) {
+        if (doc->HistoryEnd() == 1) {
           seen.clear();
           madeBy.clear();
           forgotten = 0;
@@ -471,13 +470,13 @@ class HistoryProperty : public DocTest {
       EXPECT_EQ(Last(), end) << "a no-op dropped the steps that could be redone" << Trace();
       return;
     }
-    EXPECT_EQ(doc->HistoryEnd, doc->HistoryPos) << Trace();
+    EXPECT_EQ(doc->HistoryEnd(), doc->HistoryPos()) << Trace();
     if (op.kind == 'm' || op.kind == 'x') {
       EXPECT_EQ(LessonsOf(Snap()), LessonsOf(was)) << "a move made or lost a lesson" << Trace();
     }
     if (op.kind == 'k') {
       EXPECT_EQ(LessonsOf(Snap()), LessonsOf(was, false)) << Trace();
-      EXPECT_TRUE(doc->Hand.Piece.IsEmpty() && doc->HoldingCount == 1) << Trace();
+      EXPECT_TRUE(doc->Hand().Piece.IsEmpty() && doc->HoldingCount() == 1) << Trace();
     }
     seen.erase(seen.upper_bound(number), seen.end());
     seen.erase(seen.begin(), seen.lower_bound(First()));
@@ -485,7 +484,7 @@ class HistoryProperty : public DocTest {
     for (long k = number; k < Number(); ++k) madeBy[k] = op.kind;
     // Forward leaves the cursor where a single step put it; batches move it on.
     const bool cursorKept = std::string_view("med").find(op.kind) != std::string_view::npos;
-    seen[Number()] = {Snap(), cursorKept ? doc->CurLine : 0, cursorKept ? doc->CurPeriod : 0};
+    seen[Number()] = {Snap(), cursorKept ? doc->CurLine() : 0, cursorKept ? doc->CurPeriod() : 0};
   }
 };
 

@@ -74,9 +74,10 @@ TEST_F(TeacherListTextTest, HomeroomsAndClassesInTheThreeStyles) {
     DeriveOptions(options);
     doc.MakeClassLabels();
     const TeacherLine line = Line(2, 3);
-    EXPECT_EQ(Cp932ToUtf8(HomeroomText(doc.ClassLabels, options, line)), c.homeroom);
-    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels, options, line, Piece(2, 1))), c.ownGrade);
-    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels, options, line, Piece(1, 3))),
+    EXPECT_EQ(Cp932ToUtf8(HomeroomText(doc.ClassLabels(), options, line)), c.homeroom);
+    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels(), options, line, Piece(2, 1))),
+              c.ownGrade);
+    EXPECT_EQ(Cp932ToUtf8(ClassPieceText(doc.ClassLabels(), options, line, Piece(1, 3))),
               c.otherGrade);
   }
 }
@@ -90,18 +91,18 @@ TEST_F(TeacherListTextTest, TheListWorksOutItsOwnLabels) {
     options.ViewClassType = viewType;
     DeriveOptions(options);
     doc.MakeClassLabels();
-    const ClassLabelTable shown = doc.ClassLabels;
+    const ClassLabelTable shown = doc.ClassLabels();
     const ClassLabelTable printed = ClassLabelsOf(TeacherListLabelStyle(options));
     EXPECT_EQ(Cp932ToUtf8(HomeroomText(printed, options, Line(2, 3))), homeroom);
     EXPECT_EQ(printed[0].View(), Cp932Literal("　"));
-    for (int c = 0; c <= MaxClassNo; ++c) EXPECT_EQ(doc.ClassLabels[c].View(), shown[c].View());
+    for (int c = 0; c <= MaxClassNo; ++c) EXPECT_EQ(doc.ClassLabels()[c].View(), shown[c].View());
   }
 }
 
 TEST_F(TeacherListTextTest, NoHomeroomWithoutGradeOrClass) {
-  EXPECT_EQ(HomeroomText(doc.ClassLabels, options, Line(0, 3)), "");
-  EXPECT_EQ(HomeroomText(doc.ClassLabels, options, Line(1, 0)), "");
-  EXPECT_EQ(ClassPieceText(doc.ClassLabels, options, Line(1, 1), Piece(KindSubject, 1)), "");
+  EXPECT_EQ(HomeroomText(doc.ClassLabels(), options, Line(0, 3)), "");
+  EXPECT_EQ(HomeroomText(doc.ClassLabels(), options, Line(1, 0)), "");
+  EXPECT_EQ(ClassPieceText(doc.ClassLabels(), options, Line(1, 1), Piece(KindSubject, 1)), "");
 }
 
 TEST_F(TeacherListTextTest, ClassTitleNamesTheClassByItsLetterUnderLetters) {

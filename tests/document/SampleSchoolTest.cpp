@@ -13,10 +13,9 @@ TEST(SampleSchool, IsAValidFileWithAFullWeekAndNoClash) {
   Options options;
   ScriptedPrompter prompter;  // any box the load shows fails the test
   TKumData doc(options, prompter);
-  doc.FileName = KUMO_SAMPLE_FILE;
-  ASSERT_TRUE(doc.LoadFromFile());
+  ASSERT_TRUE(doc.Open(KUMO_SAMPLE_FILE));
   EXPECT_TRUE(prompter.Boxes().empty());
-  EXPECT_GE(doc.LineCount, 30);
+  EXPECT_GE(doc.LineCount(), 30);
 
   TClassLines classes(doc);
   classes.BuildClassList();
@@ -35,7 +34,7 @@ TEST(SampleSchool, IsAValidFileWithAFullWeekAndNoClash) {
   for (const auto& [key, count] : subjectsOfDay) EXPECT_EQ(count, 1) << "a subject twice a day";
 
   bool locked = false;
-  for (int n = 1; n <= doc.LineCount; ++n) {
+  for (int n = 1; n <= doc.LineCount(); ++n) {
     for (int p = 1; p <= PeriodCount; ++p) {
       locked = locked || doc.Cell(n, p).Has(Locked);
       if (!doc.Cell(n, p).IsClass()) continue;

@@ -88,8 +88,8 @@ TEST_F(Aids, AChecksRowLeadsTheCursorToTheFaultAndTheListSaysWhenAllIsFixed) {
   Cursor(4, 20);
 
   checks.lvwChecksDblClick(static_cast<int>(firstItem - rows.begin()));
-  EXPECT_EQ(Doc().CurLine, 1);
-  EXPECT_EQ(Doc().CurPeriod, 3);
+  EXPECT_EQ(Doc().CurLine(), 1);
+  EXPECT_EQ(Doc().CurPeriod(), 3);
   EXPECT_EQ(Grid().Row(), RowOfLine(1));
   EXPECT_EQ(Grid().Col(), ColOfPeriod(3));
 

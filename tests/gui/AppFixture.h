@@ -17,6 +17,7 @@
 #include "editing/KumoLh.h"
 #include "shell/KumoApp.h"
 #include "shell/KumoMain.h"
+#include "support/DocBuild.h"
 #include "support/ScriptedPlatform.h"
 
 namespace kumo::test {
@@ -24,7 +25,8 @@ namespace kumo::test {
 // What a timetable file written for a test holds.
 struct PlanContents {
   int lines = 2;         // grade 1 lines with homerooms 1, 2, ...
-  int historySteps = 0;  // recorded steps, all undone-free (HistoryPos at the end)
+  int historySteps = 0;  // recorded steps
+  int undone = 0;        // of them, the last ones undone
 };
 
 class AppTest : public ::testing::Test {
@@ -52,11 +54,9 @@ class AppTest : public ::testing::Test {
     return *app_;
   }
 
-  // Writes a timetable file with the document's own writer; returns its path.
+  // Writes a timetable file; returns its path.
   std::string WritePlan(const std::string& name, const PlanContents& contents = {}) {
-    Options options;
-    ScriptedPrompter prompter;
-    TKumData doc(options, prompter);
+    TimetableImage image;
     for (int n = 1; n <= contents.lines; ++n) {
       TeacherLine line{};
       line.Grade = 1;
@@ -66,16 +66,16 @@ class AppTest : public ::testing::Test {
       line.Name.Assign(name);
       line.Cells[n].Kind = KindGrade1;
       line.Cells[n].Item = static_cast<Byte>(n);
-      doc.AddLine(line);
+      image.Lines.push_back(line);
     }
+    image.History.clear();
     for (int k = 1; k <= contents.historySteps; ++k) {
-      doc.History[k] = HistoryEntry{1, static_cast<Byte>(k), {KindGrade1, 1, 0, 0}, {}};
+      image.History.push_back({1, static_cast<Byte>(k), {KindGrade1, 1, 0, 0}, {}});
     }
-    doc.HistoryEnd = static_cast<std::uint16_t>(contents.historySteps + 1);
-    doc.HistoryPos = doc.HistoryEnd;
-    doc.FileName = dir_.File(name);
-    doc.SaveToFile();
-    return doc.FileName;
+    image.History.push_back({});
+    image.Pos = contents.historySteps + 1 - contents.undone;
+    dir_.Write(name, image.Bytes());
+    return dir_.File(name);
   }
 
   QAction* Action(const char* name) const {

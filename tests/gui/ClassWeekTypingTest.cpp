@@ -87,7 +87,7 @@ TEST_F(ClassWeekTyping, EnterGoesOnIntoTheNextDayAndCtrlPageKeysStepTheClass) {
   At(6);
   Press(Qt::Key_Return);
   EXPECT_EQ(Period(), 7);
-  EXPECT_EQ(Doc().HistoryEnd, 1);
+  EXPECT_EQ(Doc().HistoryEnd(), 1);
   Press(Qt::Key_PageDown, {}, Qt::ControlModifier);
   EXPECT_EQ(Class().ShownClass, app_->classes.FindClass(1, 3));
   Press(Qt::Key_PageUp, {}, Qt::ControlModifier);
@@ -100,7 +100,7 @@ TEST_F(ClassWeekTyping, DeleteErasesTheClassesLessonThen) {
   Refresh();
   Press(Qt::Key_Delete);
   EXPECT_TRUE(Doc().Cell(3, 1).IsEmpty());
-  EXPECT_EQ(Doc().HistoryEnd, 2);
+  EXPECT_EQ(Doc().HistoryEnd(), 2);
 }
 
 TEST_F(ClassWeekTyping, TheViewMenuGivesTheClassWeekTheKeyboard) {
@@ -132,10 +132,10 @@ TEST_F(LineHeadKeys, TheTeachersGoInByTheKeyboardAlone) {
   QTest::keyClicks(QApplication::focusWidget(), "Abe");
   platform_.Expect(Answer::Ok);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  ASSERT_EQ(Doc().LineCount, 1);
-  EXPECT_EQ(Doc().Lines[1].Grade, 2);
-  EXPECT_EQ(Doc().Lines[1].Subject, 1);
-  EXPECT_EQ(Doc().Lines[1].Homeroom, 1);
+  ASSERT_EQ(Doc().LineCount(), 1);
+  EXPECT_EQ(Doc().Line(1).Grade, 2);
+  EXPECT_EQ(Doc().Line(1).Subject, 1);
+  EXPECT_EQ(Doc().Line(1).Homeroom, 1);
   EXPECT_EQ(QApplication::focusWidget(), grade->Button(2));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(editor.isVisible());

@@ -26,30 +26,31 @@ class EditCommands : public EditTableTest {
 TEST_F(EditCommands, BackWithNothingToUndoOnlyBeeps) {
   FourTeachers();
   Refresh();
+  Unchanged();
   // The buttons are off; the keys still reach the commands.
   app_->options.ASDFKeys = true;
   Key(Qt::Key_S, Qt::NoModifier, "s");
   Key(Qt::Key_D, Qt::NoModifier, "d");
   EXPECT_EQ(platform_.Beeps(), 2);
-  EXPECT_FALSE(Doc().Modified);
+  EXPECT_FALSE(Doc().Modified());
   EXPECT_FALSE(ForwardOn());
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
 TEST_F(EditCommands, BackAndForwardRestoreCellHandAndCommandStates) {
   ThreeMoves();
-  Doc().Modified = false;
+  Unchanged();
   Trigger("mnuEditBack");
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
   EXPECT_EQ(Doc().Cell(1, 2).Item, 1);
   EXPECT_EQ(Text(5, 2), "１");
   EXPECT_EQ(Text(1, 0), "[  ]");
-  EXPECT_TRUE(Doc().Modified);
+  EXPECT_TRUE(Doc().Modified());
   EXPECT_TRUE(ForwardOn());
   EXPECT_TRUE(BackOn());
 
   Trigger("mnuEditForward");
-  EXPECT_EQ(Doc().Hand.Piece.Item, 1);
+  EXPECT_EQ(Doc().Hand().Piece.Item, 1);
   EXPECT_EQ(Text(1, 0), "[１]");
   EXPECT_EQ(Text(5, 2), "");
   EXPECT_FALSE(ForwardOn());
@@ -59,10 +60,10 @@ TEST_F(EditCommands, HomeAndEndWalkTheWholeHistoryPaintingEachStep) {
   ThreeMoves();
   platform_.Reset();
   Trigger("mnuEditHome");
-  EXPECT_EQ(Doc().HistoryPos, 1);
+  EXPECT_EQ(Doc().HistoryPos(), 1);
   EXPECT_EQ(Doc().Cell(1, 1).Item, 1);
   EXPECT_TRUE(Doc().Cell(1, 2).IsEmpty());
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
   EXPECT_FALSE(BackOn());
   EXPECT_FALSE(Action("mnuEditHome")->isEnabled());
   EXPECT_TRUE(ForwardOn());
@@ -70,8 +71,8 @@ TEST_F(EditCommands, HomeAndEndWalkTheWholeHistoryPaintingEachStep) {
   EXPECT_EQ(platform_.Beeps(), 0);
 
   Trigger("mnuEditEnd");
-  EXPECT_EQ(Doc().HistoryPos, 4);
-  EXPECT_EQ(Doc().Hand.Piece.Item, 1);
+  EXPECT_EQ(Doc().HistoryPos(), 4);
+  EXPECT_EQ(Doc().Hand().Piece.Item, 1);
   EXPECT_TRUE(Doc().Cell(1, 1).IsEmpty());
   EXPECT_FALSE(ForwardOn());
   EXPECT_TRUE(BackOn());
@@ -93,7 +94,7 @@ TEST_F(EditCommands, EraseTakesTheSelectedRange) {
   EXPECT_TRUE(Doc().Cell(2, 3).IsEmpty());
   EXPECT_EQ(Doc().Cell(3, 1).Item, 3);
   EXPECT_EQ(Text(4, 2), "");
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
   EXPECT_TRUE(BackOn());
 }
 
@@ -106,7 +107,7 @@ TEST_F(EditCommands, EraseIsOffWhileAPieceIsInHand) {
   Action("mnuEditErace")->setEnabled(true);  // reached anyway, it refuses without a question
   Trigger("mnuEditErace");
   EXPECT_TRUE(platform_.Boxes().empty());
-  EXPECT_EQ(Doc().Hand.Piece.Item, 1);
+  EXPECT_EQ(Doc().Hand().Piece.Item, 1);
 }
 
 TEST_F(EditCommands, EditMenuOffersFillForARangeAndTheLineHeaderForOneCell) {
@@ -129,8 +130,8 @@ TEST_F(EditCommands, SelectAllCoversEveryPeriodOfEveryLine) {
   Refresh();
   Trigger("mnuEditAll");
   EXPECT_EQ(Grid().Selection(), (GridRect{4, 2, 33, 5}));
-  EXPECT_EQ(Doc().CurLine, 4);
-  EXPECT_EQ(Doc().CurPeriod, 30);
+  EXPECT_EQ(Doc().CurLine(), 4);
+  EXPECT_EQ(Doc().CurPeriod(), 30);
 }
 
 // Selecting the table moves the cursor to the last line, which a carried piece never leaves.
@@ -143,8 +144,8 @@ TEST_F(EditCommands, SelectAllIsOffWhileAPieceIsInHand) {
   Action("mnuEditAll")->setEnabled(true);  // reached anyway, it refuses
   Trigger("mnuEditAll");
   EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_EQ(Doc().CurLine, 2);
-  EXPECT_EQ(Doc().CurPeriod, 3);
+  EXPECT_EQ(Doc().CurLine(), 2);
+  EXPECT_EQ(Doc().CurPeriod(), 3);
   EXPECT_TRUE(Grid().Selection().SingleCell());
   Edit().sgrEditDblClick();
   EXPECT_EQ(Doc().Cell(2, 3).Item, 2);

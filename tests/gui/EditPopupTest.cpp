@@ -32,7 +32,7 @@ TEST_P(EditPopup, TheItemEndsInTheWindowThatDoesIt) {
   MoveAt(2, 2);
   MoveAt(2, 3);
   Cursor(2, 3);
-  ASSERT_EQ(Doc().HistoryPos, 3);
+  ASSERT_EQ(Doc().HistoryPos(), 3);
   platform_.Reset();
   if (GetParam().asks) platform_.Expect(Answer::Ok);
   Edit().LocalMenu().findChild<QAction*>(GetParam().item)->trigger();
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         PopupCase{"pmnColumExchange",
                   [](KumoApp& app) { return app.frmColumExchange->isVisible(); }},
         PopupCase{"pmnErace", [](KumoApp& app) { return app.doc.Cell(2, 3).IsEmpty(); }, true},
-        PopupCase{"pmnStackClear", [](KumoApp& app) { return app.doc.HistoryPos == 1; }, true}),
+        PopupCase{"pmnStackClear", [](KumoApp& app) { return app.doc.HistoryPos() == 1; }, true}),
     [](const ::testing::TestParamInfo<PopupCase>& info) { return std::string(info.param.item); });
 
 // The lesson details run their dialog for the cursor cell.

@@ -46,22 +46,17 @@ class EditTableTest : public AppTest {
     line.Name.Assign(name);
     Doc().AddLine(line);
   }
-  void Put(int line, int period, PeriodCell piece) { Doc().Cell(line, period) = piece; }
-  // Puts a piece on top of the holding stack, as a clash puts one aside.
-  void Hold(const HeldPiece& piece) {
-    TKumData& doc = Doc();
-    for (int k = doc.HoldingCount; k >= 1; --k) doc.Holding[k + 1] = doc.Holding[k];
-    doc.Holding[1] = piece;
-    ++doc.HoldingCount;
-  }
+  void Put(int line, int period, PeriodCell piece) { test::Put(Doc(), line, period, piece); }
+  void Hold(const HeldPiece& piece) { test::Hold(Doc(), dir_.File("built.kmt"), piece); }
   // What a freshly opened timetable gets: the class index and every view rebuilt.
   void Refresh() {
-    Doc().Modified = false;
     app_->classes.BuildClassList();
     app_->classes.UpdateAllClasses();
     app_->frmKumo->EnableDocumentCommands();
     app_->frmKumo->RefreshAllViews();
   }
+  // Saved under its name, so that what follows is the only change.
+  void Unchanged() { Doc().SaveAs(Doc().FileName()); }
   // Three grade-1 homeroom teachers T1..T3 (classes 1-1..1-3) and a grade-2 one, T4.
   void FourTeachers() {
     AddLine("T1", 1, 1);
@@ -80,11 +75,7 @@ class EditTableTest : public AppTest {
     platform_.Reset();
   }
 
-  void Cursor(int line, int period) {
-    Doc().CurLine = static_cast<Byte>(line);
-    Doc().CurPeriod = static_cast<Byte>(period);
-    Edit().SyncGridCursor();
-  }
+  void Cursor(int line, int period) { Doc().SetCursor(line, period); }
   // The piece move at a cell, as a double click there runs it.
   void MoveAt(int line, int period) {
     Cursor(line, period);

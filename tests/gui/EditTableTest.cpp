@@ -31,14 +31,14 @@ TEST_F(EditTable, HeadersAndDataRowsShowTheTimetable) {
   EXPECT_EQ(Text(9, 1), "６");
   EXPECT_EQ(Text(33, 1), "６");
 
-  EXPECT_EQ(Text(0, 2), FromDocText(Doc().SubjectNames1[2].View()).toStdString());
+  EXPECT_EQ(Text(0, 2), FromDocText(Doc().SubjectNames1()[2].View()).toStdString());
   EXPECT_EQ(Text(1, 2), "T1");
   EXPECT_EQ(Text(2, 2), "３");
   EXPECT_EQ(Text(3, 2), " 5");  // four classes and one counted subject
   EXPECT_EQ(Text(4, 2), "１");
   EXPECT_EQ(Text(28, 2), Label(SubjectPiece(5)));
   EXPECT_EQ(Text(3, 3), "");  // a line without a grade counts nothing
-  EXPECT_EQ(Text(33, 3), FromDocText(Doc().Symbols[1].View()).toStdString());
+  EXPECT_EQ(Text(33, 3), FromDocText(Doc().Symbols()[1].View()).toStdString());
   EXPECT_EQ(Text(32, 3), "");
 }
 
@@ -47,7 +47,7 @@ TEST_F(EditTable, ATimetableWithoutLinesShowsOneBlankRowAndMovesNothing) {
   Put(1, 1, ClassPiece(1, 1));
   Refresh();
   Doc().DeleteLine();
-  Doc().Modified = false;
+  Unchanged();
   Edit().RedrawTable();
   EXPECT_EQ(Grid().RowCount(), 3);
   EXPECT_EQ(Text(1, 2), "");
@@ -55,8 +55,8 @@ TEST_F(EditTable, ATimetableWithoutLinesShowsOneBlankRowAndMovesNothing) {
 
   Click(4, 2);
   Edit().sgrEditDblClick();
-  EXPECT_EQ(Doc().HistoryPos, 1);
-  EXPECT_FALSE(Doc().Modified);
+  EXPECT_EQ(Doc().HistoryPos(), 1);
+  EXPECT_FALSE(Doc().Modified());
 }
 
 // The class row stays under the table's columns, scrolled sideways with it, whatever width
@@ -94,10 +94,10 @@ TEST_F(EditTable, ClassRowFollowsTheHandAndTheClashRowShowsTheOtherTeacher) {
   EXPECT_EQ(ViewText(0, 0), "２");
   EXPECT_EQ(ViewText(1, 0), "T2");
   EXPECT_EQ(ViewText(3, 0), " 3");
-  const std::string subjectOf5 = FromDocText(Doc().SubjectNames1[3].View()).toStdString();
+  const std::string subjectOf5 = FromDocText(Doc().SubjectNames1()[3].View()).toStdString();
   EXPECT_EQ(ViewText(6, 0), subjectOf5);
-  EXPECT_EQ(ViewText(7, 0), FromDocText(Doc().SubjectNames1[9].View()).toStdString());
-  EXPECT_EQ(ViewText(4, 0), FromDocText(Doc().SubjectNames1[0].View()).toStdString());
+  EXPECT_EQ(ViewText(7, 0), FromDocText(Doc().SubjectNames1()[9].View()).toStdString());
+  EXPECT_EQ(ViewText(4, 0), FromDocText(Doc().SubjectNames1()[0].View()).toStdString());
 
   // Carrying 1-2 along line 1: the class row stays on 1-2 wherever the cursor stands; the
   // clash row shows the line that has 1-2 in the cursor period.
@@ -116,7 +116,7 @@ TEST_F(EditTable, ClassRowFollowsTheHandAndTheClashRowShowsTheOtherTeacher) {
   Cursor(1, 4);
   EXPECT_EQ(ViewText(0, 0), "１");
   EXPECT_EQ(ViewText(1, 0), "T1");
-  EXPECT_EQ(ViewText(8, 0), FromDocText(Doc().SubjectNames1[7].View()).toStdString());
+  EXPECT_EQ(ViewText(8, 0), FromDocText(Doc().SubjectNames1()[7].View()).toStdString());
   EXPECT_EQ(ViewText(3, 0), " 1");  // the homeroom's subject piece is not a lesson
 
   // A class without an index entry leaves the row as it was; an empty cell empties it.
@@ -196,27 +196,27 @@ TEST_F(EditTable, ACarriedPieceStaysOnItsLine) {
   Refresh();
   Cursor(2, 3);
   Key(Qt::Key_Return, Qt::NoModifier, "\r");
-  ASSERT_EQ(Doc().Hand.Piece.Item, 2);
+  ASSERT_EQ(Doc().Hand().Piece.Item, 2);
 
   Key(Qt::Key_Up);
   Key(Qt::Key_PageDown);
-  EXPECT_EQ(Doc().CurLine, 2);
+  EXPECT_EQ(Doc().CurLine(), 2);
   Key(Qt::Key_Right);
-  EXPECT_EQ(Doc().CurPeriod, 4);
+  EXPECT_EQ(Doc().CurPeriod(), 4);
 
   // Pressing two rows lower moves the cursor there; releasing brings it back to the line.
   Mouse(QEvent::MouseButtonPress, 10, 5);
   Mouse(QEvent::MouseButtonRelease, 10, 5);
-  EXPECT_EQ(Doc().CurLine, 2);
-  EXPECT_EQ(Doc().CurPeriod, 7);
+  EXPECT_EQ(Doc().CurLine(), 2);
+  EXPECT_EQ(Doc().CurPeriod(), 7);
   EXPECT_EQ(Grid().Row(), 3);
 
   Key(Qt::Key_Space, Qt::NoModifier, " ");
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
   EXPECT_EQ(Doc().Cell(2, 7).Item, 2);
   // With the hand empty the cursor goes anywhere again.
   Key(Qt::Key_Down);
-  EXPECT_EQ(Doc().CurLine, 3);
+  EXPECT_EQ(Doc().CurLine(), 3);
 }
 
 // The press of a double click on another teacher's row moves the grid's cursor there; the move
@@ -229,14 +229,14 @@ TEST_F(EditTable, ADoubleClickOnAnotherRowPutsTheCarriedPieceOnItsOwnLine) {
   Mouse(QEvent::MouseButtonPress, 6, 3);
   Mouse(QEvent::MouseButtonDblClick, 6, 3);
   Mouse(QEvent::MouseButtonRelease, 6, 3);
-  ASSERT_EQ(Doc().Hand.Piece.Item, 2);
+  ASSERT_EQ(Doc().Hand().Piece.Item, 2);
   Mouse(QEvent::MouseButtonPress, 10, 5);
   Mouse(QEvent::MouseButtonRelease, 10, 5);
   Mouse(QEvent::MouseButtonDblClick, 10, 5);
   Mouse(QEvent::MouseButtonRelease, 10, 5);
   EXPECT_EQ(Doc().Cell(2, 7).Item, 2);
   EXPECT_EQ(Doc().Cell(4, 7).Item, 1);
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
   EXPECT_EQ(Text(1, 0), "[  ]");
   EXPECT_EQ(Text(10, 3), "２");
 }
@@ -251,7 +251,7 @@ TEST_F(EditTable, TheMoveTakesTheUsersClashOptions) {
   app_->options.AutoExchange = true;
   MoveAt(2, 3);
   MoveAt(2, 7);
-  EXPECT_EQ(Doc().Hand, (HeldPiece{ClassPiece(1, 2), 1, 7}));
+  EXPECT_EQ(Doc().Hand(), (HeldPiece{ClassPiece(1, 2), 1, 7}));
   EXPECT_EQ(Grid().Row(), 2);
   EXPECT_EQ(Text(1, 0), "[２]");
 }
@@ -262,31 +262,31 @@ TEST_F(EditTable, KeypadCommandsWhenTheOptionIsOn) {
   Refresh();
   Cursor(1, 1);
   Keypad('5');
-  EXPECT_EQ(Doc().HistoryPos, 1) << "the keypad is off by default";
+  EXPECT_EQ(Doc().HistoryPos(), 1) << "the keypad is off by default";
 
   app_->options.TenKeys = true;
   Keypad('5');
-  ASSERT_FALSE(Doc().Hand.Piece.IsEmpty());
+  ASSERT_FALSE(Doc().Hand().Piece.IsEmpty());
   Keypad('8');
-  EXPECT_EQ(Doc().CurLine, 1);
+  EXPECT_EQ(Doc().CurLine(), 1);
   Keypad('6');
   Keypad('6');
-  EXPECT_EQ(Doc().CurPeriod, 3);
+  EXPECT_EQ(Doc().CurPeriod(), 3);
   Keypad('5');
   EXPECT_EQ(Doc().Cell(1, 3).Item, 1);
   Keypad('2');
-  EXPECT_EQ(Doc().CurLine, 2);
+  EXPECT_EQ(Doc().CurLine(), 2);
 
   Keypad('1');
-  EXPECT_EQ(Doc().HistoryPos, 2);
+  EXPECT_EQ(Doc().HistoryPos(), 2);
   Keypad('7');
-  EXPECT_EQ(Doc().HistoryPos, 1);
+  EXPECT_EQ(Doc().HistoryPos(), 1);
   EXPECT_EQ(Doc().Cell(1, 1).Item, 1);
   Keypad('9');
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
   Keypad('1');
   Keypad('3');
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
 }
 
 TEST_F(EditTable, AsdfKeysStepThroughTheHistoryOnlyWhenTheOptionIsOn) {
@@ -296,17 +296,17 @@ TEST_F(EditTable, AsdfKeysStepThroughTheHistoryOnlyWhenTheOptionIsOn) {
   MoveAt(1, 1);
   MoveAt(1, 2);
   Key(Qt::Key_A, Qt::NoModifier, "a");
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
 
   app_->options.ASDFKeys = true;
   Key(Qt::Key_A, Qt::NoModifier, "a");
-  EXPECT_EQ(Doc().HistoryPos, 1);
+  EXPECT_EQ(Doc().HistoryPos(), 1);
   Key(Qt::Key_D, Qt::NoModifier, "d");
-  EXPECT_EQ(Doc().HistoryPos, 2);
+  EXPECT_EQ(Doc().HistoryPos(), 2);
   Key(Qt::Key_F, Qt::ShiftModifier, "F");
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
   Key(Qt::Key_S, Qt::NoModifier, "s");
-  EXPECT_EQ(Doc().HistoryPos, 2);
+  EXPECT_EQ(Doc().HistoryPos(), 2);
   EXPECT_EQ(platform_.Beeps(), 0);
 }
 
@@ -351,13 +351,13 @@ TEST_F(EditTable, ClearHoldingDropsTheHandAndTakesTheNextHeldPiece) {
   HeldPiece newer{ClassPiece(1, 3), 3, 6};
   Hold(older);
   Hold(newer);
-  Doc().Hand = {ClassPiece(1, 1), 1, 1};
+  test::InHand(Doc(), dir_.File("built.kmt"), {ClassPiece(1, 1), 1, 1});
   Edit().LocalMenu().findChild<QAction*>("pmnClearHolding")->trigger();
-  EXPECT_EQ(Doc().Hand.Piece.Item, 3);
-  EXPECT_EQ(Doc().Hand.FromLine, 3);
-  EXPECT_EQ(Doc().HoldingCount, 2);
+  EXPECT_EQ(Doc().Hand().Piece.Item, 3);
+  EXPECT_EQ(Doc().Hand().FromLine, 3);
+  EXPECT_EQ(Doc().HoldingCount(), 2);
   EXPECT_EQ(Text(1, 0), "[３]");
-  EXPECT_EQ(Doc().HistoryPos, 2) << "the drop is a step Back can undo";
+  EXPECT_EQ(Doc().HistoryPos(), 2) << "the drop is a step Back can undo";
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
@@ -367,18 +367,18 @@ TEST_F(EditTable, ClearHoldingTakesTheCursorToTheReturningPiecesOwnLine) {
   FourTeachers();
   Refresh();
   Hold({ClassPiece(1, 2), 2, 5});
-  Doc().Hand = {ClassPiece(2, 1), 4, 8};
+  test::InHand(Doc(), dir_.File("built.kmt"), {ClassPiece(2, 1), 4, 8});
   Cursor(4, 8);
   Edit().LocalMenu().findChild<QAction*>("pmnClearHolding")->trigger();
-  EXPECT_EQ(Doc().CurLine, 2);
-  EXPECT_EQ(Doc().CurPeriod, 5);
+  EXPECT_EQ(Doc().CurLine(), 2);
+  EXPECT_EQ(Doc().CurPeriod(), 5);
   EXPECT_EQ(Grid().Row(), 3);
   EXPECT_EQ(Grid().Col(), 8);
 
   Key(Qt::Key_Space, Qt::NoModifier, " ");
   EXPECT_TRUE(Doc().Cell(2, 5).SamePiece(ClassPiece(1, 2)));
   EXPECT_TRUE(Doc().Cell(4, 8).IsEmpty());
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
 }
 
 TEST_F(EditTable, SelfTeachingSplitsTheLessonOffIntoALineOfItsOwn) {
@@ -390,8 +390,8 @@ TEST_F(EditTable, SelfTeachingSplitsTheLessonOffIntoALineOfItsOwn) {
   auto* item = Edit().LocalMenu().findChild<QAction*>("pmnSelfTeaching");
   platform_.Expect(Answer::Ok);
   item->trigger();
-  ASSERT_EQ(Doc().LineCount, 5);
-  EXPECT_EQ(Doc().Lines[2].Name.View(), "T2");
+  ASSERT_EQ(Doc().LineCount(), 5);
+  EXPECT_EQ(Doc().Line(2).Name.View(), "T2");
   EXPECT_EQ(Doc().Cell(2, 20).Flags, Team);
   EXPECT_TRUE(Doc().Cell(2, 21).IsEmpty());
   EXPECT_TRUE(Doc().Cell(3, 20).IsEmpty());
@@ -405,7 +405,7 @@ TEST_F(EditTable, SelfTeachingSplitsTheLessonOffIntoALineOfItsOwn) {
   MoveAt(3, 21);
   platform_.Expect(Answer::Ok);
   item->trigger();
-  EXPECT_EQ(Doc().LineCount, 5);
+  EXPECT_EQ(Doc().LineCount(), 5);
   EXPECT_EQ(platform_.Boxes().back().Text, "スタックが初期化されていないので自習設定できません");
 }
 
@@ -434,7 +434,7 @@ TEST_F(EditTable, SelfTeachingLeavesALockInTheEmptiedCellThatLocksNothing) {
   Cursor(2, 20);
   platform_.Expect(Answer::Ok);
   Edit().LocalMenu().findChild<QAction*>("pmnSelfTeaching")->trigger();
-  ASSERT_EQ(Doc().LineCount, 5);
+  ASSERT_EQ(Doc().LineCount(), 5);
   EXPECT_EQ(Doc().Cell(2, 20).Flags, Locked | Counted);
   EXPECT_EQ(Doc().Cell(3, 20), (PeriodCell{KindEmpty, 2, 0, Locked | Counted}));
   Cursor(3, 1);

@@ -64,7 +64,7 @@ TEST_F(EndToEndTest, ANewTimetableIsSavedWhereTheFileLayoutPutsEveryByte) {
   ASSERT_TRUE(app_->frmLineHead->isVisible());
   for (const Teacher& t : Teachers) AddTeacher(t);
   app_->frmLineHead->close();
-  ASSERT_EQ(app_->doc.LineCount, 3);
+  ASSERT_EQ(app_->doc.LineCount(), 3);
 
   Trigger("mnuViewPickCharge");
   ASSERT_EQ(app_->frmPickCharge->Grid().ColCount(), 3);
@@ -81,13 +81,13 @@ TEST_F(EndToEndTest, ANewTimetableIsSavedWhereTheFileLayoutPutsEveryByte) {
   const std::string path = dir_.File("school.kmt");
   platform_.ExpectSave(path);
   Trigger("mnuFileSaveAs");
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
   EXPECT_EQ(Caption(), "Kumo - school");
   platform_.ExpectOpen(path);
   Trigger("mnuFileOpen");
-  EXPECT_EQ(app_->doc.LineCount, 3);
+  EXPECT_EQ(app_->doc.LineCount(), 3);
   EXPECT_EQ(app_->doc.Cell(1, 7).Item, 1);
-  EXPECT_EQ(app_->doc.HistoryPos, 6);
+  EXPECT_EQ(app_->doc.HistoryPos(), 6);
 
   const std::string file = ReadFileBytes(path, 1 << 20);
   constexpr int lines = 3;

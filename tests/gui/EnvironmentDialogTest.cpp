@@ -70,7 +70,7 @@ TEST_F(EnvironmentTest, InitialControlsAndSubjectList) {
   EXPECT_EQ(Find<RadioGroup>("rgpPaperSize")->ItemIndex(), 0);
   EXPECT_EQ(Find<QListWidget>("lbxSubject")->count(), 101);
   EXPECT_EQ(Find<QListWidget>("lbxSubject")->item(1)->text().toStdString(),
-            Cp932ToUtf8(app_->doc.SubjectNames1[1].View()));
+            Cp932ToUtf8(app_->doc.SubjectNames1()[1].View()));
 }
 
 TEST_F(EnvironmentTest, AutoExchangeLocksAutoLocateAndChangesStayAfterCancel) {
@@ -94,7 +94,7 @@ TEST_F(EnvironmentTest, AutoExchangeLocksAutoLocateAndChangesStayAfterCancel) {
       QDialog::Rejected);
   EXPECT_TRUE(app_->options.AutoExchange);
   EXPECT_TRUE(app_->options.TenKeys);
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
 }
 
 TEST_F(EnvironmentTest, StoredOptionsRunTheClickRules) {
@@ -141,7 +141,7 @@ TEST_F(EnvironmentTest, DashStyleIsRefusedWithTenClassesInAGrade) {
 
 TEST_F(EnvironmentTest, OkAppliesTitleColoursDerivedValuesAndMarksModified) {
   Start();
-  app_->doc.CurLine = 3;
+  app_->doc.SetCursor(3, app_->doc.CurPeriod());
   platform_.ExpectColor(Rgb(1, 2, 3));
   Run(
       [&] {
@@ -153,23 +153,23 @@ TEST_F(EnvironmentTest, OkAppliesTitleColoursDerivedValuesAndMarksModified) {
         Find<QCheckBox>("cbxColor")->click();
       },
       QDialog::Accepted);
-  EXPECT_EQ(Cp932ToUtf8(app_->doc.Title.View()), "時間割時間割時間割時");
-  EXPECT_EQ(app_->doc.Title.Len, 20);
-  EXPECT_EQ(Cp932ToUtf8(app_->doc.Comment.View()), "a時間割");
+  EXPECT_EQ(Cp932ToUtf8(app_->doc.Title().View()), "時間割時間割時間割時");
+  EXPECT_EQ(app_->doc.Title().Len, 20);
+  EXPECT_EQ(Cp932ToUtf8(app_->doc.Comment().View()), "a時間割");
   EXPECT_EQ(app_->options.CursorColor, Rgb(1, 2, 3));
   EXPECT_TRUE(app_->options.LetterLabels);
   EXPECT_EQ(app_->options.PrintClassLetters, 4);
   EXPECT_TRUE(app_->options.ColorPrinting);
   EXPECT_EQ(app_->frmTeacher->ShownLine, 3);
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
 }
 
 TEST_F(EnvironmentTest, OkWithoutChangeStillMarksModifiedAndCancelDoesNot) {
   Start();
   Run([] {}, QDialog::Rejected);
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
   Run([] {}, QDialog::Accepted);
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
 }
 
 TEST_F(EnvironmentTest, TitleCp932CannotHoldIsRefusedAndTheDialogStaysOpen) {
@@ -182,7 +182,7 @@ TEST_F(EnvironmentTest, TitleCp932CannotHoldIsRefusedAndTheDialogStaysOpen) {
   platform_.Expect(Answer::Ok);
   platform_.ExpectDialog([&](QDialog&) {
     EXPECT_EQ(title->text().toStdString(), "時間😀");
-    EXPECT_FALSE(app_->doc.Modified);
+    EXPECT_FALSE(app_->doc.Modified());
     title->setText("時間");
     return QDialog::Accepted;
   });
@@ -190,8 +190,8 @@ TEST_F(EnvironmentTest, TitleCp932CannotHoldIsRefusedAndTheDialogStaysOpen) {
   ShownBox box = OnlyBox();
   EXPECT_EQ(box.Type, BoxType::Error);
   EXPECT_NE(box.Text.find("😀"), std::string::npos);
-  EXPECT_EQ(Cp932ToUtf8(app_->doc.Title.View()), "時間");
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_EQ(Cp932ToUtf8(app_->doc.Title().View()), "時間");
+  EXPECT_TRUE(app_->doc.Modified());
 }
 
 // ≒ has two CP932 codes; the one a decode and re-encode does not give back survives an OK
@@ -199,14 +199,13 @@ TEST_F(EnvironmentTest, TitleCp932CannotHoldIsRefusedAndTheDialogStaysOpen) {
 TEST_F(EnvironmentTest, AnUneditedTitleKeepsItsBytesAndAnEditedOneIsEncoded) {
   Start();
   const std::string nec = "\x87\x90";  // ≒ in the NEC row; the standard code is 0x81 0xE0
-  app_->doc.Title.Assign(nec);
-  app_->doc.Comment.Assign(nec);
+  app_->doc.SetTitle(nec, nec);
   Run([] {}, QDialog::Accepted);
-  EXPECT_EQ(app_->doc.Title.View(), nec);
-  EXPECT_EQ(app_->doc.Comment.View(), nec);
+  EXPECT_EQ(app_->doc.Title().View(), nec);
+  EXPECT_EQ(app_->doc.Comment().View(), nec);
   Run([&] { Find<QLineEdit>("edtComment")->setText("≒A"); }, QDialog::Accepted);
-  EXPECT_EQ(app_->doc.Title.View(), nec);
-  EXPECT_EQ(app_->doc.Comment.View(),
+  EXPECT_EQ(app_->doc.Title().View(), nec);
+  EXPECT_EQ(app_->doc.Comment().View(),
             "\x81\xE0"
             "A");
 }

@@ -53,12 +53,12 @@ TEST_F(FastHand, CtrlZStepsBackAndCtrlYOrCtrlShiftZForward) {
   Edit().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Edit()));
   QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Doc().HistoryPos, 1);
+  EXPECT_EQ(Doc().HistoryPos(), 1);
   QTest::keyClick(&Grid(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(Doc().HistoryPos, 2);
+  EXPECT_EQ(Doc().HistoryPos(), 2);
   QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(Doc().Hand.Piece, ClassPiece(1, 1));
+  EXPECT_EQ(Doc().Hand().Piece, ClassPiece(1, 1));
 }
 
 TEST_F(FastHand, DeleteErasesTheCellAtOnceAndBackSpaceARangeAfterTheQuestion) {
@@ -87,7 +87,7 @@ TEST_F(FastHand, ATypedClassGoesInAndTheCursorGoesOnUnlessAClashLeadsAway) {
   Key(Qt::Key_2, Qt::NoModifier, QStringLiteral("１"));  // full width, from the input method
   Type("2");
   EXPECT_EQ(Doc().Cell(1, 2), ClassPiece(1, 2));
-  EXPECT_EQ(Doc().CurPeriod, 3);
+  EXPECT_EQ(Doc().CurPeriod(), 3);
   app_->options.TenKeys = app_->options.ASDFKeys = true;
   Keypad('1');  // back: the entry goes
   EXPECT_TRUE(Doc().Cell(1, 2).IsEmpty());
@@ -95,8 +95,8 @@ TEST_F(FastHand, ATypedClassGoesInAndTheCursorGoesOnUnlessAClashLeadsAway) {
   EXPECT_EQ(Doc().Cell(1, 2), ClassPiece(1, 2));
   Cursor(1, 4);
   Type("12");
-  EXPECT_EQ(Doc().CurLine, 2);  // the clash took the cursor to the other teacher
-  EXPECT_EQ(Doc().CurPeriod, 4);
+  EXPECT_EQ(Doc().CurLine(), 2);  // the clash took the cursor to the other teacher
+  EXPECT_EQ(Doc().CurPeriod(), 4);
 }
 
 TEST_F(FastHand, TheSlashChooserNarrowsAndEntersAsThePaletteDoes) {
@@ -105,12 +105,12 @@ TEST_F(FastHand, TheSlashChooserNarrowsAndEntersAsThePaletteDoes) {
   SubjectChooser& chooser = Edit().Chooser();
   ASSERT_TRUE(chooser.isVisible());
   const int all = chooser.ChoiceCount();
-  chooser.Narrow(FromDocText(Doc().SubjectNames1[3].View()));
+  chooser.Narrow(FromDocText(Doc().SubjectNames1()[3].View()));
   EXPECT_LT(chooser.ChoiceCount(), all);
   chooser.Choose();
   EXPECT_FALSE(chooser.isVisible());
   EXPECT_EQ(Doc().Cell(1, 4), SubjectPiece(3));
-  EXPECT_EQ(Doc().CurPeriod, 5);
+  EXPECT_EQ(Doc().CurPeriod(), 5);
 }
 
 // One lift as the piece leaves its cell, with the tints showing, one put-down on its own line.
@@ -121,7 +121,7 @@ TEST_F(FastHand, DraggingAPieceIsOneLiftAndOnePutDownOrARangeWithTheOptionOff) {
   Send(QEvent::MouseMove, 3, 4);
   Send(QEvent::MouseButtonRelease, 3, 4);
   EXPECT_EQ(Doc().Cell(1, 4), ClassPiece(1, 1));
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
   app_->options.DragPieces = false;
   Send(QEvent::MouseButtonPress, 1, 4);
   Send(QEvent::MouseMove, 2, 6);
@@ -149,7 +149,7 @@ TEST_F(FastHand, TheWheelScrollsWithoutScrollBarsAndLeavesTheCursor) {
   EXPECT_GT(Grid().TopRow(), HeaderRows);
   Wheel(Grid(), {0, -120}, Qt::ShiftModifier);
   EXPECT_GT(Grid().LeftCol(), HeaderCols);
-  EXPECT_EQ(Doc().CurPeriod, 1);
+  EXPECT_EQ(Doc().CurPeriod(), 1);
   app_->frmPickS->show();
   Wheel(app_->frmPickS->Grid(), {-120, 0});
   EXPECT_GT(app_->frmPickS->Grid().LeftCol(), 1);
@@ -157,7 +157,7 @@ TEST_F(FastHand, TheWheelScrollsWithoutScrollBarsAndLeavesTheCursor) {
 
 TEST_F(FastHand, ARightClickSelectsItsCellButKeepsARangeAndACarriedPiecesLine) {
   Send(QEvent::MouseButtonPress, 3, 5, Qt::RightButton);
-  EXPECT_EQ(Doc().CurLine, 3);
+  EXPECT_EQ(Doc().CurLine(), 3);
   Grid().SetSelection({ColOfPeriod(1), RowOfLine(1), ColOfPeriod(3), RowOfLine(2)});
   Send(QEvent::MouseButtonPress, 2, 2, Qt::RightButton);
   EXPECT_FALSE(Grid().Selection().SingleCell());
@@ -165,8 +165,8 @@ TEST_F(FastHand, ARightClickSelectsItsCellButKeepsARangeAndACarriedPiecesLine) {
   Send(QEvent::MouseButtonPress, 3, 6, Qt::RightButton);
   emit Grid().customContextMenuRequested(Grid().CellRect(ColOfPeriod(6), RowOfLine(3)).center());
   Edit().LocalMenu().hide();
-  EXPECT_EQ(Doc().CurLine, 1);
-  EXPECT_EQ(Doc().CurPeriod, 6);
+  EXPECT_EQ(Doc().CurLine(), 1);
+  EXPECT_EQ(Doc().CurPeriod(), 6);
 }
 
 TEST_F(FastHand, ClassesTaughtTwiceAreMarkedInTheTableAndTheOverviewUntilResolved) {

@@ -25,9 +25,15 @@ bool SameBox(const ShownBox& box, BoxType type, const std::string& text) {
 class FileCommandsTest : public AppTest {
  protected:
   // Started on a plan file, then changed so that leaving it asks.
-  void StartModified(const PlanContents& contents = {}) {
-    Start(WritePlan("plan.kmt", contents));
-    app_->doc.Modified = true;
+  void StartModified(const PlanContents& contents = {}, const std::string& name = "plan.kmt") {
+    Start(WritePlan(name, contents));
+    test::MarkChanged(app_->doc);
+  }
+  // Started on a plan in a folder of its own, which then goes: a save there fails.
+  void StartModifiedInAFolderThatGoes() {
+    std::filesystem::create_directory(dir_.File("gone"));
+    StartModified({}, "gone/plan.kmt");
+    std::filesystem::remove_all(dir_.File("gone"));
   }
   // How many of the nine document commands are on.
   int DocumentCommandsOn() {
@@ -61,7 +67,7 @@ TEST_F(FileCommandsTest, StartWithPathOpensItAndNamesItInTheCaption) {
   Start("../plan.kmt");
 
   EXPECT_EQ(Caption(), "Kumo - plan");
-  EXPECT_EQ(app_->doc.LineCount, 3);
+  EXPECT_EQ(app_->doc.LineCount(), 3);
   EXPECT_EQ(std::filesystem::canonical(CurrentDirectory()), std::filesystem::canonical(dir_.Dir()));
   EXPECT_EQ(DocumentCommandsOn(), 9);
   EXPECT_TRUE(BackOn());
@@ -78,8 +84,8 @@ TEST_F(FileCommandsTest, FirstStartOpensACopyOfTheSampleSchool) {
   Start();
   const std::string copy = dir_.File("documents/見本中学校.kmt");
   EXPECT_EQ(Caption(), "Kumo - 見本中学校");
-  EXPECT_EQ(app_->doc.FileName, copy);
-  EXPECT_EQ(app_->doc.LineCount, 4);
+  EXPECT_EQ(app_->doc.FileName(), copy);
+  EXPECT_EQ(app_->doc.LineCount(), 4);
   Trigger("mnuViewTeachers");
   Trigger("mnuViewClasses");
   EXPECT_EQ(app_->frmTeachers->ListedLines.size(), 4u);
@@ -91,7 +97,7 @@ TEST_F(FileCommandsTest, FirstStartOpensACopyOfTheSampleSchool) {
   app_.reset();
   Start();
   EXPECT_EQ(Caption(), "Kumo - 見本中学校") << "the timetable named by the settings";
-  EXPECT_EQ(app_->doc.LineCount, 4);
+  EXPECT_EQ(app_->doc.LineCount(), 4);
 
   // Settings without the overviews' keys give the usual defaults: no grade ticked.
   app_.reset();
@@ -125,7 +131,7 @@ TEST_F(FileCommandsTest, SaveOfANewTimetableGoesToSaveAsAndCancelKeepsEverything
   Start();
   Trigger("mnuFileNew");
   EXPECT_EQ(Caption(), "Kumo - NewTable");
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
   EXPECT_TRUE(app_->frmLineHead->isVisible());
   EXPECT_EQ(DocumentCommandsOn(), 9);
 
@@ -136,8 +142,8 @@ TEST_F(FileCommandsTest, SaveOfANewTimetableGoesToSaveAsAndCancelKeepsEverything
   EXPECT_EQ(request.Filter, "Kumo Ver.2 ファイル|*.kmt");
   EXPECT_EQ(request.DefaultExt, "kmt");
   EXPECT_EQ(request.FileName, "NewTable.kmt");
-  EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_EQ(app_->doc.FileName(), "NewTable.kmt");
+  EXPECT_TRUE(app_->doc.Modified());
   EXPECT_EQ(Caption(), "Kumo - NewTable");
 }
 
@@ -146,46 +152,45 @@ TEST_F(FileCommandsTest, SaveAsReplacesTheExtensionAndRenamesTheCaption) {
   Trigger("mnuFileNew");
   platform_.ExpectSave(dir_.File("plan.txt"));
   Trigger("mnuFileSaveAs");
-  EXPECT_EQ(app_->doc.FileName, dir_.File("plan.kmt"));
+  EXPECT_EQ(app_->doc.FileName(), dir_.File("plan.kmt"));
   EXPECT_TRUE(std::filesystem::exists(dir_.File("plan.kmt")));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("plan.txt")));
   EXPECT_EQ(dir_.Read("plan.kmt").size(), 4209u);
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
   EXPECT_EQ(Caption(), "Kumo - plan");
 
   // A name without an extension gets it; a dot in a directory name is no extension.
   std::filesystem::create_directory(dir_.File("v1.0"));
   platform_.ExpectSave(dir_.File("v1.0/week"));
   Trigger("mnuFileSaveAs");
-  EXPECT_EQ(app_->doc.FileName, dir_.File("v1.0/week.kmt"));
+  EXPECT_EQ(app_->doc.FileName(), dir_.File("v1.0/week.kmt"));
   EXPECT_EQ(Caption(), "Kumo - week");
   EXPECT_EQ(platform_.SaveRequests().back().FileName, dir_.File("plan.kmt"));
 }
 
 TEST_F(FileCommandsTest, FailedSaveShowsTheErrorAndKeepsModified) {
-  StartModified();
-  app_->doc.FileName = dir_.File("no-such-dir/plan.kmt");
+  StartModifiedInAFolderThatGoes();
   platform_.ExpectErrorBox();
   Trigger("mnuFileSave");
   ASSERT_EQ(platform_.ErrorBoxes().size(), 1u);
   EXPECT_FALSE(platform_.ErrorBoxes()[0].empty());
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
   EXPECT_EQ(Caption(), "Kumo - plan");
 }
 
 TEST_F(FileCommandsTest, FailedSaveAsKeepsTheNameTheTimetableIsIn) {
   StartModified();
-  const std::string before = app_->doc.FileName;
+  const std::string before = app_->doc.FileName();
   platform_.ExpectSave(dir_.File("no-such-dir/copy.kmt"));
   platform_.ExpectErrorBox();
   Trigger("mnuFileSaveAs");
   ASSERT_EQ(platform_.ErrorBoxes().size(), 1u);
-  EXPECT_EQ(app_->doc.FileName, before);
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_EQ(app_->doc.FileName(), before);
+  EXPECT_TRUE(app_->doc.Modified());
   EXPECT_EQ(Caption(), "Kumo - plan");
   // Save goes on to the file the caption names.
   Trigger("mnuFileSave");
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
 }
 
 TEST_F(FileCommandsTest, CtrlSSavesFromTheEditTableWindow) {
@@ -194,7 +199,7 @@ TEST_F(FileCommandsTest, CtrlSSavesFromTheEditTableWindow) {
   edit->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(edit));
   QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
 }
 
 TEST_F(FileCommandsTest, OpenPromptCancelNoAndYes) {
@@ -205,7 +210,7 @@ TEST_F(FileCommandsTest, OpenPromptCancelNoAndYes) {
   Trigger("mnuFileOpen");
   EXPECT_TRUE(SameBox(OnlyBox(), BoxType::Confirmation, OpenPrompt));
   EXPECT_TRUE(platform_.OpenRequests().empty());
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
 
   platform_.Expect(Answer::No);
   platform_.ExpectOpen(std::nullopt);
@@ -214,8 +219,8 @@ TEST_F(FileCommandsTest, OpenPromptCancelNoAndYes) {
   ASSERT_EQ(platform_.OpenRequests().size(), 1u);
   EXPECT_EQ(platform_.OpenRequests()[0].Filter, "Kumo Ver.2 ﾌｧｲﾙ|*.kmt");
   EXPECT_EQ(platform_.OpenRequests()[0].DefaultExt, "kmt");
-  EXPECT_TRUE(app_->doc.Modified);
-  EXPECT_EQ(app_->doc.LineCount, 2);
+  EXPECT_TRUE(app_->doc.Modified());
+  EXPECT_EQ(app_->doc.LineCount(), 2);
 
   // Yes saves the changed plan first: a third line added here reaches plan.kmt.
   TeacherLine third{};
@@ -225,8 +230,8 @@ TEST_F(FileCommandsTest, OpenPromptCancelNoAndYes) {
   Trigger("mnuFileOpen");
   OnlyBox();
   EXPECT_EQ(dir_.Read("plan.kmt").size(), 4209u + 3 * 135);
-  EXPECT_EQ(app_->doc.LineCount, 5);
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_EQ(app_->doc.LineCount(), 5);
+  EXPECT_FALSE(app_->doc.Modified());
   EXPECT_EQ(Caption(), "Kumo - other");
 }
 
@@ -261,17 +266,16 @@ TEST_F(FileCommandsTest, FailedOrRefusedOpenLeavesNoDocumentToSaveOverTheFile) {
     }
     EXPECT_EQ(Caption(), "Kumo ");
     EXPECT_EQ(DocumentCommandsOn(), 0);
-    EXPECT_EQ(app_->doc.LineCount, 0);
-    EXPECT_FALSE(app_->doc.Modified);
-    EXPECT_EQ(app_->doc.FileName, NewTableName) << "not the timetable to open at the next start";
+    EXPECT_EQ(app_->doc.LineCount(), 0);
+    EXPECT_FALSE(app_->doc.Modified());
+    EXPECT_EQ(app_->doc.FileName(), NewTableName) << "not the timetable to open at the next start";
   }
   EXPECT_EQ(ReadFileBytes(cut, 100000), whole.substr(0, whole.size() - 10));
 }
 
 TEST_F(FileCommandsTest, OpeningAFileWithoutHistoryAfterOneWithHistoryDisablesStepping) {
-  Start(WritePlan("long.kmt", {.lines = 2, .historySteps = 3}));
-  app_->doc.HistoryPos = 2;  // one step undone: both directions open
-  app_->frmKumo->RefreshAllViews();
+  // One step undone: both directions open.
+  Start(WritePlan("long.kmt", {.lines = 2, .historySteps = 3, .undone = 1}));
   ASSERT_TRUE(BackOn());
   ASSERT_TRUE(ForwardOn());
 
@@ -287,17 +291,17 @@ TEST_F(FileCommandsTest, NewPromptCancelKeepsTheDocumentAndNoDiscardsIt) {
   platform_.Expect(Answer::Cancel);
   Trigger("mnuFileNew");
   EXPECT_TRUE(SameBox(OnlyBox(), BoxType::Warning, NewClosePrompt));
-  EXPECT_EQ(app_->doc.LineCount, 2);
+  EXPECT_EQ(app_->doc.LineCount(), 2);
   EXPECT_EQ(Caption(), "Kumo - plan");
   EXPECT_FALSE(app_->frmLineHead->isVisible());
 
   platform_.Expect(Answer::No);
   Trigger("mnuFileNew");
   OnlyBox();
-  EXPECT_EQ(app_->doc.LineCount, 0);
-  EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
+  EXPECT_EQ(app_->doc.LineCount(), 0);
+  EXPECT_EQ(app_->doc.FileName(), "NewTable.kmt");
   EXPECT_EQ(Caption(), "Kumo - NewTable");
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
   EXPECT_TRUE(app_->frmLineHead->isVisible());
   EXPECT_FALSE(app_->frmTeachers->isVisible());
   EXPECT_EQ(DocumentCommandsOn(), 9);
@@ -312,7 +316,7 @@ TEST_F(FileCommandsTest, NewAfterAnUnchangedFileWithHistoryLeavesNothingToStepTh
   ASSERT_TRUE(BackOn());
   Trigger("mnuFileNew");
   EXPECT_TRUE(platform_.Boxes().empty());
-  EXPECT_EQ(app_->doc.HistoryEnd, 1);
+  EXPECT_EQ(app_->doc.HistoryEnd(), 1);
   EXPECT_FALSE(BackOn());
   EXPECT_FALSE(ForwardOn());
 }
@@ -339,8 +343,8 @@ TEST_F(FileCommandsTest, CloseEmptiesTheDocumentAndDisablesItsCommands) {
   Trigger("mnuFileClose");
   EXPECT_TRUE(platform_.Boxes().empty());
   EXPECT_EQ(Caption(), "Kumo ");
-  EXPECT_EQ(app_->doc.LineCount, 0);
-  EXPECT_EQ(app_->doc.FileName, dir_.File("plan.kmt"));
+  EXPECT_EQ(app_->doc.LineCount(), 0);
+  EXPECT_EQ(app_->doc.FileName(), dir_.File("plan.kmt"));
   EXPECT_FALSE(app_->frmPickCharge->isVisible());
   EXPECT_EQ(DocumentCommandsOn(), 0);
   EXPECT_FALSE(BackOn());
@@ -360,7 +364,7 @@ TEST_F(FileCommandsTest, ClosePromptYesSavesAndCancelKeeps) {
   platform_.Expect(Answer::Cancel);
   Trigger("mnuFileClose");
   EXPECT_TRUE(SameBox(OnlyBox(), BoxType::Warning, NewClosePrompt));
-  EXPECT_EQ(app_->doc.LineCount, 3);
+  EXPECT_EQ(app_->doc.LineCount(), 3);
   EXPECT_EQ(Caption(), "Kumo - plan");
 
   platform_.Expect(Answer::Yes);
@@ -378,12 +382,12 @@ TEST_F(FileCommandsTest, CloseAfterCancelledSaveAsGoesOnAsAfterNo) {
   Trigger("mnuFileClose");
   OnlyBox();
   EXPECT_EQ(Caption(), "Kumo ");
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
 }
 
 TEST_F(FileCommandsTest, CloseQuestionOfTheProgram) {
   const std::string question = "plan.kmtは変更されています。保存しますか？";
-  StartModified();
+  StartModifiedInAFolderThatGoes();
   TfrmKumo& main = *app_->frmKumo;
 
   platform_.Expect(Answer::Cancel);
@@ -392,21 +396,20 @@ TEST_F(FileCommandsTest, CloseQuestionOfTheProgram) {
   EXPECT_TRUE(main.isVisible());
 
   // Yes with a save that fails: the program keeps running with the changes.
-  app_->doc.FileName = dir_.File("no-such-dir/plan.kmt");
   platform_.Expect(Answer::Yes);
   platform_.ExpectErrorBox();
   main.close();
   OnlyBox();
   EXPECT_TRUE(main.isVisible());
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
 
-  app_->doc.FileName = dir_.File("plan.kmt");
+  std::filesystem::create_directory(dir_.File("gone"));
   app_->doc.AddLine(TeacherLine{});
   platform_.Expect(Answer::Yes);
   main.close();
   OnlyBox();
   EXPECT_FALSE(main.isVisible());
-  EXPECT_EQ(dir_.Read("plan.kmt").size(), 4209u + 3 * 135);
+  EXPECT_EQ(dir_.Read("gone/plan.kmt").size(), 4209u + 3 * 135);
 }
 
 TEST_F(FileCommandsTest, CloseQuestionNoEndsWithoutSaving) {
@@ -428,7 +431,7 @@ TEST_F(FileCommandsTest, CloseQuestionYesOnANewTimetableWhoseSaveIsCancelledKeep
   app_->frmKumo->close();
   EXPECT_EQ(OnlyBox().Text, "NewTable.kmtは変更されています。保存しますか？");
   EXPECT_TRUE(app_->frmKumo->isVisible());
-  EXPECT_TRUE(app_->doc.Modified);
+  EXPECT_TRUE(app_->doc.Modified());
 }
 
 TEST_F(FileCommandsTest, UnchangedDocumentClosesWithoutAsking) {

@@ -50,7 +50,7 @@ TEST_F(LessonTools, DetailsShowTheLessonAndChangeItsFlagsInTwoSteps) {
   app_->options.ViewClassType = 2;  // Ａ,Ｂ,Ｃ…
   app_->options.LetterLabels = true;
   Doc().MakeClassLabels();
-  Doc().Lines[2].Name.Assign(Cp932Literal("山田"));
+  test::EditLine(Doc(), 2, [&](TeacherLine& l) { l.Name.Assign(Cp932Literal("山田")); });
   Put(2, 9, ClassPiece(1, 2, Locked));
   Put(2, 10, SubjectPiece(3));
   Cursor(2, 9);
@@ -60,10 +60,10 @@ TEST_F(LessonTools, DetailsShowTheLessonAndChangeItsFlagsInTwoSteps) {
   EXPECT_EQ(shown.period, "火曜３限");
   EXPECT_EQ(shown.teacher, "山田先生");
   EXPECT_EQ(shown.klass, "１年Ｂ組");
-  EXPECT_EQ(shown.subject, FromDocText(Doc().SubjectNames2[1].View()).toStdString());
+  EXPECT_EQ(shown.subject, FromDocText(Doc().SubjectNames2()[1].View()).toStdString());
   EXPECT_FALSE(shown.countedEnabled) << "a lesson always counts";
   EXPECT_EQ(Doc().Cell(2, 9), ClassPiece(1, 2));
-  EXPECT_EQ(Doc().HistoryPos, 3) << "unlocked by a lift and a put-back";
+  EXPECT_EQ(Doc().HistoryPos(), 3) << "unlocked by a lift and a put-back";
   EXPECT_TRUE(platform_.Boxes().empty());
 
   // OK without a change, Cancel with one, and an empty cell: no step at all.
@@ -74,9 +74,9 @@ TEST_F(LessonTools, DetailsShowTheLessonAndChangeItsFlagsInTwoSteps) {
   Cursor(2, 11);
   Details(&shown, {{4, true}}, true);
   Popup();
-  EXPECT_EQ(Doc().HistoryPos, 3);
+  EXPECT_EQ(Doc().HistoryPos(), 3);
   EXPECT_TRUE(Doc().Cell(2, 11).IsEmpty());
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
 
   Cursor(2, 10);
   Details(&shown, {{6, true}}, true);
@@ -99,7 +99,7 @@ TEST_F(LessonTools, TheRangeFormAddsFlagsToEveryPieceOfTheSelection) {
   EXPECT_EQ(Doc().Cell(1, 1).Flags, Continuous);
   EXPECT_EQ(Doc().Cell(1, 2).Flags, Continuous);
   EXPECT_EQ(Doc().Cell(1, 3).Flags, Continuous | Locked);
-  EXPECT_EQ(Doc().HistoryPos, 5);
+  EXPECT_EQ(Doc().HistoryPos(), 5);
   EXPECT_TRUE(platform_.Boxes().empty());
 }
 
@@ -125,7 +125,7 @@ TEST_F(LessonTools, TheColumnExchangeSwapsTwoPeriodsOutOfTheStayOnTopState) {
   EXPECT_EQ(Doc().Cell(1, Tue1), ClassPiece(1, 1, Locked));
   EXPECT_EQ(Doc().Cell(2, Mon3), ClassPiece(1, 3));
   EXPECT_EQ(Text(ColOfPeriod(Mon3), RowOfLine(2)), Label(ClassPiece(1, 3)));
-  EXPECT_EQ(Doc().HistoryPos, 1 + 3 + 2);
+  EXPECT_EQ(Doc().HistoryPos(), 1 + 3 + 2);
 
   // Reopened, the window has forgotten its columns though the labels still show them.
   Trigger("mnuColumExchange");

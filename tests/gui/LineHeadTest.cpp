@@ -53,14 +53,13 @@ class LineHeadTest : public AppTest {
   }
   // The edit table's piece move, lifting at one period of the line and putting down at another.
   void MovePiece(int line, int from, int to) {
-    app_->doc.CurLine = static_cast<Byte>(line);
-    app_->doc.CurPeriod = static_cast<Byte>(from);
+    app_->doc.SetCursor(line, from);
     app_->frmEdit->sgrEditDblClick();
-    app_->doc.CurPeriod = static_cast<Byte>(to);
+    app_->doc.SetCursor(line, to);
     app_->frmEdit->sgrEditDblClick();
   }
   void CutLine(int line) {
-    app_->doc.CurLine = static_cast<Byte>(line);
+    app_->doc.SetCursor(static_cast<Byte>(line), app_->doc.CurPeriod());
     Press("btnDel", {Answer::Yes});
   }
   std::vector<std::string> Texts() {
@@ -72,8 +71,8 @@ class LineHeadTest : public AppTest {
 
 TEST_F(LineHeadTest, ShowingLoadsTheCurrentLineAndDisablesTheMainWindowUntilClosed) {
   OpenPlan(3);
-  app_->doc.Lines[2].Subject = 5;
-  app_->doc.CurLine = 2;
+  test::EditLine(app_->doc, 2, [&](TeacherLine& l) { l.Subject = 5; });
+  app_->doc.SetCursor(2, app_->doc.CurPeriod());
   Editor().show();
 
   EXPECT_FALSE(app_->frmKumo->isEnabled());
@@ -88,7 +87,7 @@ TEST_F(LineHeadTest, ShowingLoadsTheCurrentLineAndDisablesTheMainWindowUntilClos
   EXPECT_EQ(Control("btnDel")->toolTip(), "現在行を切り取ってバッファへ");
 
   // "取込" takes over whichever line the edit table has moved to.
-  app_->doc.CurLine = 3;
+  app_->doc.SetCursor(3, app_->doc.CurPeriod());
   Control("btnRenew")->click();
   EXPECT_EQ(Control<QLineEdit>("edtName")->text(), "T3");
 
@@ -101,7 +100,7 @@ TEST_F(LineHeadTest, NewShowsTheEditorOverTheEmptyTimetable) {
   Start();
   Trigger("mnuFileNew");
   ASSERT_TRUE(Editor().isVisible());
-  EXPECT_EQ(app_->doc.LineCount, 0);
+  EXPECT_EQ(app_->doc.LineCount(), 0);
   EXPECT_EQ(Control<QLineEdit>("edtName")->text(), "");
   EXPECT_TRUE(On("btnAdd"));
   EXPECT_TRUE(On("btnDel"));
@@ -125,32 +124,32 @@ TEST_F(LineHeadTest, ANewHomeroomIsAClassAtOnceAndACutOneIsGone) {
 
 TEST_F(LineHeadTest, AppendWithoutGradeStoresNoHomeroomWhileInsertAndChangeKeepIt) {
   OpenPlan(2);
-  app_->doc.CurLine = 1;
+  app_->doc.SetCursor(1, app_->doc.CurPeriod());
   Editor().show();
   SetFields(0, 3, QStringLiteral("山田"), 2);
 
   Press("btnAdd", {Answer::Ok});
-  ASSERT_EQ(app_->doc.LineCount, 3);
-  const TeacherLine& added = app_->doc.Lines[3];
+  ASSERT_EQ(app_->doc.LineCount(), 3);
+  const TeacherLine& added = app_->doc.Line(3);
   EXPECT_EQ(added.Grade, 0);
   EXPECT_EQ(added.Subject, 3);
   EXPECT_EQ(added.Name.View(), Cp932Literal("山田"));
   EXPECT_EQ(added.Homeroom, 0);
-  EXPECT_EQ(app_->doc.CurLine, 3);  // the cursor goes to the new last line
+  EXPECT_EQ(app_->doc.CurLine(), 3);  // the cursor goes to the new last line
 
-  app_->doc.CurLine = 1;
+  app_->doc.SetCursor(1, app_->doc.CurPeriod());
   Press("btnInsert", {Answer::Ok});
-  ASSERT_EQ(app_->doc.LineCount, 4);
-  EXPECT_EQ(app_->doc.Lines[1].Homeroom, 2);
-  EXPECT_EQ(app_->doc.Lines[2].Name.View(), "T1");
-  EXPECT_EQ(app_->doc.CurLine, 1);
+  ASSERT_EQ(app_->doc.LineCount(), 4);
+  EXPECT_EQ(app_->doc.Line(1).Homeroom, 2);
+  EXPECT_EQ(app_->doc.Line(2).Name.View(), "T1");
+  EXPECT_EQ(app_->doc.CurLine(), 1);
 
   // Change rewrites the header only; the line's lessons stay.
-  app_->doc.CurLine = 2;
+  app_->doc.SetCursor(2, app_->doc.CurPeriod());
   Press("btnChange", {Answer::Ok});
-  EXPECT_EQ(app_->doc.Lines[2].Homeroom, 2);
-  EXPECT_EQ(app_->doc.Lines[2].Name.View(), Cp932Literal("山田"));
-  EXPECT_EQ(app_->doc.Lines[2].Cells[1].Kind, KindGrade1);
+  EXPECT_EQ(app_->doc.Line(2).Homeroom, 2);
+  EXPECT_EQ(app_->doc.Line(2).Name.View(), Cp932Literal("山田"));
+  EXPECT_EQ(app_->doc.Line(2).Cells[1].Kind, KindGrade1);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"１行追加します。よろしいですか",
                                                "１行を挿入します。よろしいですか",
                                                "今の行を変更します。よろしいですか"}));
@@ -164,15 +163,15 @@ TEST_F(LineHeadTest, CancelledQuestionsChangeNothing) {
   OpenPlan(2);
   Editor().show();
   SetFields(1, 1, QStringLiteral("新"), 3);
-  app_->doc.Modified = false;
+  app_->doc.SaveAs(app_->doc.FileName());
   Press("btnAdd", {Answer::Cancel});
   Press("btnInsert", {Answer::Cancel});
   Press("btnChange", {Answer::Cancel});
   Press("btnDel", {Answer::No});
-  EXPECT_EQ(app_->doc.LineCount, 2);
-  EXPECT_EQ(app_->doc.Lines[1].Name.View(), "T1");
+  EXPECT_EQ(app_->doc.LineCount(), 2);
+  EXPECT_EQ(app_->doc.Line(1).Name.View(), "T1");
   EXPECT_FALSE(Editor().BufferFull());
-  EXPECT_FALSE(app_->doc.Modified);
+  EXPECT_FALSE(app_->doc.Modified());
 }
 
 // The name holds ten bytes: a character typed past them is refused at once, not cut off later.
@@ -193,7 +192,7 @@ TEST_F(LineHeadTest, TheNameTakesNoMoreThanTheTimetableStores) {
   type(QStringLiteral("a山田太郎先"));
   EXPECT_EQ(name->text(), QStringLiteral("a山田太郎"));
   Press("btnChange", {Answer::Ok});
-  EXPECT_EQ(app_->doc.Lines[1].Name.View(), Cp932Literal("a山田太郎"));
+  EXPECT_EQ(app_->doc.Line(1).Name.View(), Cp932Literal("a山田太郎"));
   Control("btnRenew")->click();
   EXPECT_EQ(name->text(), QStringLiteral("a山田太郎"));
 }
@@ -201,14 +200,14 @@ TEST_F(LineHeadTest, TheNameTakesNoMoreThanTheTimetableStores) {
 TEST_F(LineHeadTest, AnUneditedNameKeepsItsBytesWhenTheOtherFieldsChange) {
   OpenPlan(1);
   const std::string nec = "\x87\x90";  // ≒ in the NEC row: re-encoding would give 0x81 0xE0
-  app_->doc.Lines[1].Name.Assign(nec);
+  test::EditLine(app_->doc, 1, [&](TeacherLine& l) { l.Name.Assign(nec); });
   Editor().show();
   Control<QListWidget>("lbxSubject")->setCurrentRow(5);
   Press("btnChange", {Answer::Ok});
-  EXPECT_EQ(app_->doc.Lines[1].Subject, 5);
-  EXPECT_EQ(app_->doc.Lines[1].Name.View(), nec);
+  EXPECT_EQ(app_->doc.Line(1).Subject, 5);
+  EXPECT_EQ(app_->doc.Line(1).Name.View(), nec);
   Press("btnAdd", {Answer::Ok});
-  EXPECT_EQ(app_->doc.Lines[2].Name.View(), nec);
+  EXPECT_EQ(app_->doc.Line(2).Name.View(), nec);
 }
 
 TEST_F(LineHeadTest, ANameTheTimetableCannotHoldIsRefusedBeforeAnyQuestion) {
@@ -223,14 +222,15 @@ TEST_F(LineHeadTest, ANameTheTimetableCannotHoldIsRefusedBeforeAnyQuestion) {
     EXPECT_EQ(box.Type, BoxType::Error);
     EXPECT_NE(box.Text.find("김"), std::string::npos) << box.Text;
   }
-  EXPECT_EQ(app_->doc.LineCount, 1);
-  EXPECT_EQ(app_->doc.Lines[1].Name.View(), "T1");
+  EXPECT_EQ(app_->doc.LineCount(), 1);
+  EXPECT_EQ(app_->doc.Line(1).Name.View(), "T1");
 }
 
 TEST_F(LineHeadTest, CuttingLineThreeOfFiveAndInsertingItFirstMovesItWithItsLessons) {
   OpenPlan(5);
-  std::vector<TeacherLine> before(app_->doc.Lines.Items, app_->doc.Lines.Items + 5);
-  app_->doc.CurLine = 3;
+  const auto lines = app_->doc.LinesInUse();
+  const std::vector<TeacherLine> before(lines.begin(), lines.end());
+  app_->doc.SetCursor(3, app_->doc.CurPeriod());
   Editor().show();
 
   Press("btnDel", {Answer::Yes});
@@ -238,7 +238,7 @@ TEST_F(LineHeadTest, CuttingLineThreeOfFiveAndInsertingItFirstMovesItWithItsLess
   EXPECT_EQ(cut.Type, BoxType::Warning);
   EXPECT_EQ(cut.Buttons, Buttons::YesNoCancel);
   EXPECT_EQ(cut.Text, "現在の行を切り取ります。よろしいか");
-  ASSERT_EQ(app_->doc.LineCount, 4);
+  ASSERT_EQ(app_->doc.LineCount(), 4);
   EXPECT_TRUE(Editor().BufferFull());
   EXPECT_TRUE(SameLine(Editor().LineBuffer(), before[2]));
   for (const char* name :
@@ -250,12 +250,12 @@ TEST_F(LineHeadTest, CuttingLineThreeOfFiveAndInsertingItFirstMovesItWithItsLess
 
   // The fields are not what goes in while a line waits in the buffer.
   SetFields(0, 0, QStringLiteral("別"), 0);
-  app_->doc.CurLine = 1;
+  app_->doc.SetCursor(1, app_->doc.CurPeriod());
   Press("btnInsert", {Answer::Ok});
-  ASSERT_EQ(app_->doc.LineCount, 5);
+  ASSERT_EQ(app_->doc.LineCount(), 5);
   const int from[] = {3, 1, 2, 4, 5};
   for (int n = 1; n <= 5; ++n) {
-    EXPECT_TRUE(SameLine(app_->doc.Lines[n], before[from[n - 1] - 1])) << "line " << n;
+    EXPECT_TRUE(SameLine(app_->doc.Line(n), before[from[n - 1] - 1])) << "line " << n;
   }
   EXPECT_FALSE(Editor().BufferFull());
   EXPECT_TRUE(On("edtName"));
@@ -266,17 +266,17 @@ TEST_F(LineHeadTest, TheOnlyLineCutAndInsertedAgainTakesTheCursorWithIt) {
   OpenPlan(1);
   Editor().show();
   CutLine(1);
-  ASSERT_EQ(app_->doc.LineCount, 0);
+  ASSERT_EQ(app_->doc.LineCount(), 0);
   // With the cursor on no line the palette has nowhere to put a class.
   StringGrid& palette = app_->frmPickCharge->Grid();
-  app_->doc.CurPeriod = 9;
+  app_->doc.SetCursor(app_->doc.CurLine(), 9);
   palette.SetCurrent(1, 0);
   app_->frmPickCharge->sgrPickChargeDblClick();
   EXPECT_EQ(platform_.Beeps(), 1);
 
   Press("btnInsert", {Answer::Ok});
-  ASSERT_EQ(app_->doc.LineCount, 1);
-  EXPECT_EQ(app_->doc.CurLine, 1);
+  ASSERT_EQ(app_->doc.LineCount(), 1);
+  EXPECT_EQ(app_->doc.CurLine(), 1);
   EXPECT_EQ(app_->frmEdit->EditGrid().Row(), 2);
   app_->frmPickCharge->sgrPickChargeDblClick();
   EXPECT_EQ(platform_.Beeps(), 1);
@@ -289,12 +289,12 @@ TEST_F(LineHeadTest, CuttingWithoutLinesAsksAndChangesNothing) {
   Press("btnDel", {Answer::Yes});
   EXPECT_FALSE(Editor().BufferFull());
   EXPECT_TRUE(On("edtName"));
-  EXPECT_EQ(app_->doc.LineCount, 0);
+  EXPECT_EQ(app_->doc.LineCount(), 0);
 }
 
 TEST_F(LineHeadTest, AFullBufferIsAskedAboutOnClosingAndSurvivesIt) {
   OpenPlan(3);
-  const TeacherLine second = app_->doc.Lines[2];
+  const TeacherLine second = app_->doc.Line(2);
   Editor().show();
   CutLine(2);
   platform_.Reset();
@@ -318,8 +318,8 @@ TEST_F(LineHeadTest, AFullBufferIsAskedAboutOnClosingAndSurvivesIt) {
   EXPECT_FALSE(On("edtName"));
   EXPECT_FALSE(On("btnChange"));
   Press("btnAdd", {Answer::Ok});
-  ASSERT_EQ(app_->doc.LineCount, 3);
-  EXPECT_TRUE(SameLine(app_->doc.Lines[3], second));
+  ASSERT_EQ(app_->doc.LineCount(), 3);
+  EXPECT_TRUE(SameLine(app_->doc.Line(3), second));
   EXPECT_FALSE(Editor().BufferFull());
 }
 
@@ -339,28 +339,28 @@ TEST_F(LineHeadTest, ClearEmptiesTheFieldsAndTheBufferOnlyOnYes) {
   EXPECT_FALSE(Editor().BufferFull());
   EXPECT_TRUE(On("edtName"));
   EXPECT_TRUE(On("btnDel"));
-  EXPECT_EQ(app_->doc.LineCount, 1);  // the cut line is gone for good
+  EXPECT_EQ(app_->doc.LineCount(), 1);  // the cut line is gone for good
 }
 
 TEST_F(LineHeadTest, AHundredLinesRefuseAppendAndKeepTheBufferedLine) {
   OpenPlan(1);
   TKumData& doc = app_->doc;
-  for (int n = 2; n <= MaxLines; ++n) doc.AddLine(doc.Lines[1]);
+  for (int n = 2; n <= MaxLines; ++n) doc.AddLine(doc.Line(1));
   Editor().show();
 
   Press("btnAdd", {Answer::Ok, Answer::Ok});  // the question, then the document's refusal
-  EXPECT_EQ(doc.LineCount, MaxLines);
+  EXPECT_EQ(doc.LineCount(), MaxLines);
   EXPECT_EQ(Texts().back(), "行を追加できません");
 
   // A cut line that cannot go back in stays in the buffer.
-  doc.CurLine = 50;
+  doc.SetCursor(50, doc.CurPeriod());
   Press("btnDel", {Answer::Yes});
-  doc.AddLine(doc.Lines[1]);
+  doc.AddLine(doc.Line(1));
   const TeacherLine buffered = Editor().LineBuffer();
   Press("btnAdd", {Answer::Ok, Answer::Ok});
   Press("btnInsert", {Answer::Ok, Answer::Ok});
   EXPECT_EQ(Texts().back(), "行を挿入できません");
-  EXPECT_EQ(doc.LineCount, MaxLines);
+  EXPECT_EQ(doc.LineCount(), MaxLines);
   EXPECT_TRUE(Editor().BufferFull());
   EXPECT_TRUE(SameLine(Editor().LineBuffer(), buffered));
 }
@@ -368,7 +368,7 @@ TEST_F(LineHeadTest, AHundredLinesRefuseAppendAndKeepTheBufferedLine) {
 TEST_F(LineHeadTest, CutAndInsertWaitForAnEmptyHistory) {
   OpenPlan(3);
   MovePiece(1, 1, 7);
-  ASSERT_GT(app_->doc.HistoryEnd, 1) << "the piece move records its steps";
+  ASSERT_GT(app_->doc.HistoryEnd(), 1) << "the piece move records its steps";
   Editor().show();
   EXPECT_FALSE(On("btnDel"));
   EXPECT_FALSE(On("btnInsert"));
@@ -379,7 +379,7 @@ TEST_F(LineHeadTest, CutAndInsertWaitForAnEmptyHistory) {
   EXPECT_FALSE(On("btnInsert"));
 
   Press("btnStackClear", {Answer::Ok});
-  EXPECT_EQ(app_->doc.HistoryEnd, 1);
+  EXPECT_EQ(app_->doc.HistoryEnd(), 1);
   EXPECT_TRUE(On("btnDel"));
   EXPECT_TRUE(On("btnInsert"));
 }
@@ -389,15 +389,15 @@ TEST_F(LineHeadTest, APieceMovedWhileTheEditorIsOpenBlocksCutAndInsertWhenPresse
   Editor().show();
   ASSERT_TRUE(On("btnDel"));
   MovePiece(2, 2, 8);
-  ASSERT_GT(app_->doc.HistoryEnd, 1);
+  ASSERT_GT(app_->doc.HistoryEnd(), 1);
   platform_.Reset();
 
   // The refused press also shows both disabled.
   Control("btnDel")->click();
   EXPECT_TRUE(platform_.Boxes().empty());
   EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_EQ(app_->doc.LineCount, 3);
-  EXPECT_EQ(app_->doc.Lines[2].Cells[8].Item, 2);  // the history still names the right line
+  EXPECT_EQ(app_->doc.LineCount(), 3);
+  EXPECT_EQ(app_->doc.Line(2).Cells[8].Item, 2);  // the history still names the right line
   EXPECT_FALSE(On("btnDel"));
   EXPECT_FALSE(On("btnInsert"));
 
@@ -407,7 +407,7 @@ TEST_F(LineHeadTest, APieceMovedWhileTheEditorIsOpenBlocksCutAndInsertWhenPresse
   Control("btnInsert")->click();
   EXPECT_TRUE(platform_.Boxes().empty());
   EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_EQ(app_->doc.LineCount, 3);
+  EXPECT_EQ(app_->doc.LineCount(), 3);
 }
 
 TEST_F(LineHeadTest, QuestionsAreAskedOutOfTheStayOnTopStateExceptClears) {

@@ -161,7 +161,7 @@ TEST_F(AppTest, StartWithoutFileShowsOnlyTheEditTable) {
   app_->frmKumo->show();
 
   EXPECT_EQ(Caption(), "Kumo");
-  EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
+  EXPECT_EQ(app_->doc.FileName(), "NewTable.kmt");
   EXPECT_TRUE(app_->frmEdit->isVisible());
   const QWidget* hidden[] = {
       app_->frmTeachers.get(),     app_->frmClasses.get(),    app_->frmStack.get(),

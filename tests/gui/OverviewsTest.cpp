@@ -72,7 +72,7 @@ TEST_F(Overviews, TeachersListTheChosenLinesAndFollowEveryLineAMoveChanges) {
   app_->options.AutoExchange = true;
   MoveAt(2, 1);
   MoveAt(2, 2);  // down where D teaches 2-1: the cursor goes to D and lifts its lesson
-  ASSERT_EQ(Doc().CurLine, 4);
+  ASSERT_EQ(Doc().CurLine(), 4);
   ExpectTeacherRows({2, 4});
 }
 

@@ -60,8 +60,9 @@ TEST_F(PickChargeTest, GridHasAColumnPerClassOfTheLargestGrade) {
   EXPECT_EQ(Grid().toolTip(), "ダブルクリックで入力");
 
   // Fewer classes after a renewal leave no stale labels behind.
-  app_->doc.Lines[5].Homeroom = 1;   // grade 1 keeps four classes
-  app_->doc.Lines[15].Homeroom = 1;  // grade 3 keeps five
+  test::EditLine(app_->doc, 5,
+                 [&](TeacherLine& l) { l.Homeroom = 1; });  // grade 1 keeps four classes
+  test::EditLine(app_->doc, 15, [&](TeacherLine& l) { l.Homeroom = 1; });  // grade 3 keeps five
   Palette().RenewView();
   EXPECT_EQ(Grid().ColCount(), 6);
   EXPECT_EQ(Text(5, 0), "");
@@ -84,7 +85,7 @@ TEST_F(PickChargeTest, WithoutClassesTheGridHasOneEmptyColumnAndEveryEntryBeeps)
   Enter(1, 1, 1, 1);
   EXPECT_EQ(platform_.Beeps(), 1);
   EXPECT_TRUE(app_->doc.Cell(1, 1).IsEmpty());
-  EXPECT_EQ(app_->doc.HistoryEnd, 1);
+  EXPECT_EQ(app_->doc.HistoryEnd(), 1);
 }
 
 // The class goes in with the user's clash option; the history and the class index follow.
@@ -93,12 +94,12 @@ TEST_F(PickChargeTest, ADoubleClickEntersTheClassAtTheTimetablesCursor) {
   EXPECT_EQ(Grid().Col(), 1) << "the cursor starts on grade 1's first class";
   EXPECT_EQ(Grid().Row(), 0);
   TKumData& doc = app_->doc;
-  doc.Cell(2, 5) = {KindGrade1, 2, 0, 0};
+  test::Put(doc, 2, 5, {KindGrade1, 2, 0, 0});
   app_->options.AutoLocate = false;
   Enter(1, 2, 1, 5);
   EXPECT_EQ(doc.Cell(1, 5).Item, 2);
   EXPECT_EQ(platform_.Beeps(), 1);
-  EXPECT_EQ(doc.CurLine, 1);
+  EXPECT_EQ(doc.CurLine(), 1);
   EXPECT_TRUE(Action("mnuEditBack")->isEnabled());
   const int entry = app_->classes.FindClass(1, 2);
   ASSERT_NE(entry, 0);
@@ -142,8 +143,7 @@ TEST_F(PickChargeTest, TheMenuEntersAndCloses) {
   ASSERT_NE(enter, nullptr);
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(enter->text(), "入力(&I)");
-  app_->doc.CurLine = 1;
-  app_->doc.CurPeriod = 2;
+  app_->doc.SetCursor(1, 2);
   Grid().SetCurrent(1, 0);
   enter->trigger();
   EXPECT_EQ(app_->doc.Cell(1, 2).Kind, KindGrade1);

@@ -116,7 +116,7 @@ TEST_F(PrintTest, TeacherListLayoutByLinesAndPaper) {
 
 TEST_F(PrintTest, TeacherListHeadingsGridAndOneLine) {
   TKumData& doc = app_->doc;
-  doc.Title.Assign(Cp932Literal("前期"));
+  doc.SetTitle(Cp932Literal("前期"), "");
   doc.AddLine(Teacher(0, 0, "校長", 2));
   const PrintedJob job = Printed(TeacherListTask(Input(), 3));
   EXPECT_EQ(job.Copies, 3);
@@ -147,8 +147,8 @@ TEST_F(PrintTest, TeacherListHeadingsGridAndOneLine) {
 TEST_F(PrintTest, TeacherListClassStylesAndLabelsRestored) {
   TKumData& doc = app_->doc;
   doc.AddLine(Teacher(2, 1, "A"));
-  doc.Lines[1].Cells[1] = {KindGrade2, 3, 0, 0};
-  doc.Lines[1].Cells[2] = {KindGrade1, 2, 0, 0};
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[1] = {KindGrade2, 3, 0, 0}; });
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[2] = {KindGrade1, 2, 0, 0}; });
   const auto cell = [](int i) { return 125 + (4 * i + 14) * 46; };
   const int row = RoundEven(69 * 1.7 * 4);
   struct Case {
@@ -162,13 +162,13 @@ TEST_F(PrintTest, TeacherListClassStylesAndLabelsRestored) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "style " << c.style << " type " << c.viewType);
     ShowClassesAs(c.style, c.viewType);
-    const auto before = doc.ClassLabels;
+    const auto before = doc.ClassLabels();
     const PrintedJob job = Printed(TeacherListTask(Input(), 1));
     EXPECT_EQ(TextAt(job, 1, {125 + c.homeroomAt * 46, row}), U(c.homeroom));
     EXPECT_EQ(TextAt(job, 1, {cell(1), row}), U(c.own));
     EXPECT_EQ(TextAt(job, 1, {cell(2), row}), U(c.other));
     for (int k = 1; k <= MaxClassNo; ++k) {
-      EXPECT_EQ(doc.ClassLabels[k].View(), before[k].View()) << k;
+      EXPECT_EQ(doc.ClassLabels()[k].View(), before[k].View()) << k;
     }
   }
 }
@@ -176,10 +176,10 @@ TEST_F(PrintTest, TeacherListClassStylesAndLabelsRestored) {
 TEST_F(PrintTest, CountedPiecesUnderlinedOnlyWhenAskedAndNotBeyond) {
   TKumData& doc = app_->doc;
   doc.AddLine(Teacher(1, 1, "A"));
-  doc.Lines[1].Cells[1] = {KindSubject, 3, 0, Counted};
-  doc.Lines[1].Cells[2] = {KindSymbol, 1, 0, Counted};
-  doc.Lines[1].Cells[3] = {KindSubject, 4, 0, 0};
-  doc.Lines[1].Cells[4] = {KindGrade1, 1, 0, 0};
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[1] = {KindSubject, 3, 0, Counted}; });
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[2] = {KindSymbol, 1, 0, Counted}; });
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[3] = {KindSubject, 4, 0, 0}; });
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[4] = {KindGrade1, 1, 0, 0}; });
   for (bool asked : {false, true}) {
     app_->options.CountedPrint = asked;
     const PrintedJob job = Printed(TeacherListTask(Input(), 1));
@@ -194,7 +194,7 @@ TEST_F(PrintTest, CountedPiecesUnderlinedOnlyWhenAskedAndNotBeyond) {
 TEST_F(PrintTest, ColourPrintingUsesThePieceColours) {
   TKumData& doc = app_->doc;
   doc.AddLine(Teacher(3, 1, "A"));
-  doc.Lines[1].Cells[1] = {KindSubject, 3, 0, 0};
+  test::EditLine(doc, 1, [&](TeacherLine& l) { l.Cells[1] = {KindSubject, 3, 0, 0}; });
   app_->options.ColorPrinting = true;
   const PrintedJob job = Printed(TeacherListTask(Input(), 1));
   EXPECT_EQ(job.Find(U("A"))[0].Color, ToQColor(app_->options.PieceColors[3]));
@@ -206,13 +206,13 @@ TEST_F(PrintTest, ColourPrintingUsesThePieceColours) {
 TEST_F(PrintTest, FailedPrintIsReportedAndLabelsRestored) {
   app_->doc.AddLine(Teacher(1, 1, "A"));
   app_->doc.MakeClassLabels();
-  const std::string before(app_->doc.ClassLabels[1].View());
+  const std::string before(app_->doc.ClassLabels()[1].View());
   platform_.ExpectPrintFailure("プリンタ X で印刷できません");
   platform_.ExpectErrorBox();
   RunOk([this] { Find<QCheckBox>("cbxPrintTeachers")->setChecked(true); });
   ASSERT_EQ(platform_.ErrorBoxes().size(), 1u);
   EXPECT_EQ(platform_.ErrorBoxes()[0], "プリンタ X で印刷できません");
-  EXPECT_EQ(app_->doc.ClassLabels[1].View(), before);
+  EXPECT_EQ(app_->doc.ClassLabels()[1].View(), before);
   EXPECT_EQ(Cp932ToUtf8(before), "１");
 }
 
@@ -253,12 +253,20 @@ TEST_F(PrintTest, EveryPrintDrawsInThePrintFont) {
 // Large tables, one to a page or the chosen class alone; what each period shows.
 TEST_F(PrintTest, LargeClassTablesAndWhatAPeriodShows) {
   TKumData& doc = app_->doc;
-  doc.AddLine(Teacher(1, 1, "A", 1));               // homeroom of 1-1, teaches 国
-  doc.AddLine(Teacher(1, 2, "B", 3));               // homeroom of 1-2, teaches 数
-  doc.Lines[1].Cells[1] = {KindSubject, 13, 0, 0};  // 学活 in the homeroom line ...
-  doc.Lines[2].Cells[1] = {KindGrade1, 1, 0, 0};    // ... wins over B's lesson then
-  doc.Lines[2].Cells[2] = {KindGrade1, 1, 5, 0};    // a lesson subject of its own: 英
-  doc.Lines[2].Cells[3] = {KindGrade1, 1, 0, 0};    // B's own subject
+  doc.AddLine(Teacher(1, 1, "A", 1));  // homeroom of 1-1, teaches 国
+  doc.AddLine(Teacher(1, 2, "B", 3));  // homeroom of 1-2, teaches 数
+  test::EditLine(doc, 1, [&](TeacherLine& l) {
+    l.Cells[1] = {KindSubject, 13, 0, 0};
+  });  // 学活 in the homeroom line ...
+  test::EditLine(doc, 2, [&](TeacherLine& l) {
+    l.Cells[1] = {KindGrade1, 1, 0, 0};
+  });  // ... wins over B's lesson then
+  test::EditLine(doc, 2, [&](TeacherLine& l) {
+    l.Cells[2] = {KindGrade1, 1, 5, 0};
+  });  // a lesson subject of its own: 英
+  test::EditLine(doc, 2, [&](TeacherLine& l) {
+    l.Cells[3] = {KindGrade1, 1, 0, 0};
+  });  // B's own subject
   doc.NotifyAllChanged();
   const int x = 3 * 232 + 232;  // day 0: (3d + 4)o, o = 232
   const auto y = [](int p) { return 120 + 2 * (p + 1) * 348; };
@@ -324,8 +332,8 @@ TEST_F(PrintTest, PreviewShowsWhatOkWouldPrint) {
 TEST_F(PrintTest, LabelsCutAndClassListFollowsTheDisplayType) {
   TKumData& doc = app_->doc;
   // The longest title and comment fit their labels whole.
-  doc.Title.Assign(Cp932Literal("１２３４５６７８９０"));
-  doc.Comment.Assign(Cp932Literal("ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴ"));
+  doc.SetTitle(Cp932Literal("１２３４５６７８９０"),
+               Cp932Literal("ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴ"));
   doc.AddLine(Teacher(1, 2, "A"));
   app_->options.ViewClassType = 2;  // Ａ,Ｂ,Ｃ…
   DeriveOptions(app_->options);
@@ -468,11 +476,11 @@ TEST_F(PdfPrintTest, AnUnwritableFileIsReported) {
 // Two lessons moved since the comparison: a page for each teacher and class concerned.
 TEST_F(PdfPrintTest, ChangeNotices) {
   TKumData& doc = app_->doc;
-  doc.CompareWith(Baseline::Snapshot(doc.Lines, doc.LineCount));
+  doc.CompareWith(Baseline::Snapshot(doc.LinesInUse()));
   for (int line : {1, 2}) {
     int p = 2;
     while (!LessonChanged(doc.Cell(line, 1), doc.Cell(line, p))) ++p;
-    std::swap(doc.Cell(line, 1), doc.Cell(line, p));
+    test::EditLine(doc, line, [&](TeacherLine& l) { std::swap(l.Cells[1], l.Cells[p]); });
   }
   const std::vector<Notice> notices = FindNotices(doc);
   ASSERT_GE(notices.size(), 2u);

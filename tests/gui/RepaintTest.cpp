@@ -71,7 +71,7 @@ TEST_F(Repaint, EveryGridShowsAfterEachChangeWhatAFullRepaintShows) {
          {
            const TKumData::Batch batch(Doc());
            Doc().SetCursor(3, 2);
-           while (Doc().HistoryPos < MaxHistory - 1 || !Doc().Hand.Piece.IsEmpty()) {
+           while (Doc().HistoryPos() < MaxHistory - 1 || !Doc().Hand().Piece.IsEmpty()) {
              Doc().MovePiece({});
            }
          }

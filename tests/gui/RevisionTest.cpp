@@ -68,17 +68,17 @@ TEST_F(Revision, ADoubleClickedChainIsPerformedAndBackWalksItBack) {
   EXPECT_GE(RowWith(checks.ChainRows(), "カーソルの時限（月２）"), 0);
   const int row = RowWith(checks.ChainRows(), "［2手］");
   ASSERT_GE(row, 0);
-  const std::uint16_t start = Doc().HistoryPos;
+  const std::uint16_t start = Doc().HistoryPos();
 
   checks.lvwChainsDblClick(row);
-  EXPECT_TRUE(Doc().Hand.Piece.IsEmpty());
+  EXPECT_TRUE(Doc().Hand().Piece.IsEmpty());
   EXPECT_EQ(Doc().Cell(1, 2), ClassPiece(1, 1));
   EXPECT_EQ(Doc().Cell(2, 5), ClassPiece(1, 1));
   EXPECT_EQ(platform_.Beeps(), 0);
-  while (Doc().HistoryPos > start) Trigger("mnuEditBack");
+  while (Doc().HistoryPos() > start) Trigger("mnuEditBack");
   EXPECT_EQ(Doc().Cell(2, 2), ClassPiece(1, 1));
   EXPECT_TRUE(Doc().Cell(1, 2).IsEmpty());
-  EXPECT_TRUE(Doc().Hand.Piece.SamePiece(ClassPiece(1, 1)));
+  EXPECT_TRUE(Doc().Hand().Piece.SamePiece(ClassPiece(1, 1)));
 }
 
 TEST_F(Revision, TheChangesAreListedAndFramedUntilTheSave) {
@@ -96,8 +96,8 @@ TEST_F(Revision, TheChangesAreListedAndFramedUntilTheSave) {
   EXPECT_GE(RowWith(checks.ChangeRows(), "【１－１】"), 0) << "the class's notice too";
   Doc().SetCursor(2, 20);
   checks.lvwChangesDblClick(row);
-  EXPECT_EQ(Doc().CurLine, 1);
-  EXPECT_EQ(Doc().CurPeriod, 7);
+  EXPECT_EQ(Doc().CurLine(), 1);
+  EXPECT_EQ(Doc().CurPeriod(), 7);
 
   app_->options.ShowChanges = false;
   app_->frmKumo->RefreshAllViews();

@@ -209,7 +209,7 @@ TEST_F(SettingsTest, SecondStartRestoresLayoutAndReopensTheLastTimetable) {
   Close();
 
   Restart();
-  EXPECT_EQ(app_->doc.FileName, plan);
+  EXPECT_EQ(app_->doc.FileName(), plan);
   EXPECT_EQ(Caption(), "Kumo - week");
   EXPECT_TRUE(app_->frmStack->isVisible());
   EXPECT_FALSE(app_->frmClasses->isVisible());
@@ -357,7 +357,7 @@ TEST_F(SettingsTest, BrokenFilesStartWithTheDefaults) {
   for (const std::string& bytes : files) {
     dir_.Write("Kumo.Ini", bytes);
     Start();
-    EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
+    EXPECT_EQ(app_->doc.FileName(), "NewTable.kmt");
     EXPECT_TRUE(app_->options.AutoLocate);
     EXPECT_EQ(app_->options.ViewClassType, 0);
     EXPECT_EQ(app_->options.PieceColors[1], 32768u);
@@ -397,17 +397,17 @@ TEST_F(SettingsTest, TheTimetableNameIsCutTo255Bytes) {
   ASSERT_EQ(cut.size(), 255u);
   dir_.Write("Kumo.Ini", "[DataFile]\nFileName=" + cut + std::string(300, 'b') + "\n");
   Start();
-  EXPECT_EQ(app_->doc.FileName, cut);
+  EXPECT_EQ(app_->doc.FileName(), cut);
 }
 
 TEST_F(SettingsTest, CancelAtTheCloseQuestionLeavesTheFileUnwritten) {
   Start();
-  app_->doc.Modified = true;
+  test::MarkChanged(app_->doc);
   platform_.Expect(Answer::Cancel);
   Close();
   platform_.Reset();
   EXPECT_FALSE(std::filesystem::exists(IniPath()));
-  app_->doc.Modified = false;
+  app_->doc.SaveAs(app_->doc.FileName());
 }
 
 TEST_F(SettingsTest, UnreadableAndUnwritableFileIsReportedAndLosesNothing) {
@@ -415,7 +415,7 @@ TEST_F(SettingsTest, UnreadableAndUnwritableFileIsReportedAndLosesNothing) {
   dir_.Write("Kumo.Ini/keep", "x");
   platform_.ExpectErrorBox();
   Start();
-  EXPECT_EQ(app_->doc.FileName, "NewTable.kmt");
+  EXPECT_EQ(app_->doc.FileName(), "NewTable.kmt");
   platform_.ExpectErrorBox();
   Close();
   EXPECT_TRUE(platform_.ErrorBoxes().back().starts_with(IniPath() + " に書き込めません\n"))

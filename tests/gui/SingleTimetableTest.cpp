@@ -49,11 +49,6 @@ class SingleTimetable : public EditTableTest {
 TEST_F(SingleTimetable, SpinButtonsStepWithoutWrapping) {
   FourTeachers();  // lines T1..T4; classes 1-1, 1-2, 1-3, 2-1
   Refresh();
-  // Past the last line, as a cut leaves it, whatever the lines there hold.
-  for (int n : {5, 6}) {
-    Doc().Lines[n].Name.Assign("Ghost");
-    Doc().Lines[n].Cells[1] = ClassPiece(1, 1);
-  }
   struct Case {
     bool teacher, down;
     int from, to;

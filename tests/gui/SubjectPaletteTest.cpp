@@ -62,7 +62,7 @@ TEST_F(SubjectPalette, EntersIntoTheCursorCellAndTheViewsFollow) {
   Pick(0, 3);  // 数
   EXPECT_EQ(Doc().Cell(2, 1), SubjectPiece(3));
   EXPECT_EQ(Text(ColOfPeriod(1), RowOfLine(2)), "数");
-  EXPECT_TRUE(Doc().Modified);
+  EXPECT_TRUE(Doc().Modified());
 
   // The lesson gets its own subject, keeping class, flags and place; the classes overview shows
   // it for that class and period.
@@ -71,9 +71,9 @@ TEST_F(SubjectPalette, EntersIntoTheCursorCellAndTheViewsFollow) {
   Cursor(1, 2);
   Pick(0, 19);
   EXPECT_EQ(Doc().Cell(1, 2), (PeriodCell{KindGrade1, 1, 19, Linked}));
-  const std::string shown = FromDocText(Doc().SubjectNames1[19].View()).toStdString();
+  const std::string shown = FromDocText(Doc().SubjectNames1()[19].View()).toStdString();
   EXPECT_EQ(app_->frmClasses->Grid().Cells(ColOfPeriod(2), 2).toStdString(), shown);
-  EXPECT_EQ(Doc().HistoryPos, 4);
+  EXPECT_EQ(Doc().HistoryPos(), 4);
 }
 
 TEST_F(SubjectPalette, ARangeIsFilledInRowOrderAndTheCursorEndsBottomRight) {
@@ -83,10 +83,10 @@ TEST_F(SubjectPalette, ARangeIsFilledInRowOrderAndTheCursorEndsBottomRight) {
   for (int line : {1, 2}) {
     for (int p = 2; p <= 4; ++p) EXPECT_EQ(Doc().Cell(line, p).Kind, KindSymbol) << line << p;
   }
-  EXPECT_EQ(Doc().HistoryPos, 7);
-  EXPECT_EQ(Doc().History[4].Line, 2) << "row by row";
-  EXPECT_EQ(Doc().CurLine, 2);
-  EXPECT_EQ(Doc().CurPeriod, 4);
+  EXPECT_EQ(Doc().HistoryPos(), 7);
+  EXPECT_EQ(Doc().History(4).Line, 2) << "row by row";
+  EXPECT_EQ(Doc().CurLine(), 2);
+  EXPECT_EQ(Doc().CurPeriod(), 4);
   EXPECT_EQ(Grid().Col(), ColOfPeriod(4));
   EXPECT_EQ(Grid().Row(), RowOfLine(2));
 
@@ -127,6 +127,7 @@ TEST_F(SubjectPalette, TheTableEditorsComeUpWholeOnTheScreenAndHoldTheirText) {
 }
 
 TEST_F(SubjectPalette, TheTableEditorsStoreWholeCharactersWithinTheirWidths) {
+  Unchanged();
   Palette().move(100, 80);
   Palette().Grid().SetCurrent(21, 0);
   EditWith({{"edtStr1", "情報"}, {"edtStr2", "情報"}, {"edtStr4", "情報処理"}}, true);
@@ -134,27 +135,27 @@ TEST_F(SubjectPalette, TheTableEditorsStoreWholeCharactersWithinTheirWidths) {
   ASSERT_EQ(platform_.Dialogs().size(), 1u);
   const Bounds dialog = OuterBounds(*platform_.Dialogs()[0]);
   EXPECT_EQ(QPoint(dialog.Left, dialog.Top), QPoint(148, 128));
-  EXPECT_EQ(Doc().SubjectNames1[21].View(), Cp932Literal("情"));
-  EXPECT_EQ(Doc().SubjectNames4[21].View(), Cp932Literal("情報処理"));
+  EXPECT_EQ(Doc().SubjectNames1()[21].View(), Cp932Literal("情"));
+  EXPECT_EQ(Doc().SubjectNames4()[21].View(), Cp932Literal("情報処理"));
   EXPECT_EQ(PaletteText(21, 0), "情");
   Palette().pmnViewClick();
   EXPECT_EQ(PaletteText(21, 0), "情報");
   EXPECT_EQ(Palette().Letters, 2);
-  EXPECT_FALSE(Doc().Modified) << "the tables are no part of the timetable's changes";
+  EXPECT_FALSE(Doc().Modified()) << "the tables are no part of the timetable's changes";
 
   Palette().Grid().SetCurrent(22, 1);
   EditWith({{"edtSi", "＠"}, {"edtAcc", "行事"}}, false);
   Palette().pmnEditClick();
-  EXPECT_TRUE(Doc().Symbols[22].Empty()) << "cancelled";
+  EXPECT_TRUE(Doc().Symbols()[22].Empty()) << "cancelled";
   EditWith({{"edtSi", "＠"}, {"edtAcc", "行事"}}, true);
   Palette().pmnEditClick();
   EXPECT_EQ(PaletteText(22, 1), "＠");
-  EXPECT_EQ(Doc().SymbolMeanings[22].View(), Cp932Literal("行事"));
+  EXPECT_EQ(Doc().SymbolMeanings()[22].View(), Cp932Literal("行事"));
 
   Palette().pmnInitClick();
   EXPECT_EQ(PaletteText(21, 0), "");
   EXPECT_EQ(PaletteText(22, 1), "");
-  EXPECT_TRUE(Doc().SymbolMeanings[1].Empty());
+  EXPECT_TRUE(Doc().SymbolMeanings()[1].Empty());
 }
 
 TEST_F(SubjectPalette, SubjectFilesRoundTripAndAFailedLoadChangesNothing) {
@@ -163,7 +164,7 @@ TEST_F(SubjectPalette, SubjectFilesRoundTripAndAFailedLoadChangesNothing) {
   platform_.ExpectSave(saved);
   Palette().pmnSaveClick();
   EXPECT_EQ(platform_.SaveRequests().at(0).Filter, "Kumo教科記号ファイル|*.kms");
-  EXPECT_EQ(Doc().SubjectFileName, saved);
+  EXPECT_EQ(Doc().SubjectFileName(), saved);
   const std::string bytes = ReadFileBytes(saved, 1 << 20);
 
   Palette().pmnInitClick();
@@ -181,7 +182,7 @@ TEST_F(SubjectPalette, SubjectFilesRoundTripAndAFailedLoadChangesNothing) {
   platform_.ExpectErrorBox();
   Palette().pmnLoadClick();
   EXPECT_EQ(platform_.ErrorBoxes().size(), 1u);
-  EXPECT_EQ(Doc().SubjectFileName, dir_.File("again.kms"));
+  EXPECT_EQ(Doc().SubjectFileName(), dir_.File("again.kms"));
   EXPECT_EQ(PaletteText(30, 1), "◆");
 }
 

@@ -25,7 +25,7 @@ TEST_F(TwoProgramsTest, AFileOpenElsewhereSaysWhereAndOpensOnlyWhenTheUserSays) 
     for (const char* told : {"plan.kmt", "staffroom-pc", "4242", "2026/12/09 08:15"}) {
       EXPECT_NE(platform_.Boxes()[0].Text.find(told), std::string::npos) << told;
     }
-    EXPECT_EQ(app_->doc.LineCount, answer == Answer::Ok ? 3 : 0);
+    EXPECT_EQ(app_->doc.LineCount(), answer == Answer::Ok ? 3 : 0);
   }
   EXPECT_TRUE(platform_.Locked().empty()) << "opened anyway, the file is not this program's";
 }
@@ -38,7 +38,7 @@ TEST_F(TwoProgramsTest, SaveOverAFileChangedElsewhereAsksFirst) {
   const std::string ours = dir_.Read("plan.kmt"), theirs = "the other program's timetable";
   Start(path);
   for (Answer answer : {Answer::Cancel, Answer::Yes, Answer::No}) {
-    app_->doc.Modified = true;
+    test::MarkChanged(app_->doc);
     dir_.Write("plan.kmt", theirs);
     platform_.Reset();
     platform_.Expect(answer);
@@ -47,12 +47,12 @@ TEST_F(TwoProgramsTest, SaveOverAFileChangedElsewhereAsksFirst) {
     ASSERT_EQ(platform_.Boxes().size(), 1u);
     EXPECT_EQ(platform_.Boxes()[0].Buttons, Buttons::OverwriteSaveAsCancel);
     EXPECT_EQ(dir_.Read("plan.kmt"), answer == Answer::Yes ? ours : theirs);
-    EXPECT_EQ(app_->doc.Modified, answer == Answer::Cancel);
+    EXPECT_EQ(app_->doc.Modified(), answer == Answer::Cancel);
     EXPECT_EQ(std::filesystem::exists(dir_.File("mine.kmt")), answer == Answer::No);
   }
   const std::string mine = dir_.Read("mine.kmt");
   dir_.Write("mine.kmt", mine);
-  app_->doc.Modified = true;
+  test::MarkChanged(app_->doc);
   platform_.Reset();
   Trigger("mnuFileSave");
   EXPECT_TRUE(platform_.Boxes().empty());

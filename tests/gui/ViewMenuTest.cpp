@@ -17,8 +17,7 @@ class ViewMenuTest : public AppTest {
     ASSERT_EQ(app_->classes.EntryCount, 3);
   }
   int ShownClassFor(int line, int period) {
-    app_->doc.CurLine = static_cast<Byte>(line);
-    app_->doc.CurPeriod = static_cast<Byte>(period);
+    app_->doc.SetCursor(line, period);
     Trigger("mnuViewClass");
     EXPECT_TRUE(app_->frmClass->isVisible());
     return app_->frmClass->ShownClass;
@@ -30,29 +29,29 @@ TEST_F(ViewMenuTest, ClassComesFromTheHandThenTheCursorCellThenTheHomeroom) {
   // Line 2 teaches 1-2 in period 2 and has 1-2 as its homeroom; period 5 is empty.
   EXPECT_EQ(ShownClassFor(3, 5), app_->classes.FindClass(1, 3));
   EXPECT_EQ(ShownClassFor(1, 1), app_->classes.FindClass(1, 1));
-  doc.Cell(1, 1) = {KindGrade1, 2, 0, 0};
+  test::Put(doc, 1, 1, {KindGrade1, 2, 0, 0});
   EXPECT_EQ(ShownClassFor(1, 1), app_->classes.FindClass(1, 2));
-  doc.Hand.Piece = {KindGrade1, 3, 0, 0};
+  test::InHand(doc, dir_.File("built.kmt"), {{KindGrade1, 3, 0, 0}, 1, 1});
   EXPECT_EQ(ShownClassFor(1, 1), app_->classes.FindClass(1, 3));
   // A subject in hand is no class: the cell decides again.
-  doc.Hand.Piece = {KindSubject, 3, 0, 0};
+  test::InHand(doc, dir_.File("built.kmt"), {{KindSubject, 3, 0, 0}, 1, 1});
   EXPECT_EQ(ShownClassFor(1, 1), app_->classes.FindClass(1, 2));
 }
 
 TEST_F(ViewMenuTest, AClassOutsideTheIndexShowsNone) {
-  app_->doc.Lines[2].Grade = 0;
+  test::EditLine(app_->doc, 2, [&](TeacherLine& l) { l.Grade = 0; });
   EXPECT_EQ(ShownClassFor(2, 5), 0);
 }
 
 TEST_F(ViewMenuTest, CursorOnNoLineShowsNoClassUnlessTheHandHoldsOne) {
   // Where the cursor stands after the last line was deleted.
   EXPECT_EQ(ShownClassFor(0, 1), 0);
-  app_->doc.Hand.Piece = {KindGrade1, 2, 0, 0};
+  test::InHand(app_->doc, dir_.File("built.kmt"), {{KindGrade1, 2, 0, 0}, 1, 1});
   EXPECT_EQ(ShownClassFor(0, 1), app_->classes.FindClass(1, 2));
 }
 
 TEST_F(ViewMenuTest, TeacherTimetableShowsTheCursorLine) {
-  app_->doc.CurLine = 2;
+  app_->doc.SetCursor(2, app_->doc.CurPeriod());
   Trigger("mnuViewTeacher");
   EXPECT_EQ(app_->frmTeacher->ShownLine, 2);
   EXPECT_TRUE(app_->frmTeacher->isVisible());

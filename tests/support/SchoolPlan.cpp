@@ -1,6 +1,7 @@
 #include "support/SchoolPlan.h"
 
 #include <string>
+#include <vector>
 
 #include "base/Cp932.h"
 
@@ -18,6 +19,8 @@ constexpr Byte Moral = 14;     // 道徳
 
 void BuildSchool(TKumData& doc, int teachers, int classesPerGrade) {
   const int homerooms = 3 * classesPerGrade;
+  std::vector<TeacherLine> lines;
+  auto at = [&](int k) -> TeacherLine& { return lines[k - 1]; };
   for (int k = 0; k < teachers; ++k) {
     TeacherLine line{};
     // Every eleventh subject teacher has no grade (the head, a visiting teacher).
@@ -27,21 +30,21 @@ void BuildSchool(TKumData& doc, int teachers, int classesPerGrade) {
     line.Homeroom = k < homerooms ? static_cast<Byte>(k % classesPerGrade + 1) : 0;
     line.Subject = static_cast<Byte>(k % 10 + 1);
     line.Name.AssignWhole(Cp932Literal(std::string(Families[k % 20]) + Given[k / 20 % 5]));
-    doc.AddLine(line);
+    lines.push_back(line);
   }
-  const int n = doc.LineCount;
+  const int n = teachers;
   for (int k = 1; k <= homerooms; ++k) {
-    doc.Lines[k].Cells[30] = {KindSubject, Homeroom, 0, Counted};
-    doc.Lines[k].Cells[18] = {KindSubject, Moral, 0, 0};
+    at(k).Cells[30] = {KindSubject, Homeroom, 0, Counted};
+    at(k).Cells[18] = {KindSubject, Moral, 0, 0};
   }
   for (int p = 1; p <= PeriodCount; ++p) {
     for (int g = 1; g <= 3; ++g) {
       for (int c = 1; c <= classesPerGrade; ++c) {
         const int home = (g - 1) * classesPerGrade + c;
-        if (doc.Lines[home].Cells[p].Kind == KindSubject) continue;
+        if (at(home).Cells[p].Kind == KindSubject) continue;
         for (int step = 0; step < n; ++step) {
           const int k = (p * 7 + g * 3 + c * 5 + step) % n + 1;
-          TeacherLine& line = doc.Lines[k];
+          TeacherLine& line = at(k);
           if (line.Grade != g || !line.Cells[p].IsEmpty()) continue;
           line.Cells[p] = {static_cast<Byte>(g), static_cast<Byte>(c), 0, 0};
           // Now and then a lesson of another subject than the teacher's own.
@@ -54,12 +57,12 @@ void BuildSchool(TKumData& doc, int teachers, int classesPerGrade) {
   // Meetings and duties in free periods of the subject teachers.
   for (int k = homerooms + 1; k <= n; ++k) {
     for (int p = k % 6 + 1; p <= PeriodCount; p += 11) {
-      if (doc.Lines[k].Cells[p].IsEmpty()) {
-        doc.Lines[k].Cells[p] = {KindSymbol, static_cast<Byte>(p % 3 + 1), 0, Counted};
+      if (at(k).Cells[p].IsEmpty()) {
+        at(k).Cells[p] = {KindSymbol, static_cast<Byte>(p % 3 + 1), 0, Counted};
       }
     }
   }
-  doc.NotifyAllChanged();
+  for (const TeacherLine& line : lines) doc.AddLine(line);
 }
 
 }  // namespace kumo::test
