@@ -7,18 +7,11 @@
 #include "editing/SubjectChooser.h"
 #include "editing/WindowCommands.h"
 #include "platform/Platform.h"
+#include "platform/TypedKeys.h"
 
 namespace kumo {
 
 namespace {
-
-// Digits and letters as the input method may send them, full width, to ASCII lower case.
-char16_t HalfWidth(QChar ch) {
-  char16_t c = ch.unicode();
-  if (c >= u'\uFF01' && c <= u'\uFF5E') c = static_cast<char16_t>(c - 0xFEE0);
-  if (c >= 'A' && c <= 'Z') c = static_cast<char16_t>(c - 'A' + 'a');
-  return c;
-}
 
 bool IsVerticalKey(int key) {
   switch (key) {
@@ -95,7 +88,7 @@ void TfrmEdit::sgrEditKeyPress(QChar ch) {
   const char16_t letter = ch.toLower().unicode();
   const bool asdf = letter == 'a' || letter == 's' || letter == 'd' || letter == 'f';
   if (!options_.ASDFKeys || !asdf) {
-    TypeKey(HalfWidth(ch));
+    TypeKey(HalfWidth(ch).toLower().unicode());
     return;
   }
   switch (letter) {

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/SpinButton.h"
 #include "platform/StringGrid.h"
+#include "platform/TypedKeys.h"
 #include "platform/WeekGrid.h"
 #include "platform/WindowFrame.h"
 #include "views/TeacherChooser.h"
@@ -121,10 +122,10 @@ void TfrmClass::GridKeyPress(QChar ch) {
     NextPeriod();
     return;
   }
-  const QString typed = QString(ch).normalized(QString::NormalizationForm_KC);
-  if (typed == QStringLiteral("/")) {
+  const QChar typed = HalfWidth(ch);
+  if (typed == QChar('/')) {
     OpenChooser(QString());
-  } else if (typed.size() == 1 && typed.front().isDigit()) {
+  } else if (typed >= QChar('0') && typed <= QChar('9')) {
     OpenChooser(typed);
   }
 }

@@ -5,17 +5,20 @@
 #include "document/Naming.h"
 #include "document/TeacherChoice.h"
 #include "platform/DocText.h"
+#include "platform/TypedKeys.h"
 
 namespace kumo {
 namespace {
 
 // Digits as the input method may send them, full width, in ASCII.
 std::string Digits(const QString& typed) {
-  const QString plain = typed.normalized(QString::NormalizationForm_KC);
-  for (const QChar c : plain) {
-    if (c < '0' || c > '9') return {};
+  std::string digits;
+  for (const QChar c : typed) {
+    const QChar plain = HalfWidth(c);
+    if (plain < QChar('0') || plain > QChar('9')) return {};
+    digits += static_cast<char>(plain.unicode());
   }
-  return plain.toStdString();
+  return digits;
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ class ClassWeekTyping : public EditTableTest {
     FourTeachers();
     for (int k = 5; k <= 10; ++k) AddLine("T", 0, 0);
     Refresh();
-    Class().ShownClass = app_->classes.FindClass(1, 2);
-    Class().RenewView();
+    Class().ShowOne(app_->classes.FindClass(1, 2));
     At(1);
   }
   TfrmClass& Class() { return *app_->frmClass; }
